@@ -1,0 +1,30 @@
+#include "runtime/NumberSeparators.h"
+
+#include <clocale>
+
+namespace runtime {
+
+namespace {
+NumberSeparators& Current() {
+    static NumberSeparators separators;
+    return separators;
+}
+}  // namespace
+
+const NumberSeparators& UserSeparators() { return Current(); }
+
+void SetUserSeparators(NumberSeparators separators) {
+    if (separators.decimal.empty()) separators.decimal = ".";
+    Current() = std::move(separators);
+}
+
+NumberSeparators SeparatorsFromCLocale() {
+    NumberSeparators result;
+    if (const std::lconv* conv = std::localeconv()) {
+        if (conv->decimal_point && *conv->decimal_point) result.decimal = conv->decimal_point;
+        if (conv->thousands_sep) result.thousands = conv->thousands_sep;
+    }
+    return result;
+}
+
+}  // namespace runtime
