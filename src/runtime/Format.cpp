@@ -110,7 +110,7 @@ std::string GeneralNumberText(double value, const NumberSeparators& separators) 
 }
 
 std::string FormatNumber(double value, std::string_view pattern, const NumberSeparators& separators) {
-    if (pattern.empty()) return GeneralNumberText(value, separators);
+    if (pattern.empty() || !std::isfinite(value)) return GeneralNumberText(value, separators);
     std::vector<std::string_view> sections = SplitSections(pattern);
     std::string_view section = sections[0];
     bool minus = value < 0;
@@ -127,7 +127,7 @@ std::string FormatNumber(double value, std::string_view pattern, const NumberSep
 std::string Format(const Variant& value, std::string_view pattern, const NumberSeparators& separators) {
     if (value.IsNull()) {
         std::vector<std::string_view> sections = SplitSections(pattern);
-        return sections.size() >= 4 ? std::string(sections[3]) : std::string();
+        return sections.size() >= 4 ? NumberPattern(sections[3]).Apply(0, separators) : std::string();
     }
     double number = 0;
     if (!NumberOf(value, separators, number)) {

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace calc {
+
+// The change gears the machinist owns: slots 0 to Upper() holding tooth
+// counts, 0 meaning an empty slot. A slot index identifies one physical
+// gear; two slots may hold equal counts.
+class GearSet {
+public:
+    GearSet();  // the factory set
+    explicit GearSet(std::vector<std::int32_t> counts);  // at least one slot
+
+    static GearSet Factory();
+
+    int Upper() const { return static_cast<int>(counts_.size()) - 1; }
+    std::int32_t Count(int slot) const;  // 0 for a slot outside the set
+    const std::vector<std::int32_t>& Counts() const { return counts_; }
+
+    // Stores a count; a slot beyond Upper() extends the set with empty slots.
+    void SetCount(int slot, std::int32_t count);
+    // Makes the set end at `upper` (growing with empty slots or dropping slots).
+    void Resize(int upper);
+
+private:
+    std::vector<std::int32_t> counts_;
+};
+
+}  // namespace calc

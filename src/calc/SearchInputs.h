@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+
+namespace calc {
+
+// Everything a search needs besides the gear set, as plain values.
+struct SearchInputs {
+    bool includeLow = false;
+    bool includeIntersecting = false;
+    double leadscrew = 1.5;          // millimetres per turn, or threads per inch when imperial
+    bool imperialLeadscrew = false;
+    std::int32_t ratioLeft = 40;     // the fixed ratio ahead of the change gears
+    std::int32_t ratioRight = 40;
+    bool requestTpi = false;         // the request is threads per inch, else a pitch in mm
+    double request = 0;
+    double tolerance = 0.1;          // percent
+};
+
+// The travel per spindle turn, in millimetres, that a change-gear train of
+// ratio 1 gives: the leadscrew advance with the fixed ratio applied (a ratio
+// with a 0 side is ignored). An imperial leadscrew of L threads per inch
+// advances 25.4 / L mm; 0 threads per inch gives 0.
+double LeadAdvance(const SearchInputs& inputs);
+
+}  // namespace calc

@@ -1,0 +1,191 @@
+#include "calc/TrainSearch.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/CombinationSet.h"
+#include "calc/FitCheck.h"
+
+namespace calc {
+
+namespace {
+
+struct Measures {
+    double pitch;
+    double tpi;
+    double err;
+};
+
+// The thread an arrangement with driving product n and driven product m
+// cuts, and its signed error against the request.
+class Measurer {
+public:
+    explicit Measurer(const SearchInputs& inputs)
+        : advance_(LeadAdvance(inputs)),
+          request_(inputs.request),
+          tolerance_(inputs.tolerance),
+          tpiRequest_(inputs.requestTpi) {}
+
+    bool Accept(std::int64_t n, std::int64_t m, Measures& out) const {
+        out.pitch = static_cast<double>(n) * advance_ / static_cast<double>(m);
+        out.tpi = 25.4 / out.pitch;
+        double x = tpiRequest_ ? out.tpi : out.pitch;
+        out.err = (x - request_) * 100 / request_;
+        return std::fabs(out.err) < tolerance_;
+    }
+
+    double Advance() const { return advance_; }
+    double Request() const { return request_; }
+    double Tolerance() const { return tolerance_; }
+    bool TpiRequest() const { return tpiRequest_; }
+
+private:
+    double advance_;
+    double request_;
+    double tolerance_;
+    bool tpiRequest_;
+};
+
+// Collects the accepted arrangements: the first occurrence of every
+// distinct combination of tooth counts, in the order of first recording.
+class Recorder {
+public:
+    Recorder(const GearSet& gears, std::vector<TrainResult>& list)
+        : twoGear_(gears.Counts(), 2), fourGear_(gears.Counts(), 4), list_(list) {}
+
+    void Record(const std::array<std::int32_t, 4>& counts, bool twoGear, const TrainResult& record) {
+        ++recorded_;
+        bool first = twoGear ? twoGear_.Insert(counts) : fourGear_.Insert(counts);
+        // A pitch of exactly 0 (a leadscrew of 0) is never listed.
+        if (first && record.pitch != 0) list_.push_back(record);
+    }
+
+    std::int64_t Recorded() const { return recorded_; }
+
+private:
+    CombinationSet twoGear_;
+    CombinationSet fourGear_;
+    std::vector<TrainResult>& list_;
+    std::int64_t recorded_ = 0;
+};
+
+void SearchTwoGear(const GearSet& gears, const Measurer& measurer, Recorder& recorder) {
+    const int upper = gears.Upper();
+    for (int a = 0; a <= upper; ++a) {
+        const std::int32_t countA = gears.Count(a);
+        if (countA == 0) continue;
+        for (int d = 0; d <= upper; ++d) {
+            const std::int32_t countD = gears.Count(d);
+            if (a == d || countD == 0) continue;
+            Measures m;
+            if (!measurer.Accept(countA, countD, m)) continue;
+            recorder.Record({countA, countD, 0, 0}, true, {a, -1, -1, d, m.pitch, m.tpi, m.err, {}});
+        }
+    }
+}
+
+// Tests one four-gear arrangement and records it when it is accepted and fits.
+void TryFourGear(const GearSet& gears, const SearchInputs& inputs, const Measurer& measurer,
+                 Recorder& recorder, int a, int b, int c, int d) {
+    const std::int32_t A = gears.Count(a), B = gears.Count(b), C = gears.Count(c), D = gears.Count(d);
+    Measures m;
+    if (!measurer.Accept(std::int64_t{A} * C, std::int64_t{B} * D, m)) return;
+    FitCheckResult fit = CheckFit(A, B, C, D, inputs.includeLow, inputs.includeIntersecting);
+    if (!fit.passes) return;
+    recorder.Record({A, B, C, D}, false, {a, b, c, d, m.pitch, m.tpi, m.err, fit.marks});
+}
+
+// Visits every (a, b, c) and hands the d loop to `forEachD`, which must call
+// its visitor for the candidate slots d in ascending order.
+template <class ForEachD>
+void LoopABC(const GearSet& gears, ForEachD&& forEachD) {
+    const int upper = gears.Upper();
+    for (int a = 0; a <= upper; ++a) {
+        if (gears.Count(a) == 0) continue;
+        for (int b = 0; b <= upper; ++b) {
+            if (a == b || gears.Count(b) == 0) continue;
+            for (int c = 0; c <= upper; ++c) {
+                if (gears.Count(c) == 0 || c == a || c == b) continue;
+                forEachD(a, b, c);
+            }
+        }
+    }
+}
+
+void SearchFourGearPlain(const GearSet& gears, const SearchInputs& inputs, const Measurer& measurer,
+                         Recorder& recorder) {
+    const int upper = gears.Upper();
+    LoopABC(gears, [&](int a, int b, int c) {
+        for (int d = 0; d <= upper; ++d) {
+            if (gears.Count(d) == 0 || d == a || d == b || d == c) continue;
+            TryFourGear(gears, inputs, measurer, recorder, a, b, c, d);
+        }
+    });
+}
+
+// With positive counts, advance, request and a tolerance below 100 %, the
+// accepted pitches form one interval, so for given A, B and C only the D in
+// one interval of tooth counts can be accepted. Those are found by binary
+// search among the counts sorted by size, with a generous margin, and then
+// tested exactly as the plain loop tests them, in ascending slot order.
+bool FastPathApplies(const GearSet& gears, const Measurer& measurer) {
+    for (std::int32_t count : gears.Counts())
+        if (count < 0) return false;
+    auto positiveFinite = [](double v) { return v > 0 && std::isfinite(v); };
+    return positiveFinite(measurer.Advance()) && positiveFinite(measurer.Request()) &&
+           positiveFinite(measurer.Tolerance()) && measurer.Tolerance() < 99;
+}
+
+void SearchFourGearPruned(const GearSet& gears, const SearchInputs& inputs, const Measurer& measurer,
+                          Recorder& recorder) {
+    struct Slot { std::int32_t count; int slot; };
+    std::vector<Slot> bySize;
+    for (int s = 0; s <= gears.Upper(); ++s)
+        if (gears.Count(s) != 0) bySize.push_back({gears.Count(s), s});
+    std::sort(bySize.begin(), bySize.end(),
+              [](const Slot& x, const Slot& y) { return x.count < y.count; });
+
+    const double t = measurer.Tolerance() / 100;
+    const double q = measurer.Request();
+    double pitchLow = q * (1 - t), pitchHigh = q * (1 + t);
+    if (measurer.TpiRequest()) {
+        pitchLow = 25.4 / (q * (1 + t));
+        pitchHigh = 25.4 / (q * (1 - t));
+    }
+    constexpr double kMargin = 1e-9;
+    const double advance = measurer.Advance();
+    std::vector<int> candidates;
+    candidates.reserve(bySize.size());
+
+    LoopABC(gears, [&](int a, int b, int c) {
+        // pitch = A*C*P / (B*D), so D = A*C*P / (B*pitch).
+        const double numerator = static_cast<double>(std::int64_t{gears.Count(a)} * gears.Count(c)) * advance;
+        const double driven = gears.Count(b);
+        const double lowest = numerator / (driven * pitchHigh) * (1 - kMargin);
+        const double highest = numerator / (driven * pitchLow) * (1 + kMargin);
+        auto first = std::lower_bound(bySize.begin(), bySize.end(), lowest,
+                                      [](const Slot& s, double v) { return s.count < v; });
+        candidates.clear();
+        for (auto it = first; it != bySize.end() && it->count <= highest; ++it)
+            if (it->slot != a && it->slot != b && it->slot != c) candidates.push_back(it->slot);
+        std::sort(candidates.begin(), candidates.end());
+        for (int d : candidates) TryFourGear(gears, inputs, measurer, recorder, a, b, c, d);
+    });
+}
+
+}  // namespace
+
+std::vector<TrainResult> SearchTrains(const SearchInputs& inputs, const GearSet& gears, SearchStats* stats) {
+    std::vector<TrainResult> list;
+    Measurer measurer(inputs);
+    Recorder recorder(gears, list);
+    SearchTwoGear(gears, measurer, recorder);
+    if (FastPathApplies(gears, measurer))
+        SearchFourGearPruned(gears, inputs, measurer, recorder);
+    else
+        SearchFourGearPlain(gears, inputs, measurer, recorder);
+    if (stats) stats->recorded = recorder.Recorded();
+    return list;
+}
+
+}  // namespace calc

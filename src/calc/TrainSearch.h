@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "calc/GearSet.h"
+#include "calc/SearchInputs.h"
+#include "calc/TrainResult.h"
+
+namespace calc {
+
+struct SearchStats {
+    std::int64_t recorded = 0;  // arrangements recorded, repeats of a combination included
+};
+
+// Every two-gear train (A drives D), then every four-gear train (A drives B,
+// C on B's stud drives D), whose thread lies strictly within the tolerance
+// and, for four gears, passes the fit checks. Each distinct combination of
+// tooth counts is listed once, with the slots of its first occurrence, in the
+// order the loops over the slots (a, then b, c, d, ascending) first meet it.
+std::vector<TrainResult> SearchTrains(const SearchInputs& inputs, const GearSet& gears,
+                                      SearchStats* stats = nullptr);
+
+}  // namespace calc

@@ -1,0 +1,142 @@
+#include "CalcOptions.h"
+
+#include <cmath>
+#include <functional>
+#include <map>
+
+#include "runtime/NumberReading.h"
+#include "runtime/Rounding.h"
+
+namespace tools {
+
+namespace {
+
+class BadOption {
+public:
+    explicit BadOption(std::string message) : message(std::move(message)) {}
+    std::string message;
+};
+
+double Number(const std::string& option, const std::string& text) {
+    auto value = runtime::ParseLocaleNumber(text, runtime::NumberSeparators{".", ""});
+    if (!value || !std::isfinite(*value)) throw BadOption("not a number for " + option + ": '" + text + "'");
+    return *value;
+}
+
+std::int32_t WholeNumber(const std::string& option, const std::string& text) {
+    double value = Number(option, text);
+    if (!(std::fabs(value) < 2147483647.0)) throw BadOption("value out of range for " + option + ": '" + text + "'");
+    return runtime::RoundToLong(value);
+}
+
+// "20,20,30,,40": the slots in order; an empty entry or 0 is an empty slot.
+calc::GearSet Gears(const std::string& text) {
+    std::vector<std::int32_t> counts;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t comma = text.find(',', start);
+        std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        counts.push_back(item.find_first_not_of(' ') == std::string::npos ? 0 : WholeNumber("--gears", item));
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    return calc::GearSet(counts);
+}
+
+void Ratio(const std::string& text, calc::SearchInputs& inputs) {
+    std::size_t colon = text.find(':');
+    if (colon == std::string::npos) throw BadOption("--ratio needs L:R, got '" + text + "'");
+    inputs.ratioLeft = WholeNumber("--ratio", text.substr(0, colon));
+    inputs.ratioRight = WholeNumber("--ratio", text.substr(colon + 1));
+}
+
+struct Parser {
+    CalcRequest request;
+    bool requestSeen = false;
+    bool toleranceSeen = false;
+
+    void Request(bool tpi, const std::string& option, const std::string& value) {
+        if (requestSeen) throw BadOption("give only one of --pitch-mm and --tpi");
+        requestSeen = true;
+        request.inputs.requestTpi = tpi;
+        request.inputs.request = Number(option, value);
+    }
+
+    void Valued(const std::string& option, const std::string& value) {
+        calc::SearchInputs& in = request.inputs;
+        if (option == "--gears") request.gears = Gears(value);
+        else if (option == "--leadscrew-mm") { in.imperialLeadscrew = false; in.leadscrew = Number(option, value); }
+        else if (option == "--leadscrew-tpi") { in.imperialLeadscrew = true; in.leadscrew = Number(option, value); }
+        else if (option == "--ratio") Ratio(value, in);
+        else if (option == "--pitch-mm") Request(false, option, value);
+        else if (option == "--tpi") Request(true, option, value);
+        else if (option == "--tolerance") { toleranceSeen = true; in.tolerance = Number(option, value); }
+        else throw BadOption("unknown option: " + option);
+    }
+
+    static bool TakesValue(const std::string& option) {
+        static const char* valued[] = {"--gears", "--leadscrew-mm", "--leadscrew-tpi", "--ratio",
+                                       "--pitch-mm", "--tpi", "--tolerance"};
+        for (const char* v : valued)
+            if (option == v) return true;
+        return false;
+    }
+
+    void Parse(const std::vector<std::string>& args) {
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            std::string option = args[i];
+            std::string value;
+            bool hasValue = false;
+            if (std::size_t eq = option.find('='); option.starts_with("--") && eq != std::string::npos) {
+                value = option.substr(eq + 1);
+                option = option.substr(0, eq);
+                hasValue = true;
+            }
+            if (option == "--help" || option == "-h") { request.help = true; continue; }
+            if (option == "--include-low") { request.inputs.includeLow = true; continue; }
+            if (option == "--include-intersecting") { request.inputs.includeIntersecting = true; continue; }
+            if (!TakesValue(option)) throw BadOption("unknown option: " + option);
+            if (!hasValue) {
+                if (i + 1 >= args.size()) throw BadOption(option + " needs a value");
+                value = args[++i];
+            }
+            Valued(option, value);
+        }
+        if (request.help) return;
+        if (!requestSeen) throw BadOption("give the thread wanted with --pitch-mm V or --tpi V");
+        if (!toleranceSeen) request.inputs.tolerance = request.inputs.requestTpi ? 0.2 : 0.1;
+    }
+};
+
+}  // namespace
+
+std::optional<CalcRequest> ParseCalcOptions(const std::vector<std::string>& args, std::string& error) {
+    Parser parser;
+    try {
+        parser.Parse(args);
+    } catch (const BadOption& bad) {
+        error = bad.message;
+        return std::nullopt;
+    }
+    return parser.request;
+}
+
+const char* CalcUsage() {
+    return "Usage: kestrany-calc (--pitch-mm V | --tpi V) [options]\n"
+           "Lists every two- and four-gear change-gear train that cuts the thread,\n"
+           "best first, as the lines of the results file (fields joined by \"; \").\n"
+           "\n"
+           "  --gears N,N,...        the gear slots in order; 0 or nothing is an empty slot\n"
+           "                         (default: 20,20,30,35,40,40,45,50,60,60,80,80)\n"
+           "  --leadscrew-mm V       metric leadscrew pitch in mm (default 1.5)\n"
+           "  --leadscrew-tpi V      imperial leadscrew in threads per inch\n"
+           "  --ratio L:R            fixed ratio ahead of the change gears (default 40:40)\n"
+           "  --pitch-mm V           the thread wanted, as a pitch in mm\n"
+           "  --tpi V                the thread wanted, in threads per inch\n"
+           "  --tolerance T          accepted error in percent (default 0.1 for mm, 0.2 for TPI)\n"
+           "  --include-low          also list trains that may be too small to reach\n"
+           "  --include-intersecting also list trains whose gears foul a shaft\n"
+           "  --help                 this text\n";
+}
+
+}  // namespace tools
