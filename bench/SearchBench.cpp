@@ -1,0 +1,58 @@
+// Speed of the gear-train search and of the ordering of its results.
+#include <benchmark/benchmark.h>
+
+#include "calc/TrainOrder.h"
+#include "calc/TrainSearch.h"
+
+namespace {
+
+calc::GearSet FiftySixGears() {
+    std::vector<std::int32_t> counts;
+    for (int teeth = 20; teeth <= 75; ++teeth) counts.push_back(teeth);
+    return calc::GearSet(counts);
+}
+
+calc::SearchInputs Inputs(double tolerance, bool includeBoth) {
+    calc::SearchInputs in;
+    in.request = 1.0;
+    in.tolerance = tolerance;
+    in.includeLow = in.includeIntersecting = includeBoth;
+    return in;
+}
+
+void Search(benchmark::State& state, const calc::GearSet& gears, const calc::SearchInputs& in, bool sort) {
+    std::size_t found = 0;
+    for (auto _ : state) {
+        auto list = calc::SearchTrains(in, gears);
+        if (sort) calc::QuickSort(list, 0, -1, gears);
+        found = list.size();
+        benchmark::DoNotOptimize(list.data());
+    }
+    state.counters["results"] = static_cast<double>(found);
+}
+
+void BM_FactorySet(benchmark::State& state) { Search(state, calc::GearSet(), Inputs(0.1, false), true); }
+
+void BM_Search56(benchmark::State& state) {
+    const double tolerance = static_cast<double>(state.range(0)) / 10.0;
+    Search(state, FiftySixGears(), Inputs(tolerance, true), false);
+}
+
+void BM_SearchAndSort56(benchmark::State& state) {
+    const double tolerance = static_cast<double>(state.range(0)) / 10.0;
+    Search(state, FiftySixGears(), Inputs(tolerance, true), true);
+}
+
+void BM_Search56Plain(benchmark::State& state) {
+    Search(state, FiftySixGears(), Inputs(0.1, false), false);
+}
+
+}  // namespace
+
+BENCHMARK(BM_FactorySet)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Search56Plain)->Unit(benchmark::kMillisecond);                 // 0.1 %, no options
+BENCHMARK(BM_Search56)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);   // 0.1 %, 1 %, 5 %
+BENCHMARK(BM_SearchAndSort56)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchAndSort56)->Arg(500)->Unit(benchmark::kMillisecond)->Iterations(1);  // the extreme case
+
+BENCHMARK_MAIN();

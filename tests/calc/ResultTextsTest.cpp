@@ -1,0 +1,26 @@
+#include <gtest/gtest.h>
+
+#include "calc/ResultTexts.h"
+
+using calc::GearSet;
+using calc::TrainResult;
+
+TEST(ResultTexts, FourAndTwoGearRows) {
+    GearSet g;
+    TrainResult four{10, 11, 4, 8, 1.0, 25.4, 0.0, calc::FitMarks(calc::FitMarks::TooLow)};
+    auto row = calc::ResultRowTexts(four, 0, g, {".", ","});
+    EXPECT_EQ(row, (calc::ResultRow{"1", "80", "80", "40", "60", "0.0", "1.0", "25.4", "low "}));
+
+    TrainResult two{4, -1, -1, 8, 1.5 * 40 / 60, 25.4 / (1.5 * 40 / 60), -0.78125, {}};
+    row = calc::ResultRowTexts(two, 17, g, {",", "."});
+    EXPECT_EQ(row, (calc::ResultRow{"18", "40", "", "", "60", "-0,7813", "1,0", "25,4", ""}));
+}
+
+TEST(ResultTexts, CsvLinesSeparateOnlyAfterANonEmptyStart) {
+    EXPECT_EQ(calc::JoinCsvFields(calc::DefaultResultHeaders()), " ; A; B; C; D; +/- %; pitch, mm; tpi; comm");
+    EXPECT_EQ(calc::JoinCsvFields(std::vector<std::string>{"18", "40", "", "", "60", "0.0", "1.0", "25.4", ""}),
+              "18; 40; ; ; 60; 0.0; 1.0; 25.4; ");
+    EXPECT_EQ(calc::JoinCsvFields(std::vector<std::string>{"", "", "x", "", "y"}), "x; ; y");
+    EXPECT_EQ(calc::JoinCsvFields(std::vector<std::string>{"a; b", "c"}), "a; b; c");
+    EXPECT_EQ(calc::JoinCsvFields(std::vector<std::string>{}), "");
+}

@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "ReferenceSearch.h"
+#include "calc/TrainOrder.h"
+#include "calc/TrainSearch.h"
+
+using calc::GearSet;
+using calc::SearchInputs;
+using calc::TrainResult;
+
+namespace {
+
+SearchInputs Metric(double request, double tolerance = 0.1) {
+    SearchInputs in;
+    in.request = request;
+    in.tolerance = tolerance;
+    return in;
+}
+
+// "80.80.40.60" or "40.60": the tooth counts of a result.
+std::string Teeth(const TrainResult& r, const GearSet& g) {
+    std::string s = std::to_string(g.Count(r.a));
+    if (!r.IsTwoGear()) s += "." + std::to_string(g.Count(r.b)) + "." + std::to_string(g.Count(r.c));
+    return s + "." + std::to_string(g.Count(r.d));
+}
+
+std::vector<TrainResult> Sorted(std::vector<TrainResult> list, const GearSet& g) {
+    calc::QuickSort(list, 0, -1, g);
+    return list;
+}
+
+void ExpectSameList(const std::vector<TrainResult>& expected, const std::vector<TrainResult>& actual) {
+    ASSERT_EQ(expected.size(), actual.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const TrainResult &e = expected[i], &a = actual[i];
+        ASSERT_TRUE(e.a == a.a && e.b == a.b && e.c == a.c && e.d == a.d) << "at " << i;
+        ASSERT_EQ(e.pitch, a.pitch);
+        ASSERT_EQ(e.tpi, a.tpi);
+        ASSERT_EQ(e.err, a.err);
+        ASSERT_EQ(e.comm, a.comm);
+    }
+}
+
+}  // namespace
+
+TEST(SearchTrains, FactorySetOneMillimetre) {
+    GearSet g;
+    calc::SearchStats stats;
+    auto list = calc::SearchTrains(Metric(1.0), g, &stats);
+    EXPECT_EQ(stats.recorded, 135);
+    ASSERT_EQ(list.size(), 26u);
+    EXPECT_EQ(Teeth(list[0], g), "20.30");
+    EXPECT_EQ(Teeth(list[1], g), "30.45");
+    EXPECT_EQ(Teeth(list[2], g), "40.60");
+    for (const TrainResult& r : list) {
+        EXPECT_DOUBLE_EQ(r.pitch, 1.0);
+        EXPECT_NEAR(r.err, 0, 1e-12);
+        if (r.IsTwoGear()) EXPECT_TRUE(r.comm.Empty());
+    }
+    auto sorted = Sorted(list, g);
+    EXPECT_EQ(Teeth(sorted[0], g), "80.80.40.60");
+    EXPECT_EQ(Teeth(sorted[17], g), "40.60");   // row 18
+    EXPECT_EQ(Teeth(sorted[25], g), "20.30");   // row 26
+}
+
+TEST(SearchTrains, TwoEqualGearsAreListedOnce) {
+    GearSet g({40, 40});
+    calc::SearchStats stats;
+    auto list = calc::SearchTrains(Metric(1.5), g, &stats);
+    EXPECT_EQ(stats.recorded, 2);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].a, 0);
+    EXPECT_EQ(list[0].d, 1);
+    EXPECT_EQ(list[0].b, -1);
+    EXPECT_EQ(list[0].c, -1);
+    EXPECT_TRUE(list[0].comm.Empty());
+}
+
+TEST(SearchTrains, TheFixedRatio) {
+    GearSet g;
+    SearchInputs in = Metric(1.0, 60);
+    auto plain = calc::SearchTrains(in, g);
+    in.ratioLeft = 0;
+    ExpectSameList(plain, calc::SearchTrains(in, g));  // a 0 side is ignored
+    in.ratioLeft = 40;
+    in.ratioRight = 0;
+    ExpectSameList(plain, calc::SearchTrains(in, g));
+
+    in = Metric(0.75, 0.1);
+    in.ratioLeft = 30;
+    auto threeQuarters = calc::SearchTrains(in, g);
+    auto reference = calc::SearchTrains(Metric(1.0, 0.1), g);
+    ASSERT_EQ(threeQuarters.size(), reference.size());
+    for (std::size_t i = 0; i < reference.size(); ++i)
+        EXPECT_DOUBLE_EQ(threeQuarters[i].pitch, reference[i].pitch * 0.75);
+}
+
+TEST(SearchTrains, WideToleranceLosesNothing) {
+    GearSet g;
+    SearchInputs in = Metric(1.0, 50);
+    in.includeLow = in.includeIntersecting = true;
+    calc::SearchStats stats;
+    auto list = calc::SearchTrains(in, g, &stats);
+    EXPECT_EQ(stats.recorded, 4206);
+    EXPECT_EQ(list.size(), 1054u);
+    auto sorted = Sorted(list, g);
+    EXPECT_EQ(Teeth(sorted[0], g), "80.80.40.60");
+
+    // Every train found at 0.1 % is still there at 50 %.
+    in.tolerance = 0.1;
+    for (const TrainResult& exact : calc::SearchTrains(in, g)) {
+        bool found = false;
+        for (const TrainResult& r : list) found = found || Teeth(r, g) == Teeth(exact, g);
+        EXPECT_TRUE(found) << Teeth(exact, g);
+    }
+}
+
+TEST(SearchTrains, ThreadsPerInchRequests) {
+    GearSet g;
+    SearchInputs in;
+    in.requestTpi = true;
+    in.tolerance = 0.2;
+    for (int tpi = 8; tpi <= 28; ++tpi) {
+        in.request = tpi;
+        EXPECT_TRUE(calc::SearchTrains(in, g).empty()) << tpi;
+    }
+    in.request = 29;
+    auto list = calc::SearchTrains(in, g);
+    EXPECT_EQ(list.size(), 14u);
+    for (const TrainResult& r : list) EXPECT_LT(std::fabs((r.tpi - 29) * 100 / 29 - r.err), 1e-9);
+}
+
+TEST(SearchTrains, IntersectingSets) {
+    GearSet g;
+    SearchInputs in = Metric(1.0);
+    in.includeIntersecting = true;
+    auto list = calc::SearchTrains(in, g);
+    EXPECT_EQ(list.size(), 39u);
+    auto marksOf = [&](const std::string& teeth) -> std::string {
+        for (const TrainResult& r : list)
+            if (Teeth(r, g) == teeth) return std::string(r.comm.Text());
+        return "missing";
+    };
+    EXPECT_EQ(marksOf("20.60.60.30"), "");
+    EXPECT_EQ(marksOf("60.60.20.30"), "sec D ");
+    in.includeIntersecting = false;
+    list = calc::SearchTrains(in, g);
+    EXPECT_EQ(marksOf("20.60.60.30"), "");
+    EXPECT_EQ(marksOf("60.60.20.30"), "missing");
+}
+
+TEST(SearchTrains, MarksComeInOrderWhenSorted) {
+    GearSet g;
+    SearchInputs in = Metric(1.75);
+    in.includeLow = in.includeIntersecting = true;
+    auto sorted = Sorted(calc::SearchTrains(in, g), g);
+    ASSERT_EQ(sorted.size(), 33u);
+    std::vector<std::string> order;
+    int unmarked = 0;
+    for (const TrainResult& r : sorted) {
+        EXPECT_NEAR(r.err, 0, 1e-12);
+        std::string marks(r.comm.Text());
+        if (marks.empty()) ++unmarked;
+        if (order.empty() || order.back() != marks) order.push_back(marks);
+    }
+    EXPECT_EQ(unmarked, 12);
+    EXPECT_EQ(order, (std::vector<std::string>{"", "low ", "sec A ", "sec A low ", "sec D ", "sec D low "}));
+}
+
+TEST(SearchTrains, InputsThatFindNothing) {
+    GearSet g;
+    EXPECT_TRUE(calc::SearchTrains(Metric(0), g).empty());        // request 0
+    EXPECT_TRUE(calc::SearchTrains(Metric(1.0, 0), g).empty());   // tolerance 0
+    EXPECT_TRUE(calc::SearchTrains(Metric(1.0, -5), g).empty());
+    SearchInputs in = Metric(1.0, 1000);
+    in.leadscrew = 0;                                             // every pitch 0
+    EXPECT_TRUE(calc::SearchTrains(in, g).empty());
+    EXPECT_TRUE(calc::SearchTrains(Metric(1.5, 50), GearSet({40})).empty());
+    EXPECT_TRUE(calc::SearchTrains(Metric(1.5, 50), GearSet({0, 0, 0})).empty());
+    auto three = calc::SearchTrains(Metric(1.5, 500), GearSet({40, 0, 50, 60}));
+    EXPECT_EQ(three.size(), 6u);                                  // two-gear trains only
+    for (const TrainResult& r : three) EXPECT_TRUE(r.IsTwoGear());
+}
+
+TEST(SearchTrains, ImperialLeadscrew) {
+    GearSet g({40, 40});
+    SearchInputs in = Metric(25.4 / 16);
+    in.imperialLeadscrew = true;
+    in.leadscrew = 16;
+    auto list = calc::SearchTrains(in, g);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_DOUBLE_EQ(list[0].pitch, 25.4 / 16);
+    in.leadscrew = 0;
+    EXPECT_TRUE(calc::SearchTrains(in, g).empty());
+}
+
+TEST(SearchTrains, LargeToothCountsDoNotOverflow) {
+    GearSet g({100000, 100000, 100000, 100000});
+    SearchInputs in = Metric(1.5);
+    auto list = calc::SearchTrains(in, g);
+    ASSERT_EQ(list.size(), 2u);  // 100000.100000 and the four-gear train
+    EXPECT_DOUBLE_EQ(list[1].pitch, 1.5);
+}
+
+// The pruned search must list exactly what the plain loops list.
+TEST(SearchTrains, AgreesWithThePlainLoops) {
+    std::mt19937 random(12345);
+    for (int round = 0; round < 120; ++round) {
+        std::vector<std::int32_t> counts(6 + random() % 14);
+        for (auto& c : counts) c = random() % 5 == 0 ? 0 : 12 + static_cast<int>(random() % 70);
+        GearSet g(counts);
+        SearchInputs in;
+        in.includeLow = random() % 2;
+        in.includeIntersecting = random() % 2;
+        in.requestTpi = random() % 2;
+        in.request = in.requestTpi ? 4 + random() % 40 : 0.25 + (random() % 40) / 8.0;
+        const double tolerances[] = {0.01, 0.1, 1, 5, 20, 60, 98.5, 150};
+        in.tolerance = tolerances[random() % 8];
+        in.imperialLeadscrew = random() % 3 == 0;
+        in.leadscrew = in.imperialLeadscrew ? 8 + random() % 12 : 1 + (random() % 12) / 4.0;
+        in.ratioLeft = 20 + random() % 40;
+        in.ratioRight = 20 + random() % 40;
+        long long expectedRecorded = 0;
+        auto expected = ReferenceSearch(in, g, &expectedRecorded);
+        calc::SearchStats stats;
+        auto actual = calc::SearchTrains(in, g, &stats);
+        SCOPED_TRACE("round " + std::to_string(round));
+        ExpectSameList(expected, actual);
+        EXPECT_EQ(stats.recorded, expectedRecorded);
+    }
+}
+
+TEST(SearchTrains, NegativeCountsTakeThePlainLoops) {
+    GearSet g({-40, 40, 60, -60, 30});
+    SearchInputs in = Metric(1.0, 80);
+    in.includeLow = in.includeIntersecting = true;
+    ExpectSameList(ReferenceSearch(in, g), calc::SearchTrains(in, g));
+}

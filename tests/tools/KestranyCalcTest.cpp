@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "CalcOptions.h"
+
+namespace {
+
+struct CalcRun {
+    std::string out;
+    std::string err;
+    int status = -1;
+};
+
+// Runs kestrany-calc with `args` in the C locale and collects what it prints.
+CalcRun RunCalc(const std::string& args, const std::string& locale = "C") {
+    std::string errFile = testing::TempDir() + "kestrany_calc_stderr.txt";
+    std::string command = "LC_ALL=" + locale + " " KESTRANY_CALC_PATH " " + args + " 2>" + errFile;
+    CalcRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+    int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    if (FILE* f = fopen(errFile.c_str(), "rb")) {
+        while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) run.err.append(buffer, n);
+        fclose(f);
+    }
+    return run;
+}
+
+const std::string kHeader = " ; A; B; C; D; +/- %; pitch, mm; tpi; comm\r\n";
+
+int Lines(const std::string& text) {
+    int lines = 0;
+    for (std::size_t i = text.find("\r\n"); i != std::string::npos; i = text.find("\r\n", i + 2)) ++lines;
+    return lines;
+}
+
+}  // namespace
+
+TEST(KestranyCalc, ExactBytesOfASmallCase) {
+    CalcRun run = RunCalc("--gears 40,40 --pitch-mm 1.5");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, kHeader + "1; 40; ; ; 40; 0.0; 1.5; 16.9333; \r\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(KestranyCalc, FactoryCaseAndOptions) {
+    CalcRun run = RunCalc("--pitch-mm 1.0");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Lines(run.out), 27);
+    EXPECT_EQ(run.out.substr(kHeader.size(), 31), "1; 80; 80; 40; 60; 0.0; 1.0; 25");
+    EXPECT_NE(run.out.find("\r\n26; 20; ; ; 30; 0.0; 1.0; 25.4; \r\n"), std::string::npos);
+
+    EXPECT_EQ(Lines(RunCalc("--pitch-mm=1.0 --include-intersecting").out), 40);
+    EXPECT_EQ(Lines(RunCalc("--pitch-mm 1.75 --include-low --include-intersecting").out), 34);
+    EXPECT_EQ(Lines(RunCalc("--tpi 29").out), 15);               // default tolerance 0.2 for TPI
+    EXPECT_EQ(Lines(RunCalc("--tpi 28").out), 1);
+    EXPECT_GT(Lines(RunCalc("--tpi 28 --tolerance 5").out), 1);
+    EXPECT_EQ(Lines(RunCalc("--pitch-mm 0.75 --ratio 30:40").out), 27);
+}
+
+TEST(KestranyCalc, NothingFoundIsNotAnError) {
+    CalcRun run = RunCalc("--pitch-mm 1000");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, kHeader);
+}
+
+TEST(KestranyCalc, BadInputGivesStatusTwo) {
+    for (const char* args : {"--pitch-mm abc", "--bogus --pitch-mm 1", "", "--pitch-mm 1 --tpi 8",
+                             "--gears 20,x,30 --pitch-mm 1", "--ratio 40 --pitch-mm 1", "--pitch-mm",
+                             "--tolerance 1e999 --pitch-mm 1", "--gears 1e20 --pitch-mm 1"}) {
+        CalcRun run = RunCalc(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_EQ(run.out, "") << args;
+        EXPECT_EQ(run.err.rfind("kestrany-calc: ", 0), 0u) << args;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args;
+    }
+    EXPECT_EQ(RunCalc("--help").status, 0);
+}
+
+TEST(CalcOptions, ReadsEveryOption) {
+    std::string error;
+    auto request = tools::ParseCalcOptions({"--gears", "20,,30,0,40.5", "--leadscrew-tpi", "16", "--ratio", "30:40",
+                                            "--tpi", "12", "--include-low"}, error);
+    ASSERT_TRUE(request) << error;
+    EXPECT_EQ(request->gears.Counts(), (std::vector<std::int32_t>{20, 0, 30, 0, 40}));
+    EXPECT_TRUE(request->inputs.imperialLeadscrew);
+    EXPECT_EQ(request->inputs.leadscrew, 16);
+    EXPECT_EQ(request->inputs.ratioLeft, 30);
+    EXPECT_EQ(request->inputs.ratioRight, 40);
+    EXPECT_TRUE(request->inputs.requestTpi);
+    EXPECT_EQ(request->inputs.request, 12);
+    EXPECT_EQ(request->inputs.tolerance, 0.2);
+    EXPECT_TRUE(request->inputs.includeLow);
+    EXPECT_FALSE(request->inputs.includeIntersecting);
+}
