@@ -26,7 +26,7 @@ LONG_PTR RegisterWindowProcedure(WindowProcedure procedure) {
     return id;
 }
 
-LONG_PTR RegisterWindowProcedure(WNDPROC procedure) {
+LONG_PTR RegisterWindowFunction(WNDPROC procedure) {
     ProcedureTable& table = Table();
     if (auto found = table.idOfFunction.find(procedure); found != table.idOfFunction.end()) {
         return found->second;
@@ -53,7 +53,7 @@ LRESULT CallWindowProc(LONG_PTR procedure, HWND window, UINT message, WPARAM wPa
 }
 
 LONG_PTR DefaultWindowProcedure() {
-    static const LONG_PTR id = RegisterWindowProcedure(&DefWindowProc);
+    static const LONG_PTR id = RegisterWindowFunction(&DefWindowProc);
     return id;
 }
 

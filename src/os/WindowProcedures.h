@@ -18,7 +18,7 @@ inline constexpr int GWL_WNDPROC = -4;
 // Registering returns a new non-zero id; a plain function registered twice
 // keeps its first id.
 LONG_PTR RegisterWindowProcedure(WindowProcedure procedure);
-LONG_PTR RegisterWindowProcedure(WNDPROC procedure);
+LONG_PTR RegisterWindowFunction(WNDPROC procedure);
 void UnregisterWindowProcedure(LONG_PTR id);
 bool IsWindowProcedure(LONG_PTR id);
 

@@ -1,0 +1,19 @@
+#include "os/ControlWindow.h"
+
+#include "os/ControlWidget.h"
+#include "os/WidgetWindows.h"
+#include "os/WindowRegistry.h"
+
+namespace os {
+
+HWND CreateControlWindow(ControlOwner& owner, const std::string& className, HWND parent, const RECT& bounds) {
+    auto* widget = new ControlWidget(owner, WidgetOf(parent));
+    widget->setGeometry(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    const HWND handle = RegisterWidget(widget, className);
+    WindowRecord* record = WindowRegistry::Find(handle);
+    record->ownsWidget = true;
+    record->controlOwner = &owner;
+    return handle;
+}
+
+}  // namespace os

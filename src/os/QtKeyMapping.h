@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QFlags>
+#include <Qt>
+#include <cstdint>
+
+namespace os {
+
+// The virtual-key code of a Qt key (0 for keys without one); keypad digits
+// map to the numeric-pad codes when the keypad modifier is set.
+int VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers);
+// The shift state (ShiftMask, CtrlMask, AltMask) of Qt modifiers.
+std::int16_t ShiftStateFromQt(Qt::KeyboardModifiers modifiers);
+// The button code (LeftButton, ...) of Qt mouse buttons.
+std::int16_t ButtonFromQt(Qt::MouseButtons buttons);
+
+}  // namespace os
