@@ -65,8 +65,8 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second press of a double click raises DblClick instead of
-    // MouseDown, and its release no Click.
+    // Qt follows the second press of a double click with this event; the
+    // release that ends it makes no second Click.
     pressInside_ = false;
     runtime::RunHandler([&] { owner_.DblClick(); });
     event->accept();

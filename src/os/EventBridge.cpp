@@ -25,6 +25,10 @@ bool IsSystemMenuKey(const QKeyEvent& event) {
     return event.key() == Qt::Key_Space && event.modifiers().testFlag(Qt::AltModifier);
 }
 
+bool IsSystemKey(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Alt || event.modifiers().testFlag(Qt::AltModifier);
+}
+
 POINT GlobalPoint(const QPointF& point) {
     const QPoint rounded = point.toPoint();
     return {rounded.x(), rounded.y()};
@@ -64,7 +68,8 @@ bool EventBridge::OnKeyPress(QKeyEvent* event) {
         ShowSystemMenu(window_, GlobalPoint(widget_.mapToGlobal(QPointF(0, 0))));
         return true;
     }
-    if (IsPropagatedKey()) return false;
+    // Keys with Alt held are system keys, not WM_KEYDOWN; Qt handles them.
+    if (IsPropagatedKey() || IsSystemKey(*event)) return false;
     const int virtualKey = VirtualKeyFromQt(event->key(), event->modifiers());
     return ForwardAsMessage(event, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), KeyDownFlags(*event));
 }
