@@ -1,0 +1,50 @@
+// Filling the results grid: rows of nine short texts through AddRow and
+// TextMatrix, as the calculation fills it.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <string>
+
+#include "grid/VbGrid.h"
+
+namespace {
+
+std::size_t HeapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;  // small blocks and mapped large ones
+}
+
+void FillResults(grid::VbGrid& g, int rows) {
+    static const char* texts[9] = {"", "80", "60", "40", "45", "-0.0123", "1.0312", "24.6301", ""};
+    g.SetDelayedRedraw(true);
+    for (int r = 0; r < rows; ++r) {
+        g.AddRow();
+        g.SetTextMatrix(r, 0, std::to_string(r + 1));
+        for (int c = 1; c < 9; ++c) g.SetTextMatrix(r, c, texts[c]);
+    }
+    g.SetDelayedRedraw(false);
+}
+
+void BM_FillGrid(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    double bytesPerRow = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto g = std::make_unique<grid::VbGrid>();
+        for (int c = 0; c < 9; ++c) g->AddColumn();
+        const std::size_t before = HeapInUse();
+        state.ResumeTiming();
+        FillResults(*g, rows);
+        state.PauseTiming();
+        bytesPerRow = static_cast<double>(HeapInUse() - before) / rows;
+        g.reset();
+        state.ResumeTiming();
+    }
+    state.counters["bytes_per_row"] = bytesPerRow;
+}
+
+}  // namespace
+
+BENCHMARK(BM_FillGrid)->Arg(400000)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

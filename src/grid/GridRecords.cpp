@@ -1,0 +1,54 @@
+#include "grid/GridRecords.h"
+
+namespace grid {
+
+namespace {
+template <class T>
+std::unique_ptr<T> CopyOf(const std::unique_ptr<T>& p) {
+    return p ? std::make_unique<T>(*p) : nullptr;
+}
+}  // namespace
+
+GridRow::GridRow(const GridRow& other)
+    : height(other.height), top(other.top), index(other.index), tag(other.tag), dirty(other.dirty),
+      visible(other.visible), fixed(other.fixed), extras(CopyOf(other.extras)) {}
+
+GridRow& GridRow::operator=(const GridRow& other) {
+    if (this != &other) *this = GridRow(other);
+    return *this;
+}
+
+const std::string& GridRow::Key() const {
+    static const std::string empty;
+    return extras ? extras->key : empty;
+}
+
+const std::string& GridRow::Bookmark() const {
+    static const std::string empty;
+    return extras ? extras->bookmark : empty;
+}
+
+RowExtras& GridRow::Extras() {
+    if (!extras) extras = std::make_unique<RowExtras>();
+    return *extras;
+}
+
+GridCell::GridCell(const GridCell& other)
+    : value(other.value), dirty(other.dirty), selected(other.selected), extras_(CopyOf(other.extras_)) {}
+
+GridCell& GridCell::operator=(const GridCell& other) {
+    if (this != &other) *this = GridCell(other);
+    return *this;
+}
+
+const CellExtras& GridCell::Extras() const {
+    static const CellExtras defaults;
+    return extras_ ? *extras_ : defaults;
+}
+
+CellExtras& GridCell::MutableExtras() {
+    if (!extras_) extras_ = std::make_unique<CellExtras>();
+    return *extras_;
+}
+
+}  // namespace grid

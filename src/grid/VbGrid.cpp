@@ -1,0 +1,203 @@
+#include "grid/VbGrid.h"
+
+#include "os/Process.h"
+#include "runtime/Error.h"
+#include "runtime/Rounding.h"
+
+namespace grid {
+
+namespace {
+constexpr std::int32_t kSystemColour = static_cast<std::int32_t>(0x80000000u);
+constexpr std::int32_t Sys(int index) { return kSystemColour + index; }
+GridEvents& NoEvents() {
+    static GridEvents none;
+    return none;
+}
+}  // namespace
+
+VbGrid::VbGrid(GridCanvas* canvas) : canvas_(canvas) {
+    if (!canvas_) {
+        ownCanvas_ = std::make_unique<DetachedCanvas>();
+        canvas_ = ownCanvas_.get();
+    }
+    SetColour(backColor_, Sys(5));        // window
+    SetColour(foreColor_, Sys(8));        // window text
+    SetColour(backColorFixed_, Sys(15));  // button face
+    SetColour(foreColorFixed_, Sys(18));  // button text
+    SetColour(backColorSel_, Sys(13));    // highlight
+    SetColour(foreColorSel_, Sys(14));    // highlight text
+    SetColour(backColorBkg_, Sys(12));    // application workspace
+    SetColour(gridColor_, Sys(15));
+    SetColour(gridColorFixed_, 0);
+    defaultRowHeight_ = ToPixelsY(240);
+    bufferRowHeight_ = defaultRowHeight_;
+    fullRepaintPending_ = false;
+    somethingChanged_ = false;
+}
+
+VbGrid::~VbGrid() = default;
+
+GridEvents& VbGrid::Events() const { return events_ ? *events_ : NoEvents(); }
+
+std::string VbGrid::ErrorSource() const { return os::ExecutableName() + ".vbGrid"; }
+
+void VbGrid::Raise(std::int32_t number, const std::string& description) const {
+    throw runtime::Error(number, description, ErrorSource());
+}
+
+// --- units ---
+
+std::int32_t VbGrid::ToPixelsX(std::int32_t twips) const {
+    if (publicUnitPixels_) return twips;
+    return static_cast<std::int32_t>(runtime::RoundHalfEven(twips / canvas_->TwipsPerPixelX()));
+}
+std::int32_t VbGrid::ToPixelsY(std::int32_t twips) const {
+    if (publicUnitPixels_) return twips;
+    return static_cast<std::int32_t>(runtime::RoundHalfEven(twips / canvas_->TwipsPerPixelY()));
+}
+std::int32_t VbGrid::ToTwipsX(std::int32_t pixels) const {
+    if (publicUnitPixels_) return pixels;
+    return static_cast<std::int32_t>(runtime::RoundHalfEven(pixels * canvas_->TwipsPerPixelX()));
+}
+std::int32_t VbGrid::ToTwipsY(std::int32_t pixels) const {
+    if (publicUnitPixels_) return pixels;
+    return static_cast<std::int32_t>(runtime::RoundHalfEven(pixels * canvas_->TwipsPerPixelY()));
+}
+
+// --- colours ---
+
+void VbGrid::SetColour(Colour& colour, std::int32_t ole) {
+    colour.ole = ole;
+    colour.rgb = canvas_->TranslateColor(ole);
+    InvalidateAll();
+}
+
+VbGrid::Colours VbGrid::TranslatedColours() const {
+    return {backColor_.rgb,    foreColor_.rgb,    backColorFixed_.rgb, foreColorFixed_.rgb, backColorSel_.rgb,
+            foreColorSel_.rgb, backColorBkg_.rgb, gridColor_.rgb,      gridColorFixed_.rgb};
+}
+
+void VbGrid::SetFont(const GridFont& sFont) {
+    font_ = sFont;
+    fonts_[0] = sFont;
+    InvalidateAll();
+}
+
+void VbGrid::SetBackgroundPicture(PictureRef sPic) {
+    backgroundPicture_ = std::move(sPic);
+    if (backgroundPicture_) {
+        backgroundPictureWidth_ = backgroundPicture_->Width();
+        backgroundPictureHeight_ = backgroundPicture_->Height();
+    }
+    InvalidateAll();
+}
+
+void VbGrid::SetImageList(const runtime::Variant& vThis) {
+    std::intptr_t handle = 0;
+    switch (vThis.GetType()) {
+    case runtime::Variant::Type::Object:
+        try {
+            // An image-list object gives its handle as its value.
+            handle = vThis.Object() ? static_cast<std::intptr_t>(vThis.Object()->Value().ToDouble()) : 0;
+        } catch (...) {
+            handle = 0;
+        }
+        break;
+    case runtime::Variant::Type::Long:
+    case runtime::Variant::Type::Integer:
+    case runtime::Variant::Type::Byte:
+        handle = static_cast<std::intptr_t>(vThis.ToLong());
+        break;
+    default:
+        Raise(static_cast<std::int32_t>(0x80040000u + 1049u),
+              "ImageList property expects ImageList object or long hImageList handle.");
+    }
+    if (handle == 0) return;
+    imageList_ = handle;
+    if (headerControl_) headerControl_->SetImageList(handle);
+    InvalidateAll();
+}
+
+// --- header height ---
+
+std::int32_t VbGrid::HeaderHeight() const { return ToTwipsY(headerHeight_); }
+
+void VbGrid::SetHeaderHeight(std::int32_t lHeight) {
+    headerHeight_ = std::max(0, ToPixelsY(lHeight));
+    RequestRepaint(true);
+}
+
+// --- column resolution ---
+
+std::int32_t VbGrid::PositionOfDataIndex(std::int32_t dataIndex) const {
+    if (dataIndex >= 0 && dataIndex < static_cast<std::int32_t>(columnMap_.size()))
+        return columnMap_[static_cast<std::size_t>(dataIndex)];
+    for (std::size_t p = 0; p < columns_.size(); ++p)
+        if (columns_[p].dataIndex == dataIndex) return static_cast<std::int32_t>(p);
+    return dataIndex;
+}
+
+std::int32_t VbGrid::ResolveColumn(const ColumnArg& vKey) const {
+    if (vKey.IsEmpty() || (vKey.IsText() && vKey.Text().empty())) return PositionOfDataIndex(currentCol_);
+    if (vKey.IsNumeric()) {
+        double index = vKey.ToDouble();
+        if (!(index > -2147483648.0 && index < 2147483647.0)) return -1;
+        return PositionOfDataIndex(static_cast<std::int32_t>(runtime::RoundHalfEven(index)));
+    }
+    if (!vKey.IsText()) return -1;
+    for (std::size_t p = 0; p < columns_.size(); ++p)
+        if (columns_[p].key == vKey.Text()) return static_cast<std::int32_t>(p);
+    return -1;
+}
+
+std::int32_t VbGrid::RequirePosition(const ColumnArg& vKey, bool standardText) const {
+    std::int32_t position = ResolveColumn(vKey);
+    if (position < 0 || position >= Cols()) Raise(9, standardText ? std::string() : "Invalid Column Index");
+    return position;
+}
+
+const GridColumn* VbGrid::FindColumn(const ColumnArg& vKey) const {
+    std::int32_t position = ResolveColumn(vKey);
+    if (position < 0 || position >= Cols()) return nullptr;
+    return &columns_[static_cast<std::size_t>(position)];
+}
+
+GridColumn* VbGrid::FindColumn(const ColumnArg& vKey) {
+    return const_cast<GridColumn*>(static_cast<const VbGrid*>(this)->FindColumn(vKey));
+}
+
+void VbGrid::RebuildColumnMap() {
+    columnMap_.assign(columns_.size(), 0);
+    for (std::size_t p = 0; p < columns_.size(); ++p) {
+        std::int32_t d = columns_[p].dataIndex;
+        if (d >= 0 && d < static_cast<std::int32_t>(columnMap_.size()))
+            columnMap_[static_cast<std::size_t>(d)] = static_cast<std::int32_t>(p);
+    }
+}
+
+// --- cells ---
+
+GridCell& VbGrid::Cell(std::int32_t row, std::int32_t dataIndex) {
+    return cells_[static_cast<std::size_t>(row) * columns_.size() + static_cast<std::size_t>(dataIndex)];
+}
+
+const GridCell& VbGrid::CellAt(std::int32_t row, std::int32_t dataIndex) const {
+    ValidateCell(row, dataIndex);
+    return cells_[static_cast<std::size_t>(row) * columns_.size() + static_cast<std::size_t>(dataIndex)];
+}
+
+void VbGrid::ValidateCell(std::int32_t row, std::int32_t dataIndex) const {
+    if (dataIndex < 0 || dataIndex >= Cols()) Raise(9, "Invalid Column Index");
+    if (row < 0 || row >= Rows()) Raise(9, "Invalid Row Index");
+}
+
+void VbGrid::ValidateRow(std::int32_t row) const {
+    if (row < 0 || row >= Rows()) Raise(9, "Invalid Row Index");
+}
+
+void VbGrid::ResolveCurrent(std::int32_t& row, std::int32_t& col) const {
+    if (row == -1) row = currentRow_;
+    if (col == -1) col = currentCol_;
+}
+
+}  // namespace grid

@@ -1,0 +1,476 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "grid/GridCanvas.h"
+#include "grid/GridEvents.h"
+#include "grid/GridRecords.h"
+#include "grid/TextFlags.h"
+#include "runtime/Variant.h"
+
+namespace grid {
+
+// A column argument: a number is a data index, a text is a column key,
+// Empty (or an empty text) is the current column.
+using ColumnArg = runtime::Variant;
+
+// The painting half of the grid; the grid's renderer implements it. Without
+// one the grid keeps its dirty bookkeeping and draws nothing.
+class GridPainter {
+public:
+    virtual ~GridPainter() = default;
+    virtual void Draw() = 0;                         // one draw pass
+    virtual void Resize() = 0;                       // the resize handling
+    virtual void StartDelayedDraw(bool resize) = 0;  // (re)start the one-shot draw timer
+    virtual void RebuildBuffer(std::int32_t rowHeight) = 0;
+};
+
+// The header control the grid drives; the header wrapper implements it.
+class GridHeader {
+public:
+    virtual ~GridHeader() = default;
+    virtual void RecreateItems() = 0;
+    virtual void SetItemWidth(std::int32_t item, std::int32_t width) = 0;
+    virtual std::int32_t ItemWidth(std::int32_t item) const = 0;
+    virtual void SetImageList(std::intptr_t imageList) = 0;
+};
+
+// The results grid: columns, rows and cells, their display settings, the
+// current cell and the repaint bookkeeping, behind the control's public
+// interface. Sizes are twips outside and pixels inside.
+class VbGrid {
+public:
+    explicit VbGrid(GridCanvas* canvas = nullptr);
+    ~VbGrid();
+    VbGrid(const VbGrid&) = delete;
+    VbGrid& operator=(const VbGrid&) = delete;
+
+    void SetEvents(GridEvents* events) { events_ = events; }
+    void SetPainter(GridPainter* painter) { painter_ = painter; }
+    void SetHeaderControl(GridHeader* header) { headerControl_ = header; }
+    GridCanvas& Canvas() const { return *canvas_; }
+    GridEvents& Events() const;
+
+    // --- table and column structure ---
+    std::int32_t Cols() const { return static_cast<std::int32_t>(columns_.size()); }
+    void SetCols(std::int32_t aCol);
+    std::int32_t Columns() const { return Cols(); }
+    std::int32_t Rows() const { return static_cast<std::int32_t>(rows_.size()); }
+    void SetRows(std::int32_t lRows);
+    std::int32_t AddColumn(const std::string& vKey = "", const std::string& sHeader = "", std::int32_t eFixAlign = -1,
+                           std::int32_t iIconIndex = -1, std::int32_t lColumnWidth = -1, bool bVisible = true,
+                           bool bFixed = false, const ColumnArg& vKeyBefore = {}, bool bIncludeInSelect = true,
+                           const std::string& sFmtString = "", bool bRowTextColumn = false, std::int32_t eAlign = -1);
+    void RemoveColumn(const ColumnArg& vKey);
+    void AddRow(std::int32_t lRowBefore = -1, const std::string& sKey = "", bool bVisible = true,
+                std::int32_t lHeight = -1, bool bGroupRow = false, std::int32_t lGroupColStartIndex = 0);
+    void AddItem(const std::string& s);
+    void RemoveRow(std::int32_t lRow);
+    void Clear(bool bRemoveCols = false);
+    void ClearCell(std::int32_t iRow, std::int32_t iCol);
+    void SetHeaders();
+    runtime::Variant ColumnIndex(const ColumnArg& vKey) const;
+    std::int32_t FixedRows() const { return fixedRows_; }
+    void SetFixedRows(std::int32_t nRow);
+    std::int32_t FixedCols() const { return fixedCols_; }
+    void SetFixedCols(std::int32_t nCol);
+    std::int32_t RowTextStartColumn() const { return rowTextStartColumn_; }
+    void SetRowTextStartColumn(std::int32_t lColumn);
+
+    // --- column properties ---
+    std::string ColumnHeader(const ColumnArg& vKey) const;
+    void SetColumnHeader(const ColumnArg& vKey, const std::string& sHeader);
+    std::int32_t ColWidth(const ColumnArg& vKey = {}) const;
+    void SetColWidth(const ColumnArg& vKey, std::int32_t lWidth);
+    std::int32_t ColAlignment(const ColumnArg& vKey) const;
+    void SetColAlignment(const ColumnArg& vKey, std::int32_t eAlign);
+    std::int32_t FixedAlignment(const ColumnArg& vKey) const;
+    void SetFixedAlignment(const ColumnArg& vKey, std::int32_t eAlign);
+    std::string ColumnKey(std::int32_t lCol) const;
+    void SetColumnKey(std::int32_t lCol, const std::string& sKey);
+    std::string ColumnTag(const ColumnArg& vKey) const;
+    void SetColumnTag(const ColumnArg& vKey, const std::string& sTag);
+    runtime::Variant ColData(const ColumnArg& vKey) const;
+    void SetColData(const ColumnArg& vKey, const runtime::Variant& vData);
+    std::int32_t ColumnImage(const ColumnArg& vKey) const;
+    void SetColumnImage(const ColumnArg& vKey, std::int32_t lImage);
+    bool ColumnImageOnRight(const ColumnArg& vKey) const;
+    void SetColumnImageOnRight(const ColumnArg& vKey, bool value);
+    std::string ColumnFormatString(const ColumnArg& vKey) const;
+    void SetColumnFormatString(const ColumnArg& vKey, const std::string& sFmtString);
+    bool ColumnVisible(const ColumnArg& vKey) const;
+    void SetColumnVisible(const ColumnArg& vKey, bool value);
+    std::int32_t ColumnOrder(const ColumnArg& vKey) const;
+    void SetColumnOrder(const ColumnArg& vKey, std::int32_t lOrder);
+    bool ColEditable(const ColumnArg& vKey = {}) const;
+    void SetColEditable(const ColumnArg& vKey, bool value);
+    bool ColAutoResize(const ColumnArg& vKey = {}) const;
+    void SetColAutoResize(const ColumnArg& vKey, bool value);
+    bool ColCheck(const ColumnArg& vKey = {}) const;
+    void SetColCheck(const ColumnArg& vKey, bool n);
+    std::string ColToolTip(const ColumnArg& vKey) const;
+    void SetColToolTip(const ColumnArg& vKey, const std::string& tt);
+    std::string ToolTipTextCol(std::int32_t c) const;
+    void SetToolTipTextCol(std::int32_t c, const std::string& s);
+    bool LoadField(const ColumnArg& vKey) const;
+    void SetLoadField(const ColumnArg& vKey, bool flg);
+    std::string FieldName(const ColumnArg& vKey) const;
+    std::int32_t KeySearchColumn() const { return keySearchColumn_; }
+    void SetKeySearchColumn(std::int32_t lCol) { keySearchColumn_ = lCol; }
+
+    // --- row properties ---
+    std::int32_t RowHeight(std::int32_t lRow) const;
+    void SetRowHeight(std::int32_t lRow, std::int32_t aHeight);
+    bool RowVisible(std::int32_t lRow) const;
+    void SetRowVisible(std::int32_t lRow, bool value);
+    std::int32_t RowTag(std::int32_t lRow) const;
+    void SetRowTag(std::int32_t lRow, std::int32_t lTag);
+    std::string Bookmark(std::int32_t lRow) const;
+    void SetBookmark(std::int32_t lRow, const std::string& nBM);
+    std::int32_t DefaultRowHeight() const;
+    void SetDefaultRowHeight(std::int32_t lHeight);
+    std::int32_t RowHeightMin() const { return DefaultRowHeight(); }
+    void SetRowHeightMin(std::int32_t lHeight) { SetDefaultRowHeight(lHeight); }
+
+    // --- cell properties ---
+    std::string TextMatrix(std::int32_t lRow, std::int32_t lCol) const;
+    void SetTextMatrix(std::int32_t lRow, std::int32_t lCol, const std::string& sText);
+    runtime::Variant CellText(std::int32_t lRow, std::int32_t lCol) const;
+    void SetCellText(std::int32_t lRow, std::int32_t lCol, const runtime::Variant& sText);
+    std::string CellFormattedText(std::int32_t lRow, std::int32_t lCol) const;
+    void CellDetails(std::int32_t lRow, std::int32_t lCol, const runtime::Variant& sText = {},
+                     std::int32_t eTextAlign = text_flags::CellDetailsDefault, std::int32_t lIconIndex = -1,
+                     std::int32_t oBackColor = -1, std::int32_t oForeColor = -1, FontRef oFont = nullptr,
+                     std::int32_t lIndent = 0, std::int32_t lExtraIconIndex = -1,
+                     const runtime::Variant& vItemData = {});
+    std::int32_t CellForeColor(std::int32_t lRow = -1, std::int32_t lCol = -1) const;
+    void SetCellForeColor(std::int32_t lRow, std::int32_t lCol, std::int32_t oColor);
+    std::int32_t CellBackColor(std::int32_t lRow = -1, std::int32_t lCol = -1) const;
+    void SetCellBackColor(std::int32_t lRow, std::int32_t lCol, std::int32_t oColor);
+    void CellDefaultForeColor(std::int32_t lRow, std::int32_t lCol);
+    void CellDefaultBackColor(std::int32_t lRow, std::int32_t lCol);
+    FontRef CellFont(std::int32_t lRow, std::int32_t lCol) const;
+    void SetCellFont(std::int32_t lRow, std::int32_t lCol, FontRef sFnt);
+    std::int32_t CellTextFlags(std::int32_t lRow, std::int32_t lCol) const;
+    void SetCellTextFlags(std::int32_t lRow, std::int32_t lCol, std::int32_t eAlign);
+    std::int32_t CellAlignment(std::int32_t lRow, std::int32_t lCol) const;
+    void SetCellAlignment(std::int32_t lRow, std::int32_t lCol, std::int32_t oAlg);
+    bool WordWrap(std::int32_t lRow = -1, std::int32_t lCol = -1) const;
+    void SetWordWrap(std::int32_t lRow, std::int32_t lCol, bool New_WordWrap);
+    std::int32_t CellIcon(std::int32_t lRow, std::int32_t lCol) const;
+    void SetCellIcon(std::int32_t lRow, std::int32_t lCol, std::int32_t lIconIndex);
+    std::int32_t CellExtraIcon(std::int32_t lRow, std::int32_t lCol) const;
+    void SetCellExtraIcon(std::int32_t lRow, std::int32_t lCol, std::int32_t lIconIndex);
+    bool CellExtraAtRight(std::int32_t lRow, std::int32_t lCol) const;
+    void SetCellExtraAtRight(std::int32_t lRow, std::int32_t lCol, bool nv);
+    std::int32_t CellIndent(std::int32_t lRow, std::int32_t lCol) const;
+    void SetCellIndent(std::int32_t lRow, std::int32_t lCol, std::int32_t lIndent);
+    runtime::Variant CellItemData(std::int32_t lRow, std::int32_t lCol) const;
+    void SetCellItemData(std::int32_t lRow, std::int32_t lCol, const runtime::Variant& vItemData);
+    bool CellSelected(std::int32_t lRow, std::int32_t lCol) const;
+    void SetCellSelected(std::int32_t lRow, std::int32_t lCol, bool bState);
+    std::string CellToolTip(std::int32_t lRow, std::int32_t lCol) const;
+    void SetCellToolTip(std::int32_t lRow, std::int32_t lCol, const std::string& tt);
+    PictureRef CellPicture(std::int32_t lRow = -1, std::int32_t lCol = -1) const;
+    void SetCellPicture(std::int32_t lRow, std::int32_t lCol, PictureRef sPic);
+    std::int32_t CellPictureWidth(std::int32_t lRow = -1, std::int32_t lCol = -1) const;
+    void SetCellPictureWidth(std::int32_t lRow, std::int32_t lCol, std::int32_t Pw);
+
+    // --- appearance (OLE colours) ---
+    std::int32_t BackColor() const { return backColor_.ole; }
+    void SetBackColor(std::int32_t oColor) { SetColour(backColor_, oColor); }
+    std::int32_t ForeColor() const { return foreColor_.ole; }
+    void SetForeColor(std::int32_t oColor) { SetColour(foreColor_, oColor); }
+    std::int32_t BackColorFixed() const { return backColorFixed_.ole; }
+    void SetBackColorFixed(std::int32_t oColor) { SetColour(backColorFixed_, oColor); }
+    std::int32_t ForeColorFixed() const { return foreColorFixed_.ole; }
+    void SetForeColorFixed(std::int32_t oColor) { SetColour(foreColorFixed_, oColor); }
+    std::int32_t BackColorSel() const { return backColorSel_.ole; }
+    void SetBackColorSel(std::int32_t oColor) { SetColour(backColorSel_, oColor); }
+    std::int32_t ForeColorSel() const { return foreColorSel_.ole; }
+    void SetForeColorSel(std::int32_t oColor) { SetColour(foreColorSel_, oColor); }
+    std::int32_t BackColorBkg() const { return backColorBkg_.ole; }
+    void SetBackColorBkg(std::int32_t oColor) { SetColour(backColorBkg_, oColor); }
+    std::int32_t GridColor() const { return gridColor_.ole; }
+    void SetGridColor(std::int32_t oColor) { SetColour(gridColor_, oColor); }
+    std::int32_t GridColorFixed() const { return gridColorFixed_.ole; }
+    void SetGridColorFixed(std::int32_t oColor) { SetColour(gridColorFixed_, oColor); }
+    // The same colours translated to RGB (-1 when untranslatable).
+    struct Colours {
+        std::int32_t back, fore, backFixed, foreFixed, backSel, foreSel, backBkg, grid, gridFixed;
+    };
+    Colours TranslatedColours() const;
+
+    std::int32_t GridLines() const { return gridLines_; }
+    void SetGridLines(std::int32_t bState) { SetAppearance(gridLines_, bState); }
+    std::int32_t GridLinesFixed() const { return gridLinesFixed_; }
+    void SetGridLinesFixed(std::int32_t v) { SetAppearance(gridLinesFixed_, v); }
+    std::int32_t GridLineWidth() const { return gridLineWidth_; }
+    void SetGridLineWidth(std::int32_t v) { SetAppearance(gridLineWidth_, v); }
+    const GridFont& Font() const { return font_; }
+    void SetFont(const GridFont& sFont);
+    std::int32_t TextStyle() const { return textStyle_; }
+    void SetTextStyle(std::int32_t ts) { SetAppearance(textStyle_, ts); }
+    std::int32_t TextStyleFixed() const { return textStyleFixed_; }
+    void SetTextStyleFixed(std::int32_t ts) { SetAppearance(textStyleFixed_, ts); }
+    std::int32_t HighLight() const { return highLight_; }
+    void SetHighLight(std::int32_t f) { SetAppearance(highLight_, f); }
+    bool HighlightSelectedIcons() const { return highlightSelectedIcons_; }
+    void SetHighlightSelectedIcons(bool v) { SetAppearance(highlightSelectedIcons_, v); }
+    bool DisableIcons() const { return disableIcons_; }
+    void SetDisableIcons(bool v) { SetAppearance(disableIcons_, v); }
+    // An image-list object (something with a handle) or a 32-bit handle.
+    void SetImageList(const runtime::Variant& vThis);
+    std::intptr_t ImageListHandle() const { return imageList_; }
+    PictureRef BackgroundPicture() const { return backgroundPicture_; }
+    void SetBackgroundPicture(PictureRef sPic);
+    std::int32_t BackgroundPictureWidth() const { return backgroundPictureWidth_; }
+    void SetBackgroundPictureWidth(std::int32_t v) { SetAppearance(backgroundPictureWidth_, v); }
+    std::int32_t BackgroundPictureHeight() const { return backgroundPictureHeight_; }
+    void SetBackgroundPictureHeight(std::int32_t v) { SetAppearance(backgroundPictureHeight_, v); }
+    std::int32_t Appearance() const { return appearance_; }
+    void SetAppearance(std::int32_t na) { SetAppearance(appearance_, na); }
+    std::int32_t BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(std::int32_t eStyle) { SetAppearance(borderStyle_, eStyle); }
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool bState) { SetAppearance(enabled_, bState); }
+    std::int16_t MousePointer() const { return mousePointer_; }
+    void SetMousePointer(std::int16_t p) { mousePointer_ = p; }
+    PictureRef MouseIcon() const { return mouseIcon_; }
+    void SetMouseIcon(PictureRef icon) { mouseIcon_ = std::move(icon); }
+    std::string ToolTip() const { return toolTip_; }
+    void SetToolTip(const std::string& tt) { toolTip_ = tt; }
+    std::int16_t ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(std::int16_t eBars) { SetAppearance(scrollBars_, eBars); }
+    std::int32_t ScrollBarStyle() const { return scrollBarStyle_; }
+    void SetScrollBarStyle(std::int32_t eStyle) { SetAppearance(scrollBarStyle_, eStyle); }
+    bool Header() const { return header_; }
+    void SetHeader(bool bState) { SetAppearance(header_, bState); }
+    bool HeaderFlat() const { return headerFlat_; }
+    void SetHeaderFlat(bool bState) { SetAppearance(headerFlat_, bState); }
+    bool HeaderButtons() const { return headerButtons_; }
+    void SetHeaderButtons(bool bState) { SetAppearance(headerButtons_, bState); }
+    bool HeaderHotTrack() const { return headerHotTrack_; }
+    void SetHeaderHotTrack(bool bState) { SetAppearance(headerHotTrack_, bState); }
+    bool HeaderDragReOrderColumns() const { return headerDragReorder_; }
+    void SetHeaderDragReOrderColumns(bool bState) { SetAppearance(headerDragReorder_, bState); }
+    std::int32_t HeaderHeight() const;
+    void SetHeaderHeight(std::int32_t lHeight);
+    std::int32_t HeaderHeightPixels() const { return headerHeight_; }
+    os::HWND hWnd() const { return canvas_->Window(); }
+
+    // --- current cell, selection and scrolling ---
+    std::int32_t row() const { return currentRow_; }
+    void SetRow(std::int32_t lRow);
+    std::int32_t col() const { return currentCol_; }
+    void SetCol(std::int32_t lCol);
+    std::int32_t SelectedRow() const { return currentRow_; }
+    void SetSelectedRow(std::int32_t lRow);
+    std::int32_t SelectedCol() const { return currentCol_; }
+    void SetSelectedCol(std::int32_t lCol);
+    std::int32_t SelectionMode() const { return selectionMode_; }
+    void SetSelectionMode(std::int32_t mode) { SetAppearance(selectionMode_, mode); }
+    bool MultiSelect() const { return multiSelect_; }
+    void SetMultiSelect(bool ms) { multiSelect_ = ms; }
+    bool AllowBigSelection() const { return multiSelect_; }
+    void SetAllowBigSelection(bool ms) { multiSelect_ = ms; }
+    std::int32_t AllowUserResizing() const { return allowUserResizing_; }
+    void SetAllowUserResizing(std::int32_t re) { allowUserResizing_ = re; }
+    std::int32_t FocusRect() const { return focusRect_; }
+    void SetFocusRect(std::int32_t fc) { SetAppearance(focusRect_, fc); }
+    bool DrawFocusRectangle() const { return focusRect_ >= 1; }
+    void SetDrawFocusRectangle(bool bDraw) { SetFocusRect(bDraw ? 1 : 0); }
+    std::int32_t TopRow() const { return topRow_; }
+    void SetTopRow(std::int32_t l);
+    std::int32_t LeftCol() const { return leftCol_; }
+    void SetLeftCol(std::int32_t lC);
+    bool AutoScroll() const { return autoScroll_; }
+    void SetAutoScroll(bool na) { autoScroll_ = na; }
+    std::int32_t MouseRow() const { return mouseRow_; }
+    std::int32_t MouseCol() const { return mouseCol_; }
+    bool InEdit() const { return inEdit_; }
+    void ClearSelection();
+
+    // --- redraw control ---
+    bool Redraw() const { return redraw_; }
+    void SetRedraw(bool bState);
+    bool DelayedRedraw() const { return delayedRedraw_; }
+    void SetDelayedRedraw(bool sts) { delayedRedraw_ = sts; }
+    void Refresh(bool fResize = false);
+    void Draw();
+    bool Virtual() const { return virtual_; }
+    void SetVirtual(bool v) { virtual_ = v; }
+    bool TrueVirtual() const { return trueVirtual_; }
+    void SetTrueVirtual(bool v) { trueVirtual_ = v; }
+    std::string DataSrc() const { return dataSrc_; }
+    void SetDataSrc(const std::string& src) { dataSrc_ = src; }
+
+    // --- for the layers of the grid (layout, painting, header, input) ---
+    const std::vector<GridColumn>& ColumnTable() const { return columns_; }
+    const GridColumn& ColumnAt(std::int32_t position) const { return columns_.at(static_cast<std::size_t>(position)); }
+    const GridRow& RowAt(std::int32_t row) const { return rows_.at(static_cast<std::size_t>(row)); }
+    const GridCell& CellAt(std::int32_t row, std::int32_t dataIndex) const;
+    std::int32_t PositionOfDataIndex(std::int32_t dataIndex) const;
+    std::int32_t ResolveColumn(const ColumnArg& vKey) const;
+    std::int32_t FixedWidth() const { return fixedWidth_; }
+    std::int32_t FixedHeight() const { return fixedHeight_; }
+    // The text a cell shows: its shown text, else its value as text.
+    std::string DisplayedText(std::int32_t row, std::int32_t dataIndex) const;
+    // The cell's effective drawing flags (its own, else its column's, with no-prefix).
+    std::int32_t EffectiveTextFlags(std::int32_t row, std::int32_t dataIndex) const;
+    const std::vector<GridFont>& FontTable() const { return fonts_; }
+    std::int32_t ToPixelsX(std::int32_t twips) const;
+    std::int32_t ToPixelsY(std::int32_t twips) const;
+    std::int32_t ToTwipsX(std::int32_t pixels) const;
+    std::int32_t ToTwipsY(std::int32_t pixels) const;
+    void SetScaleInPixels(bool pixels) { publicUnitPixels_ = pixels; }
+    void SetLoading(bool loading) { loading_ = loading; }
+    bool Loading() const { return loading_; }
+
+    // Repaint bookkeeping shared with the painter.
+    bool FullRepaintPending() const { return fullRepaintPending_; }
+    void SetFullRepaintPending(bool pending) { fullRepaintPending_ = pending; }
+    bool SomethingChanged() const { return somethingChanged_; }
+    void SetSomethingChanged(bool changed) { somethingChanged_ = changed; }
+    void InvalidateAll();
+    void MarkCellDirty(std::int32_t row, std::int32_t dataIndex);
+    void MarkColumnsDirty(std::int32_t fromPosition, std::int32_t toPosition);
+    void RequestRepaint(bool resize = false);
+    void ClearCellDirty(std::int32_t row, std::int32_t dataIndex);
+    void ClearRowDirty(std::int32_t row);
+    void SetTopRowAfterPass(std::int32_t row) { topRow_ = row; }
+    std::int32_t PreviousRow() const { return previousRow_; }
+    std::int32_t PreviousCol() const { return previousCol_; }
+    std::int32_t BufferRowHeight() const { return bufferRowHeight_; }
+    // The cell's rectangle in client pixels, as the painter lays it out.
+    os::RECT CellRect(std::int32_t row, std::int32_t dataIndex) const;
+    void SetScrollOffsets(std::int32_t horizontal, std::int32_t vertical);
+    std::int32_t HorizontalOffset() const { return scrollX_; }
+    std::int32_t VerticalOffset() const { return scrollY_; }
+
+    // The error source of the grid's errors ("<executable>.vbGrid").
+    std::string ErrorSource() const;
+
+private:
+    struct Colour {
+        std::int32_t ole = 0;
+        std::int32_t rgb = 0;
+    };
+
+    GridCell& Cell(std::int32_t row, std::int32_t dataIndex);
+    void ValidateCell(std::int32_t row, std::int32_t dataIndex) const;
+    void ValidateRow(std::int32_t row) const;
+    std::int32_t RequirePosition(const ColumnArg& vKey, bool standardText) const;
+    GridColumn* FindColumn(const ColumnArg& vKey);
+    const GridColumn* FindColumn(const ColumnArg& vKey) const;
+    void RebuildColumnMap();
+    void RecomputeColumnLefts();
+    void RecomputeRowTops(std::int32_t fromRow);
+    void ComputeShownText(std::int32_t row, std::int32_t dataIndex);
+    void RecomputeShownTexts(std::int32_t dataIndex);
+    void StoreValue(std::int32_t row, std::int32_t dataIndex, const runtime::Variant& value);
+    void ApplyColumnWidth(std::int32_t position, std::int32_t widthPixels);
+    void GrowRowsTo(std::int32_t count);
+    void ResizeCellTable(std::int32_t rows, std::int32_t columns);
+    void InsertCellColumn(std::int32_t dataIndex);
+    void EraseCellColumn(std::int32_t dataIndex);
+    void MoveCurrentCell(std::int32_t row, std::int32_t col);
+    void SetColour(Colour& colour, std::int32_t ole);
+    template <class T>
+    void SetAppearance(T& field, T value) {
+        field = value;
+        InvalidateAll();
+    }
+    void ResolveCurrent(std::int32_t& row, std::int32_t& col) const;
+    template <class T>
+    void SetCellAttribute(std::int32_t lRow, std::int32_t lCol, T CellExtras::*field, T value);
+    [[noreturn]] void Raise(std::int32_t number, const std::string& description = {}) const;
+
+    GridCanvas* canvas_;
+    std::unique_ptr<DetachedCanvas> ownCanvas_;
+    GridEvents* events_ = nullptr;
+    GridPainter* painter_ = nullptr;
+    GridHeader* headerControl_ = nullptr;
+
+    std::vector<GridColumn> columns_;
+    std::vector<std::int32_t> columnMap_;
+    std::vector<GridRow> rows_;
+    std::vector<GridCell> cells_;  // row-major, Cols() cells a row, by data index
+    std::vector<GridFont> fonts_{GridFont{}};  // index 0: the grid's own font
+    std::vector<FontRef> cellFonts_{nullptr};
+
+    std::int32_t fixedRows_ = 0;
+    std::int32_t fixedCols_ = 0;
+    std::int32_t fixedWidth_ = 0;
+    std::int32_t fixedHeight_ = 0;
+    std::int32_t currentRow_ = 0;
+    std::int32_t currentCol_ = 0;
+    std::int32_t previousRow_ = 0;
+    std::int32_t previousCol_ = 0;
+    std::int32_t defaultRowHeight_ = 16;  // pixels
+    std::int32_t defaultColumnWidth_ = 64;
+    std::int32_t rowTextStartColumn_ = -1;
+    std::int32_t rowTextMarkerColumn_ = -1;
+    bool rowTextFlag_ = false;
+    std::int32_t keySearchColumn_ = 0;
+    std::int32_t bufferRowHeight_ = 16;
+    std::int32_t headerHeight_ = 0;
+
+    Colour backColor_, foreColor_, backColorFixed_, foreColorFixed_, backColorSel_, foreColorSel_, backColorBkg_,
+        gridColor_, gridColorFixed_;
+    std::int32_t gridLines_ = 0;
+    std::int32_t gridLinesFixed_ = 1;
+    std::int32_t gridLineWidth_ = 1;
+    GridFont font_;
+    std::int32_t textStyle_ = 0;
+    std::int32_t textStyleFixed_ = 0;
+    std::int32_t highLight_ = 1;
+    bool highlightSelectedIcons_ = true;
+    bool disableIcons_ = true;
+    std::intptr_t imageList_ = 0;
+    PictureRef backgroundPicture_;
+    std::int32_t backgroundPictureWidth_ = 0;
+    std::int32_t backgroundPictureHeight_ = 0;
+    std::int32_t appearance_ = 1;
+    std::int32_t borderStyle_ = 1;
+    bool enabled_ = true;
+    std::int16_t mousePointer_ = 0;
+    PictureRef mouseIcon_;
+    std::string toolTip_;
+    std::int16_t scrollBars_ = 3;
+    std::int32_t scrollBarStyle_ = 0;
+    bool header_ = false;
+    bool headerFlat_ = false;
+    bool headerButtons_ = false;
+    bool headerHotTrack_ = false;
+    bool headerDragReorder_ = false;
+
+    std::int32_t selectionMode_ = 0;
+    bool multiSelect_ = false;
+    std::int32_t allowUserResizing_ = 3;
+    std::int32_t focusRect_ = 1;
+    std::int32_t topRow_ = 0;
+    std::int32_t leftCol_ = 0;
+    bool autoScroll_ = true;
+    std::int32_t mouseRow_ = -1;
+    std::int32_t mouseCol_ = -1;
+    bool inEdit_ = false;
+    std::int32_t scrollX_ = 0;
+    std::int32_t scrollY_ = 0;
+
+    bool redraw_ = true;
+    bool delayedRedraw_ = false;
+    bool fullRepaintPending_ = false;
+    bool somethingChanged_ = false;
+    bool drawGuard_ = false;
+    bool loading_ = false;
+    bool virtual_ = false;
+    bool trueVirtual_ = false;
+    std::string dataSrc_;
+    bool publicUnitPixels_ = false;
+};
+
+}  // namespace grid

@@ -1,0 +1,306 @@
+// Cell values, their shown text, and the per-cell attributes.
+#include <cctype>
+
+#include "grid/VbGrid.h"
+#include "runtime/Format.h"
+#include "runtime/NumberReading.h"
+
+namespace grid {
+
+namespace {
+
+// A check column shows "+" for a value that reads as true.
+bool Truth(const runtime::Variant& value) {
+    using Type = runtime::Variant::Type;
+    switch (value.GetType()) {
+    case Type::String: {
+        std::string lower = value.Text();
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return lower == "true" || runtime::ReadLeadingNumber(lower) != 0;
+    }
+    case Type::Boolean:
+    case Type::Byte:
+    case Type::Integer:
+    case Type::Long:
+    case Type::Single:
+    case Type::Double:
+    case Type::Currency:
+        return value.ToDouble() != 0;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+void VbGrid::ComputeShownText(std::int32_t row, std::int32_t dataIndex) {
+    GridCell& cell = Cell(row, dataIndex);
+    const GridColumn& column = columns_[static_cast<std::size_t>(PositionOfDataIndex(dataIndex))];
+    std::string shown;
+    if (column.check) {
+        if (Truth(cell.value.Get())) shown.push_back('+');
+    } else if (!column.format.empty() && !cell.value.Text().empty()) {
+        try {
+            shown = runtime::Format(cell.value.Get(), column.format);
+        } catch (const std::exception&) {
+            shown.clear();  // a value the pattern cannot show is shown as itself
+        }
+    }
+    if (!shown.empty() || cell.HasExtras()) cell.MutableExtras().shownText = std::move(shown);
+}
+
+void VbGrid::RecomputeShownTexts(std::int32_t dataIndex) {
+    for (std::int32_t r = 0; r < Rows(); ++r) {
+        ComputeShownText(r, dataIndex);
+        Cell(r, dataIndex).dirty = true;
+    }
+}
+
+std::string VbGrid::DisplayedText(std::int32_t row, std::int32_t dataIndex) const {
+    const GridCell& cell = CellAt(row, dataIndex);
+    const std::string& shown = cell.Extras().shownText;
+    return shown.empty() ? cell.value.Text() : shown;
+}
+
+std::int32_t VbGrid::EffectiveTextFlags(std::int32_t row, std::int32_t dataIndex) const {
+    const GridCell& cell = CellAt(row, dataIndex);
+    std::int32_t flags = cell.Extras().textFlags;
+    if (flags == -1) flags = columns_[static_cast<std::size_t>(PositionOfDataIndex(dataIndex))].textFlags;
+    return flags | text_flags::NoPrefix;
+}
+
+void VbGrid::StoreValue(std::int32_t row, std::int32_t dataIndex, const runtime::Variant& value) {
+    ValidateCell(row, dataIndex);
+    GridCell& cell = Cell(row, dataIndex);
+    cell.value.Assign(value);
+    ComputeShownText(row, dataIndex);
+    cell.dirty = true;
+    MarkCellDirty(row, dataIndex);
+}
+
+std::string VbGrid::TextMatrix(std::int32_t lRow, std::int32_t lCol) const { return CellAt(lRow, lCol).value.Text(); }
+
+void VbGrid::SetTextMatrix(std::int32_t lRow, std::int32_t lCol, const std::string& sText) {
+    StoreValue(lRow, lCol, runtime::Variant(sText));
+}
+
+runtime::Variant VbGrid::CellText(std::int32_t lRow, std::int32_t lCol) const { return CellAt(lRow, lCol).value.Get(); }
+
+void VbGrid::SetCellText(std::int32_t lRow, std::int32_t lCol, const runtime::Variant& sText) {
+    StoreValue(lRow, lCol, sText);
+}
+
+std::string VbGrid::CellFormattedText(std::int32_t lRow, std::int32_t lCol) const { return DisplayedText(lRow, lCol); }
+
+void VbGrid::CellDetails(std::int32_t lRow, std::int32_t lCol, const runtime::Variant& sText, std::int32_t eTextAlign,
+                         std::int32_t lIconIndex, std::int32_t oBackColor, std::int32_t oForeColor, FontRef oFont,
+                         std::int32_t lIndent, std::int32_t lExtraIconIndex, const runtime::Variant& vItemData) {
+    ValidateCell(lRow, lCol);
+    GridCell& cell = Cell(lRow, lCol);
+    cell.value.Assign(sText);
+    CellExtras& extras = cell.MutableExtras();
+    extras.textFlags = eTextAlign | text_flags::NoPrefix;
+    extras.icon = lIconIndex;
+    extras.backColor = oBackColor;
+    extras.foreColor = oForeColor;
+    extras.indent = lIndent;
+    extras.extraIcon = lExtraIconIndex;
+    if (!vItemData.IsEmpty()) extras.itemData = vItemData;
+    if (oFont) SetCellFont(lRow, lCol, oFont);
+    ComputeShownText(lRow, lCol);
+    cell.dirty = true;
+    MarkCellDirty(lRow, lCol);
+}
+
+std::int32_t VbGrid::CellForeColor(std::int32_t lRow, std::int32_t lCol) const {
+    ResolveCurrent(lRow, lCol);
+    return CellAt(lRow, lCol).Extras().foreColor;
+}
+
+void VbGrid::SetCellForeColor(std::int32_t lRow, std::int32_t lCol, std::int32_t oColor) {
+    ResolveCurrent(lRow, lCol);
+    ValidateCell(lRow, lCol);
+    GridCell& cell = Cell(lRow, lCol);
+    if (cell.Extras().foreColor == oColor) return;
+    cell.MutableExtras().foreColor = oColor;
+    cell.dirty = true;
+    MarkCellDirty(lRow, lCol);
+}
+
+std::int32_t VbGrid::CellBackColor(std::int32_t lRow, std::int32_t lCol) const {
+    ResolveCurrent(lRow, lCol);
+    return CellAt(lRow, lCol).Extras().backColor;
+}
+
+void VbGrid::SetCellBackColor(std::int32_t lRow, std::int32_t lCol, std::int32_t oColor) {
+    ResolveCurrent(lRow, lCol);
+    ValidateCell(lRow, lCol);
+    GridCell& cell = Cell(lRow, lCol);
+    if (cell.Extras().backColor == oColor) return;
+    cell.MutableExtras().backColor = oColor;
+    cell.dirty = true;
+    MarkCellDirty(lRow, lCol);
+}
+
+void VbGrid::CellDefaultForeColor(std::int32_t lRow, std::int32_t lCol) { SetCellForeColor(lRow, lCol, -1); }
+void VbGrid::CellDefaultBackColor(std::int32_t lRow, std::int32_t lCol) { SetCellBackColor(lRow, lCol, -1); }
+
+FontRef VbGrid::CellFont(std::int32_t lRow, std::int32_t lCol) const {
+    std::int32_t index = CellAt(lRow, lCol).Extras().font;
+    return index > 0 ? cellFonts_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+void VbGrid::SetCellFont(std::int32_t lRow, std::int32_t lCol, FontRef sFnt) {
+    ValidateCell(lRow, lCol);
+    std::int32_t index = 0;
+    if (sFnt) {
+        // Cells share one table entry per distinct font.
+        for (std::size_t i = 1; i < fonts_.size() && index == 0; ++i)
+            if (fonts_[i] == *sFnt) index = static_cast<std::int32_t>(i);
+        if (index == 0) {
+            fonts_.push_back(*sFnt);
+            cellFonts_.push_back(sFnt);
+            index = static_cast<std::int32_t>(fonts_.size()) - 1;
+        }
+    }
+    GridCell& cell = Cell(lRow, lCol);
+    if (index != 0 || cell.HasExtras()) cell.MutableExtras().font = index;
+    cell.dirty = true;
+    MarkCellDirty(lRow, lCol);
+}
+
+std::int32_t VbGrid::CellTextFlags(std::int32_t lRow, std::int32_t lCol) const {
+    return CellAt(lRow, lCol).Extras().textFlags;
+}
+
+void VbGrid::SetCellTextFlags(std::int32_t lRow, std::int32_t lCol, std::int32_t eAlign) {
+    ValidateCell(lRow, lCol);
+    GridCell& cell = Cell(lRow, lCol);
+    cell.MutableExtras().textFlags = eAlign | text_flags::NoPrefix;
+    cell.dirty = true;
+    MarkCellDirty(lRow, lCol);
+}
+
+std::int32_t VbGrid::CellAlignment(std::int32_t lRow, std::int32_t lCol) const {
+    return EffectiveTextFlags(lRow, lCol) & text_flags::AlignmentMask;
+}
+
+void VbGrid::SetCellAlignment(std::int32_t lRow, std::int32_t lCol, std::int32_t oAlg) {
+    std::int32_t flags = EffectiveTextFlags(lRow, lCol);
+    SetCellTextFlags(lRow, lCol, (flags & ~text_flags::AlignmentMask) | (oAlg & text_flags::AlignmentMask));
+}
+
+bool VbGrid::WordWrap(std::int32_t lRow, std::int32_t lCol) const {
+    if (lCol == -1) lCol = currentCol_;
+    if (lRow == -1) {
+        const GridColumn& column = columns_.at(static_cast<std::size_t>(RequirePosition(runtime::Variant(lCol), false)));
+        return (column.textFlags & text_flags::SingleLine) == 0;
+    }
+    return (EffectiveTextFlags(lRow, lCol) & text_flags::SingleLine) == 0;
+}
+
+void VbGrid::SetWordWrap(std::int32_t lRow, std::int32_t lCol, bool New_WordWrap) {
+    if (lCol == -1) lCol = currentCol_;
+    auto apply = [New_WordWrap](std::int32_t flags) {
+        return New_WordWrap ? flags & ~text_flags::SingleLine : flags | text_flags::SingleLine;
+    };
+    if (lRow == -1) {
+        std::int32_t position = RequirePosition(runtime::Variant(lCol), false);
+        GridColumn& column = columns_[static_cast<std::size_t>(position)];
+        column.textFlags = apply(column.textFlags);
+        MarkColumnsDirty(position, position);
+        RequestRepaint();
+        return;
+    }
+    SetCellTextFlags(lRow, lCol, apply(EffectiveTextFlags(lRow, lCol)));
+}
+
+template <class T>
+void VbGrid::SetCellAttribute(std::int32_t lRow, std::int32_t lCol, T CellExtras::*field, T value) {
+    ValidateCell(lRow, lCol);
+    GridCell& cell = Cell(lRow, lCol);
+    cell.MutableExtras().*field = std::move(value);
+    cell.dirty = true;
+    MarkCellDirty(lRow, lCol);
+}
+
+std::int32_t VbGrid::CellIcon(std::int32_t lRow, std::int32_t lCol) const { return CellAt(lRow, lCol).Extras().icon; }
+void VbGrid::SetCellIcon(std::int32_t lRow, std::int32_t lCol, std::int32_t lIconIndex) {
+    SetCellAttribute(lRow, lCol, &CellExtras::icon, lIconIndex);
+}
+std::int32_t VbGrid::CellExtraIcon(std::int32_t lRow, std::int32_t lCol) const {
+    return CellAt(lRow, lCol).Extras().extraIcon;
+}
+void VbGrid::SetCellExtraIcon(std::int32_t lRow, std::int32_t lCol, std::int32_t lIconIndex) {
+    SetCellAttribute(lRow, lCol, &CellExtras::extraIcon, lIconIndex);
+}
+bool VbGrid::CellExtraAtRight(std::int32_t lRow, std::int32_t lCol) const {
+    return CellAt(lRow, lCol).Extras().extraAtRight;
+}
+void VbGrid::SetCellExtraAtRight(std::int32_t lRow, std::int32_t lCol, bool nv) {
+    SetCellAttribute(lRow, lCol, &CellExtras::extraAtRight, nv);
+}
+std::int32_t VbGrid::CellIndent(std::int32_t lRow, std::int32_t lCol) const {
+    return CellAt(lRow, lCol).Extras().indent;
+}
+void VbGrid::SetCellIndent(std::int32_t lRow, std::int32_t lCol, std::int32_t lIndent) {
+    SetCellAttribute(lRow, lCol, &CellExtras::indent, lIndent);
+}
+std::string VbGrid::CellToolTip(std::int32_t lRow, std::int32_t lCol) const {
+    return CellAt(lRow, lCol).Extras().toolTip;
+}
+void VbGrid::SetCellToolTip(std::int32_t lRow, std::int32_t lCol, const std::string& tt) {
+    SetCellAttribute(lRow, lCol, &CellExtras::toolTip, tt);
+}
+
+runtime::Variant VbGrid::CellItemData(std::int32_t lRow, std::int32_t lCol) const {
+    return CellAt(lRow, lCol).Extras().itemData;
+}
+
+void VbGrid::SetCellItemData(std::int32_t lRow, std::int32_t lCol, const runtime::Variant& vItemData) {
+    ValidateCell(lRow, lCol);
+    Cell(lRow, lCol).MutableExtras().itemData = vItemData;
+}
+
+bool VbGrid::CellSelected(std::int32_t lRow, std::int32_t lCol) const { return CellAt(lRow, lCol).selected; }
+
+void VbGrid::SetCellSelected(std::int32_t lRow, std::int32_t lCol, bool bState) {
+    ValidateCell(lRow, lCol);
+    GridCell& cell = Cell(lRow, lCol);
+    if (cell.selected == bState) return;
+    cell.selected = bState;
+    cell.dirty = true;
+    MarkCellDirty(lRow, lCol);
+}
+
+PictureRef VbGrid::CellPicture(std::int32_t lRow, std::int32_t lCol) const {
+    ResolveCurrent(lRow, lCol);
+    return CellAt(lRow, lCol).Extras().picture;
+}
+
+void VbGrid::SetCellPicture(std::int32_t lRow, std::int32_t lCol, PictureRef sPic) {
+    ResolveCurrent(lRow, lCol);
+    ValidateCell(lRow, lCol);
+    GridCell& cell = Cell(lRow, lCol);
+    CellExtras& extras = cell.MutableExtras();
+    if (sPic && extras.pictureWidth == 0) extras.pictureWidth = sPic->Width();
+    extras.picture = std::move(sPic);
+    cell.dirty = true;
+    MarkCellDirty(lRow, lCol);
+}
+
+std::int32_t VbGrid::CellPictureWidth(std::int32_t lRow, std::int32_t lCol) const {
+    ResolveCurrent(lRow, lCol);
+    return CellAt(lRow, lCol).Extras().pictureWidth;
+}
+
+void VbGrid::SetCellPictureWidth(std::int32_t lRow, std::int32_t lCol, std::int32_t Pw) {
+    ResolveCurrent(lRow, lCol);
+    ValidateCell(lRow, lCol);
+    GridCell& cell = Cell(lRow, lCol);
+    cell.MutableExtras().pictureWidth = Pw;
+    cell.dirty = true;
+    MarkCellDirty(lRow, lCol);
+}
+
+}  // namespace grid

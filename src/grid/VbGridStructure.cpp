@@ -1,0 +1,347 @@
+// Columns, rows and the cell table: adding, inserting, removing, clearing.
+#include <algorithm>
+
+#include "grid/VbGrid.h"
+#include "runtime/Error.h"
+
+namespace grid {
+
+void VbGrid::ResizeCellTable(std::int32_t rows, std::int32_t columns) {
+    cells_.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns));
+}
+
+// Makes room for a column of fresh cells at `dataIndex` in every row.
+void VbGrid::InsertCellColumn(std::int32_t dataIndex) {
+    const std::size_t oldStride = columns_.size() - 1;  // the column record is already in
+    const std::size_t stride = columns_.size();
+    if (rows_.empty()) return;
+    std::vector<GridCell> widened(rows_.size() * stride);
+    for (std::size_t r = 0; r < rows_.size(); ++r)
+        for (std::size_t c = 0; c < oldStride; ++c) {
+            std::size_t target = c < static_cast<std::size_t>(dataIndex) ? c : c + 1;
+            widened[r * stride + target] = std::move(cells_[r * oldStride + c]);
+        }
+    cells_ = std::move(widened);
+}
+
+// Removes the cells at `dataIndex` from every row (the column record is gone already).
+void VbGrid::EraseCellColumn(std::int32_t dataIndex) {
+    const std::size_t oldStride = columns_.size() + 1;
+    const std::size_t stride = columns_.size();
+    std::vector<GridCell> narrowed(rows_.size() * stride);
+    for (std::size_t r = 0; r < rows_.size() && stride > 0; ++r)
+        for (std::size_t c = 0; c < oldStride; ++c) {
+            if (c == static_cast<std::size_t>(dataIndex)) continue;
+            std::size_t target = c < static_cast<std::size_t>(dataIndex) ? c : c - 1;
+            narrowed[r * stride + target] = std::move(cells_[r * oldStride + c]);
+        }
+    cells_ = std::move(narrowed);
+}
+
+std::int32_t VbGrid::AddColumn(const std::string& vKey, const std::string& sHeader, std::int32_t eFixAlign,
+                               std::int32_t iIconIndex, std::int32_t lColumnWidth, bool bVisible, bool /*bFixed*/,
+                               const ColumnArg& vKeyBefore, bool bIncludeInSelect, const std::string& sFmtString,
+                               bool bRowTextColumn, std::int32_t eAlign) {
+    if (!vKey.empty())
+        for (const GridColumn& c : columns_)
+            if (c.key == vKey) Raise(runtime::errors::KeyAlreadyAssociated);
+    std::int32_t position = Cols();
+    if (!vKeyBefore.IsEmpty()) {
+        position = ResolveColumn(vKeyBefore);
+        if (position < 0 || position > Cols()) return -1;
+    }
+    const std::int32_t widthPixels = lColumnWidth == -1 ? defaultColumnWidth_ : ToPixelsX(lColumnWidth);
+    if (bRowTextColumn) rowTextFlag_ = true;
+
+    // Columns from the insert position on move up; cells keep following
+    // their column because every data index at or above the new one grows.
+    const std::int32_t dataIndex = position;
+    for (GridColumn& c : columns_)
+        if (c.dataIndex >= dataIndex) ++c.dataIndex;
+    GridColumn column;
+    column.dataIndex = dataIndex;
+    column.key = vKey;
+    column.includeInSelect = bIncludeInSelect;
+    column.headerText = sHeader;
+    column.image = iIconIndex;
+    column.textFlags = eAlign == -1 ? text_flags::ColumnDefault : eAlign;
+    column.fixedTextFlags = eFixAlign == -1 ? text_flags::ColumnDefault : eFixAlign;
+    column.format = sFmtString;
+    column.visible = bVisible;
+    column.width = 0;
+    columns_.insert(columns_.begin() + position, std::move(column));
+    if (bRowTextColumn) {
+        rowTextStartColumn_ = position;
+        rowTextMarkerColumn_ = position;
+        columns_[static_cast<std::size_t>(position)].rowTextMarker = 1;
+    }
+    for (std::size_t p = 0; p < columns_.size(); ++p) columns_[p].fixed = static_cast<std::int32_t>(p) < fixedCols_;
+    RebuildColumnMap();
+    InsertCellColumn(dataIndex);
+    if (bVisible) SetHeaders();
+    ApplyColumnWidth(position, widthPixels);
+    return dataIndex;
+}
+
+void VbGrid::RemoveColumn(const ColumnArg& vKey) {
+    std::int32_t position = ResolveColumn(vKey);
+    if (position < 0 || position >= Cols()) return;
+    const GridColumn removed = columns_[static_cast<std::size_t>(position)];
+    columns_.erase(columns_.begin() + position);
+    for (GridColumn& c : columns_)
+        if (c.dataIndex > removed.dataIndex) --c.dataIndex;
+    EraseCellColumn(removed.dataIndex);
+    if (columns_.empty()) {
+        rows_.clear();
+        cells_.clear();
+    }
+    RebuildColumnMap();
+    if (removed.rowTextMarker != 0) {
+        rowTextStartColumn_ = -1;
+        rowTextMarkerColumn_ = -1;
+        rowTextFlag_ = false;
+    }
+    if (currentCol_ >= Cols()) currentCol_ = std::max(0, Cols() - 1);
+    RecomputeColumnLefts();
+    if (header_) SetHeaders();
+    fullRepaintPending_ = true;
+    InvalidateAll();
+}
+
+void VbGrid::SetCols(std::int32_t aCol) {
+    if (aCol < 0) return;
+    if (aCol < Cols()) {
+        // Removing the trailing columns one by one keeps cells with their columns.
+        while (Cols() > aCol) RemoveColumn(runtime::Variant(columns_.back().dataIndex));
+        SetHeaders();
+        MarkColumnsDirty(aCol, -1);
+    } else {
+        const std::int32_t first = Cols();
+        while (Cols() < aCol) AddColumn();
+        MarkColumnsDirty(first, -1);
+    }
+    RequestRepaint();
+}
+
+void VbGrid::GrowRowsTo(std::int32_t count) {
+    const std::int32_t first = Rows();
+    if (count <= first) return;
+    rows_.reserve(static_cast<std::size_t>(count));
+    for (std::int32_t r = first; r < count; ++r) {
+        GridRow row;
+        row.height = defaultRowHeight_;
+        row.index = r;
+        row.fixed = r < fixedRows_;
+        rows_.push_back(std::move(row));
+    }
+    ResizeCellTable(count, Cols());
+    RecomputeRowTops(first > 0 ? first - 1 : 0);
+}
+
+void VbGrid::SetRows(std::int32_t lRows) {
+    if (lRows < 0) return;
+    if (lRows == 0) {
+        Clear(false);
+        return;
+    }
+    if (Cols() == 0) Raise(9, "Attempt to add rows with no columns.");
+    if (lRows < Rows()) {
+        rows_.resize(static_cast<std::size_t>(lRows));
+        ResizeCellTable(lRows, Cols());
+        scrollY_ = std::min(scrollY_, lRows);
+        if (currentRow_ >= lRows) currentRow_ = lRows - 1;
+    } else if (lRows > Rows()) {
+        GrowRowsTo(lRows);
+    } else {
+        return;
+    }
+    fullRepaintPending_ = true;
+    RequestRepaint();
+}
+
+void VbGrid::AddRow(std::int32_t lRowBefore, const std::string& sKey, bool bVisible, std::int32_t lHeight,
+                    bool /*bGroupRow*/, std::int32_t /*lGroupColStartIndex*/) {
+    const std::int32_t height = lHeight < 0 ? defaultRowHeight_ : ToPixelsY(lHeight);
+    GridRow row;
+    row.height = height;
+    row.visible = bVisible;
+    if (!sKey.empty()) row.Extras().key = sKey;
+    const bool append = lRowBefore < 0 || rows_.empty() || lRowBefore >= Rows();
+    if (append) {
+        const std::int32_t r = Rows();
+        row.index = r;
+        row.fixed = r < fixedRows_;
+        if (r > 0 && r > fixedRows_) {
+            const GridRow& previous = rows_.back();
+            row.top = previous.fixed ? 0 : previous.top + (previous.visible ? previous.height : 0);
+        }
+        rows_.push_back(std::move(row));
+        cells_.resize(cells_.size() + columns_.size());
+        if (rows_.back().fixed) RecomputeRowTops(0);
+    } else {
+        row.index = Rows();
+        const std::size_t stride = columns_.size();
+        rows_.insert(rows_.begin() + lRowBefore, std::move(row));
+        cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(lRowBefore) * stride),
+                      stride, GridCell());
+        for (std::size_t r = 0; r < rows_.size(); ++r) rows_[r].fixed = static_cast<std::int32_t>(r) < fixedRows_;
+        RecomputeRowTops(0);
+        if (currentRow_ >= lRowBefore && Rows() > 1) ++currentRow_;
+        fullRepaintPending_ = true;
+    }
+    somethingChanged_ = true;
+    if (height > bufferRowHeight_) {
+        bufferRowHeight_ = height;
+        if (painter_) painter_->RebuildBuffer(height);
+    }
+    RequestRepaint();
+}
+
+void VbGrid::AddItem(const std::string& s) {
+    std::vector<std::string> pieces;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t tab = s.find('\t', start);
+        pieces.push_back(s.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+        if (tab == std::string::npos) break;
+        start = tab + 1;
+    }
+    if (static_cast<std::int32_t>(pieces.size()) > Cols()) Raise(9);
+    AddRow();
+    const std::int32_t r = Rows() - 1;
+    for (std::size_t c = 0; c < pieces.size(); ++c)
+        StoreValue(r, static_cast<std::int32_t>(c), runtime::Variant(pieces[c]));
+}
+
+void VbGrid::RemoveRow(std::int32_t lRow) {
+    ValidateRow(lRow);
+    if (Rows() == 1) {
+        Clear(false);
+        return;
+    }
+    const std::size_t stride = columns_.size();
+    auto firstCell = cells_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(lRow) * stride);
+    cells_.erase(firstCell, firstCell + static_cast<std::ptrdiff_t>(stride));
+    const bool last = lRow == Rows() - 1;
+    rows_.erase(rows_.begin() + lRow);
+    if (!last) RecomputeRowTops(lRow > 0 ? lRow - 1 : 0);
+    if (currentRow_ >= Rows()) currentRow_ = Rows() - 1;
+    fullRepaintPending_ = true;
+    if (last) RequestRepaint();
+    else InvalidateAll();
+}
+
+void VbGrid::Clear(bool bRemoveCols) {
+    if (bRemoveCols) {
+        columns_.clear();
+        columnMap_.clear();
+        rowTextStartColumn_ = -1;
+        rowTextMarkerColumn_ = -1;
+        rowTextFlag_ = false;
+        fixedRows_ = 0;
+        fixedHeight_ = 0;
+        fixedWidth_ = 0;
+    }
+    currentRow_ = currentCol_ = 0;
+    previousRow_ = previousCol_ = 0;
+    scrollX_ = scrollY_ = 0;
+    topRow_ = 0;
+    if (bRemoveCols || columns_.empty()) {
+        rows_.clear();
+        cells_.clear();
+    } else {
+        const std::int32_t keep = std::min(fixedRows_, Rows());
+        rows_.resize(static_cast<std::size_t>(keep));
+        ResizeCellTable(keep, Cols());
+        if (keep < fixedRows_ && Cols() > 0) GrowRowsTo(fixedRows_);
+    }
+    if (bRemoveCols) SetHeaders();
+    fullRepaintPending_ = true;
+    InvalidateAll();
+}
+
+void VbGrid::ClearCell(std::int32_t iRow, std::int32_t iCol) {
+    StoreValue(iRow, iCol, runtime::Variant(std::string()));
+    MarkCellDirty(currentRow_, currentCol_);
+}
+
+void VbGrid::SetHeaders() {
+    if (headerControl_) {
+        headerControl_->RecreateItems();
+    }
+}
+
+runtime::Variant VbGrid::ColumnIndex(const ColumnArg& vKey) const {
+    std::int32_t position = ResolveColumn(vKey);
+    if (position < 0 || position >= Cols()) Raise(9);
+    return runtime::Variant(position);
+}
+
+void VbGrid::SetFixedRows(std::int32_t nRow) {
+    if (nRow < 0) return;
+    fixedRows_ = nRow;
+    if (Rows() < nRow && Cols() > 0) GrowRowsTo(nRow);
+    for (std::size_t r = 0; r < rows_.size(); ++r) rows_[r].fixed = static_cast<std::int32_t>(r) < fixedRows_;
+    RecomputeRowTops(0);
+    if (fixedRows_ == 0) fixedHeight_ = 0;
+    fullRepaintPending_ = true;
+    InvalidateAll();
+}
+
+void VbGrid::SetFixedCols(std::int32_t nCol) {
+    if (nCol < 0) return;
+    fixedCols_ = nCol;
+    for (std::size_t p = 0; p < columns_.size(); ++p) columns_[p].fixed = static_cast<std::int32_t>(p) < fixedCols_;
+    RecomputeColumnLefts();
+    fullRepaintPending_ = true;
+    InvalidateAll();
+}
+
+void VbGrid::SetRowTextStartColumn(std::int32_t lColumn) {
+    rowTextStartColumn_ = lColumn;
+    rowTextFlag_ = lColumn >= 0;
+    InvalidateAll();
+}
+
+// --- layout ---
+
+void VbGrid::RecomputeColumnLefts() {
+    std::int32_t start = columns_.empty() ? 0 : columns_.front().left;
+    std::int32_t fixedSum = start, allSum = start;
+    for (GridColumn& c : columns_) {
+        c.left = c.fixed ? fixedSum : allSum;
+        if (c.visible) {
+            allSum += c.width;
+            if (c.fixed) fixedSum += c.width;
+        }
+    }
+    fixedWidth_ = fixedSum;
+}
+
+void VbGrid::RecomputeRowTops(std::int32_t fromRow) {
+    if (rows_.empty()) {
+        fixedHeight_ = 0;
+        return;
+    }
+    fromRow = std::clamp(fromRow, 0, Rows() - 1);
+    // Fixed rows are few; a change among them is recomputed from the start.
+    if (rows_[static_cast<std::size_t>(fromRow)].fixed) fromRow = 0;
+    GridRow& first = rows_[static_cast<std::size_t>(fromRow)];
+    if (fromRow == 0) first.top = 0;
+    std::int32_t fixedSum = first.fixed ? first.top : fixedHeight_;
+    std::int32_t otherSum = first.fixed ? 0 : first.top;
+    (first.fixed ? fixedSum : otherSum) += first.visible ? first.height : 0;
+    for (std::size_t r = static_cast<std::size_t>(fromRow) + 1; r < rows_.size(); ++r) {
+        GridRow& row = rows_[r];
+        std::int32_t& sum = row.fixed ? fixedSum : otherSum;
+        if (row.top != sum) {
+            row.top = sum;
+            row.dirty = true;
+            somethingChanged_ = true;
+        }
+        if (row.visible) sum += row.height;
+    }
+    if (first.fixed || fixedRows_ == 0) fixedHeight_ = first.fixed ? fixedSum : 0;
+}
+
+}  // namespace grid

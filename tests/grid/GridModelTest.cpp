@@ -1,0 +1,264 @@
+#include "GridTestSupport.h"
+
+#include "os/Process.h"
+
+using grid::VbGrid;
+using runtime::Variant;
+
+TEST(GridStructure, ColumnIsCheckedBeforeRow) {
+    VbGrid g;
+    Fill(g, 9, 0);
+    RaisedError e = ErrorOf([&] { g.TextMatrix(0, 9); });
+    EXPECT_EQ(e.number, 9);
+    EXPECT_EQ(e.description, "Invalid Column Index");
+    EXPECT_EQ(e.source, os::ExecutableName() + ".vbGrid");
+    EXPECT_EQ(ErrorOf([&] { g.TextMatrix(0, 8); }).description, "Invalid Row Index");
+    EXPECT_EQ(ErrorOf([&] { g.SetTextMatrix(-1, 0, "x"); }).description, "Invalid Row Index");
+}
+
+TEST(GridStructure, RowsNeedColumns) {
+    VbGrid g;
+    RaisedError e = ErrorOf([&] { g.SetRows(5); });
+    EXPECT_EQ(e.number, 9);
+    EXPECT_EQ(e.description, "Attempt to add rows with no columns.");
+    EXPECT_EQ(g.Rows(), 0);
+
+    Fill(g, 2, 3);
+    g.SetRows(0);  // the same as Clear
+    EXPECT_EQ(g.Rows(), 0);
+    EXPECT_EQ(g.Cols(), 2);
+    g.SetRows(-4);
+    EXPECT_EQ(g.Rows(), 0);
+}
+
+TEST(GridStructure, GrowingAndShrinkingRowsKeepsCells) {
+    VbGrid g;
+    Fill(g, 2, 3);
+    g.SetCellForeColor(1, 1, 0x1E0000);
+    g.SetRows(5);
+    EXPECT_EQ(g.Rows(), 5);
+    EXPECT_EQ(g.TextMatrix(2, 1), "2,1");
+    EXPECT_EQ(g.CellForeColor(1, 1), 0x1E0000);
+    EXPECT_EQ(g.TextMatrix(4, 0), "");
+    EXPECT_EQ(g.CellForeColor(4, 0), -1);
+    EXPECT_EQ(g.RowHeight(3), g.DefaultRowHeight());
+    EXPECT_EQ(g.RowAt(4).top, g.RowAt(3).top + g.RowAt(3).height);
+    g.SetRows(3);
+    EXPECT_EQ(g.Rows(), 3);
+    EXPECT_EQ(g.TextMatrix(2, 0), "2,0");
+    EXPECT_EQ(ErrorOf([&] { g.TextMatrix(3, 0); }).description, "Invalid Row Index");
+}
+
+TEST(GridStructure, DuplicateKeysAreRefused) {
+    VbGrid g;
+    g.AddColumn("a");
+    g.AddColumn("");
+    g.AddColumn("");  // two empty keys are fine
+    RaisedError e = ErrorOf([&] { g.AddColumn("a"); });
+    EXPECT_EQ(e.number, 457);
+    EXPECT_EQ(e.description, runtime::StandardErrorText(457));
+    EXPECT_EQ(g.Cols(), 3);
+}
+
+TEST(GridStructure, AddItemSplitsAtTabs) {
+    VbGrid g;
+    Fill(g, 3, 1);
+    g.AddItem("x\ty");
+    EXPECT_EQ(g.Rows(), 2);
+    EXPECT_EQ(g.TextMatrix(1, 0), "x");
+    EXPECT_EQ(g.TextMatrix(1, 1), "y");
+    EXPECT_TRUE(g.CellText(1, 2).IsEmpty());
+    g.AddItem("a\tb\tc");
+    EXPECT_EQ(g.TextMatrix(2, 2), "c");
+    EXPECT_EQ(ErrorOf([&] { g.AddItem("1\t2\t3\t4"); }).number, 9);
+    EXPECT_EQ(g.Rows(), 3);  // a failed member changes nothing
+}
+
+TEST(GridStructure, DefaultRowHeightSpreadsToEveryRow) {
+    VbGrid g;
+    Fill(g, 1, 10);
+    g.SetDefaultRowHeight(300);
+    for (int r = 0; r < 10; ++r) {
+        EXPECT_EQ(g.RowHeight(r), 300);
+        EXPECT_EQ(g.RowAt(r).height, 20);
+        EXPECT_EQ(g.RowAt(r).top, 20 * r);
+    }
+    EXPECT_EQ(g.RowHeightMin(), 300);
+    g.SetLoading(true);
+    g.SetRowHeightMin(450);  // while loading, existing rows keep their height
+    EXPECT_EQ(g.RowHeight(0), 300);
+    EXPECT_EQ(g.DefaultRowHeight(), 450);
+}
+
+TEST(GridStructure, ColWidthWithoutColumnMeansTheCurrentOne) {
+    VbGrid g;
+    Fill(g, 3, 2);
+    g.SetCol(1);
+    g.SetColWidth({}, 1500);
+    EXPECT_EQ(g.ColWidth(Variant(std::int32_t{1})), 1500);
+    EXPECT_EQ(g.ColumnAt(1).width, 100);
+    EXPECT_EQ(g.ColWidth(), 1500);
+    EXPECT_EQ(g.ColumnAt(2).left, 64 + 100);
+    RaisedError e = ErrorOf([&] { g.SetColWidth(Variant("nokey"), 10); });
+    EXPECT_EQ(e.description, "Invalid Column Index");
+    g.SetColWidth(Variant(std::int32_t{5}), 150);  // beyond the table: columns are added
+    EXPECT_EQ(g.Cols(), 6);
+    EXPECT_EQ(g.ColumnAt(5).width, 10);
+}
+
+TEST(GridStructure, CellForeColorOnTheCurrentCell) {
+    VbGrid g;
+    Fill(g, 3, 3);
+    g.SetRow(2);
+    g.SetCol(1);
+    g.SetCellForeColor(-1, -1, 0x1E0000);
+    EXPECT_EQ(g.CellForeColor(2, 1), 0x1E0000);
+    EXPECT_EQ(g.CellForeColor(), 0x1E0000);
+    EXPECT_EQ(g.CellForeColor(0, 0), -1);
+    g.CellDefaultForeColor(2, 1);
+    EXPECT_EQ(g.CellForeColor(2, 1), -1);
+    g.SetCellBackColor(0, 0, 0xFF);
+    EXPECT_EQ(g.CellBackColor(0, 0), 0xFF);
+}
+
+TEST(GridStructure, RemovingAndReorderingKeepCellsWithTheirColumn) {
+    VbGrid g;
+    Fill(g, 4, 2);
+    g.SetColumnOrder(Variant(std::int32_t{0}), 3);  // data index 0 now shown last
+    EXPECT_EQ(g.ColumnOrder(Variant(std::int32_t{0})), 3);
+    EXPECT_EQ(g.ColumnHeader(Variant(std::int32_t{0})), "h0");
+    EXPECT_EQ(g.ColumnAt(0).headerText, "h1");
+    EXPECT_EQ(g.TextMatrix(1, 0), "1,0");
+
+    g.RemoveColumn(Variant(std::int32_t{1}));  // data index 1
+    EXPECT_EQ(g.Cols(), 3);
+    // Later data indices move down by one, their cells with them.
+    EXPECT_EQ(g.TextMatrix(1, 0), "1,0");
+    EXPECT_EQ(g.TextMatrix(1, 1), "1,2");
+    EXPECT_EQ(g.TextMatrix(0, 2), "0,3");
+    EXPECT_EQ(g.ColumnHeader(Variant(std::int32_t{1})), "h2");
+
+    // Inserting before a column (data index 1, shown first) gives the new
+    // column the data index of its position; the others move up with their cells.
+    g.AddColumn("new", "hn", -1, -1, -1, true, false, Variant(std::int32_t{1}));
+    EXPECT_EQ(g.Cols(), 4);
+    EXPECT_EQ(g.TextMatrix(1, 0), "");
+    EXPECT_EQ(g.TextMatrix(1, 1), "1,0");
+    EXPECT_EQ(g.TextMatrix(1, 2), "1,2");
+    EXPECT_EQ(g.TextMatrix(1, 3), "1,3");
+    EXPECT_EQ(g.ColumnHeader(Variant(std::int32_t{1})), "h0");
+    EXPECT_EQ(g.ColumnHeader(Variant("new")), "hn");
+    EXPECT_EQ(g.ColumnIndex(Variant("new")).ToLong(), 0);
+
+    while (g.Cols() > 0) g.RemoveColumn(Variant(std::int32_t{0}));
+    EXPECT_EQ(g.Rows(), 0);
+}
+
+TEST(GridStructure, ColsDownByOneRemovesTheLastColumn) {
+    VbGrid g;
+    Fill(g, 3, 2);
+    g.SetCols(2);
+    EXPECT_EQ(g.Cols(), 2);
+    EXPECT_EQ(g.TextMatrix(1, 1), "1,1");
+    g.SetCols(4);
+    EXPECT_EQ(g.Cols(), 4);
+    EXPECT_EQ(g.TextMatrix(1, 3), "");
+    EXPECT_EQ(g.ColumnAt(3).width, 64);
+}
+
+TEST(GridStructure, ClearKeepsOrRemovesColumns) {
+    VbGrid g;
+    Fill(g, 2, 4);
+    g.SetFixedRows(1);
+    g.SetRow(3);
+    g.Clear();
+    EXPECT_EQ(g.Cols(), 2);
+    EXPECT_EQ(g.Rows(), 1);  // the fixed row stays
+    EXPECT_EQ(g.TextMatrix(0, 1), "0,1");
+    EXPECT_EQ(g.row(), 0);
+    g.Clear(true);
+    EXPECT_EQ(g.Cols(), 0);
+    EXPECT_EQ(g.Rows(), 0);
+    EXPECT_EQ(g.FixedRows(), 0);
+    EXPECT_EQ(g.RowTextStartColumn(), -1);
+}
+
+TEST(GridStructure, InsertingAndRemovingRows) {
+    VbGrid g;
+    Fill(g, 2, 3);
+    g.AddRow(1, "mid", true, 450);
+    EXPECT_EQ(g.Rows(), 4);
+    EXPECT_EQ(g.TextMatrix(1, 0), "");
+    EXPECT_EQ(g.TextMatrix(2, 0), "1,0");
+    EXPECT_EQ(g.RowHeight(1), 450);
+    EXPECT_EQ(g.RowAt(2).top, 16 + 30);
+    g.RemoveRow(1);
+    EXPECT_EQ(g.TextMatrix(1, 0), "1,0");
+    EXPECT_EQ(g.RowAt(2).top, 32);
+    g.RemoveRow(2);
+    EXPECT_EQ(g.Rows(), 2);
+    EXPECT_EQ(ErrorOf([&] { g.RemoveRow(5); }).description, "Invalid Row Index");
+    g.RemoveRow(0);
+    g.RemoveRow(0);
+    EXPECT_EQ(g.Rows(), 0);
+}
+
+TEST(GridStructure, ColumnArguments) {
+    VbGrid g;
+    g.AddColumn("Key");
+    g.AddColumn("key");
+    EXPECT_EQ(g.ResolveColumn(Variant("key")), 1);  // keys are case-sensitive
+    EXPECT_EQ(g.ResolveColumn(Variant("KEY")), -1);
+    EXPECT_EQ(g.ResolveColumn(Variant(1.0)), 1);
+    g.SetCol(1);
+    EXPECT_EQ(g.ResolveColumn(Variant()), 1);
+    EXPECT_EQ(g.ResolveColumn(Variant("")), 1);
+    EXPECT_EQ(ErrorOf([&] { g.ColumnIndex(Variant("none")); }).description, runtime::StandardErrorText(9));
+    EXPECT_EQ(ErrorOf([&] { g.ColumnTag(Variant("none")); }).number, 9);
+    g.SetColumnHeader(Variant("none"), "ignored");
+    EXPECT_EQ(g.ColumnHeader(Variant("none")), "");
+    EXPECT_FALSE(g.ColumnVisible(Variant("none")));
+    EXPECT_EQ(ErrorOf([&] { g.SetColumnKey(0, "key"); }).number, 457);
+}
+
+TEST(GridUnits, TwipsOutsidePixelsInside) {
+    VbGrid g;
+    g.AddColumn("", "", -1, -1, 1000);  // 66.67 pixels
+    EXPECT_EQ(g.ColumnAt(0).width, 67);
+    EXPECT_EQ(g.ColWidth(Variant(std::int32_t{0})), 1005);
+    g.AddRow(-1, "", true, 247);  // 16.47 pixels
+    EXPECT_EQ(g.RowAt(0).height, 16);
+    g.SetHeaderHeight(300);
+    EXPECT_EQ(g.HeaderHeightPixels(), 20);
+    EXPECT_EQ(g.HeaderHeight(), 300);
+}
+
+TEST(GridAppearance, ColoursAreKeptAsSetAndTranslated) {
+    VbGrid g;
+    EXPECT_EQ(g.GridColor(), static_cast<std::int32_t>(0x8000000F));
+    EXPECT_EQ(g.BackColorSel(), static_cast<std::int32_t>(0x8000000D));
+    EXPECT_EQ(g.GridColorFixed(), 0);
+    g.SetBackColor(0x00FF00);
+    EXPECT_EQ(g.BackColor(), 0x00FF00);
+    EXPECT_EQ(g.TranslatedColours().back, 0x00FF00);
+    g.SetBackColorBkg(static_cast<std::int32_t>(0x80000005));
+    EXPECT_EQ(g.TranslatedColours().backBkg, 0xFFFFFF);
+    g.SetForeColor(static_cast<std::int32_t>(0x40000000));
+    EXPECT_EQ(g.TranslatedColours().fore, -1);
+}
+
+TEST(GridAppearance, ImageListTakesAHandleOrAnObject) {
+    VbGrid g;
+    g.SetImageList(Variant(std::int32_t{1234}));
+    EXPECT_EQ(g.ImageListHandle(), 1234);
+    RaisedError e = ErrorOf([&] { g.SetImageList(Variant("list")); });
+    EXPECT_EQ(e.number, static_cast<int>(0x80040000u + 1049u));
+    EXPECT_EQ(e.description, "ImageList property expects ImageList object or long hImageList handle.");
+    struct ImageListObject : runtime::VariantObject {
+        Variant Value() const override { return Variant(std::int32_t{99}); }
+    };
+    g.SetImageList(Variant(runtime::ObjectRef(std::make_shared<ImageListObject>())));
+    EXPECT_EQ(g.ImageListHandle(), 99);
+    g.SetImageList(Variant(runtime::ObjectRef()));  // handle 0: nothing changes
+    EXPECT_EQ(g.ImageListHandle(), 99);
+}

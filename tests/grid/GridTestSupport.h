@@ -1,0 +1,60 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "grid/VbGrid.h"
+#include "runtime/Error.h"
+
+// A canvas that records what the grid invalidates.
+class RecordingCanvas : public grid::GridCanvas {
+public:
+    os::HWND Window() const override { return 0; }
+    double TwipsPerPixelX() const override { return 15; }
+    double TwipsPerPixelY() const override { return 15; }
+    std::int32_t TranslateColor(std::int32_t ole) const override { return detached.TranslateColor(ole); }
+    void Invalidate(const os::RECT& rect) override { rects.push_back(rect); }
+    void InvalidateAll() override { ++allInvalidations; }
+
+    grid::DetachedCanvas detached;
+    std::vector<os::RECT> rects;
+    int allInvalidations = 0;
+};
+
+// A painter that counts what the grid asks of it.
+class CountingPainter : public grid::GridPainter {
+public:
+    void Draw() override { ++draws; }
+    void Resize() override { ++resizes; }
+    void StartDelayedDraw(bool) override { ++timerStarts; }
+    void RebuildBuffer(std::int32_t height) override { bufferHeights.push_back(height); }
+    int draws = 0, resizes = 0, timerStarts = 0;
+    std::vector<std::int32_t> bufferHeights;
+};
+
+struct RaisedError {
+    int number = 0;
+    std::string description;
+    std::string source;
+};
+
+inline RaisedError ErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const runtime::Error& e) {
+        return {e.Number(), e.Description(), e.Source()};
+    }
+    return {};
+}
+
+// A grid with `cols` columns and `rows` rows, cell (r, c) holding "r,c".
+inline void Fill(grid::VbGrid& g, int cols, int rows) {
+    for (int c = 0; c < cols; ++c) g.AddColumn("", "h" + std::to_string(c));
+    for (int r = 0; r < rows; ++r) {
+        g.AddRow();
+        for (int c = 0; c < cols; ++c) g.SetTextMatrix(r, c, std::to_string(r) + "," + std::to_string(c));
+    }
+}
