@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "runtime/DateFormat.h"
 #include "runtime/DecimalForm.h"
 #include "runtime/NumberPattern.h"
 #include "runtime/NumberReading.h"
@@ -139,6 +140,8 @@ std::string Format(const Variant& value, std::string_view pattern, const NumberS
     std::string truth;
     if (NamedTruthFormat(pattern, number, truth)) return truth;
     std::string_view named = NamedNumberPattern(pattern);
+    if (named.empty() && (!NamedDatePattern(pattern).empty() || IsDatePattern(pattern)))
+        return FormatDate(number, pattern);
     return FormatNumber(number, named.empty() ? pattern : named, separators);
 }
 

@@ -12,7 +12,9 @@ namespace runtime {
 // number patterns with up to four ";" sections (positive; negative; zero;
 // Null), the placeholders 0 and #, ".", ",", "%", E+/E-, quoted and escaped
 // literals, and the named number formats ("General Number", "Fixed",
-// "Standard", "Percent", "Scientific", "Yes/No", "True/False", "On/Off").
+// "Standard", "Percent", "Scientific", "Yes/No", "True/False", "On/Off"),
+// and date patterns and named date formats for dates and numbers (a number
+// is then a date serial).
 // Values are rounded half away from zero at the last shown digit of their
 // 15-significant-digit decimal form. An empty pattern shows the value as text.
 // Text that does not read as a number is returned unchanged.

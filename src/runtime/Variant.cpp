@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "runtime/DateFormat.h"
 #include "runtime/Error.h"
 #include "runtime/Format.h"
 #include "runtime/NumberReading.h"
@@ -23,34 +24,6 @@ bool Variant::IsNumeric() const {
     }
 }
 
-namespace {
-
-std::string DateText(double serial) {
-    // Days since 30 December 1899; shown as yyyy-mm-dd and, when there is a
-    // time of day, hh:mm:ss.
-    if (!(serial >= -657434.0 && serial < 2958466.0)) throw Error(errors::Overflow);  // years 100 to 9999
-    double days = std::floor(serial);
-    long long z = static_cast<long long>(days) - 25569 + 719468;  // days since 0000-03-01
-    long long era = (z >= 0 ? z : z - 146096) / 146097;
-    long long doe = z - era * 146097;
-    long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    long long y = yoe + era * 400;
-    long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    long long mp = (5 * doy + 2) / 153;
-    long long d = doy - (153 * mp + 2) / 5 + 1;
-    long long m = mp < 10 ? mp + 3 : mp - 9;
-    if (m <= 2) ++y;
-    char buffer[128];
-    long long seconds = std::llround((serial - days) * 86400.0);
-    if (seconds == 0)
-        std::snprintf(buffer, sizeof buffer, "%04lld-%02lld-%02lld", y, m, d);
-    else
-        std::snprintf(buffer, sizeof buffer, "%04lld-%02lld-%02lld %02lld:%02lld:%02lld", y, m, d,
-                      seconds / 3600, seconds / 60 % 60, seconds % 60);
-    return buffer;
-}
-
-}  // namespace
 
 std::string Variant::ToText() const {
     const NumberSeparators& separators = UserSeparators();
@@ -70,7 +43,7 @@ std::string Variant::ToText() const {
     case Type::Double: return GeneralNumberText(std::get<double>(value_), separators);
     case Type::Currency:
         return GeneralNumberText(static_cast<double>(std::get<Currency>(value_).scaled) / 10000.0, separators);
-    case Type::Date: return DateText(std::get<Date>(value_).serial);
+    case Type::Date: return FormatDate(std::get<Date>(value_).serial, "General Date");
     case Type::String: return std::get<std::string>(value_);
     case Type::Object: {
         const ObjectRef& object = std::get<ObjectRef>(value_);
