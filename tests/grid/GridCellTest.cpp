@@ -30,7 +30,7 @@ TEST(GridCells, ShownTextFollowsTheColumnFormat) {
 
     g.SetColumnFormatString(V(1), "0.000");  // a new format applies to the stored values
     EXPECT_EQ(g.CellFormattedText(0, 1), "1.500");
-    g.SetColumnFormatString(V(1), "dd mmm yyyy \w\e\e\k ww");
+    g.SetColumnFormatString(V(1), "dd mmm yyyy \\w\\e\\e\\k ww");
     g.SetCellText(1, 1, Variant(runtime::Date{44934}));  // Sunday 8 January 2023
     EXPECT_EQ(g.CellFormattedText(1, 1), "08 Jan 2023 week 2");
 }
