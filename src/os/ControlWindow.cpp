@@ -1,6 +1,7 @@
 #include "os/ControlWindow.h"
 
 #include "os/ControlWidget.h"
+#include "os/Painting.h"
 #include "os/WidgetWindows.h"
 #include "os/WindowRegistry.h"
 
@@ -13,6 +14,7 @@ HWND CreateControlWindow(ControlOwner& owner, const std::string& className, HWND
     WindowRecord* record = WindowRegistry::Find(handle);
     record->ownsWidget = true;
     record->controlOwner = &owner;
+    AttachSurface(handle);
     return handle;
 }
 

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <map>
 
+#include "os/GdiObjects.h"
 #include "os/QtConversions.h"
 
 namespace os {
@@ -118,7 +119,7 @@ LOGFONT DefaultFontDescription() {
     LOGFONT description;
     description.lfFaceName = font.family().toStdString();
     description.lfHeight = font.pixelSize() > 0 ? -font.pixelSize()
-                                                : -static_cast<int>(std::lround(font.pointSizeF() * 96.0 / 72.0));
+                                                : FontHeightForPoints(font.pointSizeF());
     description.lfWeight = font.bold() ? 700 : 400;
     description.lfItalic = font.italic();
     return description;

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "os/Messages.h"
+#include "os/Painting.h"
 #include "os/QtEventDelivery.h"
 #include "os/WindowProcedures.h"
 #include "os/WindowRegistry.h"
@@ -44,6 +45,7 @@ LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM /*lParam*
     if (RunPendingQtHandling(window, message)) return 0;
     switch (message) {
     case WM_NCHITTEST: return HTCLIENT;
+    case WM_PAINT: return DefaultPaint(window);
     case WM_SYSCOMMAND: return DefaultSystemCommand(window, wParam);
     default: return 0;
     }
