@@ -21,6 +21,8 @@ public:
     // Adds a rectangle (pixels) to the window's update region; no erase.
     virtual void Invalidate(const os::RECT& rect) = 0;
     virtual void InvalidateAll() = 0;
+    // The client area of the grid's window, pixels from (0, 0).
+    virtual os::RECT ClientRect() const = 0;
 };
 
 // A canvas without a window: 15 twips a pixel, RGB colours as they are,
@@ -33,6 +35,9 @@ public:
     std::int32_t TranslateColor(std::int32_t oleColor) const override;
     void Invalidate(const os::RECT&) override {}
     void InvalidateAll() override {}
+    os::RECT ClientRect() const override { return client; }
+
+    os::RECT client{0, 0, 340, 199};  // the results grid's size in the main window
 };
 
 }  // namespace grid

@@ -293,6 +293,17 @@ public:
     std::int32_t MouseCol() const { return mouseCol_; }
     bool InEdit() const { return inEdit_; }
     void ClearSelection();
+    std::int32_t ScreenRows() const;
+    // The cell under a point in client pixels (row and data index -1 when none).
+    void CellFromPoint(std::int32_t xPixels, std::int32_t yPixels, std::int32_t& lRow, std::int32_t& lCol,
+                       std::int32_t fromCol = 0, std::int32_t fromRow = 0) const;
+    // The cell's rectangle on screen, in twips (fTwips) or pixels.
+    void CellBoundary(std::int32_t lRow, std::int32_t lCol, std::int32_t& lLeft, std::int32_t& lTop,
+                      std::int32_t& lWidth, std::int32_t& lHeight, bool fTwips = true) const;
+    std::int32_t ColPos(std::int32_t c) const;
+    bool ColIsVisible(std::int32_t c) const;
+    std::int32_t FindSearchMatchRow(const std::string& sSearchString, bool bLoop = true,
+                                    bool bVisibleRowsOnly = true) const;
 
     // --- redraw control ---
     bool Redraw() const { return redraw_; }
@@ -361,6 +372,9 @@ private:
     };
 
     GridCell& Cell(std::int32_t row, std::int32_t dataIndex);
+    const GridCell& Cell(std::int32_t row, std::int32_t dataIndex) const {
+        return cells_[static_cast<std::size_t>(row) * columns_.size() + static_cast<std::size_t>(dataIndex)];
+    }
     void ValidateCell(std::int32_t row, std::int32_t dataIndex) const;
     void ValidateRow(std::int32_t row) const;
     std::int32_t RequirePosition(const ColumnArg& vKey, bool standardText) const;

@@ -1,6 +1,10 @@
 // The current cell, selection, scrolling and the repaint bookkeeping.
 #include "grid/VbGrid.h"
 
+#include <cctype>
+
+#include "grid/GridLayout.h"
+
 namespace grid {
 
 // --- repaint bookkeeping ---
@@ -78,11 +82,7 @@ void VbGrid::SetRedraw(bool bState) {
 }
 
 os::RECT VbGrid::CellRect(std::int32_t row, std::int32_t dataIndex) const {
-    const GridColumn& column = columns_[static_cast<std::size_t>(PositionOfDataIndex(dataIndex))];
-    const GridRow& r = rows_[static_cast<std::size_t>(row)];
-    const std::int32_t left = column.left - (column.fixed ? 0 : scrollX_);
-    const std::int32_t top = (r.fixed ? r.top : fixedHeight_ + r.top - scrollY_) + headerHeight_;
-    return {left, top, left + column.width, top + r.height};
+    return GridLayout(*this).CellRect(row, PositionOfDataIndex(dataIndex));
 }
 
 void VbGrid::SetScrollOffsets(std::int32_t horizontal, std::int32_t vertical) {
@@ -158,6 +158,69 @@ void VbGrid::SetLeftCol(std::int32_t lC) {
     leftCol_ = lC;
     fullRepaintPending_ = true;
     InvalidateAll();
+}
+
+// --- layout queries ---
+
+std::int32_t VbGrid::ScreenRows() const {
+    VisibleRange range = GridLayout(*this).Visible();
+    return range.HasRows() ? range.lastRow - range.firstRow + 1 : 0;
+}
+
+void VbGrid::CellFromPoint(std::int32_t xPixels, std::int32_t yPixels, std::int32_t& lRow, std::int32_t& lCol,
+                           std::int32_t /*fromCol*/, std::int32_t /*fromRow*/) const {
+    std::int32_t position = -1;
+    GridLayout(*this).CellAt(xPixels, yPixels, lRow, position);
+    lCol = position >= 0 ? columns_[static_cast<std::size_t>(position)].dataIndex : -1;
+    if (position < 0) lRow = -1;
+}
+
+void VbGrid::CellBoundary(std::int32_t lRow, std::int32_t lCol, std::int32_t& lLeft, std::int32_t& lTop,
+                          std::int32_t& lWidth, std::int32_t& lHeight, bool fTwips) const {
+    ValidateCell(lRow, lCol);
+    const os::RECT r = CellRect(lRow, lCol);
+    lLeft = fTwips ? ToTwipsX(r.left) : r.left;
+    lTop = fTwips ? ToTwipsY(r.top) : r.top;
+    lWidth = fTwips ? ToTwipsX(r.right - r.left) : r.right - r.left;
+    lHeight = fTwips ? ToTwipsY(r.bottom - r.top) : r.bottom - r.top;
+}
+
+std::int32_t VbGrid::ColPos(std::int32_t c) const {
+    const std::int32_t position = PositionOfDataIndex(c);
+    if (position < 0 || position >= Cols()) Raise(9, "Invalid Column Index");
+    return GridLayout(*this).ColumnX(position);
+}
+
+bool VbGrid::ColIsVisible(std::int32_t c) const {
+    const std::int32_t position = PositionOfDataIndex(c);
+    if (position < 0 || position >= Cols()) return false;
+    if (columns_[static_cast<std::size_t>(position)].fixed) return columns_[static_cast<std::size_t>(position)].visible;
+    const VisibleRange range = GridLayout(*this).Visible();
+    return range.HasColumns() && position >= range.firstCol && position <= range.lastCol;
+}
+
+// Type-ahead search: the first row after the current one whose cell in the
+// search column starts with the text, ignoring case; wrapping round when asked.
+std::int32_t VbGrid::FindSearchMatchRow(const std::string& sSearchString, bool bLoop, bool bVisibleRowsOnly) const {
+    if (keySearchColumn_ < 0 || keySearchColumn_ >= Cols()) return -1;
+    auto upper = [](std::string s) {
+        for (char& ch : s) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        return s;
+    };
+    const std::string wanted = upper(sSearchString);
+    auto matches = [&](std::int32_t r) {
+        if (bVisibleRowsOnly && !rows_[static_cast<std::size_t>(r)].visible) return false;
+        const std::string text = Cell(r, keySearchColumn_).value.Text();
+        return !text.empty() && upper(text).starts_with(wanted);
+    };
+    std::int32_t start = currentRow_ >= 0 ? currentRow_ + 1 : (bLoop ? currentRow_ + 1 : currentRow_);
+    start = std::max(0, start);
+    for (std::int32_t r = start; r < Rows(); ++r)
+        if (matches(r)) return r;
+    if (bLoop)
+        for (std::int32_t r = 0; r < std::min(start, Rows()); ++r)
+            if (matches(r)) return r;
+    return -1;
 }
 
 }  // namespace grid

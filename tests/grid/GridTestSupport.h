@@ -18,10 +18,12 @@ public:
     std::int32_t TranslateColor(std::int32_t ole) const override { return detached.TranslateColor(ole); }
     void Invalidate(const os::RECT& rect) override { rects.push_back(rect); }
     void InvalidateAll() override { ++allInvalidations; }
+    os::RECT ClientRect() const override { return client; }
 
     grid::DetachedCanvas detached;
     std::vector<os::RECT> rects;
     int allInvalidations = 0;
+    os::RECT client{0, 0, 300, 200};
 };
 
 // A painter that counts what the grid asks of it.
