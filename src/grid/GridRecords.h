@@ -5,17 +5,19 @@
 #include <string>
 
 #include "grid/CellValue.h"
+#include "os/GdiTypes.h"
 #include "runtime/Variant.h"
 
 namespace grid {
 
-// A picture a cell, the background or the mouse pointer may show; the
-// drawing layer gives it its content.
+// A picture a cell, the background or the mouse pointer may show: a bitmap
+// of the window system.
 class GridPicture {
 public:
     virtual ~GridPicture() = default;
     virtual int Width() const = 0;   // pixels
     virtual int Height() const = 0;
+    virtual os::HGDIOBJ Bitmap() const = 0;
 };
 using PictureRef = std::shared_ptr<const GridPicture>;
 

@@ -9,6 +9,7 @@
 #include "grid/GridEvents.h"
 #include "grid/GridRecords.h"
 #include "grid/TextFlags.h"
+#include "os/GdiTypes.h"
 #include "runtime/Variant.h"
 
 namespace grid {
@@ -26,6 +27,11 @@ public:
     virtual void Resize() = 0;                       // the resize handling
     virtual void StartDelayedDraw(bool resize) = 0;  // (re)start the one-shot draw timer
     virtual void RebuildBuffer(std::int32_t rowHeight) = 0;
+    // The size text needs when drawn with the flags (calculating only) in
+    // the font of the grid's font table, starting from the given width.
+    virtual os::SIZE MeasureText(const std::string& text, std::int32_t fontIndex, std::int32_t width,
+                                 std::int32_t flags) = 0;
+    virtual os::SIZE IconSize() = 0;  // of the image list's icons
 };
 
 // The header control the grid drives; the header wrapper implements it.
@@ -302,6 +308,16 @@ public:
                       std::int32_t& lWidth, std::int32_t& lHeight, bool fTwips = true) const;
     std::int32_t ColPos(std::int32_t c) const;
     bool ColIsVisible(std::int32_t c) const;
+    // Text measurement: what a cell's text needs, in pixels.
+    std::int32_t EvaluateTextHeight(std::int32_t lRow, std::int32_t lCol) const;
+    std::int32_t EvaluateTextWidth(std::int32_t lRow, std::int32_t lCol, bool bForceNoModify = true) const;
+    void AutoHeightRow(std::int32_t lRow, std::int32_t lMinimumHeight = -1);
+    void AutoWidthColumn(const ColumnArg& vKey);
+    // A width change as the user makes it by the header: with its events,
+    // and shared with the columns that resize automatically.
+    void ChangeColumnWidth(std::int32_t position, std::int32_t widthPixels);
+    bool HasFocus() const { return hasFocus_; }
+    void SetHasFocus(bool focus) { hasFocus_ = focus; }
     std::int32_t FindSearchMatchRow(const std::string& sSearchString, bool bLoop = true,
                                     bool bVisibleRowsOnly = true) const;
 
@@ -351,6 +367,11 @@ public:
     void MarkColumnsDirty(std::int32_t fromPosition, std::int32_t toPosition);
     void RequestRepaint(bool resize = false);
     void ClearCellDirty(std::int32_t row, std::int32_t dataIndex);
+    void SetCellDirty(std::int32_t row, std::int32_t dataIndex) { Cell(row, dataIndex).dirty = true; }
+    void SetRowDirty(std::int32_t row) { rows_[static_cast<std::size_t>(row)].dirty = true; }
+    // Widens (or narrows) the columns that resize themselves so that the
+    // visible columns fill the width: spread evenly, the remainder to the first.
+    void FitAutoResizeColumns(std::int32_t dataWidth);
     void ClearRowDirty(std::int32_t row);
     void SetTopRowAfterPass(std::int32_t row) { topRow_ = row; }
     std::int32_t PreviousRow() const { return previousRow_; }
@@ -485,6 +506,7 @@ private:
     bool trueVirtual_ = false;
     std::string dataSrc_;
     bool publicUnitPixels_ = false;
+    bool hasFocus_ = false;
 };
 
 }  // namespace grid

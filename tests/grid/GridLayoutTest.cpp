@@ -72,7 +72,7 @@ TEST_F(LaidOutGrid, FixedRowsAndTheHeaderSitAboveTheScrollingRows) {
     EXPECT_EQ(col, -1);
 }
 
-TEST_F(LaidOutGrid, ManyRowsAreFoundQuickly) {
+TEST_F(LaidOutGrid, ManyRowsAreFoundByTheirTops) {
     g.SetRows(200000);
     g.SetScrollOffsets(0, 16 * 150000 + 3);
     grid::VisibleRange range = GridLayout(g).Visible();

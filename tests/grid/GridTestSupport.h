@@ -33,6 +33,13 @@ public:
     void Resize() override { ++resizes; }
     void StartDelayedDraw(bool) override { ++timerStarts; }
     void RebuildBuffer(std::int32_t height) override { bufferHeights.push_back(height); }
+    // Six pixels a character on one line of 13; wrapped text breaks at the width.
+    os::SIZE MeasureText(const std::string& text, std::int32_t, std::int32_t width, std::int32_t flags) override {
+        const std::int32_t natural = 6 * static_cast<std::int32_t>(text.size());
+        if (!(flags & grid::text_flags::WordBreak) || width <= 0 || natural <= width) return {natural, 13};
+        return {width, 13 * ((natural + width - 1) / width)};
+    }
+    os::SIZE IconSize() override { return {16, 16}; }
     int draws = 0, resizes = 0, timerStarts = 0;
     std::vector<std::int32_t> bufferHeights;
 };

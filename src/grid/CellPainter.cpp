@@ -1,0 +1,145 @@
+#include "grid/CellPainter.h"
+
+#include "grid/VbGrid.h"
+#include "os/DeviceContext.h"
+#include "os/DrawState.h"
+#include "os/Drawing.h"
+#include "os/GdiObjects.h"
+#include "os/ImageLists.h"
+#include "os/Rects.h"
+#include "os/Text.h"
+
+namespace grid {
+
+void CellPainter::Fill(const os::RECT& rect, os::COLORREF colour) {
+    os::HBRUSH brush = os::CreateSolidBrush(colour);
+    os::FillRect(dc_, rect, brush);
+    os::DeleteObject(brush);
+}
+
+CellPainter::Look CellPainter::Background(std::int32_t row, std::int32_t position, const os::RECT& rect, bool focus) {
+    const GridColumn& column = grid_.ColumnAt(position);
+    const GridCell& cell = grid_.CellAt(row, column.dataIndex);
+    Look look;
+    look.fixed = grid_.Enabled() && (grid_.RowAt(row).fixed || column.fixed);
+    const bool highlight = grid_.HighLight() == 1 || (grid_.HighLight() == 2 && grid_.HasFocus());
+    if (look.fixed) {
+        Fill(rect, pass_.backFixed);
+        look.text = pass_.foreFixed;
+        return look;
+    }
+    if (grid_.Enabled() && cell.selected && highlight) {
+        os::RECT fill = rect;
+        const std::int32_t lines = grid_.GridLines();
+        if (lines == 1 || lines == 3) fill.right -= 1;
+        if (lines == 2 || lines == 3) fill.bottom -= 1;
+        if (focus) os::InflateRect(fill, -1, -1);
+        Fill(fill, pass_.backSel);
+        look.selectedLook = true;
+        look.text = pass_.foreSel;
+        return look;
+    }
+    const CellExtras& extras = cell.Extras();
+    if (grid_.Enabled() && extras.backColor != -1) {
+        const std::int32_t rgb = grid_.Canvas().TranslateColor(extras.backColor);
+        if (rgb != -1) Fill(rect, static_cast<os::COLORREF>(rgb));
+    }
+    std::int32_t fore = -1;
+    if (extras.foreColor != -1) fore = grid_.Canvas().TranslateColor(extras.foreColor);
+    look.text = fore != -1 && grid_.Enabled() ? static_cast<os::COLORREF>(fore) : pass_.textColour;
+    return look;
+}
+
+void CellPainter::GridLines(bool fixed, const os::RECT& r) {
+    const std::int32_t lines = fixed ? (grid_.GridLinesFixed() ? 3 : 0) : grid_.GridLines();
+    const os::HPEN pen = fixed ? pass_.fixedPen : pass_.gridPen;
+    if (lines == 0 || !pen) return;
+    const os::HGDIOBJ previous = os::SelectObject(dc_, pen);
+    if (lines == 1) {
+        os::MoveToEx(dc_, r.right - 2, r.top - 1, nullptr);
+        os::LineTo(dc_, r.right - 2, r.bottom - 1);
+    } else if (lines == 2) {
+        os::MoveToEx(dc_, r.left - 1, r.bottom - 2, nullptr);
+        os::LineTo(dc_, r.right - 1, r.bottom - 2);
+    } else {
+        os::MoveToEx(dc_, r.right - 2, r.top - 1, nullptr);
+        os::LineTo(dc_, r.right - 2, r.bottom - 2);
+        os::LineTo(dc_, r.left - 2, r.bottom - 2);
+    }
+    os::SelectObject(dc_, previous);
+}
+
+void CellPainter::Icon(std::int32_t index, bool atRight, bool selected, os::RECT& textRect) {
+    const os::HIMAGELIST list = grid_.ImageListHandle();
+    int width = 0, height = 0;
+    if (!list || !os::ImageList_GetIconSize(list, width, height)) return;
+    const int x = atRight ? textRect.right - width : textRect.left;
+    const int y = textRect.top + (textRect.bottom - textRect.top - height) / 2;
+    if (grid_.DisableIcons() && !grid_.Enabled()) {
+        os::HICON icon = os::ImageList_GetIcon(list, index, os::ILD_NORMAL);
+        os::DrawState(dc_, 0, icon, 0, x, y, width, height, os::DST_ICON | os::DSS_DISABLED);
+        os::DestroyIcon(icon);
+    } else {
+        const bool blend = selected && grid_.HighlightSelectedIcons();
+        os::ImageList_Draw(list, index, dc_, x, y, os::ILD_TRANSPARENT | (blend ? os::ILD_BLEND50 : 0));
+    }
+    if (atRight) textRect.right -= width + 1;
+    else textRect.left += width + 1;
+}
+
+void CellPainter::Picture(std::int32_t row, std::int32_t dataIndex, os::RECT& textRect) {
+    const CellExtras& extras = grid_.CellAt(row, dataIndex).Extras();
+    if (!extras.picture || !extras.picture->Bitmap()) return;
+    const os::HDC source = os::CreateCompatibleDC(dc_);
+    const os::HGDIOBJ previous = os::SelectObject(source, extras.picture->Bitmap());
+    const int height = grid_.RowAt(row).height;
+    os::StretchBlt(dc_, textRect.left, textRect.top - 2, extras.pictureWidth, height, source, 0, 0,
+                   extras.picture->Width(), extras.picture->Height(), os::SRCCOPY);
+    os::SelectObject(source, previous);
+    os::DeleteDC(source);
+    textRect.left += extras.pictureWidth + 1;
+}
+
+bool CellPainter::Paint(std::int32_t row, std::int32_t position, const os::RECT& rect) {
+    const GridColumn& column = grid_.ColumnAt(position);
+    const std::int32_t d = column.dataIndex;
+    const bool current = row == grid_.row() && d == grid_.col();
+    const bool focus = current && grid_.Enabled() && grid_.HasFocus() && grid_.FocusRect() >= 1;
+
+    const Look look = Background(row, position, rect, current && grid_.FocusRect() >= 1);
+    GridLines(look.fixed, rect);
+    const bool lines = (look.fixed ? grid_.GridLinesFixed() != 0 : grid_.GridLines() != 0);
+    os::RECT text = rect;
+    os::InflateRect(text, lines ? -2 : -1, lines ? -2 : -1);
+    if (focus) {
+        os::RECT frame = text;
+        os::InflateRect(frame, 1, 1);
+        os::DrawFocusRect(dc_, frame);
+        if (grid_.FocusRect() >= 2) {
+            os::InflateRect(frame, 1, 1);
+            os::DrawFocusRect(dc_, frame);
+        }
+    }
+    const CellExtras& extras = grid_.CellAt(row, d).Extras();
+    text.left += extras.indent;
+    const bool selected = grid_.CellAt(row, d).selected;
+    if (extras.icon >= 0) Icon(extras.icon, false, selected, text);
+    if (extras.extraIcon >= 0) Icon(extras.extraIcon, extras.extraAtRight, selected, text);
+    Picture(row, d, text);
+
+    const std::string shown = grid_.DisplayedText(row, d);
+    if (!shown.empty()) {
+        os::SetTextColor(dc_, look.text);
+        const std::int32_t fontIndex = extras.font;
+        os::HGDIOBJ previousFont = 0;
+        if (fontIndex > 0 && fontIndex < static_cast<std::int32_t>(pass_.fonts.size()))
+            previousFont = os::SelectObject(dc_, pass_.fonts[static_cast<std::size_t>(fontIndex)]);
+        const std::int32_t flags = look.fixed ? (column.fixedTextFlags | text_flags::NoPrefix)
+                                              : grid_.EffectiveTextFlags(row, d);
+        os::DrawText(dc_, std::string_view(shown), text, static_cast<os::UINT>(flags & ~text_flags::CalcRect));
+        if (previousFont) os::SelectObject(dc_, previousFont);
+    }
+    return focus;
+}
+
+}  // namespace grid

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <memory>
+
+#include "grid/GridRenderer.h"
+#include "grid/VbGrid.h"
+#include "grid/WindowCanvas.h"
+#include "os/ControlOwner.h"
+#include "os/Types.h"
+
+namespace grid {
+
+// The results grid as a control on a form: its own window, the data model
+// on it, and the renderer that paints it. The window's control events reach
+// the grid here.
+class GridControl : public os::ControlOwner {
+public:
+    GridControl(os::HWND parent, const os::RECT& bounds);
+    ~GridControl() override;
+    GridControl(const GridControl&) = delete;
+    GridControl& operator=(const GridControl&) = delete;
+
+    VbGrid& Grid() { return *grid_; }
+    GridRenderer& Renderer() { return *renderer_; }
+    os::HWND Window() const { return window_; }
+
+    // ControlOwner
+    void KeyDown(std::int16_t& keyCode, std::int16_t& shift) override;
+    void KeyPress(std::int16_t& keyAscii) override;
+    void KeyUp(std::int16_t& keyCode, std::int16_t& shift) override;
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void Click() override;
+    void DblClick() override;
+    void GotFocus() override;
+    void LostFocus() override;
+    void Resize() override;
+    void Paint() override;
+
+private:
+    void RepaintFocusCell();
+
+    WindowCanvas canvas_;
+    std::unique_ptr<VbGrid> grid_;
+    std::unique_ptr<GridRenderer> renderer_;
+    os::HWND window_ = 0;
+};
+
+}  // namespace grid

@@ -1,0 +1,365 @@
+#include "grid/GridRenderer.h"
+
+#include <algorithm>
+
+#include "grid/CellPainter.h"
+#include "os/Colors.h"
+#include "os/DeviceContext.h"
+#include "os/Drawing.h"
+#include "os/GdiObjects.h"
+#include "os/ImageLists.h"
+#include "os/Messages.h"
+#include "os/Painting.h"
+#include "os/Regions.h"
+#include "os/SystemMetrics.h"
+#include "os/Text.h"
+#include "platform/MSubclass.h"
+#include "runtime/HandlerBoundary.h"
+
+namespace grid {
+
+namespace {
+
+constexpr std::int32_t kDrawDelayMs = 30;
+
+os::COLORREF Rgb(std::int32_t translated, int fallbackSystemColour) {
+    return translated == -1 ? os::GetSysColor(fallbackSystemColour) : static_cast<os::COLORREF>(translated);
+}
+
+os::LOGFONT LogFontOf(const GridFont& font) {
+    os::LOGFONT lf;
+    lf.lfHeight = os::FontHeightForPoints(font.size);
+    lf.lfWeight = font.bold ? os::FW_BOLD : os::FW_NORMAL;
+    lf.lfItalic = font.italic;
+    lf.lfUnderline = font.underline;
+    lf.lfStrikeOut = font.strikethrough;
+    lf.lfFaceName = font.name;
+    return lf;
+}
+
+}  // namespace
+
+GridRenderer::GridRenderer(VbGrid& grid) : grid_(grid), timer_(this) {
+    timer_.SetInterval(kDrawDelayMs);
+    updateRegion_ = os::CreateRectRgn(0, 0, 0, 0);
+    RebuildBuffer(grid_.BufferRowHeight());
+}
+
+GridRenderer::~GridRenderer() {
+    timer_.SetEnabled(false);
+    ReleaseBuffer();
+    if (updateRegion_) os::DeleteObject(updateRegion_);
+}
+
+void GridRenderer::Attach() {
+    if (grid_.hWnd()) subclass_.Attach(this, grid_.hWnd(), os::WM_PAINT);
+}
+
+// --- the off-screen row buffer ---
+
+void GridRenderer::ReleaseBuffer() {
+    if (bufferDc_ && bufferOldBitmap_) os::SelectObject(bufferDc_, bufferOldBitmap_);
+    if (bufferBitmap_) os::DeleteObject(bufferBitmap_);
+    if (bufferDc_) os::DeleteDC(bufferDc_);
+    bufferDc_ = 0;
+    bufferBitmap_ = 0;
+    bufferOldBitmap_ = 0;
+}
+
+void GridRenderer::RebuildBuffer(std::int32_t rowHeight) {
+    if (bufferRefused_) return;
+    if (bufferDc_ && bufferOldBitmap_) os::SelectObject(bufferDc_, bufferOldBitmap_);
+    if (bufferBitmap_) os::DeleteObject(bufferBitmap_);
+    bufferBitmap_ = 0;
+    if (!bufferDc_) {
+        const os::HDC windowDc = os::GetDC(grid_.hWnd());
+        bufferDc_ = os::CreateCompatibleDC(windowDc);
+        os::ReleaseDC(grid_.hWnd(), windowDc);
+    }
+    const os::SIZE icon = IconSize();
+    bufferHeight_ = std::max(1, rowHeight);
+    bufferWidth_ = os::GetSystemMetrics(os::SM_CXSCREEN) + 2 * icon.cx;
+    if (bufferDc_) bufferBitmap_ = os::CreateCompatibleBitmap(bufferDc_, bufferWidth_, bufferHeight_);
+    if (!bufferDc_ || !bufferBitmap_) {
+        ReleaseBuffer();  // the grid paints on its window directly from now on
+        return;
+    }
+    bufferOldBitmap_ = os::SelectObject(bufferDc_, bufferBitmap_);
+    const VbGrid::Colours colours = grid_.TranslatedColours();
+    os::SetTextColor(bufferDc_, Rgb(colours.fore, os::COLOR_WINDOWTEXT));
+    os::SetBkColor(bufferDc_, Rgb(colours.back, os::COLOR_WINDOW));
+    os::SetBkMode(bufferDc_, os::TRANSPARENT);
+    FillBackground(bufferDc_, {0, 0, bufferWidth_, bufferHeight_}, 0, 0);
+}
+
+// --- drawing objects of a pass ---
+
+void GridRenderer::PreparePass(DrawPass& pass) const {
+    const VbGrid::Colours c = grid_.TranslatedColours();
+    const bool enabled = grid_.Enabled();
+    if (grid_.GridLines() != 0)
+        pass.gridPen = os::CreatePen(os::PS_SOLID, 1, enabled ? Rgb(c.grid, os::COLOR_BTNFACE) : os::GetSysColor(os::COLOR_GRAYTEXT));
+    pass.fixedPen =
+        os::CreatePen(os::PS_SOLID, 1, enabled ? Rgb(c.gridFixed, os::COLOR_WINDOWTEXT) : os::GetSysColor(os::COLOR_APPWORKSPACE));
+    pass.textColour = enabled ? Rgb(c.fore, os::COLOR_WINDOWTEXT) : os::GetSysColor(os::COLOR_GRAYTEXT);
+    pass.foreFixed = Rgb(c.foreFixed, os::COLOR_BTNTEXT);
+    pass.backFixed = Rgb(c.backFixed, os::COLOR_BTNFACE);
+    pass.backSel = Rgb(c.backSel, os::COLOR_HIGHLIGHT);
+    pass.foreSel = Rgb(c.foreSel, os::COLOR_HIGHLIGHTTEXT);
+    for (const GridFont& font : grid_.FontTable()) pass.fonts.push_back(os::CreateFontIndirect(LogFontOf(font)));
+}
+
+void GridRenderer::FillBackground(os::HDC dc, const os::RECT& rect, std::int32_t originX, std::int32_t originY) const {
+    const PictureRef& picture = grid_.BackgroundPicture();
+    if (picture && picture->Bitmap() && picture->Width() > 0 && picture->Height() > 0) {
+        // Tiles of the picture, each copied from where the grid's origin puts it.
+        const os::HDC source = os::CreateCompatibleDC(dc);
+        const os::HGDIOBJ previous = os::SelectObject(source, picture->Bitmap());
+        const int w = picture->Width(), h = picture->Height();
+        for (int y = rect.top; y < rect.bottom;) {
+            const int sy = ((y + originY) % h + h) % h;
+            const int rows = std::min(h - sy, rect.bottom - y);
+            for (int x = rect.left; x < rect.right;) {
+                const int sx = ((x + originX) % w + w) % w;
+                const int cols = std::min(w - sx, rect.right - x);
+                os::BitBlt(dc, x, y, cols, rows, source, sx, sy, os::SRCCOPY);
+                x += cols;
+            }
+            y += rows;
+        }
+        os::SelectObject(source, previous);
+        os::DeleteDC(source);
+        return;
+    }
+    if (!grid_.Enabled()) {
+        os::FillRect(dc, rect, os::GetSysColorBrush(os::COLOR_BTNFACE));
+        return;
+    }
+    const std::uint32_t ole = static_cast<std::uint32_t>(grid_.BackColor());
+    if ((ole & 0xFFFFFF00u) == 0x80000000u) {
+        os::FillRect(dc, rect, os::GetSysColorBrush(static_cast<int>(ole & 0xFFu)));
+        return;
+    }
+    const os::HBRUSH brush = os::CreateSolidBrush(Rgb(grid_.TranslatedColours().back, os::COLOR_WINDOW));
+    os::FillRect(dc, rect, brush);
+    os::DeleteObject(brush);
+}
+
+// --- the draw pass ---
+
+void GridRenderer::Draw() {
+    const os::HWND window = grid_.hWnd();
+    if (!grid_.Redraw() || drawing_ || !window) return;
+    drawing_ = true;
+    runtime::RunHandler([&] {
+        ++drawPasses_;
+        DrawPass pass;
+        PreparePass(pass);
+        const os::HDC dc = os::GetDC(window);
+        const GridLayout layout(grid_);
+        const os::RECT client = layout.Client();
+        lastClient_ = client;
+        if (!bufferDc_) FillBackground(dc, client, grid_.HorizontalOffset(), grid_.VerticalOffset());
+        if (!pass.fonts.empty()) {
+            os::SelectObject(dc, pass.fonts[0]);
+            if (bufferDc_) os::SelectObject(bufferDc_, pass.fonts[0]);
+        }
+        os::SetBkMode(dc, os::TRANSPARENT);
+        const std::int32_t leftCol = grid_.LeftCol();
+        const std::int32_t leftX = leftCol >= 0 && leftCol < grid_.Cols() ? layout.ColumnX(leftCol) : 0;
+        const std::int32_t paintRight = leftX + layout.DataWidth() + 24;
+
+        VisibleRange range = layout.Visible();
+        grid_.SetTopRowAfterPass(range.firstRow >= 0 ? range.firstRow : 0);
+        const std::int32_t fixedRows = std::min(grid_.FixedRows(), grid_.Rows());
+        for (std::int32_t r = 0; r < fixedRows; ++r) DrawRow(dc, pass, layout, r, paintRight);
+        if (grid_.FixedHeight() > 0) os::IntersectClipRect(dc, 0, layout.DataTop(), client.right, client.bottom);
+        range = layout.Visible();
+        std::int32_t bottom = layout.DataTop();
+        if (range.HasRows()) {
+            for (std::int32_t r = std::max(range.firstRow, fixedRows); r <= range.lastRow; ++r)
+                if (grid_.RowAt(r).visible) DrawRow(dc, pass, layout, r, paintRight);
+            bottom = std::max(bottom, range.lastRowBottom);
+        }
+        os::SelectClipRgn(dc, 0);
+        if (bottom < client.bottom) {
+            const os::HBRUSH strip = os::CreateSolidBrush(Rgb(grid_.TranslatedColours().backBkg, os::COLOR_APPWORKSPACE));
+            os::FillRect(dc, {0, bottom, layout.DataWidth() + 32, client.bottom}, strip);
+            os::DeleteObject(strip);
+        }
+        os::ReleaseDC(window, dc);
+        grid_.SetFullRepaintPending(false);
+        grid_.SetSomethingChanged(false);
+    });
+    drawing_ = false;
+}
+
+bool GridRenderer::DirtySpan(std::int32_t row, std::int32_t& first, std::int32_t& last) const {
+    first = last = -1;
+    for (std::int32_t p = 0; p < grid_.Cols(); ++p) {
+        if (!grid_.CellAt(row, grid_.ColumnAt(p).dataIndex).dirty) continue;
+        if (first < 0) first = p;
+        last = p;
+    }
+    return first >= 0;
+}
+
+void GridRenderer::DrawRow(os::HDC windowDc, const DrawPass& pass, const GridLayout& layout, std::int32_t row,
+                           std::int32_t paintRight) {
+    const GridRow& r = grid_.RowAt(row);
+    const std::int32_t y = layout.RowY(row);
+    const os::RECT client = layout.Client();
+    if (y >= client.bottom || y + r.height <= (r.fixed ? 0 : layout.DataTop())) return;
+
+    const bool whole = grid_.FullRepaintPending() || r.dirty;
+    std::int32_t first = 0, last = grid_.Cols() - 1;
+    if (!whole && !DirtySpan(row, first, last)) return;
+    ++rowsDrawn_;
+
+    const bool buffered = bufferDc_ && r.height <= bufferHeight_;
+    const os::HDC dc = buffered ? bufferDc_ : windowDc;
+    const std::int32_t y0 = buffered ? 0 : y;
+    std::int32_t spanLeft = whole ? 0 : layout.ColumnX(first);
+    std::int32_t spanRight = whole ? paintRight : layout.ColumnX(last) + grid_.ColumnAt(last).width;
+    if (buffered) spanRight = std::min(spanRight, bufferWidth_);
+    if (whole) FillBackground(dc, {spanLeft, y0, spanRight, y0 + r.height}, grid_.HorizontalOffset(), y - y0);
+
+    // Scrolling columns first, then the fixed ones over anything scrolled under them.
+    CellPainter painter(grid_, pass, dc);
+    for (int fixedPass = 0; fixedPass < 2; ++fixedPass) {
+        for (std::int32_t p = first; p <= last; ++p) {
+            const GridColumn& c = grid_.ColumnAt(p);
+            if (c.fixed != (fixedPass == 1)) continue;
+            const std::int32_t x = layout.ColumnX(p);
+            if (!c.visible || x >= spanRight || x + c.width <= 0) {
+                grid_.ClearCellDirty(row, c.dataIndex);
+                continue;
+            }
+            ++cellsDrawn_;
+            const bool keepDirty = painter.Paint(row, p, {x, y0, x + c.width, y0 + r.height});
+            if (!keepDirty) grid_.ClearCellDirty(row, c.dataIndex);
+        }
+    }
+    if (buffered) {
+        // Scrolled cells never show through the fixed columns.
+        if (!whole && grid_.HorizontalOffset() > 0 && spanLeft < grid_.FixedWidth() && !grid_.ColumnAt(first).fixed)
+            spanLeft = grid_.FixedWidth();
+        os::BitBlt(windowDc, spanLeft, y, spanRight - spanLeft, r.height, bufferDc_, spanLeft, 0, os::SRCCOPY);
+    }
+    if (whole) grid_.ClearRowDirty(row);
+}
+
+// --- the delayed draw and the resize handling ---
+
+void GridRenderer::StartDelayedDraw(bool resize) {
+    if (resize) timerTag_ = "True";
+    timer_.SetEnabled(false);
+    timer_.SetEnabled(true);
+}
+
+void GridRenderer::Timer() {
+    runtime::RunHandler([&] {
+        timer_.SetEnabled(false);
+        Draw();
+        if (timerTag_ == "True" && !drawing_) Resize();
+        timerTag_ = "False";
+    });
+}
+
+void GridRenderer::Resize() {
+    if (resizing_ || drawing_) return;
+    resizing_ = true;
+    runtime::RunHandler([&] {
+        grid_.FitAutoResizeColumns(GridLayout(grid_).DataWidth());
+        grid_.SetFullRepaintPending(true);
+        Draw();
+    });
+    resizing_ = false;
+}
+
+// --- window repaints ---
+
+void GridRenderer::WindowProc(os::HWND window, os::UINT message, os::WPARAM wParam, os::LPARAM lParam,
+                              os::LRESULT& result) {
+    if (message == os::WM_PAINT) {
+        const os::HRGN region = os::CreateRectRgn(0, 0, 0, 0);
+        os::GetUpdateRgn(window, region, false);
+        os::CombineRgn(updateRegion_, updateRegion_, region, os::RGN_OR);
+        os::DeleteObject(region);
+    }
+    result = platform::MSubclass::PassOn(window, message, wParam, lParam);
+}
+
+void GridRenderer::PaintEvent() {
+    if (!grid_.Redraw()) return;
+    std::vector<os::RECT> rects;
+    os::GetRegionData(updateRegion_, rects);
+    const GridLayout layout(grid_);
+    if (grid_.Loading()) {
+        WholeAreaPass();
+    } else if (!rects.empty()) {
+        if (!grid_.FullRepaintPending() && rects.size() == 1 && rects.front() == layout.Client() &&
+            lastClient_ == layout.Client()) {
+            WholeAreaPass();
+        } else if (rects.size() == 1 && rects.front() == layout.Client()) {
+            grid_.SetFullRepaintPending(true);
+        } else {
+            for (const os::RECT& rect : rects) runtime::RunHandler([&] { MarkRectangle(rect, layout); });
+        }
+    }
+    os::SetRectRgn(updateRegion_, 0, 0, 0, 0);
+    if (!rects.empty() || grid_.Loading()) grid_.RequestRepaint();
+}
+
+void GridRenderer::WholeAreaPass() { grid_.SetFullRepaintPending(true); }
+
+// The cells under a rectangle of the window become dirty; a corner outside
+// the table takes the nearest visible row or column.
+void GridRenderer::MarkRectangle(const os::RECT& rect, const GridLayout& layout) {
+    if (grid_.Rows() == 0 || grid_.Cols() == 0) return;
+    const VisibleRange range = layout.Visible();
+    auto cellOf = [&](std::int32_t x, std::int32_t y, std::int32_t& row, std::int32_t& position) {
+        layout.CellAt(x, y, row, position);
+        if (row < 0) row = y < layout.DataTop() ? 0 : (range.HasRows() ? range.lastRow : grid_.Rows() - 1);
+        if (position < 0) position = x < grid_.FixedWidth() ? 0 : (range.HasColumns() ? range.lastCol : grid_.Cols() - 1);
+    };
+    std::int32_t r1, p1, r2, p2;
+    cellOf(rect.left, rect.top, r1, p1);
+    cellOf(rect.right - 1, rect.bottom - 1, r2, p2);
+    if (r1 > r2) std::swap(r1, r2);
+    if (p1 > p2) std::swap(p1, p2);
+    r2 = std::min(r2, grid_.Rows() - 1);
+    const bool beyondColumns = rect.right > range.lastColRight;
+    for (std::int32_t r = std::max(0, r1); r <= r2; ++r) {
+        for (std::int32_t p = std::max(0, p1); p <= p2; ++p) grid_.SetCellDirty(r, grid_.ColumnAt(p).dataIndex);
+        if (beyondColumns) grid_.SetRowDirty(r);
+    }
+    grid_.SetSomethingChanged(true);
+}
+
+// --- measuring ---
+
+os::SIZE GridRenderer::MeasureText(const std::string& text, std::int32_t fontIndex, std::int32_t width,
+                                   std::int32_t flags) {
+    const bool temporary = bufferDc_ == 0;
+    const os::HDC dc = temporary ? os::CreateCompatibleDC(0) : bufferDc_;
+    const auto& fonts = grid_.FontTable();
+    const GridFont& font = fonts[static_cast<std::size_t>(fontIndex > 0 && fontIndex < static_cast<std::int32_t>(fonts.size()) ? fontIndex : 0)];
+    const os::HFONT hfont = os::CreateFontIndirect(LogFontOf(font));
+    const os::HGDIOBJ previous = os::SelectObject(dc, hfont);
+    os::RECT rect{0, 0, width, 0};
+    std::string copy = text;
+    const int height = os::DrawText(dc, copy, rect, static_cast<os::UINT>(flags | text_flags::CalcRect));
+    os::SelectObject(dc, previous);
+    os::DeleteObject(hfont);
+    if (temporary) os::DeleteDC(dc);
+    return {rect.right - rect.left, height};
+}
+
+os::SIZE GridRenderer::IconSize() {
+    int width = 0, height = 0;
+    if (grid_.ImageListHandle()) os::ImageList_GetIconSize(grid_.ImageListHandle(), width, height);
+    return {width, height};
+}
+
+}  // namespace grid
