@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "os/Types.h"
+
+namespace grid {
+class VbGrid;
+}
+
+namespace app {
+
+// The grid as the results file holds it: the column headers, then one line
+// per row, fields joined by "; " (no quoting), every line ending in CR LF.
+std::string ResultsCsv(const grid::VbGrid& grid);
+
+// Asks for a file name with the save dialog (title `title`) and writes the
+// grid into it. Cancel touches nothing; a file that cannot be written is
+// reported in a message box, and an existing file stays as it was.
+void ExportResultsCsv(os::HWND owner, const grid::VbGrid& grid, const std::string& title);
+
+}  // namespace app

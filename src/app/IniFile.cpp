@@ -1,0 +1,22 @@
+#include "app/IniFile.h"
+
+#include "app/Paths.h"
+#include "os/ProfileFiles.h"
+
+namespace app {
+
+namespace {
+constexpr os::DWORD kValueBufferSize = 255;
+}
+
+std::string TrimAtNul(const std::string& text) { return text.substr(0, text.find('\0')); }
+
+std::string ReadIni(const std::string& section, const std::string& key, const std::string& defaultValue,
+                    const std::string& file) {
+    std::string buffer(kValueBufferSize, '\0');
+    os::GetPrivateProfileString(section, key, defaultValue, buffer.data(), kValueBufferSize,
+                                file.empty() ? IniPath() : file);
+    return TrimAtNul(buffer);
+}
+
+}  // namespace app

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace app {
+
+// The part of a text before its first NUL character.
+std::string TrimAtNul(const std::string& text);
+
+// One value of an INI file, or the default when the file, section or key is
+// missing; at most 254 characters. An empty file argument means IniPath.
+std::string ReadIni(const std::string& section, const std::string& key, const std::string& defaultValue,
+                    const std::string& file = "");
+
+}  // namespace app

@@ -1,0 +1,71 @@
+// The main window's own messages: its minimum size, and the About item of
+// its system menu.
+#include "app/LanguageFile.h"
+#include "app/MainLayout.h"
+#include "app/frmMain.h"
+#include "forms/Screen.h"
+#include "os/Menu.h"
+#include "os/Messages.h"
+#include "platform/MSubclass.h"
+#include "runtime/HandlerBoundary.h"
+#include "runtime/Rounding.h"
+
+namespace app {
+
+namespace {
+
+// Pixels of a twips length, through whole twips per pixel.
+std::int32_t MinimumPixels(double twips, double twipsPerPixel) {
+    return static_cast<std::int32_t>(runtime::RoundHalfEven(twips / runtime::RoundHalfEven(twipsPerPixel)));
+}
+
+bool IsSystemMenuOpening(os::LPARAM lParam) { return os::HIWORD(static_cast<std::uintptr_t>(lParam)) != 0; }
+
+}  // namespace
+
+void frmMain::WindowProc(os::HWND window, os::UINT message, os::WPARAM wParam, os::LPARAM lParam,
+                         os::LRESULT& result) {
+    switch (message) {
+    case os::WM_GETMINMAXINFO: {
+        auto* info = reinterpret_cast<os::MINMAXINFO*>(lParam);
+        info->ptMinTrackSize = {MinimumPixels(kMinTrackWidth, forms::TwipsPerPixelX()),
+                                MinimumPixels(kMinTrackHeight, forms::TwipsPerPixelY())};
+        result = 0;
+        return;
+    }
+    case os::WM_SYSCOMMAND:
+        // The About window comes with a later version; its command is taken here.
+        if (wParam == kAboutMenuId) {
+            result = 0;
+            return;
+        }
+        break;
+    case os::WM_INITMENUPOPUP:
+        if (IsSystemMenuOpening(lParam))
+            os::EnableMenuItem(static_cast<os::HMENU>(wParam), kAboutMenuId, os::MF_BYCOMMAND | os::MF_ENABLED);
+        break;
+    default: break;
+    }
+    result = platform::MSubclass::PassOn(window, message, wParam, lParam);
+}
+
+void frmMain::AppendAboutItem() {
+    const os::HMENU menu = os::GetSystemMenu(form_.hWnd(), false);
+    os::AppendMenu(menu, os::MF_SEPARATOR, 0, "");
+    os::AppendMenu(menu, os::MF_STRING, kAboutMenuId, "&" + ReadLangText("about", form_.Name(), "About"));
+}
+
+void frmMain::HookMessages() {
+    for (os::UINT message : {os::WM_GETMINMAXINFO, os::WM_SYSCOMMAND, os::WM_INITMENUPOPUP})
+        hooks_.Attach(this, form_.hWnd(), message);
+    hooked_ = true;
+}
+
+void frmMain::UnhookMessages() {
+    if (!hooked_) return;
+    hooked_ = false;
+    for (os::UINT message : {os::WM_GETMINMAXINFO, os::WM_SYSCOMMAND, os::WM_INITMENUPOPUP})
+        runtime::RunHandler([&] { hooks_.Detach(this, form_.hWnd(), message); });
+}
+
+}  // namespace app

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace forms {
+class Form;
+}
+
+namespace app {
+
+// Fits the main window's frames, gear boxes and grid to its size. Sizes
+// that would come out negative (a tiny or minimised window) are held at 0.
+void LayoutMainWindow(forms::Form& window);
+
+}  // namespace app

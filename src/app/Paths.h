@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace app {
+
+// A name without its extension: when the last four characters hold a ".",
+// those four characters are dropped; otherwise the name stays whole.
+std::string StripExtension(const std::string& name);
+
+// The settings file beside the executable: folder, separator, the base name
+// without extension, ".ini".
+std::string SettingsPathFor(const std::string& folder, const std::string& baseName);
+// The language file beside the executable: folder, separator, "lang.txt".
+std::string LanguagePathFor(const std::string& folder);
+
+// The two file paths of the process, formed once at start-up.
+const std::string& IniPath();
+const std::string& LangPath();
+void SetIniPath(std::string path);
+void SetLangPath(std::string path);
+// Forms both from the running executable's folder and name.
+void FormFilePaths();
+
+}  // namespace app

@@ -1,0 +1,50 @@
+#include "app/ResultsFill.h"
+
+#include "calc/NumVal.h"
+#include "calc/ResultTexts.h"
+#include "forms/Form.h"
+#include "grid/VbGrid.h"
+#include "runtime/NumberSeparators.h"
+#include "runtime/Rounding.h"
+
+namespace app {
+
+namespace {
+
+double FieldValue(const forms::Form& window, const char* name) { return calc::NumVal(window.Find(name)->Text()); }
+
+bool Selected(const forms::Form& window, const char* name, int index) {
+    return window.Find(name, index)->OptionValue();
+}
+
+}  // namespace
+
+void ReadIncludeOptions(const forms::Form& window, calc::SearchInputs& inputs) {
+    inputs.includeLow = window.Find("chkLow")->CheckValue() != 0;
+    inputs.includeIntersecting = window.Find("chkAll")->CheckValue() != 0;
+}
+
+void ReadRemainingInputs(const forms::Form& window, calc::SearchInputs& inputs) {
+    inputs.imperialLeadscrew = Selected(window, "optScrew", 1);
+    inputs.leadscrew = FieldValue(window, inputs.imperialLeadscrew ? "screwpitchI" : "screwpitchM");
+    inputs.ratioLeft = runtime::RoundToLong(FieldValue(window, "prevL"));
+    inputs.ratioRight = runtime::RoundToLong(FieldValue(window, "prevR"));
+    inputs.requestTpi = !Selected(window, "Option1", 0);
+    inputs.request = FieldValue(window, "reqPitch");
+    inputs.tolerance = FieldValue(window, inputs.requestTpi ? "txtPrecI" : "txtPrecM");
+}
+
+void ShowResults(grid::VbGrid& grid, const std::vector<calc::TrainResult>& list, const calc::GearSet& gears) {
+    grid.SetDelayedRedraw(true);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const auto row = static_cast<std::int32_t>(i);
+        if (grid.Rows() < row + 1) grid.AddRow();
+        const calc::ResultRow texts = calc::ResultRowTexts(list[i], i, gears, runtime::UserSeparators());
+        for (std::int32_t column : {5, 6, 7, 8, 0, 1, 2, 3, 4})
+            grid.SetTextMatrix(row, column, texts[static_cast<std::size_t>(column)]);
+        grid.SetCellForeColor(row, 0, kRowNumberColour);
+    }
+    grid.SetDelayedRedraw(false);
+}
+
+}  // namespace app

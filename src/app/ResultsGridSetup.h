@@ -1,0 +1,15 @@
+#pragma once
+
+namespace grid {
+class VbGrid;
+}
+
+namespace app {
+
+// The results grid as the main window shows it: nine columns with their
+// headers, widths and alignments, the display settings, the comment
+// column's tooltip. Headers and tooltip come from the language file.
+// Leaves DelayedRedraw on; the window's load sequence turns it off.
+void SetUpResultsGrid(grid::VbGrid& grid);
+
+}  // namespace app

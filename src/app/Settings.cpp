@@ -1,0 +1,37 @@
+#include "app/Settings.h"
+
+#include "app/IniFile.h"
+#include "app/Paths.h"
+#include "app/SettingValues.h"
+#include "os/ProfileFiles.h"
+
+namespace app {
+
+std::string ReadSetting(const std::string& key, const std::string& defaultValue) {
+    return ReadIni(kSettingsSection, key, defaultValue, "");
+}
+
+std::string WriteSetting(const std::string& key, const std::string& value) {
+    os::WritePrivateProfileString(kSettingsSection, key, value, IniPath());
+    return value;
+}
+
+std::int32_t ReadLongSetting(const std::string& key, std::int32_t defaultValue) {
+    return ReadLongValue(ReadSetting(key, NumberText(defaultValue))).value_or(defaultValue);
+}
+
+std::int16_t ReadIntegerSetting(const std::string& key, std::int16_t defaultValue) {
+    return ReadIntegerValue(ReadSetting(key, NumberText(defaultValue))).value_or(defaultValue);
+}
+
+bool ReadBooleanSetting(const std::string& key, bool defaultValue) {
+    return ReadBooleanValue(ReadSetting(key, BooleanText(defaultValue))).value_or(defaultValue);
+}
+
+double ClampValue(double low, double value, double high) {
+    if (value < low) return low;
+    if (value > high) return high;
+    return value;
+}
+
+}  // namespace app

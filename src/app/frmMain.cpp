@@ -1,0 +1,137 @@
+#include "app/frmMain.h"
+
+#include <algorithm>
+
+#include "app/CsvExport.h"
+#include "app/GearBoxes.h"
+#include "app/GearSketch.h"
+#include "app/LanguageFile.h"
+#include "app/MainLayout.h"
+#include "app/MainResize.h"
+#include "app/MainSettings.h"
+#include "app/ResultsFill.h"
+#include "app/ResultsGridSetup.h"
+#include "app/WindowPlacement.h"
+#include "calc/NumVal.h"
+#include "calc/TrainOrder.h"
+#include "calc/TrainSearch.h"
+#include "runtime/Error.h"
+#include "runtime/Rounding.h"
+
+namespace app {
+
+namespace {
+
+// Sets a flag for the life of a scope, so that a handler that fails still clears it.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+constexpr std::int32_t kRightButton = 2;
+
+}  // namespace
+
+frmMain::frmMain() : form_("frmMain", *this), gears_(calc::GearSet::Factory()) {
+    BuildMainLayout(form_);
+    DrawGearSketch(*Item("Image1").Picture());
+    ApplyLanguage(form_);
+}
+
+frmMain::~frmMain() { UnhookMessages(); }
+
+forms::Control& frmMain::Item(const std::string& name, std::int32_t index) const {
+    forms::Control* control = form_.Find(name, index);
+    if (control == nullptr) throw runtime::Error(730, "Control '" + name + "' not found");
+    return *control;
+}
+
+void frmMain::Load() {
+    CreateGearBoxes(form_);
+    RestoreWindowPlacement(form_);
+    SetUpResultsGrid(grid_);
+    ReadMainSettings(*this);
+    grid_.SetDelayedRedraw(false);
+    AppendAboutItem();
+    HookMessages();
+}
+
+void frmMain::Resize() { LayoutMainWindow(form_); }
+
+void frmMain::Unload(bool& /*cancel*/) {
+    UnhookMessages();
+    WriteMainSettings(*this);
+    SaveWindowPlacement(form_);
+}
+
+void frmMain::Change(forms::Control& control) {
+    if (control.Name() == "t_gears") GearBoxChanged(control);
+    else if (control.Name() == "reqPitch") RequiredPitchChanged();
+}
+
+void frmMain::Click(forms::Control& control) {
+    if (control.Name() == "btnCalc") CalculateClicked();
+    else if (control.Name() == "btnPrint") PrintClicked();
+}
+
+void frmMain::MouseDown(forms::Control& control, std::int16_t button, std::int16_t /*shift*/, float /*x*/,
+                        float /*y*/) {
+    if (control.Name() == "btnPrint") lastPrintButton_ = button;
+}
+
+// Every gear box shows nothing or a whole number, and the gear list follows
+// each keystroke. The caret stays after what the user typed.
+void frmMain::GearBoxChanged(forms::Control& box) {
+    if (gearEditGuard_) return;
+    FlagScope guard(gearEditGuard_);
+    const int n = box.Index();
+    if (n > gears_.Upper()) gears_.Resize(n);
+    gears_.SetCount(n, runtime::RoundToLong(calc::NumVal(box.Text())));
+    const std::int32_t count = gears_.Count(n);
+    const std::string shown = count != 0 ? std::to_string(count) : std::string();
+    if (box.Text() == shown) return;
+    const std::int32_t caret = box.SelStart();
+    box.SetText(shown);
+    box.SetSelStart(std::min(caret, static_cast<std::int32_t>(shown.size())));
+}
+
+void frmMain::RequiredPitchChanged() {
+    Item("btnCalc").SetEnabled(calc::NumVal(Item("reqPitch").Text()) != 0);
+}
+
+void frmMain::CalculateClicked() {
+    FindGearTrains();
+    Item("btnPrint").SetEnabled(true);
+}
+
+// The right button saves the results; the left one opens the print preview
+// and any other way prints at once, which come with printing in a later version.
+void frmMain::PrintClicked() {
+    if (lastPrintButton_ == kRightButton) ExportCsv();
+}
+
+void frmMain::FindGearTrains() {
+    calc::SearchInputs inputs;
+    ReadIncludeOptions(form_, inputs);
+    grid_.SetRows(0);
+    ReadRemainingInputs(form_, inputs);
+    std::vector<calc::TrainResult> list = calc::SearchTrains(inputs, gears_);
+    if (list.empty()) {
+        grid_.Clear(false);
+        return;
+    }
+    calc::QuickSort(list, 0, -1, gears_);
+    ShowResults(grid_, list, gears_);
+}
+
+void frmMain::ExportCsv() {
+    ExportResultsCsv(form_.hWnd(), grid_, ReadLangText("saveas", form_.Name(), "Save as"));
+}
+
+}  // namespace app

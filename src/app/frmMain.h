@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "calc/GearSet.h"
+#include "forms/Form.h"
+#include "forms/FormEvents.h"
+#include "grid/VbGrid.h"
+#include "platform/ISubclass.h"
+#include "platform/cSubclass.h"
+
+namespace app {
+
+// The system-menu command that opens the About window.
+inline constexpr os::UINT_PTR kAboutMenuId = 1000;
+
+// The main window: the gear list, the inputs, the results grid and the
+// commands. Creating it builds the factory gear list and applies the
+// language file; showing it runs the load sequence.
+class frmMain : public forms::FormEvents, public platform::ISubclass {
+public:
+    frmMain();
+    ~frmMain() override;
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
+
+    void Show() { form_.Show(); }
+    forms::Form& Window() { return form_; }
+    const forms::Form& Window() const { return form_; }
+    // The control of that name (and index); error 730 when there is none.
+    forms::Control& Item(const std::string& name, std::int32_t index = -1) const;
+    grid::VbGrid& Grid() { return grid_; }
+    const grid::VbGrid& Grid() const { return grid_; }
+    const calc::GearSet& Gears() const { return gears_; }
+    calc::GearSet& Gears() { return gears_; }
+    // The mouse button of the latest press on btnPrint: 0 none yet, 1 left, 2 right, 4 middle.
+    std::int32_t LastPrintButton() const { return lastPrintButton_; }
+
+    // The calculation from the window's inputs into the grid.
+    void FindGearTrains();
+    // Saves the grid as a CSV file under a name the user chooses.
+    void ExportCsv();
+
+    // Window events.
+    void Load() override;
+    void Resize() override;
+    void Unload(bool& cancel) override;
+    void Change(forms::Control& control) override;
+    void Click(forms::Control& control) override;
+    void MouseDown(forms::Control& control, std::int16_t button, std::int16_t shift, float x, float y) override;
+
+    // The window's own messages: size query, system command, menu opening.
+    std::int32_t MsgResponse() const override { return platform::response::Consume; }
+    void WindowProc(os::HWND window, os::UINT message, os::WPARAM wParam, os::LPARAM lParam,
+                    os::LRESULT& result) override;
+
+private:
+    void GearBoxChanged(forms::Control& box);
+    void RequiredPitchChanged();
+    void CalculateClicked();
+    void PrintClicked();
+    void AppendAboutItem();
+    void HookMessages();
+    void UnhookMessages();
+
+    forms::Form form_;
+    calc::GearSet gears_;
+    grid::VbGrid grid_;
+    platform::cSubclass hooks_;
+    bool hooked_ = false;
+    std::int32_t lastPrintButton_ = 0;
+    bool gearEditGuard_ = false;
+};
+
+}  // namespace app

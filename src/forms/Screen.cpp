@@ -1,0 +1,24 @@
+#include "forms/Screen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "os/Twips.h"
+
+namespace forms {
+
+namespace {
+
+QSize ScreenPixels() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen == nullptr ? QSize(0, 0) : screen->geometry().size();
+}
+
+}  // namespace
+
+double ScreenWidth() { return ScreenPixels().width() * os::TwipsPerPixelX(); }
+double ScreenHeight() { return ScreenPixels().height() * os::TwipsPerPixelY(); }
+double TwipsPerPixelX() { return os::TwipsPerPixelX(); }
+double TwipsPerPixelY() { return os::TwipsPerPixelY(); }
+
+}  // namespace forms

@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "MainWindowFixture.h"
+#include "app/CsvExport.h"
+#include "app/ResultsFill.h"
+#include "forms/testing/UserInput.h"
+#include "os/MessageBox.h"
+#include "os/SaveFileDialog.h"
+
+namespace {
+
+using forms::testing::ClickWith;
+using forms::testing::TypeText;
+
+// Answers the save dialog with a path and notes what it was asked.
+class DialogAnswer {
+public:
+    explicit DialogAnswer(std::optional<std::string> path) {
+        os::SetSaveFileAnswerer([this, path](const os::OPENFILENAME& parameters) {
+            asked.push_back(parameters);
+            return path;
+        });
+        os::SetMessageBoxPresenter([this](os::HWND, const std::string& text, const std::string&, os::UINT) {
+            messages.push_back(text);
+            return os::IDOK;
+        });
+    }
+    ~DialogAnswer() {
+        os::SetSaveFileAnswerer({});
+        os::SetMessageBoxPresenter({});
+    }
+    std::vector<os::OPENFILENAME> asked;
+    std::vector<std::string> messages;
+};
+
+std::string KestranyCalcOutput(const std::string& arguments) {
+    std::string output;
+    FILE* pipe = ::popen((std::string(KESTRANY_CALC_PATH) + " " + arguments).c_str(), "r");
+    if (pipe == nullptr) return output;
+    char chunk[4096];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) output.append(chunk, n);
+    ::pclose(pipe);
+    return output;
+}
+
+class CalculationTest : public MainWindowTest {
+protected:
+    void Calculate(const std::string& pitch) {
+        TypeText(Item("reqPitch"), pitch);
+        ClickWith(Item("btnCalc"), 1);
+    }
+    std::vector<std::string> Row(int r) const {
+        std::vector<std::string> cells;
+        for (int c = 0; c < 9; ++c) cells.push_back(window->Grid().TextMatrix(r, c));
+        return cells;
+    }
+};
+
+TEST_F(CalculationTest, TheFactoryCaseFillsTwentySixRows) {
+    Open();
+    Calculate("1.0");
+    const grid::VbGrid& grid = window->Grid();
+    ASSERT_EQ(grid.Rows(), 26);
+    EXPECT_EQ(Row(0), (std::vector<std::string>{"1", "80", "80", "40", "60", "0.0", "1.0", "25.4", ""}));
+    EXPECT_EQ(Row(17), (std::vector<std::string>{"18", "40", "", "", "60", "0.0", "1.0", "25.4", ""}));
+    EXPECT_EQ(Row(25), (std::vector<std::string>{"26", "20", "", "", "30", "0.0", "1.0", "25.4", ""}));
+    for (int r = 0; r < 26; ++r) {
+        EXPECT_EQ(grid.TextMatrix(r, 0), std::to_string(r + 1));
+        EXPECT_EQ(grid.CellForeColor(r, 0), app::kRowNumberColour);
+    }
+    EXPECT_TRUE(Item("btnPrint").Enabled());
+    EXPECT_FALSE(grid.DelayedRedraw());
+}
+
+TEST_F(CalculationTest, AnotherCalculationReplacesTheRows) {
+    Open();
+    Calculate("1.0");
+    forms::testing::ClearByTyping(Item("reqPitch"));
+    Item("chkLow").SetCheckValue(1);
+    Item("chkAll").SetCheckValue(1);
+    Calculate("1.75");
+    EXPECT_EQ(window->Grid().Rows(), 33);
+    EXPECT_EQ(window->Grid().TextMatrix(32, 0), "33");
+    EXPECT_EQ(window->Grid().TextMatrix(0, 8), "");
+    EXPECT_EQ(window->Grid().TextMatrix(12, 8), "low ");
+}
+
+TEST_F(CalculationTest, NothingFoundLeavesTheGridEmptyAndPrintEnabled) {
+    Open();
+    Calculate("1.0");
+    forms::testing::ClearByTyping(Item("reqPitch"));
+    Calculate("0.0001");
+    EXPECT_EQ(window->Grid().Rows(), 0);
+    EXPECT_EQ(window->Grid().Cols(), 9);
+    EXPECT_TRUE(Item("btnPrint").Enabled());
+}
+
+TEST_F(CalculationTest, GridIsSetUpWithNineColumns) {
+    Open(false);
+    const grid::VbGrid& grid = window->Grid();
+    ASSERT_EQ(grid.Cols(), 9);
+    const char* headers[] = {" ", "A", "B", "C", "D", "+/- %", "pitch, mm", "tpi", "comm"};
+    const std::int32_t widths[] = {300, 300, 300, 300, 300, 790, 830, 830, 800};
+    for (int c = 0; c < 9; ++c) {
+        EXPECT_EQ(grid.ColumnHeader(runtime::Variant(c)), headers[c]);
+        // The grid keeps widths in whole pixels of 15 twips.
+        EXPECT_EQ(grid.ColWidth(runtime::Variant(c)), (widths[c] + 7) / 15 * 15) << c;
+        EXPECT_FALSE(grid.ColEditable(runtime::Variant(c)));
+        EXPECT_EQ(grid.FixedAlignment(runtime::Variant(c)), 2);
+    }
+    EXPECT_EQ(grid.ColAlignment(runtime::Variant(5)), 1);
+    EXPECT_TRUE(grid.ColAutoResize(runtime::Variant(8)));
+    EXPECT_EQ(grid.ColToolTip(runtime::Variant(8)).rfind("'low' means that gear set too small", 0), 0u);
+    EXPECT_TRUE(grid.Header());
+    EXPECT_EQ(grid.GridLines(), 3);
+    EXPECT_EQ(grid.ScrollBars(), 2);
+    EXPECT_EQ(grid.DefaultRowHeight(), 240);
+}
+
+TEST_F(CalculationTest, RightClickOnPrintSavesWhatTheCommandLineToolPrints) {
+    Open();
+    Calculate("1.0");
+    const std::string path = folder.File("results.csv");
+    DialogAnswer answer(path);
+    ClickWith(Item("btnPrint"), 2);
+    EXPECT_EQ(window->LastPrintButton(), 2);
+    ASSERT_EQ(answer.asked.size(), 1u);
+    const std::string bytes = TempFolder::Read(path);
+    EXPECT_EQ(bytes, KestranyCalcOutput("--pitch-mm 1.0"));
+    EXPECT_EQ(bytes.rfind(" ; A; B; C; D; +/- %; pitch, mm; tpi; comm\r\n1; 80; 80; 40; 60; 0.0; 1.0; 25.4; \r\n", 0),
+              0u);
+    EXPECT_NE(bytes.find("\r\n26; 20; ; ; 30; 0.0; 1.0; 25.4; \r\n"), std::string::npos);
+    std::size_t lines = 0;
+    for (std::size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2)) ++lines;
+    EXPECT_EQ(lines, 27u);
+    EXPECT_TRUE(answer.messages.empty());
+}
+
+TEST_F(CalculationTest, SaveDialogIsAskedWithItsParameters) {
+    WriteLang("[frmMain]\nsaveas=Speichern\n");
+    Open();
+    DialogAnswer answer(std::nullopt);
+    ClickWith(Item("btnPrint"), 2);  // disabled before a calculation
+    EXPECT_TRUE(answer.asked.empty());
+    Calculate("1.0");
+    ClickWith(Item("btnPrint"), 2);
+    ASSERT_EQ(answer.asked.size(), 1u);
+    const os::OPENFILENAME& asked = answer.asked.front();
+    EXPECT_EQ(asked.owner, window->Window().hWnd());
+    ASSERT_EQ(asked.filters.size(), 1u);
+    EXPECT_EQ(asked.filters[0].description, "CSV Files (*.csv)");
+    EXPECT_EQ(asked.filters[0].pattern, "*.csv");
+    EXPECT_EQ(asked.title, "Speichern");
+    EXPECT_EQ(asked.flags, 0x880002u);
+    EXPECT_EQ(asked.defaultExtension, "csv");
+    EXPECT_EQ(asked.maxFile, 255u);
+    EXPECT_EQ(asked.initialDir, std::filesystem::current_path().string());
+    EXPECT_EQ(folder.EntryCount(), 1u);  // cancel wrote nothing; only lang.txt is there
+}
+
+TEST_F(CalculationTest, LeftAndMiddleButtonsDoNotExport) {
+    Open();
+    Calculate("1.0");
+    DialogAnswer answer(folder.File("x.csv"));
+    for (std::int16_t button : {1, 4}) {
+        ClickWith(Item("btnPrint"), button);
+        EXPECT_EQ(window->LastPrintButton(), button);
+    }
+    EXPECT_TRUE(answer.asked.empty());
+}
+
+TEST_F(CalculationTest, ExportToAReadOnlyFolderIsReportedAndTheOldFileStays) {
+    Open();
+    Calculate("1.0");
+    TempFolder target;
+    const std::string path = target.File("results.csv");
+    TempFolder::Write(path, "old results\r\n");
+    if (!target.ReadOnlyIsEnforced()) GTEST_SKIP() << "this user may write into read-only folders";
+    std::filesystem::permissions(target.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    DialogAnswer answer(path);
+    ClickWith(Item("btnPrint"), 2);
+    std::filesystem::permissions(target.Path(), std::filesystem::perms::owner_all);
+    ASSERT_EQ(answer.messages.size(), 1u);
+    EXPECT_NE(answer.messages[0].find(path), std::string::npos);
+    EXPECT_EQ(TempFolder::Read(path), "old results\r\n");
+    EXPECT_EQ(target.EntryCount(), 1u);
+    EXPECT_TRUE(window->Window().Visible());
+}
+
+TEST_F(CalculationTest, ExportOfAReadOnlyFileIsReported) {
+    Open();
+    const std::string path = folder.File("locked.csv");
+    TempFolder::Write(path, "kept");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    if (::access(path.c_str(), W_OK) == 0) GTEST_SKIP() << "this user may write read-only files";
+    DialogAnswer answer(path);
+    window->ExportCsv();
+    EXPECT_EQ(answer.messages.size(), 1u);
+    EXPECT_EQ(TempFolder::Read(path), "kept");
+}
+
+TEST_F(CalculationTest, ExportIntoAFolderThatIsGoneIsReported) {
+    Open();
+    const std::string path = folder.File("gone/results.csv");
+    DialogAnswer answer(path);
+    window->ExportCsv();
+    ASSERT_EQ(answer.messages.size(), 1u);
+    EXPECT_NE(answer.messages[0].find(path), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(CalculationTest, EmptyGridGivesTheHeaderAlone) {
+    Open(false);
+    EXPECT_EQ(app::ResultsCsv(window->Grid()), " ; A; B; C; D; +/- %; pitch, mm; tpi; comm\r\n");
+    window->Grid().AddRow();
+    window->Grid().SetTextMatrix(0, 8, "a; b");
+    EXPECT_EQ(app::ResultsCsv(window->Grid()),
+              " ; A; B; C; D; +/- %; pitch, mm; tpi; comm\r\na; b\r\n");  // empty leading fields add no separator
+}
+
+}  // namespace

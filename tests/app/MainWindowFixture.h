@@ -1,0 +1,46 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "TempFolder.h"
+#include "app/Paths.h"
+#include "app/frmMain.h"
+#include "os/EventLoop.h"
+
+// A main window whose settings and language files live in a fresh folder.
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() {
+        app::SetIniPath(folder.File("kestrany.ini"));
+        app::SetLangPath(folder.File("lang.txt"));
+    }
+    ~MainWindowTest() override {
+        window.reset();
+        app::SetIniPath("");
+        app::SetLangPath("");
+    }
+
+    // Creates the window and runs its load sequence, shown or not.
+    app::frmMain& Open(bool show = true) {
+        window = std::make_unique<app::frmMain>();
+        if (show) window->Show();
+        else window->Window().Load();
+        os::ProcessPendingEvents();
+        return *window;
+    }
+    // Closes the window as the user does (the settings are written) and drops it.
+    void CloseWindow() {
+        window->Window().Close();
+        window.reset();
+    }
+    forms::Control& Item(const std::string& name, int index = -1) { return window->Item(name, index); }
+    std::string Ini() const { return TempFolder::Read(folder.File("kestrany.ini")); }
+    void WriteIni(const std::string& text) const { TempFolder::Write(folder.File("kestrany.ini"), text); }
+    void WriteLang(const std::string& text) const { TempFolder::Write(folder.File("lang.txt"), text); }
+    std::vector<std::int32_t> GearList() const { return window->Gears().Counts(); }
+
+    TempFolder folder;
+    std::unique_ptr<app::frmMain> window;
+};

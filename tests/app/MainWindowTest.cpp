@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include "MainWindowFixture.h"
+#include "app/MainLayout.h"
+#include "forms/testing/UserInput.h"
+#include "os/Menu.h"
+#include "os/Messages.h"
+#include "os/Messaging.h"
+
+namespace {
+
+using forms::testing::ClearByTyping;
+using forms::testing::TypeText;
+
+TEST_F(MainWindowTest, WithoutSettingsTheWindowStartsInTheFactoryState) {
+    Open();
+    EXPECT_EQ(GearList(), (std::vector<std::int32_t>{20, 20, 30, 35, 40, 40, 45, 50, 60, 60, 80, 80}));
+    const std::pair<const char*, const char*> texts[] = {
+        {"screwpitchM", "1.5"}, {"screwpitchI", "16"}, {"prevL", "40"}, {"prevR", "40"},
+        {"txtPrecM", "0.1"},    {"txtPrecI", "0.2"},   {"reqPitch", ""},
+    };
+    for (const auto& [name, text] : texts) EXPECT_EQ(Item(name).Text(), text) << name;
+    EXPECT_EQ(Item("t_gears", 0).Text(), "20");
+    EXPECT_EQ(Item("t_gears", 11).Text(), "80");
+    EXPECT_EQ(Item("t_gears", 12).Text(), "");
+    EXPECT_TRUE(Item("optScrew", 0).OptionValue());
+    EXPECT_FALSE(Item("optScrew", 1).OptionValue());
+    EXPECT_TRUE(Item("Option1", 0).OptionValue());
+    EXPECT_FALSE(Item("Option1", 1).OptionValue());
+    EXPECT_EQ(Item("chkLow").CheckValue(), 0);
+    EXPECT_EQ(Item("chkAll").CheckValue(), 0);
+    EXPECT_FALSE(Item("btnCalc").Enabled());
+    EXPECT_FALSE(Item("btnPrint").Enabled());
+    EXPECT_EQ(window->Window().Caption(), "Kestrany");
+    // The layout's client width lies below the smallest outer width the window allows.
+    EXPECT_GE(window->Window().ScaleWidth(), app::kClientWidth);
+    EXPECT_EQ(window->Window().ScaleHeight(), app::kClientHeight);
+    EXPECT_EQ(window->Grid().Rows(), 0);
+}
+
+TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
+    Open(false);
+    struct Case {
+        const char* name;
+        int index;
+        const char* container;
+        const char* caption;
+        forms::TwipsRect bounds;
+    };
+    const Case cases[] = {
+        {"lblPrev", -1, "Frame4", "Prev Divisor", {150, 360, 2235, 255}},
+        {"btnPrint", -1, "Frame4", "Print!", {6060, 240, 1005, 375}},
+        {"optScrew", 1, "Frame2", "", {1920, 450, 225, 255}},
+        {"Option1", 1, "Frame3", "/inch", {1110, 600, 705, 315}},
+        {"Label3", -1, "Frame3", "precision, %", {2160, 480, 915, 225}},
+        {"chkLow", -1, "", "include possibly incorrect sets", {2220, 2760, 3195, 225}},
+        {"btnCalc", -1, "", "Calculate!", {5520, 2760, 1695, 465}},
+        {"Image1", -1, "", "", {90, 2760, 1950, 3540}},
+        {"t_gears", 1, "Frame1", "", {531, 300, 375, 285}},
+        {"t_gears", 55, "Frame1", "", {150 + 55 * 381, 300, 375, 285}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + std::to_string(c.index));
+        const forms::Control& control = Item(c.name, c.index);
+        EXPECT_EQ(control.Container() == nullptr ? "" : control.Container()->Name(), c.container);
+        EXPECT_EQ(control.Caption(), c.caption);
+        EXPECT_EQ(control.Left(), c.bounds.left);
+        EXPECT_EQ(control.Top(), c.bounds.top);
+        EXPECT_EQ(control.Width(), c.bounds.width);
+        EXPECT_EQ(control.Height(), c.bounds.height);
+    }
+    EXPECT_TRUE(Item("Label5").FontBold());
+    EXPECT_EQ(Item("chkAll").ToolTipText(), "Some gear sets can intersects with gear A shaft or leadscrew");
+    EXPECT_EQ(Item("txtPrecM").Tag(), "precM_tt");
+    EXPECT_EQ(Item("btnPrint").Tag(), "ttPrint");
+    EXPECT_TRUE(Item("btnCalc").IsDefault());
+}
+
+TEST_F(MainWindowTest, AtTheLayoutWidthGearBoxesZeroToTwentyThreeShow) {
+    Open(false);
+    for (int n = 0; n < app::kGearBoxCount; ++n) EXPECT_EQ(Item("t_gears", n).Visible(), n <= 23) << n;
+}
+
+TEST_F(MainWindowTest, WideningTheWindowShowsMoreGearBoxes) {
+    Open();
+    window->Window().Move(0, 0, 9000, 8010);
+    os::ProcessPendingEvents();
+    EXPECT_EQ(Item("Frame1").Width(), 9000 - 180);
+    EXPECT_TRUE(Item("t_gears", 21).Visible());
+    EXPECT_FALSE(Item("t_gears", 23).Visible());
+    window->Window().Move(0, 0, 11805, 8010);
+    os::ProcessPendingEvents();
+    EXPECT_EQ(Item("Frame4").Width(), 11805 - 180);
+    EXPECT_EQ(Item("vbGrid1").Width(), window->Window().ScaleWidth() - 2130 - 12);
+    EXPECT_EQ(Item("vbGrid1").Height(), window->Window().ScaleHeight() - 3300 - 12);
+    int shown = 0;
+    for (int n = 0; n < app::kGearBoxCount; ++n) shown += Item("t_gears", n).Visible() ? 1 : 0;
+    EXPECT_EQ(shown, 30);  // 150 + 381 n + 375 < 11625
+}
+
+TEST_F(MainWindowTest, TheWindowCannotBeDraggedSmallerThanItsMinimum) {
+    Open();
+    os::MINMAXINFO info{};
+    os::SendMessage(window->Window().hWnd(), os::WM_GETMINMAXINFO, 0, reinterpret_cast<os::LPARAM>(&info));
+    EXPECT_EQ(info.ptMinTrackSize.x, 493);  // 7400 / 15, rounded
+    EXPECT_EQ(info.ptMinTrackSize.y, 420);
+    window->Window().Move(0, 0, 300, 300);
+    os::ProcessPendingEvents();
+    EXPECT_GE(window->Window().Width(), 7395);
+    EXPECT_GE(window->Window().Height(), 6300);
+}
+
+TEST_F(MainWindowTest, TinySizesLeaveTheLayoutAtZero) {
+    Open(false);
+    window->Window().Move(0, 0, 60, 60);
+    window->Resize();
+    EXPECT_EQ(Item("Frame1").Width(), 0);
+    EXPECT_EQ(Item("vbGrid1").Width(), 0);
+    EXPECT_EQ(Item("vbGrid1").Height(), 0);
+    EXPECT_FALSE(Item("t_gears", 1).Visible());
+}
+
+// A text put in whole (pasted) is read as one number; typed key by key, each
+// keystroke is read on its own ("20." already becomes 20).
+TEST_F(MainWindowTest, GearBoxesHoldWholeNumbersOrNothing) {
+    Open();
+    const std::tuple<const char*, const char*, std::int32_t> cases[] = {
+        {"20.5", "20", 20}, {"21.5", "22", 22}, {"abc", "", 0}, {"0", "", 0}, {"45x", "45", 45}, {"-30", "-30", -30},
+    };
+    forms::Control& box = Item("t_gears", 3);
+    for (const auto& [text, shown, entry] : cases) {
+        SCOPED_TRACE(text);
+        box.SetText(text);
+        EXPECT_EQ(box.Text(), shown);
+        EXPECT_EQ(window->Gears().Count(3), entry);
+    }
+    ClearByTyping(box);
+    TypeText(box, "20.5");
+    EXPECT_EQ(box.Text(), "205");
+}
+
+TEST_F(MainWindowTest, RewritingABoxKeepsTheCaretAfterTheTypedText) {
+    Open();
+    forms::Control& box = Item("t_gears", 2);  // "30"
+    box.SetFocus();
+    box.SetSelStart(1);
+    forms::testing::TypeAtCaret(box, ".");  // "3.0" reads as 3
+    EXPECT_EQ(box.Text(), "3");
+    EXPECT_EQ(box.SelStart(), 1);
+    box.SetSelStart(0);
+    forms::testing::TypeAtCaret(box, "4");
+    EXPECT_EQ(box.Text(), "43");
+    EXPECT_EQ(box.SelStart(), 1);
+}
+
+TEST_F(MainWindowTest, TypingIntoBoxFifteenExtendsTheList) {
+    Open();
+    TypeText(Item("t_gears", 15), "25");
+    EXPECT_EQ(GearList(), (std::vector<std::int32_t>{20, 20, 30, 35, 40, 40, 45, 50, 60, 60, 80, 80, 0, 0, 0, 25}));
+    CloseWindow();
+    EXPECT_NE(Ini().find("gears_12=25"), std::string::npos);
+    EXPECT_NE(Ini().find("Gears_count=12"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, RequiredPitchEnablesCalculateWhenItReadsAsNonZero) {
+    Open();
+    const std::pair<const char*, bool> cases[] = {
+        {"-1.5", true}, {"", false}, {"abc", false}, {"0", false}, {"1.0", true}, {">0.5", true},
+    };
+    for (const auto& [text, enabled] : cases) {
+        ClearByTyping(Item("reqPitch"));
+        TypeText(Item("reqPitch"), text);
+        EXPECT_EQ(Item("btnCalc").Enabled(), enabled) << text;
+    }
+}
+
+TEST_F(MainWindowTest, SystemMenuHasAboutAndItsCommandIsTaken) {
+    Open();
+    const os::HWND hwnd = window->Window().hWnd();
+    const std::vector<os::MenuItem> items = os::GetMenuItems(os::GetSystemMenu(hwnd, false));
+    ASSERT_GE(items.size(), 2u);
+    EXPECT_TRUE(items[items.size() - 2].flags & os::MF_SEPARATOR);
+    EXPECT_EQ(items.back().id, app::kAboutMenuId);
+    EXPECT_EQ(items.back().text, "&About");
+    const os::HMENU menu = os::GetSystemMenu(hwnd, false);
+    os::EnableMenuItem(menu, app::kAboutMenuId, os::MF_BYCOMMAND | os::MF_GRAYED);
+    os::SendMessage(hwnd, os::WM_INITMENUPOPUP, static_cast<os::WPARAM>(menu), os::MAKELPARAM(0, 1));
+    EXPECT_EQ(os::GetMenuState(menu, app::kAboutMenuId, os::MF_BYCOMMAND) & os::MF_GRAYED, 0u);
+    EXPECT_EQ(os::SendMessage(hwnd, os::WM_SYSCOMMAND, app::kAboutMenuId, 0), 0);
+    EXPECT_TRUE(window->Window().Visible());
+}
+
+TEST_F(MainWindowTest, TheSketchIsDrawnInThePicture) {
+    Open();
+    const forms::PictureCanvas& canvas = *Item("Image1").Picture();
+    EXPECT_EQ(canvas.PixelWidth(), 130);
+    EXPECT_EQ(canvas.PixelHeight(), 236);
+    int inked = 0;
+    for (int y = 0; y < 236; ++y)
+        for (int x = 0; x < 130; ++x) inked += canvas.Pixel(x, y) != 0xFFFFFF ? 1 : 0;
+    EXPECT_GT(inked, 1000);
+    EXPECT_EQ(canvas.Pixel(2, 2), 0xFFFFFF);
+}
+
+}  // namespace

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include "MainWindowFixture.h"
+#include "app/LanguageFile.h"
+#include "forms/Screen.h"
+#include "forms/testing/UserInput.h"
+#include "os/Menu.h"
+
+namespace {
+
+using forms::testing::ClearByTyping;
+using forms::testing::TypeText;
+
+TEST_F(MainWindowTest, SettingsSurviveARestart) {
+    Open();
+    ClearByTyping(Item("t_gears", 0));
+    TypeText(Item("t_gears", 0), "24");
+    Item("optScrew", 1).SetOptionValue(true);
+    ClearByTyping(Item("screwpitchI"));
+    TypeText(Item("screwpitchI"), "12");
+    Item("Option1", 1).SetOptionValue(true);
+    ClearByTyping(Item("txtPrecI"));
+    TypeText(Item("txtPrecI"), "0.3");
+    Item("chkLow").SetCheckValue(1);
+    ClearByTyping(Item("prevR"));
+    TypeText(Item("prevR"), "30");
+    window->Window().Move(1500, 900, 8010, 7005);
+    os::ProcessPendingEvents();
+    CloseWindow();
+
+    Open();
+    EXPECT_EQ(window->Gears().Count(0), 24);
+    EXPECT_EQ(Item("t_gears", 0).Text(), "24");
+    EXPECT_TRUE(Item("optScrew", 1).OptionValue());
+    EXPECT_FALSE(Item("optScrew", 0).OptionValue());
+    EXPECT_EQ(Item("screwpitchI").Text(), "12");
+    EXPECT_TRUE(Item("Option1", 1).OptionValue());
+    EXPECT_EQ(Item("txtPrecI").Text(), "0.3");
+    EXPECT_EQ(Item("chkLow").CheckValue(), 1);
+    EXPECT_EQ(Item("chkAll").CheckValue(), 0);
+    EXPECT_EQ(Item("prevR").Text(), "30");
+    EXPECT_EQ(window->Window().Left(), 1500);
+    EXPECT_EQ(window->Window().Top(), 900);
+    EXPECT_EQ(window->Window().Width(), 8010);
+    EXPECT_EQ(window->Window().Height(), 7005);
+}
+
+TEST_F(MainWindowTest, ShutDownWritesTheKeysInTheirForms) {
+    Open();
+    ClearByTyping(Item("t_gears", 1));
+    CloseWindow();
+    const std::string ini = Ini();
+    for (const char* line : {"gears_0=20\n", "gears_1=30\n", "gears_10=80\n", "Gears_count=10\n", "optScrew0=True\n",
+                             "optScrew1=False\n", "screwpitchm=1.5\n", "optPitch0=True\n", "txtPrecm=0.1\n",
+                             "chkLow=0\n", "chkAll=0\n", "prevl=40\n", "[frmMain]\n"})
+        EXPECT_NE(ini.find(line), std::string::npos) << line;
+    EXPECT_EQ(ini.find("gears_11="), std::string::npos);
+}
+
+TEST_F(MainWindowTest, AListWithAnEmptiedMiddleBoxIsSavedAsTwoGears) {
+    Open();
+    for (int n = 0; n <= 11; ++n) ClearByTyping(Item("t_gears", n));
+    TypeText(Item("t_gears", 0), "20");
+    TypeText(Item("t_gears", 2), "30");
+    CloseWindow();
+    const std::string ini = Ini();
+    EXPECT_NE(ini.find("gears_0=20\n"), std::string::npos);
+    EXPECT_NE(ini.find("gears_1=30\n"), std::string::npos);
+    EXPECT_NE(ini.find("Gears_count=1\n"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, HandEditedSettingsFallBackToDefaults) {
+    struct Case {
+        const char* sets;
+        std::vector<std::int32_t> gears;
+    };
+    const Case cases[] = {
+        {"Gears_count=-1\n", {0}},
+        {"Gears_count=2\ngears_0=24\ngears_1=x\ngears_2=2.5\n", {24, 20, 2}},
+        {"Gears_count=many\n", {20, 20, 30, 35, 40, 40, 45, 50, 60, 60, 80, 80}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sets);
+        WriteIni(std::string("[sets]\n") + c.sets + "optScrew0=perhaps\nchkAll=7\nchklow=TRUE\n");
+        Open();
+        EXPECT_EQ(GearList(), c.gears);
+        EXPECT_TRUE(Item("optScrew", 0).OptionValue());
+        EXPECT_EQ(Item("chkAll").CheckValue(), 0);
+        EXPECT_EQ(Item("chkLow").CheckValue(), 0);  // a Boolean word is no check state
+        window.reset();
+    }
+}
+
+TEST_F(MainWindowTest, CountBeyondTheLastGearBoxIsHeldThere) {
+    std::string sets = "[sets]\nGears_count=99\n";
+    for (int n = 0; n <= 99; ++n) sets += "gears_" + std::to_string(n) + "=" + std::to_string(10 + n) + "\n";
+    WriteIni(sets);
+    Open();
+    EXPECT_EQ(window->Gears().Upper(), 55);
+    EXPECT_EQ(Item("t_gears", 55).Text(), "65");
+}
+
+TEST_F(MainWindowTest, AnAllEmptyListIsWrittenAsMinusOne) {
+    WriteIni("[sets]\nGears_count=-1\n");
+    Open();
+    for (int n = 0; n < 12; ++n) EXPECT_EQ(Item("t_gears", n).Text(), "") << n;
+    CloseWindow();
+    EXPECT_NE(Ini().find("Gears_count=-1\n"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, StoredPlacementIsKeptOnTheScreen) {
+    const auto screenWidth = static_cast<std::int32_t>(forms::ScreenWidth());
+    const auto screenHeight = static_cast<std::int32_t>(forms::ScreenHeight());
+    struct Case {
+        std::int32_t x, y, w, h;
+        std::int32_t left, top;
+    };
+    const Case cases[] = {
+        {1200, 600, 7500, 7995, 1200, 600},
+        {screenWidth, 0, 7500, 7995, screenWidth - 7500, 0},
+        {-300, -45, 7500, 7995, 0, 0},
+        {0, screenHeight, 7500, 7995, 0, screenHeight - 7995},
+        {0, 0, screenWidth + 1500, 7995, -1500, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.w));
+        WriteIni("[frmMain]\nx=" + std::to_string(c.x) + "\ny=" + std::to_string(c.y) + "\nw=" +
+                 std::to_string(c.w) + "\nh=" + std::to_string(c.h) + "\n");
+        Open(false);
+        EXPECT_EQ(window->Window().Left(), c.left);
+        EXPECT_EQ(window->Window().Top(), c.top);
+        EXPECT_EQ(window->Window().Width(), c.w);
+        window.reset();
+    }
+}
+
+TEST_F(MainWindowTest, ReadingChklowAndWritingChkLowIsOneEntry) {
+    WriteIni("[SETS]\nCHKLOW=1\n");
+    Open();
+    EXPECT_EQ(Item("chkLow").CheckValue(), 1);
+    Item("chkLow").SetCheckValue(0);
+    CloseWindow();
+    EXPECT_EQ(Ini().find("CHKLOW"), std::string::npos);
+    EXPECT_NE(Ini().find("chkLow=0"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, LanguageFileReplacesOnlyWhatItHolds) {
+    WriteLang("[frmMain]\nbtnCalc=Go\nOption1=x\nchkAll_tt=Tip\nImage1=ignored\nvbGrid1=ignored\nlblPrev=\n"
+              "gridPitch=Steigung\ncaption=Gewinde\nabout=Info\n");
+    Open();
+    EXPECT_EQ(Item("btnCalc").Caption(), "Go");
+    EXPECT_EQ(Item("Option1", 0).Caption(), "x");
+    EXPECT_EQ(Item("Option1", 1).Caption(), "x");
+    EXPECT_EQ(Item("chkAll").ToolTipText(), "Tip");
+    EXPECT_EQ(Item("chkLow").ToolTipText(), "Some gear sets may be too small to reach each other");
+    EXPECT_EQ(Item("lblPrev").Caption(), "Prev Divisor");
+    EXPECT_EQ(Item("Frame1").Caption(), "Gears set");
+    EXPECT_EQ(window->Window().Caption(), "Gewinde");
+    EXPECT_EQ(window->Grid().ColumnHeader(runtime::Variant(6)), "Steigung");
+    EXPECT_EQ(window->Grid().ColumnHeader(runtime::Variant(8)), "comm");
+    EXPECT_EQ(os::GetMenuItems(os::GetSystemMenu(window->Window().hWnd(), false)).back().text, "&Info");
+}
+
+TEST_F(MainWindowTest, SettingsWinOverLanguageTextsForInputBoxes) {
+    WriteLang("[frmMain]\nprevL=12\nreqPitch=2\n");
+    Open();
+    EXPECT_EQ(Item("prevL").Text(), "40");
+    EXPECT_EQ(Item("reqPitch").Text(), "2");
+}
+
+TEST_F(MainWindowTest, TemplateHoldsTooltipKeysAndCurrentTexts) {
+    Open();
+    app::WriteLanguageTemplate(window->Window());
+    const std::string lang = TempFolder::Read(folder.File("lang.txt"));
+    for (const char* line : {"[frmMain]\n", "ttPrint=\n", "precM_tt=Precision for metric threads\n",
+                             "precI_tt=Precision for inch threads\n", "chkLow_tt=Some gear sets may be too small",
+                             "chkAll_tt=Some gear sets can intersects", "btnCalc=Calculate!\n",
+                             "Frame3=Pitch reqired\n", "txtPrecM=0.1\n", "Option1=/inch\n"})
+        EXPECT_NE(lang.find(line), std::string::npos) << line;
+    // The elements of an array share one key; the last box with a text wins.
+    EXPECT_NE(lang.find("t_gears=80\n"), std::string::npos);
+    for (const char* key : {"caption=", "gridPitch=", "gridComm=", "gridtt=", "about=", "saveas=", "Image1=",
+                            "vbGrid1="})
+        EXPECT_EQ(lang.find(key), std::string::npos) << key;
+}
+
+}  // namespace
