@@ -1,8 +1,11 @@
 #include "os/Window.h"
 
 #include <QWidget>
+#include <algorithm>
+#include <utility>
 
 #include "os/EventBridge.h"
+#include "os/ScrollBars.h"
 #include "os/WidgetWindows.h"
 #include "os/WindowRegistry.h"
 
@@ -113,7 +116,9 @@ bool GetClientRect(HWND window, RECT& rect) {
     if (record->widget == nullptr) {
         rect = {0, 0, record->bounds.right - record->bounds.left, record->bounds.bottom - record->bounds.top};
     } else {
-        rect = {0, 0, record->widget->width(), record->widget->height()};
+        // The window's scroll bars lie outside its client area.
+        const SIZE bars = ScrollBarInsets(window);
+        rect = {0, 0, std::max(0, record->widget->width() - bars.cx), std::max(0, record->widget->height() - bars.cy)};
     }
     return true;
 }
@@ -184,12 +189,17 @@ bool IsWindowVisible(HWND window) {
 
 LONG_PTR GetWindowLong(HWND window, int index) {
     const WindowRecord* record = WindowRegistry::Find(window);
-    if (record == nullptr || index != GWL_WNDPROC) return 0;
+    if (record == nullptr) return 0;
+    if (index == GWL_STYLE) return static_cast<LONG_PTR>(record->style);
+    if (index != GWL_WNDPROC) return 0;
     return record->procedure;
 }
 
 LONG_PTR SetWindowLong(HWND window, int index, LONG_PTR value) {
     WindowRecord* record = WindowRegistry::Find(window);
+    if (record != nullptr && !record->foreign && index == GWL_STYLE) {
+        return static_cast<LONG_PTR>(std::exchange(record->style, static_cast<DWORD>(value)));
+    }
     if (record == nullptr || record->foreign || index != GWL_WNDPROC || !IsWindowProcedure(value)) return 0;
     const LONG_PTR previous = record->procedure;
     record->procedure = value;

@@ -37,6 +37,10 @@ bool ClientToScreen(HWND window, POINT& point);
 bool ShowWindow(HWND window, int command);
 bool IsWindowVisible(HWND window);
 
+// Index GWL_STYLE reads or replaces the window's style bits (what they
+// mean is up to the window's class).
+inline constexpr int GWL_STYLE = -16;
+
 // Index GWL_WNDPROC reads or replaces the window procedure. SetWindowLong
 // returns the previous value, 0 on failure (no window, no such procedure,
 // a window of another process).

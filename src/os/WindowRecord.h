@@ -25,6 +25,7 @@ struct WindowRecord {
     std::string className;
     HWND parent = 0;               // windows without a widget; widgets find theirs
     LONG_PTR procedure = 0;        // current window procedure (procedure id)
+    DWORD style = 0;               // style bits, read by the window's class
     std::map<std::string, LONG_PTR> properties;  // keyed by lower-case name
     DWORD threadId = 0;
     bool foreign = false;          // test seam: pretends another process owns it
