@@ -251,14 +251,19 @@ void GridRenderer::DrawRow(os::HDC windowDc, const DrawPass& pass, const GridLay
 
 // --- the delayed draw and the resize handling ---
 
+// Every request restarts the delay. Rather than stopping and starting the
+// platform timer for each of thousands of rows, the time of the last request
+// is kept and a tick that comes too early waits for the next one.
 void GridRenderer::StartDelayedDraw(bool resize) {
     if (resize) timerTag_ = "True";
-    timer_.SetEnabled(false);
-    timer_.SetEnabled(true);
+    lastRequest_ = std::chrono::steady_clock::now();
+    if (!timer_.Enabled()) timer_.SetEnabled(true);
 }
 
 void GridRenderer::Timer() {
     runtime::RunHandler([&] {
+        const auto quiet = std::chrono::steady_clock::now() - lastRequest_;
+        if (quiet < std::chrono::milliseconds(timer_.Interval()) - std::chrono::milliseconds(2)) return;
         timer_.SetEnabled(false);
         Draw();
         if (timerTag_ == "True" && !drawing_) Resize();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -73,6 +74,7 @@ private:
     platform::cSubclass subclass_;
     platform::objTimer timer_;
     std::string timerTag_ = "False";
+    std::chrono::steady_clock::time_point lastRequest_{};
     os::HRGN updateRegion_ = 0;
     os::HDC bufferDc_ = 0;
     os::HBITMAP bufferBitmap_ = 0;

@@ -121,7 +121,17 @@ std::string FormatNumber(double value, std::string_view pattern, const NumberSep
     } else if (value == 0 && sections.size() >= 3 && !sections[2].empty()) {
         section = sections[2];
     }
-    std::string text = NumberPattern(section).Apply(value, separators);
+    // The same few patterns are applied to many values: keep the last ones parsed.
+    thread_local std::vector<std::pair<std::string, NumberPattern>> parsed;
+    const NumberPattern* compiled = nullptr;
+    for (const auto& entry : parsed)
+        if (entry.first == section) compiled = &entry.second;
+    if (!compiled) {
+        if (parsed.size() >= 8) parsed.erase(parsed.begin());
+        parsed.emplace_back(std::string(section), NumberPattern(section));
+        compiled = &parsed.back().second;
+    }
+    std::string text = compiled->Apply(value, separators);
     return minus ? "-" + text : text;
 }
 
