@@ -36,15 +36,29 @@ private:
 
 constexpr std::int32_t kRightButton = 2;
 
+// Lays out the window's controls and gives the window of the results grid.
+os::HWND BuildMainLayoutFor(forms::Form& form) {
+    BuildMainLayout(form);
+    forms::Control* host = form.Find("vbGrid1");
+    return host ? host->hWnd() : 0;
+}
+
 }  // namespace
 
-frmMain::frmMain() : form_("frmMain", *this), gears_(calc::GearSet::Factory()) {
-    BuildMainLayout(form_);
+frmMain::frmMain()
+    : form_("frmMain", *this),
+      gears_(calc::GearSet::Factory()),
+      gridControl_(std::make_unique<grid::GridControl>(BuildMainLayoutFor(form_))),
+      grid_(gridControl_->Grid()) {
+    Item("vbGrid1").SetHostClient(gridControl_.get());
     DrawGearSketch(*Item("Image1").Picture());
     ApplyLanguage(form_);
 }
 
-frmMain::~frmMain() { UnhookMessages(); }
+frmMain::~frmMain() {
+    UnhookMessages();
+    if (forms::Control* host = form_.Find("vbGrid1")) host->SetHostClient(nullptr);
+}
 
 forms::Control& frmMain::Item(const std::string& name, std::int32_t index) const {
     forms::Control* control = form_.Find(name, index);

@@ -6,6 +6,9 @@
 #include "calc/GearSet.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"
+#include <memory>
+
+#include "grid/GridControl.h"
 #include "grid/VbGrid.h"
 #include "platform/ISubclass.h"
 #include "platform/cSubclass.h"
@@ -30,8 +33,9 @@ public:
     const forms::Form& Window() const { return form_; }
     // The control of that name (and index); error 730 when there is none.
     forms::Control& Item(const std::string& name, std::int32_t index = -1) const;
-    grid::VbGrid& Grid() { return grid_; }
-    const grid::VbGrid& Grid() const { return grid_; }
+    grid::VbGrid& Grid() { return gridControl_->Grid(); }
+    const grid::VbGrid& Grid() const { return gridControl_->Grid(); }
+    grid::GridControl& GridView() { return *gridControl_; }
     const calc::GearSet& Gears() const { return gears_; }
     calc::GearSet& Gears() { return gears_; }
     // The mouse button of the latest press on btnPrint: 0 none yet, 1 left, 2 right, 4 middle.
@@ -66,7 +70,8 @@ private:
 
     forms::Form form_;
     calc::GearSet gears_;
-    grid::VbGrid grid_;
+    std::unique_ptr<grid::GridControl> gridControl_;  // draws on the vbGrid1 control
+    grid::VbGrid& grid_;
     platform::cSubclass hooks_;
     bool hooked_ = false;
     std::int32_t lastPrintButton_ = 0;

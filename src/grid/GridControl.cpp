@@ -8,6 +8,13 @@ namespace grid {
 
 GridControl::GridControl(os::HWND parent, const os::RECT& bounds) {
     window_ = os::CreateControlWindow(*this, "vbGrid", parent, bounds);
+    ownsWindow_ = true;
+    Build();
+}
+
+GridControl::GridControl(os::HWND window) : window_(window) { Build(); }
+
+void GridControl::Build() {
     canvas_.SetWindow(window_);
     grid_ = std::make_unique<VbGrid>(&canvas_);
     renderer_ = std::make_unique<GridRenderer>(*grid_);
@@ -18,7 +25,7 @@ GridControl::GridControl(os::HWND parent, const os::RECT& bounds) {
 GridControl::~GridControl() {
     grid_->SetPainter(nullptr);
     renderer_.reset();
-    if (window_) os::DestroyWindow(window_);
+    if (window_ && ownsWindow_) os::DestroyWindow(window_);
 }
 
 void GridControl::KeyDown(std::int16_t& keyCode, std::int16_t& shift) {

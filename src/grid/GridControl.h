@@ -15,7 +15,11 @@ namespace grid {
 // the grid here.
 class GridControl : public os::ControlOwner {
 public:
+    // Creates the grid's window as a child of parent.
     GridControl(os::HWND parent, const os::RECT& bounds);
+    // Draws on a window that a form made for the grid; the form passes that
+    // window's control events on to this object and destroys the window.
+    explicit GridControl(os::HWND window);
     ~GridControl() override;
     GridControl(const GridControl&) = delete;
     GridControl& operator=(const GridControl&) = delete;
@@ -40,11 +44,13 @@ public:
 
 private:
     void RepaintFocusCell();
+    void Build();
 
     WindowCanvas canvas_;
     std::unique_ptr<VbGrid> grid_;
     std::unique_ptr<GridRenderer> renderer_;
     os::HWND window_ = 0;
+    bool ownsWindow_ = false;
 };
 
 }  // namespace grid
