@@ -56,3 +56,56 @@ TEST(GridEvents, DefaultHandlersDoNothing) {
     EXPECT_FALSE(cancel);
     EXPECT_EQ(key, 13);
 }
+
+namespace {
+
+// Refuses the widths it is told to, and notes every width event.
+class WidthHost : public grid::GridEvents {
+public:
+    void ColumnWidthChanged(std::int32_t col, std::int32_t width, bool& cancel) override {
+        log.push_back("Changed(" + std::to_string(col) + "," + std::to_string(width / 15) + ")");
+        if (col == refuse) cancel = true;
+    }
+    void ColumnWidthChangeDone(std::int32_t col) override { log.push_back("Done(" + std::to_string(col) + ")"); }
+    std::int32_t refuse = -1;
+    std::vector<std::string> log;
+};
+
+}  // namespace
+
+TEST(GridEvents, AWidthChangeTheHostRefusesLeavesTheWidth) {
+    VbGrid g;
+    WidthHost host;
+    g.SetEvents(&host);
+    Fill(g, 3, 1);
+    g.ChangeColumnWidth(1, 100);
+    EXPECT_EQ(g.ColumnAt(1).width, 100);
+    EXPECT_EQ(host.log, (std::vector<std::string>{"Changed(1,100)", "Done(1)"}));
+    host.refuse = 1;
+    g.ChangeColumnWidth(1, 30);
+    EXPECT_EQ(g.ColumnAt(1).width, 100);
+}
+
+TEST(GridEvents, AutoResizeColumnsShareTheDifference) {
+    VbGrid g;
+    WidthHost host;
+    g.SetEvents(&host);
+    Fill(g, 4, 1);
+    g.SetColAutoResize(runtime::Variant(std::int32_t{2}), true);
+    g.SetColAutoResize(runtime::Variant(std::int32_t{3}), true);
+    g.ChangeColumnWidth(0, 59);  // 5 pixels narrower: 2 each, the odd one to the first
+    EXPECT_EQ(g.ColumnAt(0).width, 59);
+    EXPECT_EQ(g.ColumnAt(2).width, 67);
+    EXPECT_EQ(g.ColumnAt(3).width, 66);
+    EXPECT_EQ(g.ColumnAt(3).left, 59 + 64 + 67);
+
+    host.refuse = 2;  // a refused share goes on to the next automatic column
+    g.ChangeColumnWidth(0, 55);
+    EXPECT_EQ(g.ColumnAt(2).width, 67);
+    EXPECT_EQ(g.ColumnAt(3).width, 70);
+
+    // The only automatic column cannot be resized by itself.
+    g.SetColAutoResize(runtime::Variant(std::int32_t{3}), false);
+    g.ChangeColumnWidth(2, 20);
+    EXPECT_EQ(g.ColumnAt(2).width, 67);
+}
