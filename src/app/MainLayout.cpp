@@ -11,7 +11,7 @@ namespace {
 
 using forms::ControlKind;
 
-struct ControlSpec {
+struct ControlPlacement {
     ControlKind kind;
     const char* name;
     int index;
@@ -22,8 +22,8 @@ struct ControlSpec {
     forms::TwipsRect bounds;
 };
 
-const std::vector<ControlSpec>& LayoutTable() {
-    static const std::vector<ControlSpec> table = {
+const std::vector<ControlPlacement>& LayoutTable() {
+    static const std::vector<ControlPlacement> table = {
         {ControlKind::Frame, "Frame4", -1, "", "Misc", "", "", {60, 30, 9465, 735}},
         {ControlKind::Label, "lblPrev", -1, "Frame4", "Prev Divisor", "", "", {150, 360, 2235, 255}},
         {ControlKind::TextBox, "prevL", -1, "Frame4", "40", "", "", {2430, 330, 495, 285}},
@@ -59,13 +59,13 @@ const std::vector<ControlSpec>& LayoutTable() {
     return table;
 }
 
-void AddSpecControl(forms::Form& window, const ControlSpec& spec) {
-    forms::Control* container = *spec.container ? window.Find(spec.container) : nullptr;
-    forms::Control& control = window.AddControl(spec.kind, spec.name, spec.bounds, container, spec.index);
-    if (spec.kind == ControlKind::TextBox) control.SetText(spec.text);
-    else control.SetCaption(spec.text);
-    control.SetToolTipText(spec.toolTip);
-    control.SetTag(spec.tag);
+void AddLaidOutControl(forms::Form& window, const ControlPlacement& entry) {
+    forms::Control* container = *entry.container ? window.Find(entry.container) : nullptr;
+    forms::Control& control = window.AddControl(entry.kind, entry.name, entry.bounds, container, entry.index);
+    if (entry.kind == ControlKind::TextBox) control.SetText(entry.text);
+    else control.SetCaption(entry.text);
+    control.SetToolTipText(entry.toolTip);
+    control.SetTag(entry.tag);
 }
 
 }  // namespace
@@ -74,7 +74,7 @@ void BuildMainLayout(forms::Form& window) {
     window.SetCaption("Kestrany");
     window.SetBorderStyle(forms::BorderSizable);
     window.SetClientSize(kClientWidth, kClientHeight);
-    for (const ControlSpec& spec : LayoutTable()) AddSpecControl(window, spec);
+    for (const ControlPlacement& entry : LayoutTable()) AddLaidOutControl(window, entry);
     forms::Control& colon = *window.Find("Label5");
     colon.SetFontBold(true);
     colon.SetFontSize(8.25);

@@ -19,14 +19,14 @@ constexpr const char* kCommentTip =
     "'low' means that gear set too small, 'sec A' means that gears intersects with gear A shaft, "
     "'sec D' means that gears intersects with leadscrew";
 
-struct ColumnSpec {
+struct ColumnPlacement {
     const char* header;
     const char* languageKey;  // empty when the header is not translated
     std::int32_t width;       // twips
     bool alignLeft;
 };
 
-constexpr ColumnSpec kColumns[] = {
+constexpr ColumnPlacement kColumns[] = {
     {" ", "", 300, true},     {"A", "", 300, false},   {"B", "", 300, false},
     {"C", "", 300, false},    {"D", "", 300, false},   {"+/- %", "", 790, true},
     {"pitch, mm", "gridPitch", 830, true}, {"tpi", "", 830, true}, {"comm", "gridComm", 800, false},
@@ -58,12 +58,12 @@ void SetColumns(grid::VbGrid& grid) {
         grid.SetFixedAlignment(runtime::Variant(c), kHeaderCentre);
     }
     for (std::int32_t c = 0; c < 9; ++c) {
-        const ColumnSpec& spec = kColumns[c];
-        if (spec.alignLeft) grid.SetColAlignment(runtime::Variant(c), kAlignLeft);
+        const ColumnPlacement& entry = kColumns[c];
+        if (entry.alignLeft) grid.SetColAlignment(runtime::Variant(c), kAlignLeft);
         const std::string header =
-            *spec.languageKey ? ReadLangText(spec.languageKey, "frmMain", spec.header) : spec.header;
+            *entry.languageKey ? ReadLangText(entry.languageKey, "frmMain", entry.header) : entry.header;
         grid.SetColumnHeader(runtime::Variant(c), header);
-        grid.SetColWidth(runtime::Variant(c), spec.width);
+        grid.SetColWidth(runtime::Variant(c), entry.width);
     }
 }
 
