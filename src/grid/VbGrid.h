@@ -420,6 +420,7 @@ private:
         InvalidateAll();
     }
     void ResolveCurrent(std::int32_t& row, std::int32_t& col) const;
+    void SetCellColour(std::int32_t lRow, std::int32_t lCol, std::int32_t CellExtras::*field, std::int32_t oColor);
     template <class T>
     void SetCellAttribute(std::int32_t lRow, std::int32_t lCol, T CellExtras::*field, T value);
     [[noreturn]] void Raise(std::int32_t number, const std::string& description = {}) const;

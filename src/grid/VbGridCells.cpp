@@ -112,19 +112,24 @@ void VbGrid::CellDetails(std::int32_t lRow, std::int32_t lCol, const runtime::Va
     MarkCellDirty(lRow, lCol);
 }
 
+// Colours are stored, and the cell repainted, only when they change.
+void VbGrid::SetCellColour(std::int32_t lRow, std::int32_t lCol, std::int32_t CellExtras::*field, std::int32_t oColor) {
+    ResolveCurrent(lRow, lCol);
+    ValidateCell(lRow, lCol);
+    GridCell& cell = Cell(lRow, lCol);
+    if (cell.Extras().*field == oColor) return;
+    cell.MutableExtras().*field = oColor;
+    cell.dirty = true;
+    MarkCellDirty(lRow, lCol);
+}
+
 std::int32_t VbGrid::CellForeColor(std::int32_t lRow, std::int32_t lCol) const {
     ResolveCurrent(lRow, lCol);
     return CellAt(lRow, lCol).Extras().foreColor;
 }
 
 void VbGrid::SetCellForeColor(std::int32_t lRow, std::int32_t lCol, std::int32_t oColor) {
-    ResolveCurrent(lRow, lCol);
-    ValidateCell(lRow, lCol);
-    GridCell& cell = Cell(lRow, lCol);
-    if (cell.Extras().foreColor == oColor) return;
-    cell.MutableExtras().foreColor = oColor;
-    cell.dirty = true;
-    MarkCellDirty(lRow, lCol);
+    SetCellColour(lRow, lCol, &CellExtras::foreColor, oColor);
 }
 
 std::int32_t VbGrid::CellBackColor(std::int32_t lRow, std::int32_t lCol) const {
@@ -133,13 +138,7 @@ std::int32_t VbGrid::CellBackColor(std::int32_t lRow, std::int32_t lCol) const {
 }
 
 void VbGrid::SetCellBackColor(std::int32_t lRow, std::int32_t lCol, std::int32_t oColor) {
-    ResolveCurrent(lRow, lCol);
-    ValidateCell(lRow, lCol);
-    GridCell& cell = Cell(lRow, lCol);
-    if (cell.Extras().backColor == oColor) return;
-    cell.MutableExtras().backColor = oColor;
-    cell.dirty = true;
-    MarkCellDirty(lRow, lCol);
+    SetCellColour(lRow, lCol, &CellExtras::backColor, oColor);
 }
 
 void VbGrid::CellDefaultForeColor(std::int32_t lRow, std::int32_t lCol) { SetCellForeColor(lRow, lCol, -1); }
