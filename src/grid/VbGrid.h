@@ -42,6 +42,9 @@ public:
     virtual void SetItemWidth(std::int32_t item, std::int32_t width) = 0;
     virtual std::int32_t ItemWidth(std::int32_t item) const = 0;
     virtual void SetImageList(std::intptr_t imageList) = 0;
+    // Places the header across the top of the client area, moved left by
+    // the horizontal scroll offset.
+    virtual void Layout() = 0;
 };
 
 // The results grid: columns, rows and cells, their display settings, the
