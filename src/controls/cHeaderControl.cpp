@@ -84,7 +84,11 @@ void cHeaderControl::Move(std::int32_t left, std::int32_t top, std::int32_t widt
     const std::int32_t newTop = top < 0 ? old.top : top;
     const std::int32_t newWidth = width < 0 ? old.right - old.left : width;
     const std::int32_t newHeight = height < 0 ? old.bottom - old.top : height;
-    rect_ = {newLeft, newTop, newLeft + newWidth, newTop + newHeight};
+    Place({newLeft, newTop, newLeft + newWidth, newTop + newHeight});
+}
+
+void cHeaderControl::Place(const os::RECT& rect) {
+    rect_ = rect;
     rectSet_ = true;
     ApplyRect();
 }

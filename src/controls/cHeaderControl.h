@@ -46,8 +46,11 @@ public:
     void SetTop(std::int32_t value) { Move(-1, value, -1, -1); }
     void SetWidth(std::int32_t value) { Move(-1, -1, value, -1); }
     void SetHeight(std::int32_t value) { Move(-1, -1, -1, value); }
-    // -1 keeps a value.
+    // A negative value keeps the current one.
     void Move(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
+    // Puts the header exactly at rect, in the parent's client pixels; it may
+    // start left of the parent, as it does when the parent scrolls.
+    void Place(const os::RECT& rect);
 
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);

@@ -20,9 +20,14 @@ void GridControl::Build() {
     renderer_ = std::make_unique<GridRenderer>(*grid_);
     grid_->SetPainter(renderer_.get());
     renderer_->Attach();
+    header_ = std::make_unique<GridHeaderBinding>(*grid_);
+    header_->Create(window_);
+    grid_->SetHeaderControl(header_.get());
 }
 
 GridControl::~GridControl() {
+    grid_->SetHeaderControl(nullptr);
+    header_.reset();
     grid_->SetPainter(nullptr);
     renderer_.reset();
     if (window_ && ownsWindow_) os::DestroyWindow(window_);

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "grid/GridHeaderBinding.h"
 #include "grid/GridRenderer.h"
 #include "grid/VbGrid.h"
 #include "grid/WindowCanvas.h"
@@ -26,6 +27,7 @@ public:
 
     VbGrid& Grid() { return *grid_; }
     GridRenderer& Renderer() { return *renderer_; }
+    GridHeaderBinding& Header() { return *header_; }
     os::HWND Window() const { return window_; }
 
     // ControlOwner
@@ -49,6 +51,7 @@ private:
     WindowCanvas canvas_;
     std::unique_ptr<VbGrid> grid_;
     std::unique_ptr<GridRenderer> renderer_;
+    std::unique_ptr<GridHeaderBinding> header_;
     os::HWND window_ = 0;
     bool ownsWindow_ = false;
 };

@@ -1,5 +1,7 @@
 #include "grid/GridRecords.h"
 
+#include "os/GdiObjects.h"
+
 namespace grid {
 
 namespace {
@@ -8,6 +10,17 @@ std::unique_ptr<T> CopyOf(const std::unique_ptr<T>& p) {
     return p ? std::make_unique<T>(*p) : nullptr;
 }
 }  // namespace
+
+os::LOGFONT LogFontOf(const GridFont& font) {
+    os::LOGFONT lf;
+    lf.lfHeight = os::FontHeightForPoints(font.size);
+    lf.lfWeight = font.bold ? os::FW_BOLD : os::FW_NORMAL;
+    lf.lfItalic = font.italic;
+    lf.lfUnderline = font.underline;
+    lf.lfStrikeOut = font.strikethrough;
+    lf.lfFaceName = font.name;
+    return lf;
+}
 
 GridRow::GridRow(const GridRow& other)
     : height(other.height), top(other.top), index(other.index), tag(other.tag), dirty(other.dirty),

@@ -32,6 +32,8 @@ struct GridFont {
     bool operator==(const GridFont&) const = default;
 };
 using FontRef = std::shared_ptr<const GridFont>;
+// The window system's description of a grid font.
+os::LOGFONT LogFontOf(const GridFont& font);
 
 struct GridColumn {
     bool visible = true;

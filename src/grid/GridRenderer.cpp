@@ -26,17 +26,6 @@ os::COLORREF Rgb(std::int32_t translated, int fallbackSystemColour) {
     return translated == -1 ? os::GetSysColor(fallbackSystemColour) : static_cast<os::COLORREF>(translated);
 }
 
-os::LOGFONT LogFontOf(const GridFont& font) {
-    os::LOGFONT lf;
-    lf.lfHeight = os::FontHeightForPoints(font.size);
-    lf.lfWeight = font.bold ? os::FW_BOLD : os::FW_NORMAL;
-    lf.lfItalic = font.italic;
-    lf.lfUnderline = font.underline;
-    lf.lfStrikeOut = font.strikethrough;
-    lf.lfFaceName = font.name;
-    return lf;
-}
-
 }  // namespace
 
 GridRenderer::GridRenderer(VbGrid& grid) : grid_(grid), timer_(this) {

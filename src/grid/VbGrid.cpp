@@ -80,6 +80,7 @@ VbGrid::Colours VbGrid::TranslatedColours() const {
 void VbGrid::SetFont(const GridFont& sFont) {
     font_ = sFont;
     fonts_[0] = sFont;
+    ApplyHeaderSettings();
     InvalidateAll();
 }
 
@@ -116,15 +117,6 @@ void VbGrid::SetImageList(const runtime::Variant& vThis) {
     imageList_ = handle;
     if (headerControl_) headerControl_->SetImageList(handle);
     InvalidateAll();
-}
-
-// --- header height ---
-
-std::int32_t VbGrid::HeaderHeight() const { return ToTwipsY(headerHeight_); }
-
-void VbGrid::SetHeaderHeight(std::int32_t lHeight) {
-    headerHeight_ = std::max(0, ToPixelsY(lHeight));
-    RequestRepaint(true);
 }
 
 // --- column resolution ---

@@ -45,6 +45,9 @@ public:
     // Places the header across the top of the client area, moved left by
     // the horizontal scroll offset.
     virtual void Layout() = 0;
+    // Takes over the grid's header settings: shown, style, height, font,
+    // column resizing.
+    virtual void ApplySettings() = 0;
 };
 
 // The results grid: columns, rows and cells, their display settings, the
@@ -257,18 +260,20 @@ public:
     std::int32_t ScrollBarStyle() const { return scrollBarStyle_; }
     void SetScrollBarStyle(std::int32_t eStyle) { SetAppearance(scrollBarStyle_, eStyle); }
     bool Header() const { return header_; }
-    void SetHeader(bool bState) { SetAppearance(header_, bState); }
+    void SetHeader(bool bState);
     bool HeaderFlat() const { return headerFlat_; }
-    void SetHeaderFlat(bool bState) { SetAppearance(headerFlat_, bState); }
+    void SetHeaderFlat(bool bState);
     bool HeaderButtons() const { return headerButtons_; }
-    void SetHeaderButtons(bool bState) { SetAppearance(headerButtons_, bState); }
+    void SetHeaderButtons(bool bState);
     bool HeaderHotTrack() const { return headerHotTrack_; }
-    void SetHeaderHotTrack(bool bState) { SetAppearance(headerHotTrack_, bState); }
+    void SetHeaderHotTrack(bool bState);
     bool HeaderDragReOrderColumns() const { return headerDragReorder_; }
-    void SetHeaderDragReOrderColumns(bool bState) { SetAppearance(headerDragReorder_, bState); }
+    void SetHeaderDragReOrderColumns(bool bState);
     std::int32_t HeaderHeight() const;
     void SetHeaderHeight(std::int32_t lHeight);
-    std::int32_t HeaderHeightPixels() const { return headerHeight_; }
+    // The height the header takes off the top of the client area: none
+    // while the header is hidden.
+    std::int32_t HeaderHeightPixels() const { return header_ ? headerHeight_ : 0; }
     os::HWND hWnd() const { return canvas_->Window(); }
 
     // --- current cell, selection and scrolling ---
@@ -287,7 +292,7 @@ public:
     bool AllowBigSelection() const { return multiSelect_; }
     void SetAllowBigSelection(bool ms) { multiSelect_ = ms; }
     std::int32_t AllowUserResizing() const { return allowUserResizing_; }
-    void SetAllowUserResizing(std::int32_t re) { allowUserResizing_ = re; }
+    void SetAllowUserResizing(std::int32_t re);
     std::int32_t FocusRect() const { return focusRect_; }
     void SetFocusRect(std::int32_t fc) { SetAppearance(focusRect_, fc); }
     bool DrawFocusRectangle() const { return focusRect_ >= 1; }
@@ -319,6 +324,9 @@ public:
     // A width change as the user makes it by the header: with its events,
     // and shared with the columns that resize automatically.
     void ChangeColumnWidth(std::int32_t position, std::int32_t widthPixels);
+    // The width (pixels) that shows the whole content of the column at a
+    // display position.
+    std::int32_t FittingWidth(std::int32_t position) const;
     bool HasFocus() const { return hasFocus_; }
     void SetHasFocus(bool focus) { hasFocus_ = focus; }
     std::int32_t FindSearchMatchRow(const std::string& sSearchString, bool bLoop = true,
@@ -345,6 +353,15 @@ public:
     const GridCell& CellAt(std::int32_t row, std::int32_t dataIndex) const;
     std::int32_t PositionOfDataIndex(std::int32_t dataIndex) const;
     std::int32_t ResolveColumn(const ColumnArg& vKey) const;
+    // --- for the header ---
+    void SetColumnHeaderItem(std::int32_t position, std::int32_t item);
+    // The visible columns other than the one at position that resize
+    // themselves, by display position.
+    std::vector<std::int32_t> OtherAutoResizeColumns(std::int32_t position) const;
+    // Moves a column record to another display position, the records
+    // between shifting by one, and brings positions and the column map up
+    // to date.
+    void MoveColumnRecord(std::int32_t from, std::int32_t to);
     std::int32_t FixedWidth() const { return fixedWidth_; }
     std::int32_t FixedHeight() const { return fixedHeight_; }
     // The text a cell shows: its shown text, else its value as text.
@@ -417,6 +434,8 @@ private:
     void EraseCellColumn(std::int32_t dataIndex);
     void MoveCurrentCell(std::int32_t row, std::int32_t col);
     void SetColour(Colour& colour, std::int32_t ole);
+    void ApplyHeaderSettings();
+    void SetHeaderSetting(bool& field, bool value);
     template <class T>
     void SetAppearance(T& field, T value) {
         field = value;

@@ -141,15 +141,19 @@ void VbGrid::SetColumnOrder(const ColumnArg& vKey, std::int32_t lOrder) {
     std::int32_t from = RequirePosition(vKey, false);
     if (lOrder < 0 || lOrder >= Cols()) Raise(9, "Invalid Column Index");
     if (from == lOrder) return;
-    GridColumn moved = std::move(columns_[static_cast<std::size_t>(from)]);
-    columns_.erase(columns_.begin() + from);
-    columns_.insert(columns_.begin() + lOrder, std::move(moved));
-    for (std::size_t p = 0; p < columns_.size(); ++p) columns_[p].fixed = static_cast<std::int32_t>(p) < fixedCols_;
-    RebuildColumnMap();
-    RecomputeColumnLefts();
+    MoveColumnRecord(from, lOrder);
     SetHeaders();
     fullRepaintPending_ = true;
     InvalidateAll();
+}
+
+void VbGrid::MoveColumnRecord(std::int32_t from, std::int32_t to) {
+    GridColumn moved = std::move(columns_.at(static_cast<std::size_t>(from)));
+    columns_.erase(columns_.begin() + from);
+    columns_.insert(columns_.begin() + to, std::move(moved));
+    for (std::size_t p = 0; p < columns_.size(); ++p) columns_[p].fixed = static_cast<std::int32_t>(p) < fixedCols_;
+    RebuildColumnMap();
+    RecomputeColumnLefts();
 }
 
 bool VbGrid::ColEditable(const ColumnArg& vKey) const {

@@ -61,7 +61,11 @@ void VbGrid::AutoHeightRow(std::int32_t lRow, std::int32_t lMinimumHeight) {
 void VbGrid::AutoWidthColumn(const ColumnArg& vKey) {
     const std::int32_t position = ResolveColumn(vKey);
     if (position < 0 || position >= Cols()) Raise(9);
-    const std::int32_t d = columns_[static_cast<std::size_t>(position)].dataIndex;
+    ChangeColumnWidth(position, FittingWidth(position));
+}
+
+std::int32_t VbGrid::FittingWidth(std::int32_t position) const {
+    const std::int32_t d = columns_.at(static_cast<std::size_t>(position)).dataIndex;
     const os::SIZE icon = imageList_ && painter_ ? painter_->IconSize() : os::SIZE{};
     std::int32_t widest = 26;
     for (std::int32_t r = 0; r < Rows(); ++r) {
@@ -74,7 +78,16 @@ void VbGrid::AutoWidthColumn(const ColumnArg& vKey) {
         width += 4 + (VerticalLines(gridLines_) ? 4 : 0);
         widest = std::max(widest, width);
     }
-    ChangeColumnWidth(position, widest);
+    return widest;
+}
+
+std::vector<std::int32_t> VbGrid::OtherAutoResizeColumns(std::int32_t position) const {
+    std::vector<std::int32_t> others;
+    for (std::int32_t p = 0; p < Cols(); ++p) {
+        const GridColumn& c = columns_[static_cast<std::size_t>(p)];
+        if (p != position && c.visible && c.autoResize) others.push_back(p);
+    }
+    return others;
 }
 
 void VbGrid::ChangeColumnWidth(std::int32_t position, std::int32_t widthPixels) {
@@ -84,11 +97,7 @@ void VbGrid::ChangeColumnWidth(std::int32_t position, std::int32_t widthPixels) 
         if (c.headerItem >= 0 && headerControl_) headerControl_->SetItemWidth(c.headerItem, c.width);
         RequestRepaint();
     };
-    std::vector<std::int32_t> autoColumns;  // the other visible columns that resize themselves
-    for (std::int32_t p = 0; p < Cols(); ++p) {
-        const GridColumn& c = columns_[static_cast<std::size_t>(p)];
-        if (p != position && c.visible && c.autoResize) autoColumns.push_back(p);
-    }
+    const std::vector<std::int32_t> autoColumns = OtherAutoResizeColumns(position);
     GridColumn& column = columns_[static_cast<std::size_t>(position)];
     if (column.autoResize && autoColumns.empty()) {
         snapBack();
@@ -127,7 +136,8 @@ void VbGrid::ChangeColumnWidth(std::int32_t position, std::int32_t widthPixels) 
         if (c.headerItem >= 0 && headerControl_) headerControl_->SetItemWidth(c.headerItem, c.width);
         lowest = std::min(lowest, p);
     }
-    if (!cancel && column.headerItem >= 0 && headerControl_) headerControl_->SetItemWidth(column.headerItem, column.width);
+    // A refused width puts the header item back to the width kept.
+    if (column.headerItem >= 0 && headerControl_) headerControl_->SetItemWidth(column.headerItem, column.width);
     RecomputeColumnLefts();
     MarkColumnsDirty(lowest, -1);
     RequestRepaint();

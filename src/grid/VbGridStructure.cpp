@@ -306,8 +306,9 @@ void VbGrid::SetRowTextStartColumn(std::int32_t lColumn) {
 // --- layout ---
 
 void VbGrid::RecomputeColumnLefts() {
-    std::int32_t start = columns_.empty() ? 0 : columns_.front().left;
-    std::int32_t fixedSum = start, allSum = start;
+    // From 0, not from the first record's old edge: after a move or a
+    // removal that record may be one that stood further right.
+    std::int32_t fixedSum = 0, allSum = 0;
     for (GridColumn& c : columns_) {
         c.left = c.fixed ? fixedSum : allSum;
         if (c.visible) {

@@ -46,6 +46,7 @@ TEST_F(LaidOutGrid, VisibleRangeFollowsTheScrollOffsets) {
 
 TEST_F(LaidOutGrid, FixedRowsAndTheHeaderSitAboveTheScrollingRows) {
     g.SetFixedRows(1);
+    g.SetHeader(true);
     g.SetHeaderHeight(300);  // 20 pixels
     g.SetScrollOffsets(0, 32);
     std::int32_t left, top, width, height;

@@ -229,6 +229,8 @@ TEST(GridUnits, TwipsOutsidePixelsInside) {
     g.AddRow(-1, "", true, 247);  // 16.47 pixels
     EXPECT_EQ(g.RowAt(0).height, 16);
     g.SetHeaderHeight(300);
+    EXPECT_EQ(g.HeaderHeightPixels(), 0);  // a hidden header takes no room
+    g.SetHeader(true);
     EXPECT_EQ(g.HeaderHeightPixels(), 20);
     EXPECT_EQ(g.HeaderHeight(), 300);
 }

@@ -1,0 +1,105 @@
+#include "grid/GridHeaderBinding.h"
+
+#include <utility>
+
+#include "os/Header.h"
+
+namespace grid {
+
+namespace {
+
+// The columns' header alignment (FixedAlignment) uses the header's own
+// codes: 0 left, 1 right, 2 centre.
+controls::EHeaderAlignment AlignmentOf(std::int32_t fixedTextFlags) {
+    switch (fixedTextFlags & os::HDF_JUSTIFYMASK) {
+    case os::HDF_RIGHT: return controls::EHeaderAlignment::Right;
+    case os::HDF_CENTER: return controls::EHeaderAlignment::Centre;
+    default: return controls::EHeaderAlignment::Left;
+    }
+}
+
+}  // namespace
+
+GridHeaderBinding::GridHeaderBinding(VbGrid& grid) : grid_(grid), header_(this) {}
+
+GridHeaderBinding::~GridHeaderBinding() {
+    tracking_.Erase();
+    flat_.Detach();
+    header_.Destroy();
+}
+
+void GridHeaderBinding::Create(os::HWND gridWindow) {
+    tracking_.SetWindow(gridWindow);
+    header_.Init(gridWindow, ResizingAllowed());
+    if (grid_.ImageListHandle() != 0) header_.SetImageList(grid_.ImageListHandle());
+    ApplySettings();
+    RecreateItems();
+}
+
+// Columns may be resized by the user with AllowUserResizing 1 (columns)
+// or 3 (columns and rows).
+bool GridHeaderBinding::ResizingAllowed() const { return (grid_.AllowUserResizing() & 1) != 0; }
+
+void GridHeaderBinding::ApplySettings() {
+    if (header_.hWnd() == 0) return;
+    header_.SetButtons(grid_.HeaderButtons());
+    header_.SetHotTrack(grid_.HeaderHotTrack());
+    header_.SetDragReOrderColumns(grid_.HeaderDragReOrderColumns());
+    header_.SetAllowResize(ResizingAllowed());
+    header_.SetFont(LogFontOf(grid_.Font()));
+    ApplyFlat();
+    Layout();
+}
+
+void GridHeaderBinding::ApplyFlat() {
+    if (!grid_.HeaderFlat()) {
+        flat_.Detach();
+    } else if (flat_.Header() != header_.hWnd()) {
+        flat_.Attach(header_.hWnd());
+    }
+}
+
+void GridHeaderBinding::Layout() {
+    if (header_.hWnd() == 0) return;
+    if (!grid_.Header()) {
+        header_.SetVisible(false);
+        return;
+    }
+    const os::RECT client = grid_.Canvas().ClientRect();
+    const std::int32_t offset = grid_.HorizontalOffset();
+    header_.Place({-offset, 0, client.right - client.left, grid_.HeaderHeightPixels()});
+    header_.SetVisible(true);
+}
+
+void GridHeaderBinding::RecreateItems() {
+    for (std::int32_t item = header_.Count() - 1; item >= 0; --item) header_.Delete(item);
+    for (std::int32_t p = 0; p < grid_.Cols(); ++p) grid_.SetColumnHeaderItem(p, -1);
+    if (header_.hWnd() == 0) return;
+    for (std::int32_t p = 0; p < grid_.Cols(); ++p)
+        if (grid_.ColumnAt(p).visible) InsertItem(p);
+}
+
+void GridHeaderBinding::InsertItem(std::int32_t position) {
+    const GridColumn& column = grid_.ColumnAt(position);
+    const std::int32_t item =
+        header_.Insert(column.headerText, column.width, AlignmentOf(column.fixedTextFlags), position, column.image);
+    if (item < 0) return;
+    if (column.imageOnRight) header_.SetImageOnRight(item, true);
+    grid_.SetColumnHeaderItem(position, item);
+}
+
+void GridHeaderBinding::SetItemWidth(std::int32_t item, std::int32_t width) {
+    const bool outer = std::exchange(updatingWidths_, true);
+    header_.SetColumnWidth(item, width);
+    updatingWidths_ = outer;
+}
+
+std::int32_t GridHeaderBinding::ItemWidth(std::int32_t item) const { return header_.ColumnWidth(item); }
+
+void GridHeaderBinding::SetImageList(std::intptr_t imageList) {
+    header_.SetImageList(imageList);
+    // Items made before the list could not take their images.
+    RecreateItems();
+}
+
+}  // namespace grid

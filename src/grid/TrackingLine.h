@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "os/Types.h"
+
+namespace grid {
+
+class VbGrid;
+
+// The bar that follows a column's right edge while the user drags a header
+// divider. It is drawn by inverting the pixels of the grid's window, so
+// drawing it again at the same place removes it; each move erases the bar
+// last drawn before drawing the new one.
+class TrackingLine {
+public:
+    void SetWindow(os::HWND window) { window_ = window; }
+    void MoveTo(const os::RECT& rect);
+    void Erase();
+    // The bar on the window now, if any.
+    const std::optional<os::RECT>& Shown() const { return shown_; }
+
+private:
+    void Invert(const os::RECT& rect) const;
+
+    os::HWND window_ = 0;
+    std::optional<os::RECT> shown_;
+};
+
+// Where the bar stands for the column at a display position with a
+// proposed width: two pixels at the column's right edge, from the top of
+// the header to the bottom of the grid; a scrolling column's bar never
+// lies left of the fixed columns.
+os::RECT TrackingLineRect(const VbGrid& grid, std::int32_t position, std::int32_t width);
+
+}  // namespace grid
