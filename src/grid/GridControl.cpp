@@ -23,9 +23,14 @@ void GridControl::Build() {
     header_ = std::make_unique<GridHeaderBinding>(*grid_);
     header_->Create(window_);
     grid_->SetHeaderControl(header_.get());
+    scrolling_ = std::make_unique<GridScrolling>(*grid_);
+    scrolling_->Create(window_);
+    grid_->SetScroller(scrolling_.get());
 }
 
 GridControl::~GridControl() {
+    grid_->SetScroller(nullptr);
+    scrolling_.reset();
     grid_->SetHeaderControl(nullptr);
     header_.reset();
     grid_->SetPainter(nullptr);

@@ -4,6 +4,7 @@
 
 #include "grid/GridHeaderBinding.h"
 #include "grid/GridRenderer.h"
+#include "grid/GridScrolling.h"
 #include "grid/VbGrid.h"
 #include "grid/WindowCanvas.h"
 #include "os/ControlOwner.h"
@@ -28,6 +29,7 @@ public:
     VbGrid& Grid() { return *grid_; }
     GridRenderer& Renderer() { return *renderer_; }
     GridHeaderBinding& Header() { return *header_; }
+    GridScrolling& Scrolling() { return *scrolling_; }
     os::HWND Window() const { return window_; }
 
     // ControlOwner
@@ -52,6 +54,7 @@ private:
     std::unique_ptr<VbGrid> grid_;
     std::unique_ptr<GridRenderer> renderer_;
     std::unique_ptr<GridHeaderBinding> header_;
+    std::unique_ptr<GridScrolling> scrolling_;
     os::HWND window_ = 0;
     bool ownsWindow_ = false;
 };

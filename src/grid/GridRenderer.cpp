@@ -1,6 +1,7 @@
 #include "grid/GridRenderer.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "grid/CellPainter.h"
 #include "os/Colors.h"
@@ -140,8 +141,11 @@ void GridRenderer::Draw() {
     const os::HWND window = grid_.hWnd();
     if (!grid_.Redraw() || drawing_ || !window) return;
     drawing_ = true;
+    bool barsChanged = false;
     runtime::RunHandler([&] {
         ++drawPasses_;
+        // The bars come first: the data area is what they leave of the window.
+        if (grid_.Scroller()) barsChanged = grid_.Scroller()->UpdateRanges();
         DrawPass pass;
         PreparePass(pass);
         const os::HDC dc = os::GetDC(window);
@@ -181,6 +185,8 @@ void GridRenderer::Draw() {
         grid_.SetSomethingChanged(false);
     });
     drawing_ = false;
+    // A bar that came or went changed the width the columns share.
+    if (barsChanged) Resize();
 }
 
 bool GridRenderer::DirtySpan(std::int32_t row, std::int32_t& first, std::int32_t& last) const {
@@ -264,11 +270,42 @@ void GridRenderer::Resize() {
     if (resizing_ || drawing_) return;
     resizing_ = true;
     runtime::RunHandler([&] {
+        if (grid_.Scroller()) grid_.Scroller()->UpdateRanges();
         grid_.FitAutoResizeColumns(GridLayout(grid_).DataWidth());
+        if (grid_.HeaderControl()) grid_.HeaderControl()->Layout();
         grid_.SetFullRepaintPending(true);
         Draw();
     });
     resizing_ = false;
+}
+
+// Pure vertical scrolling moves the rows already on screen and draws only
+// those that came into view; anything else repaints the whole area.
+void GridRenderer::Scrolled(std::int32_t dx, std::int32_t dy) {
+    const os::HWND window = grid_.hWnd();
+    if (!window || !grid_.Redraw()) {
+        grid_.SetFullRepaintPending(true);
+        return;
+    }
+    const GridLayout layout(grid_);
+    const os::RECT client = layout.Client();
+    const std::int32_t top = layout.DataTop();
+    const PictureRef& picture = grid_.BackgroundPicture();
+    os::RECT pending{};
+    const bool movable = dx == 0 && std::abs(dy) < client.bottom - top && !grid_.FullRepaintPending() &&
+                         !(picture && picture->Bitmap()) && !os::GetUpdateRect(window, &pending, false);
+    if (movable) {
+        const os::RECT band{0, top, client.right, client.bottom};
+        const os::HDC dc = os::GetDC(window);
+        os::ScrollDC(dc, 0, -dy, &band, &band, 0, nullptr);
+        os::ReleaseDC(window, dc);
+        const os::RECT exposed = dy > 0 ? os::RECT{0, client.bottom - dy, client.right, client.bottom}
+                                        : os::RECT{0, top, client.right, top - dy};
+        MarkRectangle(exposed, layout);
+    } else {
+        grid_.SetFullRepaintPending(true);
+    }
+    Draw();
 }
 
 // --- window repaints ---

@@ -38,6 +38,7 @@ public:
     os::SIZE MeasureText(const std::string& text, std::int32_t fontIndex, std::int32_t width,
                          std::int32_t flags) override;
     os::SIZE IconSize() override;
+    void Scrolled(std::int32_t dx, std::int32_t dy) override;
 
     // The control's paint event (after the window's update region was collected).
     void PaintEvent();

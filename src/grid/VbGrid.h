@@ -32,6 +32,8 @@ public:
     virtual os::SIZE MeasureText(const std::string& text, std::int32_t fontIndex, std::int32_t width,
                                  std::int32_t flags) = 0;
     virtual os::SIZE IconSize() = 0;  // of the image list's icons
+    // The offsets moved by (dx, dy) pixels: bring the window up to date.
+    virtual void Scrolled(std::int32_t dx, std::int32_t dy) = 0;
 };
 
 // The header control the grid drives; the header wrapper implements it.
@@ -50,6 +52,18 @@ public:
     virtual void ApplySettings() = 0;
 };
 
+// The scroll bars the grid drives; the scroll-bar wrapper implements it.
+// Their values are the grid's scroll offsets in pixels.
+class GridScroller {
+public:
+    virtual ~GridScroller() = default;
+    // Shows, hides and sizes the bars for the table and the window, and
+    // brings their thumbs to the grid's offsets; true when a bar came or went.
+    virtual bool UpdateRanges() = 0;
+    // Scrolls to pixel offsets, as far as the bars allow.
+    virtual void ScrollTo(std::int32_t x, std::int32_t y) = 0;
+};
+
 // The results grid: columns, rows and cells, their display settings, the
 // current cell and the repaint bookkeeping, behind the control's public
 // interface. Sizes are twips outside and pixels inside.
@@ -63,6 +77,9 @@ public:
     void SetEvents(GridEvents* events) { events_ = events; }
     void SetPainter(GridPainter* painter) { painter_ = painter; }
     void SetHeaderControl(GridHeader* header) { headerControl_ = header; }
+    void SetScroller(GridScroller* scroller) { scroller_ = scroller; }
+    GridScroller* Scroller() const { return scroller_; }
+    GridHeader* HeaderControl() const { return headerControl_; }
     GridCanvas& Canvas() const { return *canvas_; }
     GridEvents& Events() const;
 
@@ -301,6 +318,13 @@ public:
     void SetTopRow(std::int32_t l);
     std::int32_t LeftCol() const { return leftCol_; }
     void SetLeftCol(std::int32_t lC);
+    // Scrolls the cell into view: a row above the view becomes the top row,
+    // one below it the bottom row; with fForce the row becomes the top row
+    // even when it is in view. True when the view moved.
+    bool EnsureVisible(std::int32_t lRow, std::int32_t lCol, bool fForce = false);
+    // Scrolls as the mouse wheel does: zd in wheel units (120 a notch, positive
+    // away from the user), three rows a notch.
+    void Scroll(std::int32_t zd);
     bool AutoScroll() const { return autoScroll_; }
     void SetAutoScroll(bool na) { autoScroll_ = na; }
     std::int32_t MouseRow() const { return mouseRow_; }
@@ -400,6 +424,12 @@ public:
     // The cell's rectangle in client pixels, as the painter lays it out.
     os::RECT CellRect(std::int32_t row, std::int32_t dataIndex) const;
     void SetScrollOffsets(std::int32_t horizontal, std::int32_t vertical);
+    // The scroll bars moved the view to these offsets: repaint what changed.
+    void FollowScrollBars(std::int32_t horizontal, std::int32_t vertical);
+    // What the scroll bars range over: the heights of the visible scrolling
+    // rows, the widths of the visible scrolling columns.
+    std::int32_t ScrollableHeight() const;
+    std::int32_t ScrollableWidth() const;
     std::int32_t HorizontalOffset() const { return scrollX_; }
     std::int32_t VerticalOffset() const { return scrollY_; }
 
@@ -433,6 +463,8 @@ private:
     void InsertCellColumn(std::int32_t dataIndex);
     void EraseCellColumn(std::int32_t dataIndex);
     void MoveCurrentCell(std::int32_t row, std::int32_t col);
+    // Moves the view to pixel offsets through the scroll bars when there are any.
+    void ScrollView(std::int32_t x, std::int32_t y);
     void SetColour(Colour& colour, std::int32_t ole);
     void ApplyHeaderSettings();
     void SetHeaderSetting(bool& field, bool value);
@@ -452,6 +484,7 @@ private:
     GridEvents* events_ = nullptr;
     GridPainter* painter_ = nullptr;
     GridHeader* headerControl_ = nullptr;
+    GridScroller* scroller_ = nullptr;
 
     std::vector<GridColumn> columns_;
     std::vector<std::int32_t> columnMap_;

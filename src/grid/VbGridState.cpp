@@ -145,19 +145,15 @@ void VbGrid::ClearSelection() {
 void VbGrid::SetTopRow(std::int32_t l) {
     if (l < 0 || l >= Rows()) return;
     const GridRow& row = rows_[static_cast<std::size_t>(l)];
-    scrollY_ = row.fixed ? 0 : row.top;
     topRow_ = l;
-    fullRepaintPending_ = true;
-    InvalidateAll();
+    ScrollView(scrollX_, row.fixed ? 0 : row.top);
 }
 
 void VbGrid::SetLeftCol(std::int32_t lC) {
     if (lC < 0 || lC >= Cols()) return;
     const GridColumn& column = columns_[static_cast<std::size_t>(lC)];
-    scrollX_ = column.fixed ? 0 : std::max(0, column.left - fixedWidth_);
     leftCol_ = lC;
-    fullRepaintPending_ = true;
-    InvalidateAll();
+    ScrollView(column.fixed ? 0 : std::max(0, column.left - fixedWidth_), scrollY_);
 }
 
 // --- layout queries ---

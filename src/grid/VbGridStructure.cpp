@@ -148,7 +148,7 @@ void VbGrid::SetRows(std::int32_t lRows) {
     if (lRows < Rows()) {
         rows_.resize(static_cast<std::size_t>(lRows));
         ResizeCellTable(lRows, Cols());
-        scrollY_ = std::min(scrollY_, lRows);
+        scrollY_ = std::min(scrollY_, ScrollableHeight());  // the view stays within the rows left
         if (currentRow_ >= lRows) currentRow_ = lRows - 1;
     } else if (lRows > Rows()) {
         GrowRowsTo(lRows);

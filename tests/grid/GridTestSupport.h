@@ -40,7 +40,9 @@ public:
         return {width, 13 * ((natural + width - 1) / width)};
     }
     os::SIZE IconSize() override { return {16, 16}; }
+    void Scrolled(std::int32_t dx, std::int32_t dy) override { scrolls.push_back({dx, dy}); }
     int draws = 0, resizes = 0, timerStarts = 0;
+    std::vector<os::POINT> scrolls;
     std::vector<std::int32_t> bufferHeights;
 };
 
