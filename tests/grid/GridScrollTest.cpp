@@ -203,6 +203,20 @@ TEST_F(ScrolledGrid, WithoutBarsTheViewStillScrollsByProgram) {
     EXPECT_EQ(RowAt(1), 10);
 }
 
+TEST_F(ScrolledGrid, ScrollBarStyleMakesTheBarsFlat) {
+    AddRows(50);
+    os::LONG_PTR mode = -1;
+    Grid().SetScrollBarStyle(1);
+    Settle();
+    ASSERT_TRUE(os::FlatSB_GetScrollProp(Window(), os::WSB_PROP_VSTYLE, mode));
+    EXPECT_EQ(mode, os::FSB_FLAT_MODE);
+    Grid().SetScrollBarStyle(0);
+    Settle();
+    ASSERT_TRUE(os::FlatSB_GetScrollProp(Window(), os::WSB_PROP_VSTYLE, mode));
+    EXPECT_EQ(mode, os::FSB_REGULAR_MODE);
+    EXPECT_TRUE(Bars().Visible(EScrollBar::Vertical));
+}
+
 TEST_F(ScrolledGrid, WideColumnsGetTheHorizontalBar) {
     VbGrid& g = Grid();
     for (int c = 0; c < 4; ++c) g.SetColWidth(runtime::Variant(c), 100 * 15);
