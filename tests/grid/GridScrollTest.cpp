@@ -233,6 +233,12 @@ TEST_F(ScrolledGrid, WideColumnsGetTheHorizontalBar) {
     const std::vector<os::COLORREF> scrolled = Picture();
     g.Refresh();
     EXPECT_EQ(scrolled, Picture());
+    g.SetLeftCol(0);
+    Settle();
+    EXPECT_EQ(Bars().Value(EScrollBar::Horizontal), 0);
+    g.SetLeftCol(3);  // as far as the bar goes
+    Settle();
+    EXPECT_EQ(g.HorizontalOffset(), 100);
 
     // A horizontal bar takes rows' room: 12 rows of 16 fit in 200, not in 200 less the bar.
     AddRows(7);
