@@ -134,7 +134,9 @@ TEST_F(ScrolledGrid, ScrollingMovesThePixelsAndDrawsOnlyTheNewRows) {
         Request(os::WM_VSCROLL, request);
         Settle();
         const int drawn = control_->Renderer().RowsDrawn() - before;
-        if (request == os::SB_LINEDOWN || request == os::SB_LINEUP) EXPECT_LE(drawn, 2) << request;
+        if (request == os::SB_LINEDOWN || request == os::SB_LINEUP) {
+            EXPECT_LE(drawn, 2) << request;
+        }
         const std::vector<os::COLORREF> scrolled = Picture();
         Grid().Refresh();
         EXPECT_EQ(scrolled, Picture()) << "after request " << request;
