@@ -70,6 +70,7 @@ void SetColumns(grid::VbGrid& grid) {
 }  // namespace
 
 void SetUpResultsGrid(grid::VbGrid& grid) {
+    grid.SetHeaderDragReOrderColumns(true);  // as a grid placed on a window starts
     grid.SetDelayedRedraw(true);
     SetDisplay(grid);
     SetColumns(grid);

@@ -22,8 +22,6 @@ T& Pointed(LPARAM lParam) {
     return *reinterpret_cast<T*>(lParam);
 }
 
-bool ValidImage(HIMAGELIST list, int image) { return image >= 0 && image < ImageList_GetImageCount(list); }
-
 }  // namespace
 
 LRESULT HeaderWidget::Answer(UINT message, WPARAM wParam, LPARAM lParam) {
