@@ -232,6 +232,11 @@ TEST_F(ScrolledGrid, WideColumnsGetTheHorizontalBar) {
     Settle();
     EXPECT_EQ(g.HorizontalOffset(), 100);
     EXPECT_EQ(g.ColPos(0), -100);
+    g.SetHeader(true);  // the header moves with the columns and still reaches the right edge
+    Settle();
+    const controls::cHeaderControl& header = control_->Header().Control();
+    EXPECT_EQ(header.Left(), -100);
+    EXPECT_EQ(header.Left() + header.Width(), Client().right);
     const std::vector<os::COLORREF> scrolled = Picture();
     g.Refresh();
     EXPECT_EQ(scrolled, Picture());
