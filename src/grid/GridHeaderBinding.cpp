@@ -30,6 +30,7 @@ GridHeaderBinding::~GridHeaderBinding() {
 
 void GridHeaderBinding::Create(os::HWND gridWindow) {
     tracking_.SetWindow(gridWindow);
+    tracking_.SetHeader(&header_);
     header_.Init(gridWindow, ResizingAllowed());
     if (grid_.ImageListHandle() != 0) header_.SetImageList(grid_.ImageListHandle());
     ApplySettings();

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "controls/cHeaderControl.h"
 #include "os/Types.h"
 
 namespace grid {
@@ -12,10 +13,13 @@ class VbGrid;
 // The bar that follows a column's right edge while the user drags a header
 // divider. It is drawn by inverting the pixels of the grid's window, so
 // drawing it again at the same place removes it; each move erases the bar
-// last drawn before drawing the new one.
+// last drawn before drawing the new one. The header lies over the grid's
+// window, so the bar's part across it is inverted on the header itself and
+// erased by letting the header paint itself again.
 class TrackingLine {
 public:
     void SetWindow(os::HWND window) { window_ = window; }
+    void SetHeader(const controls::cHeaderControl* header) { header_ = header; }
     void MoveTo(const os::RECT& rect);
     void Erase();
     // The bar on the window now, if any.
@@ -23,8 +27,12 @@ public:
 
 private:
     void Invert(const os::RECT& rect) const;
+    // The bar's part across the header, in the header's own pixels; empty
+    // when the header is not shown.
+    os::RECT HeaderPart(const os::RECT& rect) const;
 
     os::HWND window_ = 0;
+    const controls::cHeaderControl* header_ = nullptr;
     std::optional<os::RECT> shown_;
 };
 
