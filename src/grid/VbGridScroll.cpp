@@ -1,5 +1,6 @@
 // Scrolling: what the bars range over, moving the view, and following them.
 #include <algorithm>
+#include <cstdint>
 
 #include "grid/GridLayout.h"
 #include "grid/VbGrid.h"
@@ -78,10 +79,10 @@ bool VbGrid::EnsureVisible(std::int32_t lRow, std::int32_t lCol, bool fForce) {
 }
 
 void VbGrid::Scroll(std::int32_t zd) {
-    const auto rows = static_cast<std::int32_t>(-(static_cast<std::int64_t>(zd) * kRowsPerNotch) / kWheelDelta);
+    const std::int64_t rows = -(static_cast<std::int64_t>(zd) * kRowsPerNotch) / kWheelDelta;
     if (rows == 0) return;
-    const std::int32_t step = ToPixelsY(DefaultRowHeight());
-    ScrollView(scrollX_, std::max(0, scrollY_ + rows * step));
+    const std::int64_t y = scrollY_ + rows * ToPixelsY(DefaultRowHeight());
+    ScrollView(scrollX_, static_cast<std::int32_t>(std::clamp<std::int64_t>(y, 0, INT32_MAX)));
 }
 
 }  // namespace grid

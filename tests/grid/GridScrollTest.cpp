@@ -282,6 +282,32 @@ TEST_F(ScrolledGrid, ShrinkingOrClearingBringsTheViewBack) {
     EXPECT_EQ(Bars().Value(EScrollBar::Vertical), 0);
 }
 
+TEST_F(ScrolledGrid, OddTablesScrollQuietly) {
+    VbGrid& g = Grid();
+    for (int request = os::SB_LINEUP; request <= os::SB_ENDSCROLL; ++request) Request(os::WM_VSCROLL, request);
+    g.Scroll(-2147483647 - 1);  // no rows: nothing to scroll
+    EXPECT_EQ(g.VerticalOffset(), 0);
+
+    AddRows(50);
+    g.SetFixedRows(3);  // fixed rows stay: the bar ranges over the other 47
+    Settle();
+    EXPECT_EQ(Bars().Max(EScrollBar::Vertical), 47 * 16 - 1);
+    EXPECT_EQ(Bars().LargeChange(EScrollBar::Vertical), 200 - 3 * 16);
+    g.Scroll(-2147483647 - 1);  // the furthest wheel turn ends at the last page
+    Settle();
+    EXPECT_EQ(g.VerticalOffset(), 47 * 16 - (200 - 3 * 16));
+    EXPECT_EQ(RowAt(1), 0);  // a fixed row
+    g.Scroll(2147483647);
+    Settle();
+    EXPECT_EQ(g.VerticalOffset(), 0);
+
+    for (int r = 3; r < 50; ++r) g.SetRowVisible(r, false);
+    Settle();
+    EXPECT_FALSE(Bars().Visible(EScrollBar::Vertical));
+    EXPECT_FALSE(g.EnsureVisible(40, 0));
+    EXPECT_FALSE(g.EnsureVisible(-1, -1));
+}
+
 TEST_F(ScrolledGrid, FourHundredThousandRowsToTheEndAndBack) {
     VbGrid& g = Grid();
     g.SetRedraw(false);
