@@ -217,7 +217,9 @@ void GridRenderer::DrawRow(os::HDC windowDc, const DrawPass& pass, const GridLay
     std::int32_t spanLeft = whole ? 0 : layout.ColumnX(first);
     std::int32_t spanRight = whole ? paintRight : layout.ColumnX(last) + grid_.ColumnAt(last).width;
     if (buffered) spanRight = std::min(spanRight, bufferWidth_);
-    if (whole) FillBackground(dc, {spanLeft, y0, spanRight, y0 + r.height}, grid_.HorizontalOffset(), y - y0);
+    // A cell without a back colour of its own shows the background, so the
+    // span is cleared first: whatever was drawn there before must not show through.
+    FillBackground(dc, {spanLeft, y0, spanRight, y0 + r.height}, grid_.HorizontalOffset(), y - y0);
 
     // Scrolling columns first, then the fixed ones over anything scrolled under them.
     CellPainter painter(grid_, pass, dc);
@@ -279,8 +281,8 @@ void GridRenderer::Resize() {
     resizing_ = false;
 }
 
-// Pure vertical scrolling moves the rows already on screen and draws only
-// those that came into view; anything else repaints the whole area.
+// Scrolling along one axis moves what is already on screen and draws only
+// the band that came into view; anything else repaints the whole area.
 void GridRenderer::Scrolled(std::int32_t dx, std::int32_t dy) {
     const os::HWND window = grid_.hWnd();
     if (!window || !grid_.Redraw()) {
@@ -289,22 +291,29 @@ void GridRenderer::Scrolled(std::int32_t dx, std::int32_t dy) {
     }
     const GridLayout layout(grid_);
     const os::RECT client = layout.Client();
-    const std::int32_t top = layout.DataTop();
+    // Vertically the scrolling rows move; horizontally the scrolling columns,
+    // in the fixed rows as well.
+    const os::RECT band = dx == 0 ? os::RECT{0, layout.DataTop(), client.right, client.bottom}
+                                  : os::RECT{grid_.FixedWidth(), grid_.HeaderHeightPixels(), client.right, client.bottom};
     const PictureRef& picture = grid_.BackgroundPicture();
     os::RECT pending{};
-    const bool movable = dx == 0 && std::abs(dy) < client.bottom - top && !grid_.FullRepaintPending() &&
+    const bool movable = (dx == 0 || dy == 0) && std::abs(dx) < band.right - band.left &&
+                         std::abs(dy) < band.bottom - band.top && !grid_.FullRepaintPending() &&
                          !(picture && picture->Bitmap()) && !os::GetUpdateRect(window, &pending, false);
-    if (movable) {
-        const os::RECT band{0, top, client.right, client.bottom};
-        const os::HDC dc = os::GetDC(window);
-        os::ScrollDC(dc, 0, -dy, &band, &band, 0, nullptr);
-        os::ReleaseDC(window, dc);
-        const os::RECT exposed = dy > 0 ? os::RECT{0, client.bottom - dy, client.right, client.bottom}
-                                        : os::RECT{0, top, client.right, top - dy};
-        MarkRectangle(exposed, layout);
-    } else {
+    if (!movable) {
         grid_.SetFullRepaintPending(true);
+        Draw();
+        return;
     }
+    const os::HDC dc = os::GetDC(window);
+    os::ScrollDC(dc, -dx, -dy, &band, &band, 0, nullptr);
+    os::ReleaseDC(window, dc);
+    os::RECT exposed = band;
+    if (dy > 0) exposed.top = band.bottom - dy;
+    if (dy < 0) exposed.bottom = band.top - dy;
+    if (dx > 0) exposed.left = band.right - dx;
+    if (dx < 0) exposed.right = band.left - dx;
+    MarkRectangle(exposed, layout);
     Draw();
 }
 

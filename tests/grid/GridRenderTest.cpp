@@ -114,6 +114,19 @@ TEST_F(RenderedGrid, CellBackColourAndText) {
     EXPECT_TRUE(ink);
 }
 
+TEST_F(RenderedGrid, AChangedTextLeavesNoTraceOfTheOldOne) {
+    VbGrid& g = Grid();
+    for (bool delayed : {false, true}) {
+        g.SetDelayedRedraw(delayed);
+        g.SetTextMatrix(2, 1, "WWWWWWW");
+        Settle();
+        g.SetTextMatrix(2, 1, "");
+        Settle();
+        for (int x = 65; x < 127; ++x)
+            for (int y = 33; y < 47; ++y) ASSERT_EQ(Pixel(x, y), kWhite) << delayed << " at " << x << ", " << y;
+    }
+}
+
 TEST_F(RenderedGrid, DelayedRedrawCoalescesIntoOnePass) {
     VbGrid& g = Grid();
     const int before = Renderer().DrawPasses();

@@ -228,6 +228,27 @@ TEST_F(ScrolledGrid, WideColumnsGetTheHorizontalBar) {
     EXPECT_EQ(Bars().Max(EScrollBar::Horizontal), 399);
     EXPECT_EQ(Bars().LargeChange(EScrollBar::Horizontal), 300);
 
+    for (int request : {os::SB_LINEDOWN, os::SB_LINEDOWN, os::SB_LINEUP, os::SB_PAGEDOWN}) {
+        const int before = control_->Renderer().CellsDrawn();
+        Request(os::WM_HSCROLL, request);
+        Settle();
+        if (request != os::SB_PAGEDOWN) {
+            EXPECT_LE(control_->Renderer().CellsDrawn() - before, 5 * 2) << request;  // a column or two of 5 rows
+        }
+        const std::vector<os::COLORREF> moved = Picture();
+        g.Refresh();
+        EXPECT_EQ(moved, Picture()) << "after request " << request;
+    }
+    g.SetFixedCols(1);  // the fixed column stays where it is
+    Request(os::WM_HSCROLL, os::SB_TOP);
+    Settle();
+    Request(os::WM_HSCROLL, os::SB_LINEDOWN);
+    Settle();
+    const std::vector<os::COLORREF> fixedAndMoved = Picture();
+    g.Refresh();
+    EXPECT_EQ(fixedAndMoved, Picture());
+    EXPECT_EQ(g.ColPos(0), 0);
+    g.SetFixedCols(0);
     Request(os::WM_HSCROLL, os::SB_BOTTOM);
     Settle();
     EXPECT_EQ(g.HorizontalOffset(), 100);
