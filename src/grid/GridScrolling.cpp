@@ -55,24 +55,19 @@ bool GridScrolling::UpdateRanges() {
     Apply(EScrollBar::Vertical, v);
 
     // A table that shrank or a window that grew can leave the view beyond the end.
-    const std::int32_t x = Clamp(EScrollBar::Horizontal, grid_.HorizontalOffset());
-    const std::int32_t y = Clamp(EScrollBar::Vertical, grid_.VerticalOffset());
-    SetQuietly(EScrollBar::Horizontal, x);
-    SetQuietly(EScrollBar::Vertical, y);
-    grid_.FollowScrollBars(x, y);
+    MoveView(grid_.HorizontalOffset(), grid_.VerticalOffset());
     return changed;
 }
 
 void GridScrolling::Apply(EScrollBar bar, const Extent& extent) {
     Extent& applied = applied_[Index(bar)];
     // The platform cuts a page to the range, so a new range needs the page again.
-    if (applied.content != extent.content) {
+    const bool newRange = applied.content != extent.content;
+    if (newRange) {
         if (applied.content < 0) bars_.SetMin(bar, 0);
         bars_.SetMax(bar, std::max(0, extent.content - 1));
-        bars_.SetLargeChange(bar, extent.page);
-    } else if (applied.page != extent.page) {
-        bars_.SetLargeChange(bar, extent.page);
     }
+    if (newRange || applied.page != extent.page) bars_.SetLargeChange(bar, extent.page);
     bars_.SetSmallChange(bar, extent.step);
     if (applied.shown != extent.shown) bars_.SetVisible(bar, extent.shown);
     applied = extent;
@@ -90,13 +85,17 @@ void GridScrolling::SetQuietly(EScrollBar bar, std::int32_t value) {
     quiet_ = false;
 }
 
-void GridScrolling::ScrollTo(std::int32_t x, std::int32_t y) {
-    if (UpdateRanges()) grid_.RequestRepaint(true);
+void GridScrolling::MoveView(std::int32_t x, std::int32_t y) {
     x = Clamp(EScrollBar::Horizontal, x);
     y = Clamp(EScrollBar::Vertical, y);
     SetQuietly(EScrollBar::Horizontal, x);
     SetQuietly(EScrollBar::Vertical, y);
     grid_.FollowScrollBars(x, y);
+}
+
+void GridScrolling::ScrollTo(std::int32_t x, std::int32_t y) {
+    if (UpdateRanges()) grid_.RequestRepaint(true);
+    MoveView(x, y);
 }
 
 void GridScrolling::Scroll(EScrollBar) { Follow(); }

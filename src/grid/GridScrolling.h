@@ -38,12 +38,13 @@ private:
     void Apply(controls::EScrollBar bar, const Extent& extent);
     std::int32_t Clamp(controls::EScrollBar bar, std::int32_t value) const;
     void SetQuietly(controls::EScrollBar bar, std::int32_t value);
+    // Moves the thumbs and the view to offsets, as far as the ranges allow.
+    void MoveView(std::int32_t x, std::int32_t y);
     void Follow();
 
     VbGrid& grid_;
     controls::cScrollBars bars_;
     Extent applied_[2];
-    bool styleApplied_ = false;
     bool quiet_ = false;  // the bars are being moved to the grid's offsets
 };
 
