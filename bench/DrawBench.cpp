@@ -3,10 +3,10 @@
 #include <array>
 #include <string>
 
-#include "os/ControlWindow.h"
-#include "os/EventLoop.h"
-#include "os/Gdi.h"
-#include "os/Window.h"
+#include "os/windows/ControlWindow.h"
+#include "os/windows/EventLoop.h"
+#include "os/drawing/Gdi.h"
+#include "os/windows/Window.h"
 #include "os/testing/OffscreenApplication.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "calc/TrainOrder.h"
 #include "calc/TrainSearch.h"
 #include "grid/GridControl.h"
-#include "os/EventLoop.h"
-#include "os/Window.h"
+#include "os/windows/EventLoop.h"
+#include "os/windows/Window.h"
 #include "os/testing/OffscreenApplication.h"
 
 namespace {

@@ -7,11 +7,11 @@
 
 #include "calc/ResultTexts.h"
 #include "grid/GridControl.h"
-#include "os/EventLoop.h"
-#include "os/Messages.h"
-#include "os/Messaging.h"
-#include "os/ScrollBars.h"
-#include "os/Window.h"
+#include "os/windows/EventLoop.h"
+#include "os/windows/Messages.h"
+#include "os/windows/Messaging.h"
+#include "os/commoncontrols/ScrollBars.h"
+#include "os/windows/Window.h"
 #include "os/testing/OffscreenApplication.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include "app/IniFile.h"
 #include "calc/ResultTexts.h"
 #include "grid/VbGrid.h"
-#include "os/Application.h"
-#include "os/AtomicFile.h"
-#include "os/MessageBox.h"
-#include "os/SaveFileDialog.h"
+#include "os/windows/Application.h"
+#include "os/files/AtomicFile.h"
+#include "os/commoncontrols/MessageBox.h"
+#include "os/commoncontrols/SaveFileDialog.h"
 
 namespace app {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "os/Types.h"
+#include "os/windows/Types.h"
 
 namespace grid {
 class VbGrid;

@@ -1,7 +1,7 @@
 #include "app/IniFile.h"
 
 #include "app/Paths.h"
-#include "os/ProfileFiles.h"
+#include "os/files/ProfileFiles.h"
 
 namespace app {
 

@@ -3,7 +3,7 @@
 #include "app/IniFile.h"
 #include "app/Paths.h"
 #include "forms/Form.h"
-#include "os/ProfileFiles.h"
+#include "os/files/ProfileFiles.h"
 
 namespace app {
 

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "os/Application.h"
-#include "os/Process.h"
+#include "os/windows/Application.h"
+#include "os/windows/Process.h"
 
 namespace app {
 

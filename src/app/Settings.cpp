@@ -3,7 +3,7 @@
 #include "app/IniFile.h"
 #include "app/Paths.h"
 #include "app/SettingValues.h"
-#include "os/ProfileFiles.h"
+#include "os/files/ProfileFiles.h"
 
 namespace app {
 

@@ -4,8 +4,7 @@
 
 #include "app/Paths.h"
 #include "app/frmMain.h"
-#include "forms/ProgramFont.h"
-#include "os/Application.h"
+#include "os/windows/Application.h"
 #include "runtime/HandlerBoundary.h"
 #include "runtime/NumberSeparators.h"
 
@@ -13,7 +12,7 @@ namespace app {
 
 int RunKestrany(int argc, char** argv) {
     os::Application application(argc, argv);
-    forms::UseProgramFont();
+    os::UseProgramFont();
     runtime::SetUserSeparators(runtime::SeparatorsFromCLocale());
     runtime::RunHandler([] { os::InitCommonControls(); });
     runtime::RunHandler([] { FormFilePaths(); });

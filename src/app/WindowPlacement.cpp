@@ -9,7 +9,7 @@
 #include "app/Settings.h"
 #include "forms/Form.h"
 #include "forms/Screen.h"
-#include "os/ProfileFiles.h"
+#include "os/files/ProfileFiles.h"
 
 namespace app {
 

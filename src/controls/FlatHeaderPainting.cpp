@@ -1,10 +1,10 @@
 #include "controls/cFlatHeader.h"
-#include "os/Colors.h"
-#include "os/DeviceContext.h"
-#include "os/Drawing.h"
-#include "os/GdiObjects.h"
-#include "os/Header.h"
-#include "os/Messaging.h"
+#include "os/drawing/Colors.h"
+#include "os/drawing/DeviceContext.h"
+#include "os/drawing/Drawing.h"
+#include "os/drawing/GdiObjects.h"
+#include "os/commoncontrols/Header.h"
+#include "os/windows/Messaging.h"
 
 namespace controls {
 

@@ -1,11 +1,11 @@
 #include "controls/cFlatHeader.h"
 
-#include "os/CommonControls.h"
-#include "os/DeviceContext.h"
-#include "os/Header.h"
-#include "os/Messages.h"
-#include "os/Process.h"
-#include "os/Window.h"
+#include "os/commoncontrols/CommonControls.h"
+#include "os/drawing/DeviceContext.h"
+#include "os/commoncontrols/Header.h"
+#include "os/windows/Messages.h"
+#include "os/windows/Process.h"
+#include "os/windows/Window.h"
 #include "runtime/Error.h"
 #include "runtime/HandlerBoundary.h"
 

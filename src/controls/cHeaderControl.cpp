@@ -1,11 +1,11 @@
 #include "controls/cHeaderControl.h"
 
-#include "os/CommonControls.h"
-#include "os/GdiObjects.h"
-#include "os/Messages.h"
-#include "os/Messaging.h"
-#include "os/Painting.h"
-#include "os/Window.h"
+#include "os/commoncontrols/CommonControls.h"
+#include "os/drawing/GdiObjects.h"
+#include "os/windows/Messages.h"
+#include "os/windows/Messaging.h"
+#include "os/painting/Painting.h"
+#include "os/windows/Window.h"
 #include "runtime/HandlerBoundary.h"
 
 namespace controls {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "controls/HeaderControlEvents.h"
-#include "os/GdiTypes.h"
-#include "os/Header.h"
+#include "os/drawing/GdiTypes.h"
+#include "os/commoncontrols/Header.h"
 #include "platform/ISubclass.h"
 #include "platform/cSubclass.h"
 

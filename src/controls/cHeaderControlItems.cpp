@@ -2,8 +2,8 @@
 #include <array>
 
 #include "controls/cHeaderControl.h"
-#include "os/ImageLists.h"
-#include "os/Messaging.h"
+#include "os/commoncontrols/ImageLists.h"
+#include "os/windows/Messaging.h"
 
 namespace controls {
 

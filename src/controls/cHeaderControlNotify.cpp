@@ -1,8 +1,8 @@
 #include "controls/cHeaderControl.h"
-#include "os/CommonControls.h"
-#include "os/Messages.h"
-#include "os/Twips.h"
-#include "os/Window.h"
+#include "os/commoncontrols/CommonControls.h"
+#include "os/windows/Messages.h"
+#include "os/painting/Twips.h"
+#include "os/windows/Window.h"
 #include "platform/MSubclass.h"
 #include "runtime/HandlerBoundary.h"
 

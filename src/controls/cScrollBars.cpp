@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "os/Messages.h"
-#include "os/ScrollBars.h"
+#include "os/windows/Messages.h"
+#include "os/commoncontrols/ScrollBars.h"
 #include "runtime/HandlerBoundary.h"
 
 namespace controls {

@@ -14,9 +14,9 @@
 #include "forms/Form.h"
 #include "forms/HostForwarder.h"
 #include "forms/PictureWidget.h"
-#include "os/ControlWindow.h"
-#include "os/Twips.h"
-#include "os/WidgetWindows.h"
+#include "os/windows/ControlWindow.h"
+#include "os/painting/Twips.h"
+#include "os/qt/WidgetWindows.h"
 
 namespace forms {
 

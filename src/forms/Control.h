@@ -6,8 +6,8 @@
 
 #include "forms/ControlKind.h"
 #include "forms/PictureCanvas.h"
-#include "os/ControlOwner.h"
-#include "os/Types.h"
+#include "os/windows/ControlOwner.h"
+#include "os/windows/Types.h"
 
 class QWidget;
 

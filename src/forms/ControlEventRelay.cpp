@@ -8,7 +8,7 @@
 
 #include "forms/Control.h"
 #include "forms/Form.h"
-#include "os/Twips.h"
+#include "os/painting/Twips.h"
 #include "runtime/HandlerBoundary.h"
 
 namespace forms {

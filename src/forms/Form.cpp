@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "forms/FormWidget.h"
-#include "os/Twips.h"
-#include "os/WidgetWindows.h"
+#include "os/painting/Twips.h"
+#include "os/qt/WidgetWindows.h"
 #include "runtime/Error.h"
 #include "runtime/HandlerBoundary.h"
 

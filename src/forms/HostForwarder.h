@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/Control.h"
-#include "os/ControlOwner.h"
+#include "os/windows/ControlOwner.h"
 
 namespace forms {
 

@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "os/Twips.h"
+#include "os/painting/Twips.h"
 
 namespace forms {
 

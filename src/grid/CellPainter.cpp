@@ -1,13 +1,13 @@
 #include "grid/CellPainter.h"
 
 #include "grid/VbGrid.h"
-#include "os/DeviceContext.h"
-#include "os/DrawState.h"
-#include "os/Drawing.h"
-#include "os/GdiObjects.h"
-#include "os/ImageLists.h"
-#include "os/Rects.h"
-#include "os/Text.h"
+#include "os/drawing/DeviceContext.h"
+#include "os/drawing/DrawState.h"
+#include "os/drawing/Drawing.h"
+#include "os/drawing/GdiObjects.h"
+#include "os/commoncontrols/ImageLists.h"
+#include "os/drawing/Rects.h"
+#include "os/drawing/Text.h"
 
 namespace grid {
 

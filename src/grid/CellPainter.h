@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "grid/DrawPass.h"
-#include "os/GdiTypes.h"
+#include "os/drawing/GdiTypes.h"
 
 namespace grid {
 

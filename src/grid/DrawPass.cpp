@@ -1,6 +1,6 @@
 #include "grid/DrawPass.h"
 
-#include "os/GdiObjects.h"
+#include "os/drawing/GdiObjects.h"
 
 namespace grid {
 

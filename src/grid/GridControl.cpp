@@ -1,7 +1,7 @@
 #include "grid/GridControl.h"
 
-#include "os/ControlWindow.h"
-#include "os/Window.h"
+#include "os/windows/ControlWindow.h"
+#include "os/windows/Window.h"
 #include "runtime/HandlerBoundary.h"
 
 namespace grid {

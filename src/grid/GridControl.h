@@ -7,8 +7,8 @@
 #include "grid/GridScrolling.h"
 #include "grid/VbGrid.h"
 #include "grid/WindowCanvas.h"
-#include "os/ControlOwner.h"
-#include "os/Types.h"
+#include "os/windows/ControlOwner.h"
+#include "os/windows/Types.h"
 
 namespace grid {
 

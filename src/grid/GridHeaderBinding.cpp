@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "os/Header.h"
+#include "os/commoncontrols/Header.h"
 
 namespace grid {
 

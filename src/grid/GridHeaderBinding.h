@@ -7,7 +7,7 @@
 #include "controls/cHeaderControl.h"
 #include "grid/TrackingLine.h"
 #include "grid/VbGrid.h"
-#include "os/Types.h"
+#include "os/windows/Types.h"
 
 namespace grid {
 

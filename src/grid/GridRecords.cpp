@@ -1,6 +1,6 @@
 #include "grid/GridRecords.h"
 
-#include "os/GdiObjects.h"
+#include "os/drawing/GdiObjects.h"
 
 namespace grid {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "grid/CellValue.h"
-#include "os/GdiTypes.h"
+#include "os/drawing/GdiTypes.h"
 #include "runtime/Variant.h"
 
 namespace grid {

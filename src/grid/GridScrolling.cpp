@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "os/ScrollBars.h"
-#include "os/SystemMetrics.h"
-#include "os/Window.h"
+#include "os/commoncontrols/ScrollBars.h"
+#include "os/painting/SystemMetrics.h"
+#include "os/windows/Window.h"
 
 namespace grid {
 

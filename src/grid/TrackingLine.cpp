@@ -4,9 +4,9 @@
 
 #include "grid/GridLayout.h"
 #include "grid/VbGrid.h"
-#include "os/DeviceContext.h"
-#include "os/Drawing.h"
-#include "os/Painting.h"
+#include "os/drawing/DeviceContext.h"
+#include "os/drawing/Drawing.h"
+#include "os/painting/Painting.h"
 
 namespace grid {
 

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "controls/cHeaderControl.h"
-#include "os/Types.h"
+#include "os/windows/Types.h"
 
 namespace grid {
 

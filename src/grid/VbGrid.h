@@ -9,7 +9,7 @@
 #include "grid/GridEvents.h"
 #include "grid/GridRecords.h"
 #include "grid/TextFlags.h"
-#include "os/GdiTypes.h"
+#include "os/drawing/GdiTypes.h"
 #include "runtime/Variant.h"
 
 namespace grid {

@@ -1,9 +1,9 @@
 #include "grid/WindowCanvas.h"
 
-#include "os/Colors.h"
-#include "os/Painting.h"
-#include "os/Twips.h"
-#include "os/Window.h"
+#include "os/drawing/Colors.h"
+#include "os/painting/Painting.h"
+#include "os/painting/Twips.h"
+#include "os/windows/Window.h"
 
 namespace grid {
 

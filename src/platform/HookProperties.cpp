@@ -1,6 +1,6 @@
 #include "platform/HookProperties.h"
 
-#include "os/WindowProperties.h"
+#include "os/windows/WindowProperties.h"
 
 namespace platform {
 

@@ -1,13 +1,15 @@
 #include "platform/MSubclass.h"
 
+#include <exception>
 #include <utility>
 
-#include "os/Process.h"
-#include "os/Window.h"
-#include "os/WindowProcedures.h"
+#include "os/windows/Process.h"
+#include "os/windows/Window.h"
+#include "os/windows/WindowProcedures.h"
 #include "platform/HookProperties.h"
 #include "platform/ISubclass.h"
 #include "platform/SubclassErrors.h"
+#include "runtime/HandlerReport.h"
 
 namespace platform::MSubclass {
 
@@ -140,7 +142,8 @@ os::LRESULT WindowProc(os::HWND window, os::UINT message, os::WPARAM wParam, os:
         if (hook.ClientCount(message) < 1) return CallPrevious(previous, window, message, wParam, lParam);
         DispatchToClients(hook, previous, window, message, wParam, lParam, result);
     } catch (...) {
-        // A failing client ends the dispatch without a message.
+        // A failing client ends the dispatch without a message to the user.
+        runtime::ReportHandlerFailure(std::current_exception());
     }
     return result;
 }

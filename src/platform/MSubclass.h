@@ -1,6 +1,6 @@
 #pragma once
 
-#include "os/Types.h"
+#include "os/windows/Types.h"
 
 namespace platform {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "os/Types.h"
+#include "os/windows/Types.h"
 
 namespace platform {
 

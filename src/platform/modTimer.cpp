@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "os/Timers.h"
+#include "os/windows/Timers.h"
 #include "platform/objTimer.h"
 #include "runtime/HandlerBoundary.h"
 

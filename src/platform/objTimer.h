@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "os/Types.h"
+#include "os/windows/Types.h"
 
 namespace platform {
 

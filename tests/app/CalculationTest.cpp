@@ -9,8 +9,8 @@
 #include "app/CsvExport.h"
 #include "app/ResultsFill.h"
 #include "forms/testing/UserInput.h"
-#include "os/MessageBox.h"
-#include "os/SaveFileDialog.h"
+#include "os/commoncontrols/MessageBox.h"
+#include "os/commoncontrols/SaveFileDialog.h"
 
 namespace {
 

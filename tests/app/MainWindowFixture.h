@@ -7,7 +7,7 @@
 #include "TempFolder.h"
 #include "app/Paths.h"
 #include "app/frmMain.h"
-#include "os/EventLoop.h"
+#include "os/windows/EventLoop.h"
 
 // A main window whose settings and language files live in a fresh folder.
 class MainWindowTest : public ::testing::Test {

@@ -3,9 +3,9 @@
 #include "MainWindowFixture.h"
 #include "app/MainLayout.h"
 #include "forms/testing/UserInput.h"
-#include "os/Menu.h"
-#include "os/Messages.h"
-#include "os/Messaging.h"
+#include "os/commoncontrols/Menu.h"
+#include "os/windows/Messages.h"
+#include "os/windows/Messaging.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "app/LanguageFile.h"
 #include "forms/Screen.h"
 #include "forms/testing/UserInput.h"
-#include "os/Menu.h"
+#include "os/commoncontrols/Menu.h"
 
 namespace {
 

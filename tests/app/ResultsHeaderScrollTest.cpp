@@ -6,11 +6,11 @@
 
 #include "MainWindowFixture.h"
 #include "forms/testing/UserInput.h"
-#include "os/Header.h"
-#include "os/Messages.h"
-#include "os/Messaging.h"
-#include "os/ScrollBars.h"
-#include "os/Window.h"
+#include "os/commoncontrols/Header.h"
+#include "os/windows/Messages.h"
+#include "os/windows/Messaging.h"
+#include "os/commoncontrols/ScrollBars.h"
+#include "os/windows/Window.h"
 #include "os/testing/WindowInput.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include "MainWindowFixture.h"
 #include "forms/testing/UserInput.h"
-#include "os/DeviceContext.h"
-#include "os/Drawing.h"
+#include "os/drawing/DeviceContext.h"
+#include "os/drawing/Drawing.h"
 
 namespace {
 

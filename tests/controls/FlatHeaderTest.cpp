@@ -2,11 +2,11 @@
 
 #include "controls/cFlatHeader.h"
 #include "controls/cHeaderControl.h"
-#include "os/Colors.h"
-#include "os/DeviceContext.h"
-#include "os/Drawing.h"
-#include "os/Painting.h"
-#include "os/Window.h"
+#include "os/drawing/Colors.h"
+#include "os/drawing/DeviceContext.h"
+#include "os/drawing/Drawing.h"
+#include "os/painting/Painting.h"
+#include "os/windows/Window.h"
 #include "os/testing/WindowInput.h"
 #include "runtime/Error.h"
 

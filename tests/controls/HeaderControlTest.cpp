@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "controls/cHeaderControl.h"
-#include "os/CommonControls.h"
-#include "os/Messaging.h"
-#include "os/Window.h"
+#include "os/commoncontrols/CommonControls.h"
+#include "os/windows/Messaging.h"
+#include "os/windows/Window.h"
 #include "os/testing/WindowInput.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "controls/cScrollBars.h"
-#include "os/Messages.h"
-#include "os/Messaging.h"
-#include "os/ScrollBars.h"
-#include "os/Window.h"
+#include "os/windows/Messages.h"
+#include "os/windows/Messaging.h"
+#include "os/commoncontrols/ScrollBars.h"
+#include "os/windows/Window.h"
 #include "os/testing/WindowInput.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include "RecordingEvents.h"
 #include "forms/Form.h"
 #include "forms/testing/UserInput.h"
-#include "os/ControlOwner.h"
-#include "os/EventLoop.h"
-#include "os/Window.h"
-#include "os/WindowProperties.h"
+#include "os/windows/ControlOwner.h"
+#include "os/windows/EventLoop.h"
+#include "os/windows/Window.h"
+#include "os/windows/WindowProperties.h"
 #include "runtime/Error.h"
 
 namespace {

@@ -8,17 +8,17 @@
 #include <vector>
 
 #include "grid/GridControl.h"
-#include "os/Colors.h"
-#include "os/CommonControls.h"
-#include "os/DeviceContext.h"
-#include "os/Drawing.h"
-#include "os/EventLoop.h"
-#include "os/GdiObjects.h"
-#include "os/ImageLists.h"
-#include "os/Messages.h"
-#include "os/Messaging.h"
-#include "os/Painting.h"
-#include "os/Window.h"
+#include "os/drawing/Colors.h"
+#include "os/commoncontrols/CommonControls.h"
+#include "os/drawing/DeviceContext.h"
+#include "os/drawing/Drawing.h"
+#include "os/windows/EventLoop.h"
+#include "os/drawing/GdiObjects.h"
+#include "os/commoncontrols/ImageLists.h"
+#include "os/windows/Messages.h"
+#include "os/windows/Messaging.h"
+#include "os/painting/Painting.h"
+#include "os/windows/Window.h"
 #include "os/testing/OffscreenApplication.h"
 #include "os/testing/WindowInput.h"
 
@@ -323,10 +323,4 @@ TEST_F(GridHeaderTest, ClicksReachTheGridByDataIndex) {
     os::testing::MouseRelease(HeaderWindow(), {30, 10});
     os::testing::RightClick(HeaderWindow(), {100, 4});
     EXPECT_EQ(events_.log, (std::vector<std::string>{"Click 3", "RightClick 1500 60"}));
-}
-
-int main(int argc, char** argv) {
-    os::testing::OffscreenApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

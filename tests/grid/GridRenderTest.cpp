@@ -3,12 +3,12 @@
 
 #include "grid/DrawPass.h"
 #include "grid/GridControl.h"
-#include "os/DeviceContext.h"
-#include "os/Drawing.h"
-#include "os/EventLoop.h"
-#include "os/GdiObjects.h"
-#include "os/Painting.h"
-#include "os/Window.h"
+#include "os/drawing/DeviceContext.h"
+#include "os/drawing/Drawing.h"
+#include "os/windows/EventLoop.h"
+#include "os/drawing/GdiObjects.h"
+#include "os/painting/Painting.h"
+#include "os/windows/Window.h"
 #include "os/testing/OffscreenApplication.h"
 
 using grid::GridControl;
@@ -222,10 +222,4 @@ TEST(DrawPass, ReleasesWhatItMade) {
     }
     EXPECT_EQ(os::GetObjectType(pen), 0);
     EXPECT_EQ(os::GetObjectType(font), 0);
-}
-
-int main(int argc, char** argv) {
-    os::testing::OffscreenApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -4,14 +4,14 @@
 #include <vector>
 
 #include "grid/GridControl.h"
-#include "os/DeviceContext.h"
-#include "os/Drawing.h"
-#include "os/EventLoop.h"
-#include "os/Messages.h"
-#include "os/Messaging.h"
-#include "os/ScrollBars.h"
-#include "os/SystemMetrics.h"
-#include "os/Window.h"
+#include "os/drawing/DeviceContext.h"
+#include "os/drawing/Drawing.h"
+#include "os/windows/EventLoop.h"
+#include "os/windows/Messages.h"
+#include "os/windows/Messaging.h"
+#include "os/commoncontrols/ScrollBars.h"
+#include "os/painting/SystemMetrics.h"
+#include "os/windows/Window.h"
 #include "os/testing/OffscreenApplication.h"
 #include "os/testing/WindowInput.h"
 
@@ -352,10 +352,4 @@ TEST_F(ScrolledGrid, FourHundredThousandRowsToTheEndAndBack) {
     Settle();
     EXPECT_EQ(g.TopRow(), 0);
     EXPECT_EQ(RowAt(1), 0);
-}
-
-int main(int argc, char** argv) {
-    os::testing::OffscreenApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "os/ControlWindow.h"
-#include "os/EventLoop.h"
-#include "os/Gdi.h"
-#include "os/WidgetWindows.h"
-#include "os/Window.h"
+#include "os/windows/ControlWindow.h"
+#include "os/windows/EventLoop.h"
+#include "os/drawing/Gdi.h"
+#include "os/qt/WidgetWindows.h"
+#include "os/windows/Window.h"
 
 namespace drawing_tests {
 

@@ -3,8 +3,8 @@
 #include <functional>
 #include <vector>
 
-#include "os/Window.h"
-#include "os/WindowProcedures.h"
+#include "os/windows/Window.h"
+#include "os/windows/WindowProcedures.h"
 
 namespace testing_support {
 

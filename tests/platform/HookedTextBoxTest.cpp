@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "os/Messages.h"
-#include "os/VirtualKeys.h"
-#include "os/Window.h"
+#include "os/windows/Messages.h"
+#include "os/windows/VirtualKeys.h"
+#include "os/windows/Window.h"
 #include "os/testing/SimulatedInput.h"
 #include "platform/ISubclass.h"
 #include "platform/MSubclass.h"

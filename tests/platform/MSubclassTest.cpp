@@ -5,13 +5,14 @@
 #include <stdexcept>
 
 #include "RecordingClient.h"
-#include "os/Messaging.h"
-#include "os/Process.h"
-#include "os/Window.h"
-#include "os/WindowProperties.h"
+#include "os/windows/Messaging.h"
+#include "os/windows/Process.h"
+#include "os/windows/Window.h"
+#include "os/windows/WindowProperties.h"
 #include "platform/MSubclass.h"
 #include "platform/SubclassErrors.h"
 #include "runtime/Error.h"
+#include "HandlerFailures.h"
 
 namespace {
 
@@ -189,7 +190,11 @@ TEST_F(Hook, FailingClientEndsTheDispatchQuietly) {
     failing.fail = true;
     Attach(&failing, window, Paint);
     Attach(&next, window, Paint);
-    EXPECT_NO_THROW(platform::MSubclass::WindowProc(window, Paint, 0, 0));
+    {
+        testsupport::ExpectedHandlerFailures expected;
+        EXPECT_NO_THROW(platform::MSubclass::WindowProc(window, Paint, 0, 0));
+        EXPECT_EQ(expected.Failures().size(), 1u) << "the failure reaches the report hook";
+    }
     EXPECT_EQ(log, (Log{"failing 15 sees 0"}));
     failing.fail = false;
     log.clear();

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "os/Window.h"
-#include "os/WindowProcedures.h"
+#include "os/windows/Window.h"
+#include "os/windows/WindowProcedures.h"
 #include "platform/ISubclass.h"
 #include "platform/MSubclass.h"
 

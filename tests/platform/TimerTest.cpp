@@ -3,8 +3,8 @@
 #include <memory>
 #include <vector>
 
-#include "os/EventLoop.h"
-#include "os/Timers.h"
+#include "os/windows/EventLoop.h"
+#include "os/windows/Timers.h"
 #include "platform/TimerEvents.h"
 #include "platform/modTimer.h"
 #include "platform/objTimer.h"

@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "RecordingClient.h"
-#include "os/Messaging.h"
-#include "os/Window.h"
-#include "os/WindowProperties.h"
+#include "os/windows/Messaging.h"
+#include "os/windows/Window.h"
+#include "os/windows/WindowProperties.h"
 #include "platform/cSubclass.h"
 #include "runtime/Error.h"
 

@@ -4,8 +4,8 @@
 #include <QTest>
 #include <unordered_map>
 
-#include "os/VirtualKeys.h"
-#include "os/WidgetWindows.h"
+#include "os/windows/VirtualKeys.h"
+#include "os/qt/WidgetWindows.h"
 
 namespace os::testing {
 

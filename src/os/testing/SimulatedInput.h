@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "os/Types.h"
+#include "os/windows/Types.h"
 
 namespace os::testing {
 

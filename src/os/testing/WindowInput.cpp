@@ -1,17 +1,16 @@
 #include "os/testing/WindowInput.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QWheelEvent>
 
-#include "os/QtConversions.h"
-#include "os/ScrollBars.h"
-#include "os/WidgetWindows.h"
-#include "os/WindowScrollBars.h"
+#include "os/qt/QtConversions.h"
+#include "os/commoncontrols/ScrollBars.h"
+#include "os/qt/WidgetWindows.h"
+#include "os/commoncontrols/WindowScrollBars.h"
 
 namespace os::testing {
 
@@ -45,13 +44,6 @@ QRect ThumbRect(QScrollBar& bar) {
 }
 
 }  // namespace
-
-void UseProgramFont() {
-    const bool liberation = QFontDatabase::families().contains("Liberation Sans");
-    QFont font = liberation ? QFont("Liberation Sans") : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSizeF(8.0);
-    QApplication::setFont(font);
-}
 
 void MousePress(HWND window, POINT point) {
     SendMouse(WidgetOf(window), QEvent::MouseButtonPress, ToQPoint(point), Qt::LeftButton, Qt::LeftButton);

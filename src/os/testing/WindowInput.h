@@ -2,13 +2,9 @@
 
 #include <cstdint>
 
-#include "os/GdiTypes.h"
+#include "os/drawing/GdiTypes.h"
 
 namespace os::testing {
-
-// The program's font for window tests: Liberation Sans 8 pt, or the
-// system's sans when it is not installed.
-void UseProgramFont();
 
 // Left-button mouse input on a widget-backed window, in its client pixels,
 // delivered as Qt input events.

@@ -1,0 +1,44 @@
+#include "os/windows/Application.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <filesystem>
+
+namespace os {
+
+struct Application::Parts {
+    Parts(int& argc, char** argv) : application(argc, argv) { QApplication::setQuitOnLastWindowClosed(true); }
+    QApplication application;
+};
+
+Application::Application(int& argc, char** argv) : parts_(std::make_unique<Parts>(argc, argv)) {}
+
+Application::~Application() = default;
+
+int Application::Run() { return QApplication::exec(); }
+
+void UseProgramFont() {
+    const bool liberation = QFontDatabase::families().contains("Liberation Sans");
+    QFont font = liberation ? QFont("Liberation Sans") : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    if (!liberation) font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8);
+    QApplication::setFont(font);
+}
+
+void InitCommonControls() {}
+
+std::string ExecutableFolder() {
+    std::error_code error;
+    const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return std::filesystem::current_path(error).string();
+    return path.parent_path().string();
+}
+
+std::string CurrentDirectory() {
+    std::error_code error;
+    const auto path = std::filesystem::current_path(error);
+    return error ? std::string() : path.string();
+}
+
+}  // namespace os
