@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "app/LanguageFile.h"
+#include "grid/GridSettings.h"
 #include "grid/VbGrid.h"
 
 namespace app {
@@ -45,11 +46,11 @@ void SetDisplay(grid::VbGrid& grid) {
     grid.SetHeaderFlat(false);
     grid.SetHeaderHotTrack(true);
     grid.SetHeader(true);
-    grid.SetSelectionMode(1);
+    grid.SetSelectionMode(grid::selection_mode::ByRow);
     grid.SetAllowBigSelection(true);
-    grid.SetHighLight(0);
-    grid.SetFocusRect(1);
-    grid.SetAllowUserResizing(1);
+    grid.SetHighLight(grid::high_light::Never);
+    grid.SetFocusRect(grid::focus_rect::Light);
+    grid.SetAllowUserResizing(grid::user_resizing::Columns);
 }
 
 void SetColumns(grid::VbGrid& grid) {
@@ -74,9 +75,9 @@ void SetUpResultsGrid(grid::VbGrid& grid) {
     grid.SetDelayedRedraw(true);
     SetDisplay(grid);
     SetColumns(grid);
-    grid.SetGridLines(3);
+    grid.SetGridLines(grid::grid_lines::Both);
     grid.SetBackColorBkg(kButtonFace);  // the window's own background colour
-    grid.SetScrollBars(2);
+    grid.SetScrollBars(grid::scroll_bars::Vertical);
     grid.SetColAutoResize(runtime::Variant(8), true);
     grid.SetColToolTip(runtime::Variant(8), ReadLangText("gridtt", "frmMain", kCommentTip));
 }

@@ -62,7 +62,7 @@ frmMain::~frmMain() {
 
 forms::Control& frmMain::Item(const std::string& name, std::int32_t index) const {
     forms::Control* control = form_.Find(name, index);
-    if (control == nullptr) throw runtime::Error(730, "Control '" + name + "' not found");
+    if (control == nullptr) throw runtime::Error(runtime::errors::ControlNotFound, "Control '" + name + "' not found");
     return *control;
 }
 

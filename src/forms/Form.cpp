@@ -74,7 +74,7 @@ Control& Form::AddControl(ControlKind kind, const std::string& name, const Twips
 
 Control& Form::LoadControl(const std::string& name, std::int32_t index) {
     Control* first = Find(name, 0);
-    if (first == nullptr || Find(name, index) != nullptr) throw runtime::Error(360, "Object already loaded");
+    if (first == nullptr || Find(name, index) != nullptr) throw runtime::Error(runtime::errors::ObjectAlreadyLoaded, "Object already loaded");
     Control& copy = AddControl(first->Kind(), name, first->Bounds(), first->Container(), index);
     copy.SetToolTipText(first->ToolTipText());
     copy.SetTag(first->Tag());

@@ -23,7 +23,7 @@ std::string Description(std::int32_t number) {
 
 std::int32_t RaisedSubclassErrorNumber(std::int32_t number) {
     if (number < 1001) return number;
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(subclass_errors::ObjectErrorBase) |
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(runtime::errors::ObjectErrorBase) |
                                      static_cast<std::uint32_t>(number));
 }
 

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "runtime/Error.h"
+
 namespace platform {
 
 // Errors of the message hook.
@@ -10,7 +12,6 @@ inline constexpr std::int32_t CantSubclass = 13081;
 inline constexpr std::int32_t AlreadyHandled = 13082;
 inline constexpr std::int32_t InvalidWindow = 13083;
 inline constexpr std::int32_t ExternalWindow = 13084;
-inline constexpr std::int32_t ObjectErrorBase = static_cast<std::int32_t>(0x80040000u);
 }  // namespace subclass_errors
 
 // The number a hook error is raised with: numbers below 1001 as they are,

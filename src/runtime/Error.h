@@ -26,14 +26,19 @@ private:
 // for 5, ...); an empty text for numbers without one.
 std::string StandardErrorText(std::int32_t number);
 
-// Error numbers in use by the runtime itself.
+// Error numbers in use by the program.
 namespace errors {
 inline constexpr std::int32_t InvalidProcedureCall = 5;
 inline constexpr std::int32_t Overflow = 6;
 inline constexpr std::int32_t SubscriptOutOfRange = 9;
 inline constexpr std::int32_t TypeMismatch = 13;
+inline constexpr std::int32_t ObjectVariableNotSet = 91;
 inline constexpr std::int32_t InvalidUseOfNull = 94;
+inline constexpr std::int32_t ObjectAlreadyLoaded = 360;
+inline constexpr std::int32_t ControlNotFound = 730;
 inline constexpr std::int32_t KeyAlreadyAssociated = 457;
+// Errors that objects define for themselves are numbered from here up.
+inline constexpr std::int32_t ObjectErrorBase = static_cast<std::int32_t>(0x80040000u);
 }  // namespace errors
 
 }  // namespace runtime

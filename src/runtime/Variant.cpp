@@ -47,7 +47,7 @@ std::string Variant::ToText() const {
     case Type::String: return std::get<std::string>(value_);
     case Type::Object: {
         const ObjectRef& object = std::get<ObjectRef>(value_);
-        if (!object) throw Error(91, "Object variable not set");
+        if (!object) throw Error(errors::ObjectVariableNotSet, "Object variable not set");
         return object->Value().ToText();
     }
     case Type::Error: return "Error " + std::to_string(std::get<ErrorValue>(value_).code);
@@ -75,7 +75,7 @@ double Variant::ToDouble() const {
     }
     case Type::Object: {
         const ObjectRef& object = std::get<ObjectRef>(value_);
-        if (!object) throw Error(91, "Object variable not set");
+        if (!object) throw Error(errors::ObjectVariableNotSet, "Object variable not set");
         return object->Value().ToDouble();
     }
     case Type::Error:
