@@ -14,6 +14,8 @@ namespace app {
 
 namespace {
 
+constexpr os::DWORD kPathCapacity = 4096;
+
 std::string HeaderLine(const grid::VbGrid& grid) {
     std::vector<std::string> fields;
     for (std::int32_t c = 0; c < grid.Cols(); ++c) fields.push_back(grid.ColumnHeader(runtime::Variant(c)));
@@ -30,8 +32,10 @@ os::OPENFILENAME SaveDialogParameters(os::HWND owner, const std::string& title) 
     os::OPENFILENAME parameters;
     parameters.owner = owner;
     parameters.filters = {{"CSV Files (*.csv)", "*.csv"}};
-    parameters.maxFile = 255;
-    parameters.maxFileTitle = 255;
+    // Room for any path the system can name; a longer or refused path shows
+    // up as a failed write, never as a silent Cancel.
+    parameters.maxFile = kPathCapacity;
+    parameters.maxFileTitle = kPathCapacity;
     parameters.initialDir = os::CurrentDirectory();
     parameters.title = title;
     parameters.flags = os::OFN_OVERWRITEPROMPT | os::OFN_EXPLORER | os::OFN_ENABLESIZING;

@@ -1,8 +1,10 @@
 #include "app/Settings.h"
 
 #include "app/IniFile.h"
+#include "app/LanguageFile.h"
 #include "app/Paths.h"
 #include "app/SettingValues.h"
+#include "os/commoncontrols/MessageBox.h"
 #include "os/files/ProfileFiles.h"
 
 namespace app {
@@ -26,6 +28,13 @@ std::int16_t ReadIntegerSetting(const std::string& key, std::int16_t defaultValu
 
 bool ReadBooleanSetting(const std::string& key, bool defaultValue) {
     return ReadBooleanValue(ReadSetting(key, BooleanText(defaultValue))).value_or(defaultValue);
+}
+
+void ReportSettingsNotSaved(os::HWND owner, const std::string& path) {
+    const std::string text = ReadLangText("settingsNotSaved", "frmMain",
+                                          "The settings could not be saved. The folder may be read-only or the "
+                                          "disk full; the settings file has been left as it was:");
+    os::MessageBox(owner, text + "\n" + path, "Kestrany", os::MB_OK | os::MB_ICONEXCLAMATION);
 }
 
 double ClampValue(double low, double value, double high) {

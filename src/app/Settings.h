@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "os/windows/Types.h"
+
 namespace app {
 
 // The settings file's section of the main window's inputs.
@@ -18,6 +20,10 @@ std::string WriteSetting(const std::string& key, const std::string& value);
 std::int32_t ReadLongSetting(const std::string& key, std::int32_t defaultValue);
 std::int16_t ReadIntegerSetting(const std::string& key, std::int16_t defaultValue);
 bool ReadBooleanSetting(const std::string& key, bool defaultValue);
+
+// Tells the user that the settings could not be written to the file; the
+// previous file, if any, was left whole.
+void ReportSettingsNotSaved(os::HWND owner, const std::string& path);
 
 // low when value < low; otherwise high when value > high; otherwise value.
 double ClampValue(double low, double value, double high);

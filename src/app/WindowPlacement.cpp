@@ -1,5 +1,6 @@
 #include "app/WindowPlacement.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -19,23 +20,33 @@ std::int32_t ReadPlacementValue(const std::string& section, const std::string& k
     return ReadLongValue(ReadIni(section, key, NumberText(current), "")).value_or(current);
 }
 
+// A stored size fits the screen's free area and is never below the window's
+// smallest size, however the file was edited; without one the size stays.
+double StoredSize(const std::string& section, const std::string& key, double current, double minimum,
+                  double available) {
+    const auto stored = ReadLongValue(ReadIni(section, key, "", ""));
+    if (!stored) return current;
+    return std::max(minimum, ClampValue(0, *stored, available));
+}
+
 bool IsSizable(const forms::Form& window) { return window.BorderStyle() == forms::BorderSizable; }
 
 }  // namespace
 
-void RestoreWindowPlacement(forms::Form& window) {
+void RestoreWindowPlacement(forms::Form& window, std::int32_t minimumWidth, std::int32_t minimumHeight) {
     const std::string& section = window.Name();
     const double x = ReadPlacementValue(section, "x", window.Left());
     const double y = ReadPlacementValue(section, "y", window.Top());
-    std::int32_t w = window.Width();
-    std::int32_t h = window.Height();
+    double w = window.Width();
+    double h = window.Height();
     if (IsSizable(window)) {
-        w = ReadPlacementValue(section, "w", w);
-        h = ReadPlacementValue(section, "h", h);
+        w = StoredSize(section, "w", w, minimumWidth, forms::AvailableWidth());
+        h = StoredSize(section, "h", h, minimumHeight, forms::AvailableHeight());
     }
-    const double left = ClampValue(0, x, forms::ScreenWidth() - w);
-    const double top = ClampValue(0, y, forms::ScreenHeight() - h);
-    window.Move(static_cast<std::int32_t>(left), static_cast<std::int32_t>(top), w, h);
+    const double left = std::max(0.0, ClampValue(0, x, forms::ScreenWidth() - w));
+    const double top = std::max(0.0, ClampValue(0, y, forms::ScreenHeight() - h));
+    window.Move(static_cast<std::int32_t>(left), static_cast<std::int32_t>(top), static_cast<std::int32_t>(w),
+                static_cast<std::int32_t>(h));
 }
 
 void SaveWindowPlacement(const forms::Form& window) {

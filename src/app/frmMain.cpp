@@ -9,12 +9,15 @@
 #include "app/MainLayout.h"
 #include "app/MainResize.h"
 #include "app/MainSettings.h"
+#include "app/Paths.h"
 #include "app/ResultsFill.h"
 #include "app/ResultsGridSetup.h"
+#include "app/Settings.h"
 #include "app/WindowPlacement.h"
 #include "calc/NumVal.h"
 #include "calc/TrainOrder.h"
 #include "calc/TrainSearch.h"
+#include "os/files/ProfileFiles.h"
 #include "runtime/Error.h"
 #include "runtime/Rounding.h"
 
@@ -68,7 +71,7 @@ forms::Control& frmMain::Item(const std::string& name, std::int32_t index) const
 
 void frmMain::Load() {
     CreateGearBoxes(form_);
-    RestoreWindowPlacement(form_);
+    RestoreWindowPlacement(form_, kMinTrackWidth, kMinTrackHeight);
     SetUpResultsGrid(grid_);
     ReadMainSettings(*this);
     grid_.SetDelayedRedraw(false);
@@ -78,10 +81,15 @@ void frmMain::Load() {
 
 void frmMain::Resize() { LayoutMainWindow(form_); }
 
+// The inputs and the window's place go to the settings file in one replace:
+// all of them, or (a full disk, a folder that may not be written) none, and
+// the user hears of it once.
 void frmMain::Unload(bool& /*cancel*/) {
     UnhookMessages();
+    os::ProfileWriteBatch batch(IniPath());
     WriteMainSettings(*this);
     SaveWindowPlacement(form_);
+    if (!batch.Commit()) ReportSettingsNotSaved(form_.hWnd(), IniPath());
 }
 
 void frmMain::Change(forms::Control& control) {

@@ -87,6 +87,9 @@ std::string NumberPattern::Apply(double value, const NumberSeparators& separator
     value = std::fabs(value);
     for (int i = 0; i < percentCount_; ++i) value *= 100;
     for (int i = 0; i < scaleThousands_; ++i) value /= 1000;
+    // A value that the percent signs pushed past the largest double has no
+    // digits to place: it shows as a word among the pattern's literals.
+    if (!std::isfinite(value)) return EmitWord("Infinity");
     return hasExponent_ ? ApplyScientific(value, separators) : ApplyFixed(value, separators);
 }
 
@@ -189,6 +192,22 @@ std::string NumberPattern::Emit(const std::string& integerDigits, const std::str
         }
     }
     return out;
+}
+
+// The pattern's literals and percent signs around one word that stands where
+// the number's digits would.
+std::string NumberPattern::EmitWord(const std::string& word) const {
+    std::string out;
+    bool placed = false;
+    for (const Token& t : tokens_) {
+        if (t.kind == Kind::Literal) out += t.text;
+        else if (t.kind == Kind::Percent) out += '%';
+        else if (!placed && (t.kind == Kind::Digit || t.kind == Kind::Point)) {
+            out += word;
+            placed = true;
+        }
+    }
+    return placed ? out : word + out;
 }
 
 }  // namespace runtime

@@ -35,6 +35,7 @@ private:
     std::string ApplyScientific(double value, const NumberSeparators& separators) const;
     std::string Emit(const std::string& integerDigits, const std::string& fractionDigits,
                      const std::string& exponentText, const NumberSeparators& separators) const;
+    std::string EmitWord(const std::string& word) const;
     std::string Grouped(const std::string& digits, const std::string& separator) const;
 
     std::vector<Token> tokens_;

@@ -115,3 +115,27 @@ TEST(GeneralNumberText, FifteenSignificantDigits) {
     EXPECT_EQ(runtime::GeneralNumberText(INFINITY, kDot), "Infinity");
     EXPECT_EQ(FormatNumber(NAN, "0.0", kDot), "NaN");
 }
+
+namespace {
+
+// A finite value that a percent pattern pushes past the largest double shows
+// as a word among the pattern's literals, never as digits made of nothing.
+TEST(Format, PercentPastTheLargestDoubleReadsAsInfinity) {
+    struct Infinite {
+        double value;
+        const char* pattern;
+        const char* expected;
+    };
+    const Infinite cases[] = {
+        {1e307, "0%", "Infinity%"},
+        {-1e307, "0.00%", "-Infinity%"},
+        {1e307, "\"x=\"#,##0.0% \"end\"", "x=Infinity% end"},
+        {1e307, "0.0E+00%", "Infinity%"},
+        {1e305, "%%", "Infinity%%"},
+    };
+    for (const Infinite& c : cases) EXPECT_EQ(FormatNumber(c.value, c.pattern, kDot), c.expected) << c.pattern;
+    const std::string stillFinite = FormatNumber(1e305, "0%", kDot);
+    EXPECT_EQ(stillFinite, "1" + std::string(307, '0') + "%");
+}
+
+}  // namespace

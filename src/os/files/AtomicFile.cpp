@@ -7,8 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace os {
@@ -26,6 +24,18 @@ bool WriteAll(int descriptor, const std::string& bytes) {
     return true;
 }
 
+std::optional<std::string> ReadAll(int descriptor) {
+    std::string bytes;
+    char chunk[65536];
+    for (;;) {
+        const ssize_t n = ::read(descriptor, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) return bytes;
+        bytes.append(chunk, static_cast<std::size_t>(n));
+    }
+}
+
 bool ExistsUnwritable(const std::string& path) {
     return ::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0;
 }
@@ -39,27 +49,73 @@ mode_t PermissionsFor(const std::string& path) {
     return 0666 & ~mask;
 }
 
+// A symbolic link is written through: its target is replaced and the link
+// stays. Links to links are followed to the end.
+std::string LinkTarget(const std::string& path) {
+    std::error_code error;
+    std::filesystem::path current(path);
+    for (int depth = 0; depth < 40 && std::filesystem::is_symlink(current, error); ++depth) {
+        const std::filesystem::path next = std::filesystem::read_symlink(current, error);
+        if (error) break;
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    return current.string();
+}
+
+struct PlannedFault {
+    int countdown = 0;  // replaces still to pass before the failing one
+    WriteFault fault = WriteFault::None;
+};
+
+PlannedFault& Plan() {
+    static PlannedFault plan;
+    return plan;
+}
+
+WriteFault NextFault() {
+    PlannedFault& plan = Plan();
+    if (plan.fault == WriteFault::None || --plan.countdown > 0) return WriteFault::None;
+    const WriteFault fault = plan.fault;
+    plan = {};
+    return fault;
+}
+
 }  // namespace
 
+void InjectWriteFault(int nth, WriteFault fault) { Plan() = nth > 0 ? PlannedFault{nth, fault} : PlannedFault{}; }
+
+// Only a regular file is read: a folder, a named pipe or a device counts as
+// a missing file. The file is opened without waiting, so a pipe that nobody
+// writes to cannot hold the program up, and a failure of any kind (even
+// running out of memory on a huge file) gives nothing instead of an error.
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) return std::nullopt;
+    std::optional<std::string> bytes;
+    try {
+        struct stat info {};
+        if (::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode)) bytes = ReadAll(descriptor);
+    } catch (...) {
+        bytes.reset();
+    }
+    ::close(descriptor);
     return bytes;
 }
 
 bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
-    if (path.empty() || ExistsUnwritable(path)) return false;
-    std::string pattern = path + ".XXXXXX";
+    if (path.empty()) return false;
+    const std::string target = LinkTarget(path);
+    if (ExistsUnwritable(target)) return false;
+    const WriteFault fault = NextFault();
+    std::string pattern = target + ".XXXXXX";
     std::vector<char> temporary(pattern.begin(), pattern.end());
     temporary.push_back('\0');
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0) return false;
-    const bool complete = WriteAll(descriptor, bytes) && ::fchmod(descriptor, PermissionsFor(path)) == 0 &&
-                          ::fsync(descriptor) == 0;
+    const bool complete = fault != WriteFault::Write && WriteAll(descriptor, bytes) &&
+                          ::fchmod(descriptor, PermissionsFor(target)) == 0 && ::fsync(descriptor) == 0;
     const bool closed = ::close(descriptor) == 0;
-    if (!complete || !closed || std::rename(temporary.data(), path.c_str()) != 0) {
+    if (!complete || !closed || fault == WriteFault::Rename || std::rename(temporary.data(), target.c_str()) != 0) {
         ::unlink(temporary.data());
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "os/files/AtomicFile.h"
 #include "os/files/ProfileDocument.h"
@@ -19,9 +20,29 @@ std::size_t CutLength(const std::string& text, std::size_t limit) {
     return length;
 }
 
-ProfileDocument LoadDocument(const std::string& fileName) {
+ProfileDocument ReadDocument(const std::string& fileName) {
     const auto bytes = ReadWholeFile(fileName);
     return ProfileDocument(bytes ? TextAsUtf8(*bytes) : std::string());
+}
+
+struct OpenBatch {
+    std::string fileName;
+    ProfileDocument document;
+};
+
+std::optional<OpenBatch>& Batch() {
+    static std::optional<OpenBatch> batch;
+    return batch;
+}
+
+ProfileDocument* BatchedDocument(const std::string& fileName) {
+    auto& batch = Batch();
+    return batch && batch->fileName == fileName ? &batch->document : nullptr;
+}
+
+ProfileDocument LoadDocument(const std::string& fileName) {
+    if (const ProfileDocument* batched = BatchedDocument(fileName)) return *batched;
+    return ReadDocument(fileName);
 }
 
 }  // namespace
@@ -40,9 +61,24 @@ DWORD GetPrivateProfileString(const std::string& section, const std::string& key
 bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
                                const std::string& fileName) {
     if (fileName.empty() || section.empty() || key.empty()) return false;
-    ProfileDocument document = LoadDocument(fileName);
+    if (ProfileDocument* batched = BatchedDocument(fileName)) {
+        batched->SetValue(section, key, value);
+        return true;
+    }
+    ProfileDocument document = ReadDocument(fileName);
     document.SetValue(section, key, value);
     return ReplaceFileContents(fileName, document.Text());
+}
+
+ProfileWriteBatch::ProfileWriteBatch(const std::string& fileName) {
+    Batch().emplace(OpenBatch{fileName, ReadDocument(fileName)});
+}
+
+ProfileWriteBatch::~ProfileWriteBatch() { Batch().reset(); }
+
+bool ProfileWriteBatch::Commit() {
+    auto& batch = Batch();
+    return batch && !batch->fileName.empty() && ReplaceFileContents(batch->fileName, batch->document.Text());
 }
 
 }  // namespace os

@@ -25,4 +25,21 @@ DWORD GetPrivateProfileString(const std::string& section, const std::string& key
 bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
                                const std::string& fileName);
 
+// Collects the writes to one file in memory, so that a window's many keys
+// reach the disk in one replace: either all of them or, when that fails,
+// none (the previous file stays whole). While a batch is open, writes to its
+// file return true and reads of its file see the collected values. Writes
+// that were not committed are dropped with the batch. One batch at a time.
+class ProfileWriteBatch {
+public:
+    explicit ProfileWriteBatch(const std::string& fileName);
+    ~ProfileWriteBatch();
+    ProfileWriteBatch(const ProfileWriteBatch&) = delete;
+    ProfileWriteBatch& operator=(const ProfileWriteBatch&) = delete;
+
+    // Replaces the file with everything written so far; false when the file
+    // could not be written.
+    bool Commit();
+};
+
 }  // namespace os

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "TempFolder.h"
@@ -89,6 +91,78 @@ TEST_F(ProfileFilesTest, ReplacingFileContentsKeepsTheOldFileOnFailure) {
     EXPECT_FALSE(os::ReplaceFileContents(folder.File("no/such/folder.csv"), "x"));
     EXPECT_EQ(*os::ReadWholeFile(file), "two");
     EXPECT_FALSE(os::ReadWholeFile(folder.File("missing")).has_value());
+}
+
+}  // namespace
+
+namespace {
+
+// Writing one key leaves every other line byte for byte as it stood, however
+// the file's last line ends.
+TEST_F(ProfileFilesTest, WritingAKeyKeepsEveryOtherValueByteForByte) {
+    const std::string endings[] = {"", "\r", "\r\r", "\r\r\r", "\n", "\r\n", " \t"};
+    for (const std::string& lineEnd : {std::string("\n"), std::string("\r\n")}) {
+        for (const std::string& ending : endings) {
+            SCOPED_TRACE("line end " + std::to_string(lineEnd.size()) + ", tail " + std::to_string(ending.size()));
+            const std::string text = "[sets]" + lineEnd + "a=1" + lineEnd + "last=v" + ending;
+            TempFolder::Write(file, text);
+            const std::string before = Read("sets", "last", file);
+            ASSERT_TRUE(os::WritePrivateProfileString("sets", "added", "2", file));
+            EXPECT_EQ(Read("sets", "last", file), before);
+            EXPECT_EQ(Read("sets", "a", file), "1");
+            EXPECT_EQ(Read("sets", "added", file), "2");
+            ASSERT_TRUE(os::WritePrivateProfileString("other", "k", "3", file));
+            EXPECT_EQ(Read("sets", "last", file), before);
+            const std::string after = TempFolder::Read(file);
+            EXPECT_EQ(after.substr(0, text.size() - ending.size()), text.substr(0, text.size() - ending.size()));
+        }
+    }
+}
+
+TEST_F(ProfileFilesTest, AFileThatNeedsNoChangeIsWrittenBackUnchanged) {
+    const std::string text = "; kept\r\n[sets]\r\n  a = 1 \r\nodd line\n[b]\r\nk=v\r\r";
+    TempFolder::Write(file, text);
+    os::ProfileWriteBatch batch(file);
+    EXPECT_TRUE(batch.Commit());
+    EXPECT_EQ(TempFolder::Read(file), text);
+}
+
+// Only regular files are read; anything else is a missing file, at once.
+TEST_F(ProfileFilesTest, FoldersPipesAndDevicesReadAsMissing) {
+    std::filesystem::create_directory(folder.File("dir"));
+    ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0600), 0);
+    for (const std::string& path : {folder.File("dir"), folder.File("pipe"), std::string("/dev/zero")}) {
+        EXPECT_FALSE(os::ReadWholeFile(path)) << path;
+        EXPECT_EQ(Read("sets", "a", path), "dflt") << path;
+    }
+}
+
+TEST_F(ProfileFilesTest, ABatchWritesEverythingInOneReplaceOrNothing) {
+    TempFolder::Write(file, "[sets]\nold=1\n");
+    {
+        os::ProfileWriteBatch batch(file);
+        EXPECT_TRUE(os::WritePrivateProfileString("sets", "a", "1", file));
+        EXPECT_TRUE(os::WritePrivateProfileString("sets", "b", "2", file));
+        EXPECT_EQ(Read("sets", "b", file), "2") << "reads see the batch";
+        EXPECT_EQ(TempFolder::Read(file), "[sets]\nold=1\n") << "nothing on disk before the commit";
+        os::InjectWriteFault(1, os::WriteFault::Rename);
+        EXPECT_FALSE(batch.Commit());
+        EXPECT_EQ(TempFolder::Read(file), "[sets]\nold=1\n");
+        EXPECT_TRUE(batch.Commit());
+    }
+    EXPECT_EQ(TempFolder::Read(file), "[sets]\nold=1\na=1\nb=2\n");
+    EXPECT_EQ(folder.EntryCount(), 1u);
+    os::ProfileWriteBatch dropped(file);
+    os::WritePrivateProfileString("sets", "c", "3", file);
+}
+
+TEST_F(ProfileFilesTest, InjectedFaultsHitTheNthReplaceOnly) {
+    os::InjectWriteFault(2, os::WriteFault::Write);
+    EXPECT_TRUE(os::ReplaceFileContents(file, "one"));
+    EXPECT_FALSE(os::ReplaceFileContents(file, "two"));
+    EXPECT_EQ(TempFolder::Read(file), "one");
+    EXPECT_TRUE(os::ReplaceFileContents(file, "three"));
+    EXPECT_EQ(TempFolder::Read(file), "three");
 }
 
 }  // namespace
