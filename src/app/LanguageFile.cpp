@@ -3,6 +3,7 @@
 #include "app/IniFile.h"
 #include "app/Paths.h"
 #include "forms/Form.h"
+#include "os/commoncontrols/MessageBox.h"
 #include "os/files/ProfileFiles.h"
 
 namespace app {
@@ -48,13 +49,21 @@ void ApplyLanguage(forms::Form& window) {
     if (!title.empty()) window.SetCaption(title);
 }
 
-void WriteLanguageTemplate(const forms::Form& window) {
+// All texts go into the file in one replace, so a failed write leaves the
+// previous language file whole; the user is told.
+bool WriteLanguageTemplate(const forms::Form& window) {
     const std::string& section = window.Name();
+    os::ProfileWriteBatch batch(LangPath());
     for (const forms::Control* control : window.Controls()) {
         if (!control->Tag().empty()) WriteLangText(control->Tag(), control->ToolTipText(), section);
         const std::string text = TemplateText(*control);
         if (!text.empty()) WriteLangText(control->Name(), text, section);
     }
+    if (batch.Commit()) return true;
+    os::MessageBox(window.hWnd(), "The language template could not be written; the language file has been left "
+                                  "as it was:\n" + LangPath(),
+                   "Kestrany", os::MB_OK | os::MB_ICONEXCLAMATION);
+    return false;
 }
 
 }  // namespace app

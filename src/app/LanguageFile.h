@@ -19,7 +19,8 @@ std::string WriteLangText(const std::string& key, const std::string& value, cons
 // values count as missing.
 void ApplyLanguage(forms::Form& window);
 // Writes the window's current tooltips and texts into the language file, as
-// a template for translators.
-void WriteLanguageTemplate(const forms::Form& window);
+// a template for translators, in one replace of the file. Returns false, and
+// tells the user, when the file could not be written.
+bool WriteLanguageTemplate(const forms::Form& window);
 
 }  // namespace app

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
+#include "app/LanguageFile.h"
 #include "app/MainLayout.h"
 #include "forms/Screen.h"
 #include "forms/testing/UserInput.h"
@@ -143,6 +144,29 @@ TEST_F(HostileFilesTest, ExtremePlacementsOpenOnTheScreen) {
                                     "\nw=" + std::to_string(shown.Width()) + "\nh=" + std::to_string(shown.Height());
         CloseWindow();
         EXPECT_NE(Ini().find(written), std::string::npos) << Ini();
+    }
+}
+
+TEST_F(HostileFilesTest, AFailedCsvOrTemplateWriteKeepsTheOldFileAndIsTold) {
+    Open();
+    TypeText(Item("reqPitch"), "1.0");
+    window->FindGearTrains();
+    const std::string csv = folder.File("results.csv");
+    TempFolder::Write(csv, "old results\r\n");
+    WriteLang("[frmMain]\nbtnCalc=Rechnen!\n");
+    for (os::WriteFault fault : {os::WriteFault::Write, os::WriteFault::Rename}) {
+        os::SetSaveFileAnswerer([&csv](const os::OPENFILENAME&) { return std::optional<std::string>(csv); });
+        MessageRecorder recorder;
+        os::InjectWriteFault(1, fault);
+        window->ExportCsv();
+        os::InjectWriteFault(1, fault);
+        EXPECT_FALSE(app::WriteLanguageTemplate(window->Window()));
+        os::SetSaveFileAnswerer({});
+        EXPECT_EQ(TempFolder::Read(csv), "old results\r\n");
+        EXPECT_EQ(TempFolder::Read(folder.File("lang.txt")), "[frmMain]\nbtnCalc=Rechnen!\n");
+        ASSERT_EQ(recorder.messages.size(), 2u);
+        EXPECT_NE(recorder.messages[0].find(csv), std::string::npos);
+        EXPECT_NE(recorder.messages[1].find(folder.File("lang.txt")), std::string::npos);
     }
 }
 

@@ -170,7 +170,7 @@ TEST_F(MainWindowTest, SettingsWinOverLanguageTextsForInputBoxes) {
 
 TEST_F(MainWindowTest, TemplateHoldsTooltipKeysAndCurrentTexts) {
     Open();
-    app::WriteLanguageTemplate(window->Window());
+    EXPECT_TRUE(app::WriteLanguageTemplate(window->Window()));
     const std::string lang = TempFolder::Read(folder.File("lang.txt"));
     for (const char* line : {"[frmMain]\n", "ttPrint=\n", "precM_tt=Precision for metric threads\n",
                              "precI_tt=Precision for inch threads\n", "chkLow_tt=Some gear sets may be too small",
