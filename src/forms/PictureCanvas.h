@@ -20,6 +20,8 @@ public:
     // A circle around (x, y); filled with fillColor unless that is -1.
     virtual void Circle(std::int32_t x, std::int32_t y, std::int32_t radius, std::int32_t color,
                         std::int32_t fillColor = -1) = 0;
+    // An unfilled circle drawn with a dashed line.
+    virtual void DashedCircle(std::int32_t x, std::int32_t y, std::int32_t radius, std::int32_t color) = 0;
     // Text centred on (x, y).
     virtual void CenteredText(std::int32_t x, std::int32_t y, const std::string& text, std::int32_t color,
                               bool bold = false) = 0;

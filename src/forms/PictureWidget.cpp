@@ -41,6 +41,15 @@ void PictureWidget::Circle(std::int32_t x, std::int32_t y, std::int32_t radius, 
     update();
 }
 
+void PictureWidget::DashedCircle(std::int32_t x, std::int32_t y, std::int32_t radius, std::int32_t color) {
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(FromRgb(color), 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPoint(x, y), radius, radius);
+    update();
+}
+
 void PictureWidget::CenteredText(std::int32_t x, std::int32_t y, const std::string& text, std::int32_t color,
                                  bool bold) {
     QPainter painter(&image_);

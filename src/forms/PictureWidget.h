@@ -20,6 +20,7 @@ public:
               std::int32_t width) override;
     void Circle(std::int32_t x, std::int32_t y, std::int32_t radius, std::int32_t color,
                 std::int32_t fillColor) override;
+    void DashedCircle(std::int32_t x, std::int32_t y, std::int32_t radius, std::int32_t color) override;
     void CenteredText(std::int32_t x, std::int32_t y, const std::string& text, std::int32_t color,
                       bool bold) override;
     std::int32_t Pixel(std::int32_t x, std::int32_t y) const override;
