@@ -111,8 +111,8 @@ Control* Form::DefaultButton() const {
 // dialog border has no minimise or maximise buttons.
 void Form::ApplyBorder() {
     if (borderStyle_ != BorderSizable) widget_->setFixedSize(widget_->size());
-    const Qt::WindowFlags dialog =
-        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    const Qt::WindowFlags dialog = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (borderStyle_ == BorderFixedDialog && widget_->windowFlags() != dialog) widget_->setWindowFlags(dialog);
 }
 
