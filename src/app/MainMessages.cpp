@@ -1,5 +1,5 @@
 // The main window's own messages: its minimum size, and the About item of
-// its system menu.
+// its system menu, which opens the About window.
 #include "app/LanguageFile.h"
 #include "app/MainLayout.h"
 #include "app/frmMain.h"
@@ -34,8 +34,8 @@ void frmMain::WindowProc(os::HWND window, os::UINT message, os::WPARAM wParam, o
         return;
     }
     case os::WM_SYSCOMMAND:
-        // The About window comes with a later version; its command is taken here.
         if (wParam == kAboutMenuId) {
+            about_.Show();
             result = 0;
             return;
         }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/AboutWindow.h"
 #include "calc/GearSet.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"
@@ -40,6 +41,8 @@ public:
     calc::GearSet& Gears() { return gears_; }
     // The mouse button of the latest press on btnPrint: 0 none yet, 1 left, 2 right, 4 middle.
     std::int32_t LastPrintButton() const { return lastPrintButton_; }
+    // The About window that the system menu opens.
+    AboutWindow& About() { return about_; }
 
     // The calculation from the window's inputs into the grid.
     void FindGearTrains();
@@ -76,6 +79,7 @@ private:
     bool hooked_ = false;
     std::int32_t lastPrintButton_ = 0;
     bool gearEditGuard_ = false;
+    AboutWindow about_;
 };
 
 }  // namespace app

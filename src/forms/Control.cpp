@@ -14,6 +14,7 @@
 #include "forms/Form.h"
 #include "forms/HostForwarder.h"
 #include "forms/PictureWidget.h"
+#include "os/drawing/Colors.h"
 #include "os/windows/ControlWindow.h"
 #include "os/painting/Twips.h"
 #include "os/qt/WidgetWindows.h"
@@ -69,9 +70,24 @@ std::string Control::Caption() const {
     return {};
 }
 
+void Control::SetAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    FitCaption();
+}
+
+void Control::FitCaption() {
+    auto* label = qobject_cast<QLabel*>(widget_);
+    if (!autoSize_ || label == nullptr) return;
+    const QSize fits = label->sizeHint();
+    Move({bounds_.left, bounds_.top, static_cast<std::int32_t>(std::lround(fits.width() * os::TwipsPerPixelX())),
+          static_cast<std::int32_t>(std::lround(fits.height() * os::TwipsPerPixelY()))});
+}
+
 void Control::SetCaption(const std::string& caption) {
-    if (auto* label = qobject_cast<QLabel*>(widget_)) label->setText(ToQt(caption));
-    else if (auto* frame = qobject_cast<QGroupBox*>(widget_)) frame->setTitle(ToQt(caption));
+    if (auto* label = qobject_cast<QLabel*>(widget_)) {
+        label->setText(ToQt(caption));
+        FitCaption();
+    } else if (auto* frame = qobject_cast<QGroupBox*>(widget_)) frame->setTitle(ToQt(caption));
     else if (auto* button = qobject_cast<QAbstractButton*>(widget_)) button->setText(ToQt(caption));
 }
 
@@ -164,6 +180,42 @@ void Control::SetFontSize(double points) {
     QFont font = widget_->font();
     font.setPointSizeF(points);
     widget_->setFont(font);
+}
+
+bool Control::FontItalic() const { return widget_->font().italic(); }
+
+void Control::SetFontItalic(bool italic) {
+    QFont font = widget_->font();
+    font.setItalic(italic);
+    widget_->setFont(font);
+}
+
+bool Control::FontUnderline() const { return widget_->font().underline(); }
+
+void Control::SetFontUnderline(bool underline) {
+    QFont font = widget_->font();
+    font.setUnderline(underline);
+    widget_->setFont(font);
+}
+
+std::string Control::FontName() const { return widget_->font().family().toStdString(); }
+
+void Control::SetFontName(const std::string& face) {
+    QFont font = widget_->font();
+    font.setFamily(ToQt(face));
+    widget_->setFont(font);
+}
+
+void Control::SetForeColor(std::uint32_t color) {
+    const std::int32_t rgb = os::TranslateColor(color);
+    if (rgb < 0) return;
+    foreColor_ = color;
+    QPalette palette = widget_->palette();
+    const QColor shown(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+    palette.setColor(QPalette::WindowText, shown);
+    palette.setColor(QPalette::ButtonText, shown);
+    palette.setColor(QPalette::Text, shown);
+    widget_->setPalette(palette);
 }
 
 void Control::SetFocus() { widget_->setFocus(Qt::OtherFocusReason); }

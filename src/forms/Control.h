@@ -48,6 +48,9 @@ public:
     // The caption of a label, frame, button, option or check box.
     std::string Caption() const;
     void SetCaption(const std::string& caption);
+    // A label that sizes itself to its caption, keeping its left and top.
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool autoSize);
     // The text of a text box.
     std::string Text() const;
     void SetText(const std::string& text);
@@ -81,11 +84,24 @@ public:
     // The default button of the form is clicked by Enter.
     bool IsDefault() const { return default_; }
     void SetDefault(bool isDefault) { default_ = isDefault; }
+    // The cancel button of the form is clicked by Escape.
+    bool IsCancel() const { return cancel_; }
+    void SetCancel(bool isCancel) { cancel_ = isCancel; }
 
     bool FontBold() const;
     void SetFontBold(bool bold);
     double FontSize() const;
     void SetFontSize(double points);
+    bool FontItalic() const;
+    void SetFontItalic(bool italic);
+    bool FontUnderline() const;
+    void SetFontUnderline(bool underline);
+    std::string FontName() const;
+    void SetFontName(const std::string& face);
+    // The text colour as an OLE colour (RGB, or 0x80000000 + n for system
+    // colour n); a colour that does not translate is ignored.
+    std::uint32_t ForeColor() const { return foreColor_; }
+    void SetForeColor(std::uint32_t color);
 
     void SetFocus();
     // Drawing on a picture control; nullptr for the other kinds.
@@ -100,6 +116,7 @@ private:
     class HostForwarder;
 
     void ApplyGeometry();
+    void FitCaption();
 
     Form& form_;
     ControlKind kind_;
@@ -110,6 +127,9 @@ private:
     std::string tag_;
     bool visible_ = true;
     bool default_ = false;
+    bool cancel_ = false;
+    bool autoSize_ = false;
+    std::uint32_t foreColor_ = 0x80000012u;  // button text
     std::unique_ptr<HostForwarder> host_;
     QWidget* widget_ = nullptr;
     PictureCanvas* picture_ = nullptr;

@@ -30,10 +30,19 @@ std::int16_t ShiftCode(Qt::KeyboardModifiers modifiers) {
                                      (modifiers.testFlag(Qt::AltModifier) ? 4 : 0));
 }
 
+// The buttons held, as a sum of 1 left, 2 right, 4 middle.
+std::int16_t ButtonsCode(Qt::MouseButtons buttons) {
+    return static_cast<std::int16_t>((buttons.testFlag(Qt::LeftButton) ? 1 : 0) |
+                                     (buttons.testFlag(Qt::RightButton) ? 2 : 0) |
+                                     (buttons.testFlag(Qt::MiddleButton) ? 4 : 0));
+}
+
 }  // namespace
 
 ControlEventRelay::ControlEventRelay(Control& control) : QObject(control.Widget()), control_(control) {
     control.Widget()->installEventFilter(this);
+    // Labels and pictures hear of the mouse passing over them, not only of drags.
+    if (ReportsEveryMove()) control.Widget()->setMouseTracking(true);
     ConnectSignals();
 }
 
@@ -61,6 +70,10 @@ void ControlEventRelay::ConnectSignals() {
     }
 }
 
+bool ControlEventRelay::ReportsEveryMove() const {
+    return control_.Kind() == ControlKind::Label || control_.Kind() == ControlKind::Picture;
+}
+
 bool ControlEventRelay::eventFilter(QObject* watched, QEvent* event) {
     if (watched != control_.Widget()) return false;
     switch (event->type()) {
@@ -70,7 +83,27 @@ bool ControlEventRelay::eventFilter(QObject* watched, QEvent* event) {
         const std::int16_t shift = ShiftCode(mouse->modifiers());
         const auto x = static_cast<float>(mouse->position().x() * os::TwipsPerPixelX());
         const auto y = static_cast<float>(mouse->position().y() * os::TwipsPerPixelY());
+        leftPressed_ = mouse->button() == Qt::LeftButton;
         RaiseEvent([&](FormEvents& events) { events.MouseDown(control_, button, shift, x, y); });
+        break;
+    }
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const std::int16_t buttons = ButtonsCode(mouse->buttons());
+        const std::int16_t shift = ShiftCode(mouse->modifiers());
+        const auto x = static_cast<float>(mouse->position().x() * os::TwipsPerPixelX());
+        const auto y = static_cast<float>(mouse->position().y() * os::TwipsPerPixelY());
+        RaiseEvent([&](FormEvents& events) { events.MouseMove(control_, buttons, shift, x, y); });
+        break;
+    }
+    case QEvent::MouseButtonRelease: {
+        // A label has no click signal: a left press and release over it is its click.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool click = leftPressed_ && mouse->button() == Qt::LeftButton &&
+                           control_.Kind() == ControlKind::Label &&
+                           control_.Widget()->rect().contains(mouse->position().toPoint());
+        leftPressed_ = false;
+        if (click) RaiseEvent([this](FormEvents& events) { events.Click(control_); });
         break;
     }
     case QEvent::FocusIn: RaiseEvent([this](FormEvents& events) { events.GotFocus(control_); }); break;

@@ -107,6 +107,22 @@ Control* Form::DefaultButton() const {
     return nullptr;
 }
 
+// A fixed border keeps the client size the window was laid out with; a
+// dialog border has no minimise or maximise buttons.
+void Form::ApplyBorder() {
+    if (borderStyle_ != BorderSizable) widget_->setFixedSize(widget_->size());
+    const Qt::WindowFlags dialog = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (borderStyle_ == BorderFixedDialog && widget_->windowFlags() != dialog) widget_->setWindowFlags(dialog);
+}
+
+Control* Form::CancelButton() const {
+    for (Control* control : order_) {
+        if (control->IsCancel()) return control;
+    }
+    return nullptr;
+}
+
 void Form::Load() {
     if (loaded_) return;
     loaded_ = true;
@@ -115,6 +131,7 @@ void Form::Load() {
 
 void Form::Show() {
     Load();
+    if (!widget_->isVisible()) ApplyBorder();
     widget_->show();
     if (pendingPlacement_) {
         const TwipsRect placement = *pendingPlacement_;
@@ -126,5 +143,11 @@ void Form::Show() {
 bool Form::Visible() const { return widget_->isVisible(); }
 
 void Form::Close() { widget_->close(); }
+
+void Form::BringToFront() {
+    if (!widget_->isVisible()) return;
+    widget_->raise();
+    widget_->activateWindow();
+}
 
 }  // namespace forms

@@ -19,6 +19,7 @@ class FormWidget;
 // Border styles of a form.
 inline constexpr std::int32_t BorderFixedSingle = 1;
 inline constexpr std::int32_t BorderSizable = 2;
+inline constexpr std::int32_t BorderFixedDialog = 3;
 
 // A top-level window laid out in twips: its caption, outer position and size,
 // client size, and its controls in creation order. Events go to one host.
@@ -66,14 +67,19 @@ public:
     bool Visible() const;
     // Asks the window to close, as the user does; the host may cancel.
     void Close();
+    // Raises the shown window above the others and makes it the active one.
+    void BringToFront();
 
     // For the forms layer: the widget, the events and whether they may be raised.
     QWidget* Widget() const;
     FormEvents& Events() const { return events_; }
     bool RaisingEvents() const { return !destroying_; }
     Control* DefaultButton() const;
+    Control* CancelButton() const;
 
 private:
+    void ApplyBorder();
+
     std::string name_;
     FormEvents& events_;
     std::unique_ptr<FormWidget> widget_;

@@ -22,6 +22,9 @@ public:
     virtual void Click(Control& /*control*/) {}
     virtual void MouseDown(Control& /*control*/, std::int16_t /*button*/, std::int16_t /*shift*/, float /*x*/,
                            float /*y*/) {}
+    // The mouse moved over the control (labels and pictures report every move).
+    virtual void MouseMove(Control& /*control*/, std::int16_t /*button*/, std::int16_t /*shift*/, float /*x*/,
+                           float /*y*/) {}
     virtual void GotFocus(Control& /*control*/) {}
     virtual void LostFocus(Control& /*control*/) {}
 };

@@ -24,7 +24,8 @@ void FormWidget::closeEvent(QCloseEvent* event) {
 
 void FormWidget::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    Control* button = enter ? form_.DefaultButton() : nullptr;
+    const bool escape = event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier;
+    Control* button = enter ? form_.DefaultButton() : escape ? form_.CancelButton() : nullptr;
     auto* widget = button == nullptr ? nullptr : qobject_cast<QAbstractButton*>(button->Widget());
     if (widget != nullptr && widget->isEnabled() && widget->isVisible()) {
         widget->click();

@@ -7,7 +7,7 @@ namespace forms {
 class Form;
 
 // The top-level widget of a form: raises the form's resize and unload events
-// and clicks the default button on Enter.
+// and clicks the default button on Enter and the cancel button on Escape.
 class FormWidget : public QWidget {
     Q_OBJECT
 public:

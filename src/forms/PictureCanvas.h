@@ -25,6 +25,9 @@ public:
     // Text centred on (x, y).
     virtual void CenteredText(std::int32_t x, std::int32_t y, const std::string& text, std::int32_t color,
                               bool bold = false) = 0;
+    // Text centred on (x, y) in the picture's font face at a size in points.
+    virtual void SizedText(std::int32_t x, std::int32_t y, const std::string& text, std::int32_t color,
+                           double points, bool bold, bool italic) = 0;
     // The colour of one pixel, -1 outside the picture.
     virtual std::int32_t Pixel(std::int32_t x, std::int32_t y) const = 0;
 };

@@ -62,6 +62,24 @@ void PictureWidget::CenteredText(std::int32_t x, std::int32_t y, const std::stri
     update();
 }
 
+void PictureWidget::SizedText(std::int32_t x, std::int32_t y, const std::string& text, std::int32_t color,
+                              double points, bool bold, bool italic) {
+    if (points <= 0) return;
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont font = this->font();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setItalic(italic);
+    painter.setFont(font);
+    painter.setPen(FromRgb(color));
+    const QString shown = QString::fromStdString(text);
+    QRect box = painter.fontMetrics().boundingRect(shown);
+    box.moveCenter(QPoint(x, y));
+    painter.drawText(box.adjusted(-4, -2, 4, 2), Qt::AlignCenter, shown);
+    update();
+}
+
 std::int32_t PictureWidget::Pixel(std::int32_t x, std::int32_t y) const {
     if (!image_.valid(x, y)) return -1;
     return ToRgb(image_.pixel(x, y));

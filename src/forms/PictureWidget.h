@@ -23,6 +23,8 @@ public:
     void DashedCircle(std::int32_t x, std::int32_t y, std::int32_t radius, std::int32_t color) override;
     void CenteredText(std::int32_t x, std::int32_t y, const std::string& text, std::int32_t color,
                       bool bold) override;
+    void SizedText(std::int32_t x, std::int32_t y, const std::string& text, std::int32_t color, double points,
+                   bool bold, bool italic) override;
     std::int32_t Pixel(std::int32_t x, std::int32_t y) const override;
     // Gives the image the widget's new size at once, keeping what was drawn.
     void FitImage(const QSize& size);

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include "RecordingEvents.h"
 #include "forms/Form.h"
 #include "forms/testing/UserInput.h"
 #include "os/windows/ControlOwner.h"
+#include "os/testing/SimulatedInput.h"
+#include "os/testing/WindowInput.h"
 #include "os/windows/EventLoop.h"
+#include "os/windows/VirtualKeys.h"
 #include "os/windows/Window.h"
 #include "os/windows/WindowProperties.h"
 #include "runtime/Error.h"
@@ -107,6 +112,25 @@ TEST_F(ControlTest, CaptionsAndTextsGoToTheirKind) {
     EXPECT_TRUE(label.FontBold());
 }
 
+TEST_F(ControlTest, FontAndColourChangesKeepEachOther) {
+    forms::Control& label = form.AddControl(ControlKind::Label, "Label1", {0, 0, 900, 225});
+    EXPECT_EQ(label.ForeColor(), 0x80000012u);
+    label.SetFontName("Liberation Serif");
+    label.SetFontItalic(true);
+    label.SetFontUnderline(true);
+    label.SetForeColor(0xFF0000);  // pure blue
+    EXPECT_EQ(label.FontName(), "Liberation Serif");
+    EXPECT_TRUE(label.FontItalic());
+    EXPECT_TRUE(label.FontUnderline());
+    EXPECT_EQ(label.ForeColor(), 0xFF0000u);
+    EXPECT_EQ(label.Widget()->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    label.SetForeColor(0x80FFFFFFu);  // no such system colour: ignored
+    EXPECT_EQ(label.ForeColor(), 0xFF0000u);
+    label.SetFontUnderline(false);
+    EXPECT_FALSE(label.FontUnderline());
+    EXPECT_TRUE(label.FontItalic());
+}
+
 class FormEventsTest : public ControlTest {
 protected:
     void SetUp() override {
@@ -158,6 +182,45 @@ TEST_F(FormEventsTest, EnterClicksTheDefaultButton) {
     forms::testing::TypeText(*box, "2");
     forms::testing::PressEnter(*box);
     EXPECT_EQ(events.Count("Click btnPrint(-1)"), 1);
+}
+
+TEST_F(FormEventsTest, EscapeClicksTheCancelButtonOnly) {
+    button->SetCancel(true);
+    forms::testing::TypeText(*box, "2");
+    os::testing::KeyClick(box->hWnd(), os::VK_ESCAPE);
+    EXPECT_EQ(events.Count("Click btnPrint(-1)"), 1);
+    button->SetCancel(false);
+    os::testing::KeyClick(box->hWnd(), os::VK_ESCAPE);
+    EXPECT_EQ(events.Count("Click btnPrint(-1)"), 1);
+}
+
+// Labels report the mouse passing over them and take a press and release
+// over them as a click; a release elsewhere is no click.
+TEST_F(FormEventsTest, LabelReportsMovesAndClicks) {
+    forms::Control& label = form.AddControl(ControlKind::Label, "Label1", {100, 1500, 1500, 225});
+    struct Step {
+        const char* action;
+        os::POINT at;
+        const char* expected;  // the event raised, "" for none
+    };
+    const Step steps[] = {
+        {"move", {5, 5}, "MouseMove0 Label1(-1)"},
+        {"press", {5, 5}, "MouseDown1 Label1(-1)"},
+        {"release", {6, 5}, "Click Label1(-1)"},
+        {"press", {5, 5}, "MouseDown1 Label1(-1)"},
+        {"release", {500, 5}, ""},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(std::string(step.action) + " at " + std::to_string(step.at.x));
+        events.log.clear();
+        const std::string action = step.action;
+        if (action == "move") os::testing::MouseMoveTo(label.hWnd(), step.at, false);
+        else if (action == "press") os::testing::MousePress(label.hWnd(), step.at);
+        else os::testing::MouseRelease(label.hWnd(), step.at);
+        const std::vector<std::string> expected =
+            *step.expected ? std::vector<std::string>{step.expected} : std::vector<std::string>{};
+        EXPECT_EQ(events.log, expected);
+    }
 }
 
 TEST_F(FormEventsTest, CheckBoxClickIsRaisedOnStateChange) {

@@ -23,6 +23,9 @@ public:
     void MouseDown(forms::Control& control, std::int16_t button, std::int16_t, float, float) override {
         Note("MouseDown" + std::to_string(button), control);
     }
+    void MouseMove(forms::Control& control, std::int16_t button, std::int16_t, float, float) override {
+        Note("MouseMove" + std::to_string(button), control);
+    }
     void GotFocus(forms::Control& control) override { Note("GotFocus", control); }
     void LostFocus(forms::Control& control) override { Note("LostFocus", control); }
 

@@ -1,6 +1,7 @@
 #include "os/commoncontrols/CommonControls.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QWidget>
 #include <optional>
 #include <set>
@@ -25,6 +26,11 @@ std::set<std::string>& RegisteredClasses() {
 std::optional<QPoint>& NotedCursor() {
     static std::optional<QPoint> noted;
     return noted;
+}
+
+bool HasRealPointer() {
+    const QString platform = QGuiApplication::platformName();
+    return !platform.isEmpty() && platform != "offscreen" && platform != "minimal";
 }
 
 }  // namespace
@@ -82,8 +88,10 @@ bool IsWindowEnabled(HWND window) {
 
 void NoteCursorPosition(QPoint global) { NotedCursor() = global; }
 
+// A real screen knows where its pointer is, even outside the program's
+// windows; without one the pointer is where input was last seen.
 bool GetCursorPos(POINT& point) {
-    const QPoint at = NotedCursor().value_or(QCursor::pos());
+    const QPoint at = HasRealPointer() ? QCursor::pos() : NotedCursor().value_or(QCursor::pos());
     point = {at.x(), at.y()};
     return true;
 }

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
+#include <QWindow>
 
 #include "os/commoncontrols/Menu.h"
 #include "os/windows/Messages.h"
@@ -82,6 +83,10 @@ bool EventBridge::OnMousePress(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return false;
     const POINT global = GlobalPoint(event->globalPosition());
     if (SendMessage(window_, WM_NCHITTEST, 0, MAKELPARAM(global.x, global.y)) != HTCAPTION) return false;
+    // A window manager moves the window itself where it can; otherwise the
+    // window follows the mouse until the button is released.
+    QWindow* handle = widget_.window()->windowHandle();
+    if (handle != nullptr && handle->startSystemMove()) return true;
     dragging_ = true;
     dragOffset_ = event->globalPosition().toPoint() - widget_.window()->pos();
     return true;

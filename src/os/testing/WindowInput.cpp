@@ -1,6 +1,7 @@
 #include "os/testing/WindowInput.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -8,6 +9,7 @@
 #include <QWheelEvent>
 
 #include "os/qt/QtConversions.h"
+#include "os/windows/CursorPosition.h"
 #include "os/commoncontrols/ScrollBars.h"
 #include "os/qt/WidgetWindows.h"
 #include "os/commoncontrols/WindowScrollBars.h"
@@ -71,6 +73,11 @@ void RightClick(HWND window, POINT point) {
     QWidget* widget = WidgetOf(window);
     SendMouse(widget, QEvent::MouseButtonPress, ToQPoint(point), Qt::RightButton, Qt::RightButton);
     SendMouse(widget, QEvent::MouseButtonRelease, ToQPoint(point), Qt::RightButton, Qt::NoButton);
+}
+
+void MoveCursorTo(POINT screenPoint) {
+    QCursor::setPos(ToQPoint(screenPoint));
+    NoteCursorPosition(ToQPoint(screenPoint));
 }
 
 void MouseLeave(HWND window) {

@@ -14,6 +14,8 @@ void MouseRelease(HWND window, POINT point);
 void MouseDoubleClick(HWND window, POINT point);
 void RightClick(HWND window, POINT point);
 void MouseLeave(HWND window);
+// Puts the mouse pointer at a screen point, where GetCursorPos finds it.
+void MoveCursorTo(POINT screenPoint);
 // Turns the wheel over the window by notches (positive: away from the user).
 void WheelNotches(HWND window, POINT point, int notches);
 
