@@ -11,6 +11,8 @@ namespace app {
 
 namespace {
 
+constexpr auto kRowNumberColumn = static_cast<std::int32_t>(calc::ColumnOf(calc::ResultField::RowNumber));
+
 double FieldValue(const forms::Form& window, const char* name) { return calc::NumVal(window.Find(name)->Text()); }
 
 bool Selected(const forms::Form& window, const char* name, int index) {
@@ -40,9 +42,11 @@ void ShowResults(grid::VbGrid& grid, const std::vector<calc::TrainResult>& list,
         const auto row = static_cast<std::int32_t>(i);
         if (grid.Rows() < row + 1) grid.AddRow();
         const calc::ResultRow texts = calc::ResultRowTexts(list[i], i, gears, runtime::UserSeparators());
-        for (std::int32_t column : {5, 6, 7, 8, 0, 1, 2, 3, 4})
-            grid.SetTextMatrix(row, column, texts[static_cast<std::size_t>(column)]);
-        grid.SetCellForeColor(row, 0, kRowNumberColour);
+        for (calc::ResultField field : calc::kCellWriteOrder) {
+            const std::size_t column = calc::ColumnOf(field);
+            grid.SetTextMatrix(row, static_cast<std::int32_t>(column), texts[column]);
+        }
+        grid.SetCellForeColor(row, kRowNumberColumn, kRowNumberColour);
     }
     grid.SetDelayedRedraw(false);
 }

@@ -5,25 +5,38 @@
 namespace calc {
 
 const ResultRow& DefaultResultHeaders() {
-    static const ResultRow headers = {" ", "A", "B", "C", "D", "+/- %", "pitch, mm", "tpi", "comm"};
+    static const ResultRow headers = [] {
+        ResultRow titles;
+        for (std::size_t c = 0; c < kResultColumnCount; ++c) titles[c] = std::string(kResultColumns[c].title);
+        return titles;
+    }();
     return headers;
+}
+
+std::string ResultFieldText(ResultField field, const TrainResult& result, std::size_t rowIndex, const GearSet& gears,
+                            const runtime::NumberSeparators& separators) {
+    auto count = [&gears](int slot) { return slot < 0 ? std::string() : std::to_string(gears.Count(slot)); };
+    auto measure = [&separators](double value) { return runtime::FormatNumber(value, kMeasurePattern, separators); };
+    switch (field) {
+    case ResultField::RowNumber: return std::to_string(rowIndex + 1);
+    case ResultField::GearA: return count(result.a);
+    case ResultField::GearB: return count(result.b);
+    case ResultField::GearC: return count(result.c);
+    case ResultField::GearD: return count(result.d);
+    case ResultField::Error: return measure(result.err);
+    case ResultField::Pitch: return measure(result.pitch);
+    case ResultField::Tpi: return measure(result.tpi);
+    case ResultField::Marks: return std::string(result.comm.Text());
+    }
+    return {};
 }
 
 ResultRow ResultRowTexts(const TrainResult& result, std::size_t rowIndex, const GearSet& gears,
                          const runtime::NumberSeparators& separators) {
-    auto count = [&gears](int slot) { return slot < 0 ? std::string() : std::to_string(gears.Count(slot)); };
-    auto measure = [&separators](double value) {
-        return runtime::FormatNumber(value, kMeasurePattern, separators);
-    };
-    return {std::to_string(rowIndex + 1),
-            count(result.a),
-            count(result.b),
-            count(result.c),
-            count(result.d),
-            measure(result.err),
-            measure(result.pitch),
-            measure(result.tpi),
-            std::string(result.comm.Text())};
+    ResultRow row;
+    for (std::size_t c = 0; c < kResultColumnCount; ++c)
+        row[c] = ResultFieldText(kResultColumns[c].field, result, rowIndex, gears, separators);
+    return row;
 }
 
 }  // namespace calc

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "calc/ResultTexts.h"
 
 using calc::GearSet;
@@ -23,4 +25,13 @@ TEST(ResultTexts, CsvLinesSeparateOnlyAfterANonEmptyStart) {
     EXPECT_EQ(calc::JoinCsvFields(std::vector<std::string>{"", "", "x", "", "y"}), "x; ; y");
     EXPECT_EQ(calc::JoinCsvFields(std::vector<std::string>{"a; b", "c"}), "a; b; c");
     EXPECT_EQ(calc::JoinCsvFields(std::vector<std::string>{}), "");
+}
+
+TEST(ResultColumns, EveryFieldHasOneColumnAndIsWrittenOnce) {
+    for (std::size_t c = 0; c < calc::kResultColumnCount; ++c) {
+        const calc::ResultField field = calc::kResultColumns[c].field;
+        EXPECT_EQ(calc::ColumnOf(field), c);
+        EXPECT_EQ(std::count(calc::kCellWriteOrder.begin(), calc::kCellWriteOrder.end(), field), 1);
+    }
+    EXPECT_EQ(calc::ColumnOf(calc::ResultField::Marks), calc::kResultColumnCount - 1);
 }
