@@ -29,8 +29,8 @@ void ReadIncludeOptions(const forms::Form& window, calc::SearchInputs& inputs) {
 void ReadRemainingInputs(const forms::Form& window, calc::SearchInputs& inputs) {
     inputs.imperialLeadscrew = Selected(window, "optScrew", 1);
     inputs.leadscrew = FieldValue(window, inputs.imperialLeadscrew ? "screwpitchI" : "screwpitchM");
-    inputs.ratioLeft = runtime::RoundToLong(FieldValue(window, "prevL"));
-    inputs.ratioRight = runtime::RoundToLong(FieldValue(window, "prevR"));
+    inputs.ratioLeft = runtime::RoundToLongClamped(FieldValue(window, "prevL"));
+    inputs.ratioRight = runtime::RoundToLongClamped(FieldValue(window, "prevR"));
     inputs.requestTpi = !Selected(window, "Option1", 0);
     inputs.request = FieldValue(window, "reqPitch");
     inputs.tolerance = FieldValue(window, inputs.requestTpi ? "txtPrecI" : "txtPrecM");

@@ -30,7 +30,7 @@ public:
         out.pitch = static_cast<double>(n) * advance_ / static_cast<double>(m);
         out.tpi = 25.4 / out.pitch;
         double x = tpiRequest_ ? out.tpi : out.pitch;
-        out.err = (x - request_) * 100 / request_;
+        out.err = NoiseFree((x - request_) * 100 / request_);
         return std::fabs(out.err) < tolerance_;
     }
 

@@ -102,6 +102,28 @@ TEST_F(CalculationTest, NothingFoundLeavesTheGridEmptyAndPrintEnabled) {
     EXPECT_TRUE(Item("btnPrint").Enabled());
 }
 
+// A "Prev Divisor" side beyond the 32-bit range is held at its end: the
+// calculation runs to its end and enables printing.
+TEST_F(CalculationTest, AnOverlargeRatioStillCalculates) {
+    struct Case { const char* left; const char* right; const char* pitch; std::int32_t rows; };
+    const Case cases[] = {
+        {"99999999999", "40", "1.0", 0},
+        {"99999999999", "99999999999", "1.0", 26},   // both held at the same end: ratio 1
+        {"-2147483649", "-2147483648", "1.0", 26},
+    };
+    Open();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.left) + " : " + c.right);
+        Item("btnPrint").SetEnabled(false);
+        Item("prevL").SetText(c.left);
+        Item("prevR").SetText(c.right);
+        forms::testing::ClearByTyping(Item("reqPitch"));
+        Calculate(c.pitch);
+        EXPECT_EQ(window->Grid().Rows(), c.rows);
+        EXPECT_TRUE(Item("btnPrint").Enabled());
+    }
+}
+
 TEST_F(CalculationTest, GridIsSetUpWithTheResultColumns) {
     Open(false);
     const grid::VbGrid& grid = window->Grid();

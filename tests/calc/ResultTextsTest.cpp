@@ -18,6 +18,14 @@ TEST(ResultTexts, FourAndTwoGearRows) {
     EXPECT_EQ(row, (calc::ResultRow{"18", "40", "", "", "60", "-0,7813", "1,0", "25,4", ""}));
 }
 
+TEST(ResultTexts, ASmallRealErrorStillShowsItsSign) {
+    GearSet g;
+    TrainResult r{4, -1, -1, 8, 1.0, 25.4, -0.00001, {}};
+    EXPECT_EQ(calc::ResultRowTexts(r, 0, g, {".", ","})[calc::ColumnOf(calc::ResultField::Error)], "-0.0");
+    r.err = 0.0;
+    EXPECT_EQ(calc::ResultRowTexts(r, 0, g, {".", ","})[calc::ColumnOf(calc::ResultField::Error)], "0.0");
+}
+
 TEST(ResultTexts, CsvLinesSeparateOnlyAfterANonEmptyStart) {
     EXPECT_EQ(calc::JoinCsvFields(calc::DefaultResultHeaders()), " ; A; B; C; D; +/- %; pitch, mm; tpi; comm");
     EXPECT_EQ(calc::JoinCsvFields(std::vector<std::string>{"18", "40", "", "", "60", "0.0", "1.0", "25.4", ""}),

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "calc/GearSet.h"
+#include "calc/TrainResult.h"
+
+namespace calc {
+
+// A result reduced to what ordering it needs: its absolute error and its
+// marks and gears packed into one word, with the index of the result.
+struct TrainSortEntry {
+    double absErr;
+    std::uint64_t gears;
+    std::uint32_t index;
+};
+
+// Packs the keys of results drawn from one gear set. Tooth counts are
+// replaced by their rank among the set's distinct counts, larger counts
+// first, so that marks, A, B and C fit one 64-bit word:
+//   marks rank | A | two-gear flag | B | C
+class TrainSortKeys {
+public:
+    explicit TrainSortKeys(const GearSet& gears);
+
+    // False when the set has too many distinct counts for the packing.
+    bool Usable() const { return usable_; }
+
+    // Whether a result can be packed at all (false: B without C, an error
+    // that is not a number).
+    static bool Fits(const TrainResult& result);
+
+    TrainSortEntry EntryOf(const TrainResult& result, std::uint32_t index) const;
+
+    // The same test as ComesBefore on the results the entries stand for.
+    bool Before(const TrainSortEntry& x, const TrainSortEntry& y) const {
+        if (x.absErr != y.absErr) return x.absErr < y.absErr;
+        const std::uint64_t hx = x.gears >> headShift_, hy = y.gears >> headShift_;
+        if (hx != hy) return hx < hy;
+        if (y.gears & twoGearBit_) return true;  // y has no gear B: x comes first
+        if (x.gears & twoGearBit_) return false;
+        return x.gears < y.gears;
+    }
+
+private:
+    std::uint64_t SlotRank(std::int32_t slot) const;
+
+    std::vector<std::uint64_t> slotRanks_;  // per slot: rank of its count, 0 = largest
+    std::uint64_t emptyRank_ = 0;           // rank of count 0, read for a slot outside the set
+    unsigned width_ = 1;                  // bits per gear rank
+    unsigned headShift_ = 0;              // marks and A lie above it
+    std::uint64_t twoGearBit_ = 0;
+    bool usable_ = true;
+};
+
+// The order in which QuickSort(list, first, last) leaves the results of
+// first..last: element i is the index in `list` of the result that ends at
+// position first + i. Computed on precomputed keys and small entries; the
+// list itself is not moved. A negative last stands for the last index.
+std::vector<std::uint32_t> SortedOrder(const std::vector<TrainResult>& list, const GearSet& gears, long first = 0,
+                                       long last = -1);
+
+}  // namespace calc
