@@ -1,6 +1,7 @@
 // kestrany-calc: the change-gear calculation on the command line. Prints
 // the lines that saving the results grid writes after the same calculation.
 #include <clocale>
+#include <cstdint>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -8,7 +9,7 @@
 
 #include "CalcOptions.h"
 #include "calc/ResultTexts.h"
-#include "calc/TrainOrder.h"
+#include "calc/TrainSortKeys.h"
 #include "calc/TrainSearch.h"
 #include "runtime/NumberSeparators.h"
 
@@ -27,12 +28,23 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    std::vector<calc::TrainResult> list = calc::SearchTrains(request->inputs, request->gears);
-    calc::QuickSort(list, 0, -1, request->gears);
+    const std::vector<calc::TrainResult> list = calc::SearchTrains(request->inputs, request->gears);
+    const std::vector<std::uint32_t> order = calc::SortedOrder(list, request->gears);
 
-    std::string out = calc::JoinCsvFields(calc::DefaultResultHeaders()) + calc::kCsvLineEnd;
-    for (std::size_t i = 0; i < list.size(); ++i)
-        out += calc::JoinCsvFields(calc::ResultRowTexts(list[i], i, request->gears, separators)) + calc::kCsvLineEnd;
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    // The lines go out in blocks, so that a long list is never held as text whole.
+    constexpr std::size_t kBlock = 1 << 20;
+    std::string out;
+    out.reserve(kBlock + 4096);
+    bool written = true;
+    auto flush = [&out, &written] {
+        written = written && std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
+        out.clear();
+    };
+    calc::AppendHeaderLine(out);
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        calc::AppendResultLine(out, list[order[i]], i, request->gears, separators);
+        if (out.size() >= kBlock) flush();
+    }
+    flush();
+    return written && std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -25,6 +25,8 @@ const ResultRow& DefaultResultHeaders();
 // train), a measure in "0.0###", or the marks.
 std::string ResultFieldText(ResultField field, const TrainResult& result, std::size_t rowIndex, const GearSet& gears,
                             const runtime::NumberSeparators& separators);
+void AppendResultField(std::string& out, ResultField field, const TrainResult& result, std::size_t rowIndex,
+                       const GearSet& gears, const runtime::NumberSeparators& separators);
 
 // The cell texts of the result at `rowIndex`, in column order.
 ResultRow ResultRowTexts(const TrainResult& result, std::size_t rowIndex, const GearSet& gears,
@@ -44,5 +46,15 @@ std::string JoinCsvFields(const Fields& fields) {
 }
 
 inline constexpr const char* kCsvLineEnd = "\r\n";
+
+// Appends the results-file line of the result at `rowIndex`: its cells in
+// column order, joined as JoinCsvFields joins them, and the line end. The
+// same bytes as JoinCsvFields(ResultRowTexts(...)) + kCsvLineEnd, without
+// building the cell texts one by one.
+void AppendResultLine(std::string& out, const TrainResult& result, std::size_t rowIndex, const GearSet& gears,
+                      const runtime::NumberSeparators& separators);
+
+// Appends the header line of the results file with the default titles.
+void AppendHeaderLine(std::string& out);
 
 }  // namespace calc

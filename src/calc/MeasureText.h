@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "runtime/NumberSeparators.h"
+
+namespace calc {
+
+// Appends a measure as the pattern "0.0###" shows it, with the same text as
+// runtime::FormatNumber(value, "0.0###", separators): the value's
+// 15-significant-digit decimal form rounded half away from zero to four
+// decimals, trailing zeros after the first decimal dropped, a minus sign for
+// any negative value, the user's decimal mark. Ordinary values are worked out
+// in integer arithmetic; the few that lie too near a rounding boundary, and
+// very large or non-finite ones, go through FormatNumber itself.
+void AppendMeasure(std::string& out, double value, const runtime::NumberSeparators& separators);
+
+std::string MeasureText(double value, const runtime::NumberSeparators& separators);
+
+}  // namespace calc
