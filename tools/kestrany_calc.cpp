@@ -41,7 +41,9 @@ int main(int argc, char** argv) {
         out.clear();
     };
     calc::AppendHeaderLine(out);
+    constexpr std::size_t kAhead = 16;  // results are read in sorted order, so fetch ahead
     for (std::size_t i = 0; i < order.size(); ++i) {
+        if (i + kAhead < order.size()) __builtin_prefetch(&list[order[i + kAhead]]);
         calc::AppendResultLine(out, list[order[i]], i, request->gears, separators);
         if (out.size() >= kBlock) flush();
     }

@@ -30,23 +30,27 @@ bool TenThousandths(double magnitude, std::uint64_t& units) {
 
 }  // namespace
 
-void AppendMeasure(std::string& out, double value, const runtime::NumberSeparators& separators) {
+std::size_t WriteMeasure(char* buffer, double value, std::string_view decimalMark) {
     std::uint64_t units = 0;
-    if (!std::isfinite(value) || !TenThousandths(std::fabs(value), units)) {
-        out += runtime::FormatNumber(value, kPattern, separators);
-        return;
-    }
-    if (value < 0) out += '-';
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, units / 10000).ptr;
-    out.append(digits, end);
-    out += separators.decimal;
-    std::uint32_t fraction = static_cast<std::uint32_t>(units % 10000);
-    char decimals[4] = {static_cast<char>('0' + fraction / 1000), static_cast<char>('0' + fraction / 100 % 10),
-                        static_cast<char>('0' + fraction / 10 % 10), static_cast<char>('0' + fraction % 10)};
+    if (decimalMark.size() > 8 || !std::isfinite(value) || !TenThousandths(std::fabs(value), units)) return 0;
+    char* p = buffer;
+    if (value < 0) *p++ = '-';
+    p = std::to_chars(p, buffer + kMeasureBuffer, units / 10000).ptr;  // at most 9 digits below kLargest
+    for (char c : decimalMark) *p++ = c;
+    const auto fraction = static_cast<std::uint32_t>(units % 10000);
+    p[0] = static_cast<char>('0' + fraction / 1000);
+    p[1] = static_cast<char>('0' + fraction / 100 % 10);
+    p[2] = static_cast<char>('0' + fraction / 10 % 10);
+    p[3] = static_cast<char>('0' + fraction % 10);
     std::size_t shown = 4;
-    while (shown > 1 && decimals[shown - 1] == '0') --shown;
-    out.append(decimals, shown);
+    while (shown > 1 && p[shown - 1] == '0') --shown;
+    return static_cast<std::size_t>(p - buffer) + shown;
+}
+
+void AppendMeasure(std::string& out, double value, const runtime::NumberSeparators& separators) {
+    char buffer[kMeasureBuffer];
+    if (const std::size_t length = WriteMeasure(buffer, value, separators.decimal)) out.append(buffer, length);
+    else out += runtime::FormatNumber(value, kPattern, separators);
 }
 
 std::string MeasureText(double value, const runtime::NumberSeparators& separators) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "runtime/NumberSeparators.h"
 
@@ -16,5 +18,11 @@ namespace calc {
 void AppendMeasure(std::string& out, double value, const runtime::NumberSeparators& separators);
 
 std::string MeasureText(double value, const runtime::NumberSeparators& separators);
+
+// The ordinary case of AppendMeasure on its own: writes the text into
+// `buffer` (room for kMeasureBuffer characters) and returns its length, or
+// returns 0 when the value needs FormatNumber (or the mark is unusually long).
+inline constexpr std::size_t kMeasureBuffer = 48;
+std::size_t WriteMeasure(char* buffer, double value, std::string_view decimalMark);
 
 }  // namespace calc

@@ -37,7 +37,7 @@ inline long PivotIndex(long first, long last) {
 
 // One partition step around the middle item; returns where the pivot ended.
 template <class Item, class Before>
-long Partition(std::vector<Item>& list, long first, long last, Before& before) {
+long Partition(std::vector<Item>& list, long first, long last, Before before) {
     auto at = [&list](long i) -> Item& { return list[static_cast<std::size_t>(i)]; };
     const long mid = PivotIndex(first, last);
     const Item pivot = at(mid);

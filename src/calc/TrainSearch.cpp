@@ -53,9 +53,9 @@ public:
     Recorder(const GearSet& gears, std::vector<TrainResult>& list)
         : twoGear_(gears.Counts(), 2), fourGear_(gears.Counts(), 4), list_(list) {}
 
-    void Record(const std::array<std::int32_t, 4>& counts, bool twoGear, const TrainResult& record) {
+    void Record(const std::array<int, 4>& slots, bool twoGear, const TrainResult& record) {
         ++recorded_;
-        bool first = twoGear ? twoGear_.Insert(counts) : fourGear_.Insert(counts);
+        bool first = twoGear ? twoGear_.Insert(slots) : fourGear_.Insert(slots);
         // A pitch of exactly 0 (a leadscrew of 0) is never listed.
         if (first && record.pitch != 0) list_.push_back(record);
     }
@@ -79,7 +79,7 @@ void SearchTwoGear(const GearSet& gears, const Measurer& measurer, Recorder& rec
             if (a == d || countD == 0) continue;
             Measures m;
             if (!measurer.Accept(countA, countD, m)) continue;
-            recorder.Record({countA, countD, 0, 0}, true, {a, -1, -1, d, m.pitch, m.tpi, m.err, {}});
+            recorder.Record({a, d, 0, 0}, true, {a, -1, -1, d, m.pitch, m.tpi, m.err, {}});
         }
     }
 }
@@ -92,7 +92,7 @@ void TryFourGear(const GearSet& gears, const SearchInputs& inputs, const Measure
     if (!measurer.Accept(std::int64_t{A} * C, std::int64_t{B} * D, m)) return;
     FitCheckResult fit = CheckFit(A, B, C, D, inputs.includeLow, inputs.includeIntersecting);
     if (!fit.passes) return;
-    recorder.Record({A, B, C, D}, false, {a, b, c, d, m.pitch, m.tpi, m.err, fit.marks});
+    recorder.Record({a, b, c, d}, false, {a, b, c, d, m.pitch, m.tpi, m.err, fit.marks});
 }
 
 // Visits every (a, b, c) and hands the d loop to `forEachD`, which must call

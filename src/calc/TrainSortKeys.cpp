@@ -14,7 +14,8 @@ namespace calc {
 namespace {
 
 constexpr unsigned kMarkBits = 3;
-constexpr unsigned kMaxWidth = (64 - kMarkBits - 1) / 3;
+constexpr unsigned kIndexBits = 32;
+constexpr unsigned kMaxWidth = (64 - kIndexBits - kMarkBits - 1) / 3;  // up to 511 distinct counts
 
 // The place of each marks value when the marks texts are compared code unit
 // by code unit: "" first, then "low ", "sec A ", ...
@@ -48,8 +49,8 @@ TrainSortKeys::TrainSortKeys(const GearSet& gears) {
     emptyRank_ = rankOf(0);
     width_ = std::max(1u, static_cast<unsigned>(std::bit_width(distinct.size())));
     usable_ = width_ <= kMaxWidth;
-    headShift_ = 2 * width_ + 1;
-    twoGearBit_ = std::uint64_t{1} << (2 * width_);
+    headShift_ = kIndexBits + 2 * width_ + 1;
+    twoGearBit_ = std::uint64_t{1} << (kIndexBits + 2 * width_);
 }
 
 std::uint64_t TrainSortKeys::SlotRank(std::int32_t slot) const {
@@ -68,7 +69,7 @@ TrainSortEntry TrainSortKeys::EntryOf(const TrainResult& result, std::uint32_t i
         key = key << width_ | SlotRank(result.b);
         key = key << width_ | (result.c < 0 ? 0 : SlotRank(result.c));
     }
-    return {std::fabs(result.err), key, index};
+    return {std::fabs(result.err), key << kIndexBits | index};
 }
 
 bool TrainSortKeys::Fits(const TrainResult& result) {
@@ -96,9 +97,8 @@ std::vector<std::uint32_t> SortedOrder(const std::vector<TrainResult>& list, con
         for (long i = first; i <= last; ++i)
             entries[static_cast<std::size_t>(i)] =
                 keys.EntryOf(list[static_cast<std::size_t>(i)], static_cast<std::uint32_t>(i));
-        QuickSortBy(entries, first, last,
-                    [&keys](const TrainSortEntry& x, const TrainSortEntry& y) { return keys.Before(x, y); });
-        for (long i = first; i <= last; ++i) order[static_cast<std::size_t>(i)] = entries[static_cast<std::size_t>(i)].index;
+        QuickSortBy(entries, first, last, keys.Before());
+        for (long i = first; i <= last; ++i) order[static_cast<std::size_t>(i)] = entries[static_cast<std::size_t>(i)].Index();
     }
     order.erase(order.begin(), order.begin() + first);
     return order;

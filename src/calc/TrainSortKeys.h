@@ -8,17 +8,19 @@
 
 namespace calc {
 
-// A result reduced to what ordering it needs: its absolute error and its
-// marks and gears packed into one word, with the index of the result.
+// A result reduced to what ordering it needs, in 16 bytes: its absolute
+// error, and one word holding its marks and gears above the index of the
+// result (low 32 bits).
 struct TrainSortEntry {
     double absErr;
-    std::uint64_t gears;
-    std::uint32_t index;
+    std::uint64_t keyAndIndex;
+
+    std::uint32_t Index() const { return static_cast<std::uint32_t>(keyAndIndex); }
 };
 
 // Packs the keys of results drawn from one gear set. Tooth counts are
 // replaced by their rank among the set's distinct counts, larger counts
-// first, so that marks, A, B and C fit one 64-bit word:
+// first, so that marks, A, B and C fit the upper 32 bits of a word:
 //   marks rank | A | two-gear flag | B | C
 class TrainSortKeys {
 public:
@@ -34,14 +36,20 @@ public:
     TrainSortEntry EntryOf(const TrainResult& result, std::uint32_t index) const;
 
     // The same test as ComesBefore on the results the entries stand for.
-    bool Before(const TrainSortEntry& x, const TrainSortEntry& y) const {
-        if (x.absErr != y.absErr) return x.absErr < y.absErr;
-        const std::uint64_t hx = x.gears >> headShift_, hy = y.gears >> headShift_;
-        if (hx != hy) return hx < hy;
-        if (y.gears & twoGearBit_) return true;  // y has no gear B: x comes first
-        if (x.gears & twoGearBit_) return false;
-        return x.gears < y.gears;
-    }
+    // A small value, so that a sort can keep it in registers.
+    struct Order {
+        unsigned headShift;
+        std::uint64_t twoGearBit;
+        bool operator()(const TrainSortEntry& x, const TrainSortEntry& y) const {
+            if (x.absErr != y.absErr) return x.absErr < y.absErr;
+            const std::uint64_t hx = x.keyAndIndex >> headShift, hy = y.keyAndIndex >> headShift;
+            if (hx != hy) return hx < hy;
+            if (y.keyAndIndex & twoGearBit) return true;  // y has no gear B: x comes first
+            if (x.keyAndIndex & twoGearBit) return false;
+            return x.keyAndIndex >> 32 < y.keyAndIndex >> 32;
+        }
+    };
+    Order Before() const { return {headShift_, twoGearBit_}; }
 
 private:
     std::uint64_t SlotRank(std::int32_t slot) const;
@@ -49,7 +57,7 @@ private:
     std::vector<std::uint64_t> slotRanks_;  // per slot: rank of its count, 0 = largest
     std::uint64_t emptyRank_ = 0;           // rank of count 0, read for a slot outside the set
     unsigned width_ = 1;                  // bits per gear rank
-    unsigned headShift_ = 0;              // marks and A lie above it
+    unsigned headShift_ = 0;              // marks and A lie above it (counted in the whole word)
     std::uint64_t twoGearBit_ = 0;
     bool usable_ = true;
 };

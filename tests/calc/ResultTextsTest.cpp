@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "calc/ResultTexts.h"
 
@@ -42,4 +44,28 @@ TEST(ResultColumns, EveryFieldHasOneColumnAndIsWrittenOnce) {
         EXPECT_EQ(std::count(calc::kCellWriteOrder.begin(), calc::kCellWriteOrder.end(), field), 1);
     }
     EXPECT_EQ(calc::ColumnOf(calc::ResultField::Marks), calc::kResultColumnCount - 1);
+}
+
+// The line written straight into a buffer is the line the cell texts make,
+// also where a measure needs the general formatter.
+TEST(ResultTexts, ResultLinesAreTheJoinedCellTexts) {
+    GearSet g({20, 2147483647, -40, 0, 75});
+    const runtime::NumberSeparators separators[] = {{".", ","}, {",", "."}, {"<decimal mark>", " "}};
+    const TrainResult results[] = {
+        {0, 1, 2, 4, 1.25, 25.4 / 1.25, -0.00001, calc::FitMarks(calc::FitMarks::BFoulsLeadscrew | calc::FitMarks::TooLow)},
+        {4, -1, -1, 0, 1e300, 0, std::nan(""), {}},
+        {2, -1, -1, 3, -std::numeric_limits<double>::infinity(), 0.00005, 999999999.99995, {}},
+        {1, 2, 0, 3, 0.1 + 0.2, 1.0 / 3, 0, calc::FitMarks(calc::FitMarks::CFoulsShaftA)},
+    };
+    for (const auto& s : separators) {
+        for (std::size_t i = 0; i < std::size(results); ++i) {
+            std::string line = "kept ";
+            calc::AppendResultLine(line, results[i], i * 1000003, g, s);
+            EXPECT_EQ(line, "kept " + calc::JoinCsvFields(calc::ResultRowTexts(results[i], i * 1000003, g, s)) +
+                                calc::kCsvLineEnd);
+        }
+    }
+    std::string header;
+    calc::AppendHeaderLine(header);
+    EXPECT_EQ(header, calc::JoinCsvFields(calc::DefaultResultHeaders()) + calc::kCsvLineEnd);
 }
