@@ -1,5 +1,6 @@
 // kestrany-calc: the change-gear calculation on the command line. Prints
 // the lines that saving the results grid writes after the same calculation.
+#include <algorithm>
 #include <clocale>
 #include <cstdint>
 #include <cstdio>
@@ -41,11 +42,20 @@ int main(int argc, char** argv) {
         out.clear();
     };
     calc::AppendHeaderLine(out);
-    constexpr std::size_t kAhead = 16;  // results are read in sorted order, so fetch ahead
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        if (i + kAhead < order.size()) __builtin_prefetch(&list[order[i + kAhead]]);
-        calc::AppendResultLine(out, list[order[i]], i, request->gears, separators);
-        if (out.size() >= kBlock) flush();
+    // The results are wanted in sorted order, scattered over the list: copy
+    // them out a batch at a time (a plain copy loop keeps many reads in
+    // flight), then write the batch.
+    constexpr std::size_t kBatch = 4096;
+    std::vector<calc::TrainResult> batch;
+    batch.reserve(kBatch);
+    for (std::size_t start = 0; start < order.size(); start += kBatch) {
+        const std::size_t end = std::min(order.size(), start + kBatch);
+        batch.clear();
+        for (std::size_t i = start; i < end; ++i) batch.push_back(list[order[i]]);
+        for (std::size_t i = start; i < end; ++i) {
+            calc::AppendResultLine(out, batch[i - start], i, request->gears, separators);
+            if (out.size() >= kBlock) flush();
+        }
     }
     flush();
     return written && std::fflush(stdout) == 0 ? 0 : 1;

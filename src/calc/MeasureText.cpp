@@ -20,11 +20,11 @@ constexpr double kLargest = 1e9;  // ten thousandths then stay well inside 53 bi
 bool TenThousandths(double magnitude, std::uint64_t& units) {
     if (!(magnitude < kLargest)) return false;
     const double t = magnitude * 1e4;
-    const double whole = std::floor(t);
-    const double fraction = t - whole;
+    const auto whole = static_cast<std::uint64_t>(t);  // t >= 0: truncation is the floor
+    const double fraction = t - static_cast<double>(whole);
     const double margin = t * 1e-14 + 1e-9;
     if (std::fabs(fraction - 0.5) <= margin) return false;
-    units = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    units = whole + (fraction > 0.5 ? 1 : 0);
     return true;
 }
 
@@ -35,7 +35,9 @@ std::size_t WriteMeasure(char* buffer, double value, std::string_view decimalMar
     if (decimalMark.size() > 8 || !std::isfinite(value) || !TenThousandths(std::fabs(value), units)) return 0;
     char* p = buffer;
     if (value < 0) *p++ = '-';
-    p = std::to_chars(p, buffer + kMeasureBuffer, units / 10000).ptr;  // at most 9 digits below kLargest
+    const std::uint64_t integer = units / 10000;
+    if (integer < 10) *p++ = static_cast<char>('0' + integer);  // the usual case: one digit
+    else p = std::to_chars(p, buffer + kMeasureBuffer, integer).ptr;  // at most 10 digits below kLargest
     for (char c : decimalMark) *p++ = c;
     const auto fraction = static_cast<std::uint32_t>(units % 10000);
     p[0] = static_cast<char>('0' + fraction / 1000);

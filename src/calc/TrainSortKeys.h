@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -38,11 +39,14 @@ public:
     // The same test as ComesBefore on the results the entries stand for.
     // A small value, so that a sort can keep it in registers.
     struct Order {
+        __extension__ using Wide = unsigned __int128;
         unsigned headShift;
         std::uint64_t twoGearBit;
         bool operator()(const TrainSortEntry& x, const TrainSortEntry& y) const {
-            if (x.absErr != y.absErr) return x.absErr < y.absErr;
-            const std::uint64_t hx = x.keyAndIndex >> headShift, hy = y.keyAndIndex >> headShift;
+            // Error and head as one 128-bit number: one comparison, no branch
+            // on the error alone. A non-negative double orders like its bits.
+            const Wide hx = Wide{std::bit_cast<std::uint64_t>(x.absErr)} << 64 | x.keyAndIndex >> headShift;
+            const Wide hy = Wide{std::bit_cast<std::uint64_t>(y.absErr)} << 64 | y.keyAndIndex >> headShift;
             if (hx != hy) return hx < hy;
             if (y.keyAndIndex & twoGearBit) return true;  // y has no gear B: x comes first
             if (x.keyAndIndex & twoGearBit) return false;
