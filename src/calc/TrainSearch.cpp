@@ -87,7 +87,8 @@ void SearchTwoGear(const GearSet& gears, const Measurer& measurer, Recorder& rec
 // Tests one four-gear arrangement and records it when it is accepted and fits.
 void TryFourGear(const GearSet& gears, const SearchInputs& inputs, const Measurer& measurer,
                  Recorder& recorder, int a, int b, int c, int d) {
-    const std::int32_t A = gears.Count(a), B = gears.Count(b), C = gears.Count(c), D = gears.Count(d);
+    const std::int32_t* counts = gears.Counts().data();  // every slot here lies in the set
+    const std::int32_t A = counts[a], B = counts[b], C = counts[c], D = counts[d];
     Measures m;
     if (!measurer.Accept(std::int64_t{A} * C, std::int64_t{B} * D, m)) return;
     FitCheckResult fit = CheckFit(A, B, C, D, inputs.includeLow, inputs.includeIntersecting);
@@ -100,12 +101,13 @@ void TryFourGear(const GearSet& gears, const SearchInputs& inputs, const Measure
 template <class ForEachD>
 void LoopABC(const GearSet& gears, ForEachD&& forEachD) {
     const int upper = gears.Upper();
+    const std::int32_t* counts = gears.Counts().data();
     for (int a = 0; a <= upper; ++a) {
-        if (gears.Count(a) == 0) continue;
+        if (counts[a] == 0) continue;
         for (int b = 0; b <= upper; ++b) {
-            if (a == b || gears.Count(b) == 0) continue;
+            if (a == b || counts[b] == 0) continue;
             for (int c = 0; c <= upper; ++c) {
-                if (gears.Count(c) == 0 || c == a || c == b) continue;
+                if (counts[c] == 0 || c == a || c == b) continue;
                 forEachD(a, b, c);
             }
         }
@@ -157,10 +159,11 @@ void SearchFourGearPruned(const GearSet& gears, const SearchInputs& inputs, cons
     std::vector<int> candidates;
     candidates.reserve(bySize.size());
 
+    const std::int32_t* counts = gears.Counts().data();
     LoopABC(gears, [&](int a, int b, int c) {
         // pitch = A*C*P / (B*D), so D = A*C*P / (B*pitch).
-        const double numerator = static_cast<double>(std::int64_t{gears.Count(a)} * gears.Count(c)) * advance;
-        const double driven = gears.Count(b);
+        const double numerator = static_cast<double>(std::int64_t{counts[a]} * counts[c]) * advance;
+        const double driven = counts[b];
         const double lowest = numerator / (driven * pitchHigh) * (1 - kMargin);
         const double highest = numerator / (driven * pitchLow) * (1 + kMargin);
         auto first = std::lower_bound(bySize.begin(), bySize.end(), lowest,
