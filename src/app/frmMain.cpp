@@ -15,6 +15,7 @@
 #include "calc/NumVal.h"
 #include "calc/TrainOrder.h"
 #include "calc/TrainSearch.h"
+#include "os/BusyCursor.h"
 #include "runtime/Error.h"
 #include "runtime/Rounding.h"
 
@@ -132,6 +133,7 @@ void frmMain::PrintClicked() {
 }
 
 void frmMain::FindGearTrains() {
+    const os::BusyCursor busy;  // a large calculation takes seconds
     calc::SearchInputs inputs;
     ReadIncludeOptions(form_, inputs);
     grid_.SetRows(0);

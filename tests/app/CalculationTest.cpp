@@ -10,6 +10,7 @@
 #include "app/ResultsFill.h"
 #include "calc/ResultColumns.h"
 #include "forms/testing/UserInput.h"
+#include "os/BusyCursor.h"
 #include "os/MessageBox.h"
 #include "os/SaveFileDialog.h"
 
@@ -121,6 +122,7 @@ TEST_F(CalculationTest, AnOverlargeRatioStillCalculates) {
         Calculate(c.pitch);
         EXPECT_EQ(window->Grid().Rows(), c.rows);
         EXPECT_TRUE(Item("btnPrint").Enabled());
+        EXPECT_FALSE(os::BusyCursorShown());  // the wait cursor is gone again
     }
 }
 
