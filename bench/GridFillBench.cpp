@@ -21,6 +21,7 @@ void FillResults(grid::VbGrid& g, int rows) {
     for (int r = 0; r < rows; ++r) {
         g.AddRow();
         g.SetTextMatrix(r, 0, std::to_string(r + 1));
+        g.SetCellForeColor(r, 0, 30 << 16);  // the row numbers' colour, as the main window sets it
         for (std::size_t c = 1; c < texts.size(); ++c) g.SetTextMatrix(r, static_cast<int>(c), texts[c]);
     }
     g.SetDelayedRedraw(false);
