@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "CalcOptions.h"
+#include "calc/ResultLineWriter.h"
 #include "calc/ResultTexts.h"
 #include "calc/TrainSortKeys.h"
 #include "calc/TrainSearch.h"
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
         out.clear();
     };
     calc::AppendHeaderLine(out);
+    calc::ResultLineWriter writer(request->gears, separators);
     // The results are wanted in sorted order, scattered over the list: copy
     // them out a batch at a time (a plain copy loop keeps many reads in
     // flight), then write the batch.
@@ -53,7 +55,7 @@ int main(int argc, char** argv) {
         batch.clear();
         for (std::size_t i = start; i < end; ++i) batch.push_back(list[order[i]]);
         for (std::size_t i = start; i < end; ++i) {
-            calc::AppendResultLine(out, batch[i - start], i, request->gears, separators);
+            writer.Append(out, batch[i - start], i);
             if (out.size() >= kBlock) flush();
         }
     }

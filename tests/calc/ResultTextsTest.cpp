@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "calc/ResultLineWriter.h"
 #include "calc/ResultTexts.h"
 
 using calc::GearSet;
@@ -68,4 +69,26 @@ TEST(ResultTexts, ResultLinesAreTheJoinedCellTexts) {
     std::string header;
     calc::AppendHeaderLine(header);
     EXPECT_EQ(header, calc::JoinCsvFields(calc::DefaultResultHeaders()) + calc::kCsvLineEnd);
+}
+
+// One writer for many lines keeps the text of each measure between lines;
+// what it writes must still be each line's own text.
+TEST(ResultTexts, AWriterOfManyLinesWritesEachLinesOwnText) {
+    GearSet g;
+    const TrainResult four{10, 11, 4, 8, 1.0, 25.4, 0.0, calc::FitMarks(calc::FitMarks::TooLow)};
+    TrainResult other = four;
+    other.err = -0.25;
+    TrainResult odd = four;
+    odd.pitch = std::nan("");
+    odd.tpi = 1e300;
+    const TrainResult sequence[] = {four, four, other, four, odd, odd, four, other, other};
+    for (const runtime::NumberSeparators& s : {runtime::NumberSeparators{".", ","}, runtime::NumberSeparators{",", "."}}) {
+        calc::ResultLineWriter writer(g, s);
+        std::string written, expected;
+        for (std::size_t i = 0; i < std::size(sequence); ++i) {
+            writer.Append(written, sequence[i], i);
+            expected += calc::JoinCsvFields(calc::ResultRowTexts(sequence[i], i, g, s)) + calc::kCsvLineEnd;
+        }
+        EXPECT_EQ(written, expected);
+    }
 }
