@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "calc/ResultTexts.h"
-#include "calc/TrainSortKeys.h"
+#include "calc/TrainOrder.h"
 #include "calc/TrainSearch.h"
 #include "grid/GridControl.h"
 #include "os/EventLoop.h"
@@ -44,14 +44,14 @@ calc::GearSet FiftySixGears() {
 // Search, sort, write every row as the main window does, and paint once.
 void CalculateAndPaint(grid::VbGrid& g, const calc::GearSet& gears, const calc::SearchInputs& in) {
     g.SetRows(0);
-    const auto list = calc::SearchTrains(in, gears);
-    const auto order = calc::SortedOrder(list, gears);
+    auto list = calc::SearchTrains(in, gears);
+    calc::QuickSort(list, 0, -1, gears);
     g.SetDelayedRedraw(true);
     const runtime::NumberSeparators separators;
-    for (std::size_t i = 0; i < order.size(); ++i) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
         const auto r = static_cast<std::int32_t>(i);
         if (g.Rows() < r + 1) g.AddRow();
-        const calc::ResultRow texts = calc::ResultRowTexts(list[order[i]], i, gears, separators);
+        const calc::ResultRow texts = calc::ResultRowTexts(list[i], i, gears, separators);
         for (int c = 0; c < static_cast<int>(calc::kResultColumnCount); ++c) g.SetTextMatrix(r, c, texts[static_cast<std::size_t>(c)]);
         g.SetCellForeColor(r, 0, 0x1E0000);
     }

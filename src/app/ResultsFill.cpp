@@ -36,14 +36,13 @@ void ReadRemainingInputs(const forms::Form& window, calc::SearchInputs& inputs) 
     inputs.tolerance = FieldValue(window, inputs.requestTpi ? "txtPrecI" : "txtPrecM");
 }
 
-void ShowResults(grid::VbGrid& grid, const std::vector<calc::TrainResult>& list,
-                 const std::vector<std::uint32_t>& order, const calc::GearSet& gears) {
+void ShowResults(grid::VbGrid& grid, const std::vector<calc::TrainResult>& list, const calc::GearSet& gears) {
     grid.SetDelayedRedraw(true);
     const runtime::NumberSeparators& separators = runtime::UserSeparators();
-    for (std::size_t i = 0; i < order.size(); ++i) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
         const auto row = static_cast<std::int32_t>(i);
         if (grid.Rows() < row + 1) grid.AddRow();
-        const calc::ResultRow texts = calc::ResultRowTexts(list[order[i]], i, gears, separators);
+        const calc::ResultRow texts = calc::ResultRowTexts(list[i], i, gears, separators);
         for (calc::ResultField field : calc::kCellWriteOrder) {
             const std::size_t column = calc::ColumnOf(field);
             grid.SetTextMatrix(row, static_cast<std::int32_t>(column), texts[column]);

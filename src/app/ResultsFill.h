@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
 #include "calc/GearSet.h"
@@ -26,10 +25,8 @@ void ReadIncludeOptions(const forms::Form& window, calc::SearchInputs& inputs);
 // the calculation always runs.
 void ReadRemainingInputs(const forms::Form& window, calc::SearchInputs& inputs);
 
-// Writes the results into the grid, one row per result in the given order
-// (indices into `list`, best first), with the repaint held back until the
-// last row is written.
-void ShowResults(grid::VbGrid& grid, const std::vector<calc::TrainResult>& list,
-                 const std::vector<std::uint32_t>& order, const calc::GearSet& gears);
+// Writes the ordered list into the grid, one row per result, with the
+// repaint held back until the last row is written.
+void ShowResults(grid::VbGrid& grid, const std::vector<calc::TrainResult>& list, const calc::GearSet& gears);
 
 }  // namespace app

@@ -13,7 +13,7 @@
 #include "app/ResultsGridSetup.h"
 #include "app/WindowPlacement.h"
 #include "calc/NumVal.h"
-#include "calc/TrainSortKeys.h"
+#include "calc/TrainOrder.h"
 #include "calc/TrainSearch.h"
 #include "os/BusyCursor.h"
 #include "runtime/Error.h"
@@ -143,8 +143,8 @@ void frmMain::FindGearTrains() {
         grid_.Clear(false);
         return;
     }
-    // The record sort's order, worked out on small keys; the list itself stays.
-    ShowResults(grid_, list, calc::SortedOrder(list, gears_), gears_);
+    calc::QuickSort(list, 0, -1, gears_);
+    ShowResults(grid_, list, gears_);
 }
 
 void frmMain::ExportCsv() {
