@@ -20,10 +20,16 @@ void SelectionSortBy(std::vector<Item>& list, long first, long last, Before befo
     if (last < 0) last = static_cast<long>(list.size()) - 1;
     auto at = [&list](long i) -> Item& { return list[static_cast<std::size_t>(i)]; };
     for (long i = first; i < last; ++i) {
+        Item best = at(i);
         long m = i;
-        for (long j = i + 1; j <= last; ++j)
-            if (before(at(j), at(m))) m = j;
-        if (m != i) std::swap(at(m), at(i));
+        for (long j = i + 1; j <= last; ++j) {
+            if (before(at(j), best)) {
+                best = at(j);
+                m = j;
+            }
+        }
+        at(m) = at(i);
+        at(i) = best;
     }
 }
 
