@@ -147,6 +147,11 @@ void SearchFourGearPruned(const GearSet& gears, const SearchInputs& inputs, cons
     std::sort(bySize.begin(), bySize.end(),
               [](const Slot& x, const Slot& y) { return x.count < y.count; });
 
+    // Gear lists are usually entered smallest first; then the candidates
+    // come out in slot order already.
+    const bool slotsAscendBySize = std::is_sorted(
+        bySize.begin(), bySize.end(), [](const Slot& x, const Slot& y) { return x.slot < y.slot; });
+
     const double t = measurer.Tolerance() / 100;
     const double q = measurer.Request();
     double pitchLow = q * (1 - t), pitchHigh = q * (1 + t);
@@ -171,7 +176,7 @@ void SearchFourGearPruned(const GearSet& gears, const SearchInputs& inputs, cons
         candidates.clear();
         for (auto it = first; it != bySize.end() && it->count <= highest; ++it)
             if (it->slot != a && it->slot != b && it->slot != c) candidates.push_back(it->slot);
-        std::sort(candidates.begin(), candidates.end());
+        if (!slotsAscendBySize) std::sort(candidates.begin(), candidates.end());
         for (int d : candidates) TryFourGear(gears, inputs, measurer, recorder, a, b, c, d);
     });
 }
