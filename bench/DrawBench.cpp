@@ -7,6 +7,7 @@
 #include "os/windows/EventLoop.h"
 #include "os/drawing/Gdi.h"
 #include "os/windows/Window.h"
+#include "calc/ResultColumns.h"
 #include "os/testing/OffscreenApplication.h"
 
 namespace {
@@ -15,7 +16,7 @@ using namespace os;
 
 constexpr int RowHeight = 17;
 constexpr int CellWidth = 70;
-constexpr int Cells = 9;
+constexpr int Cells = static_cast<int>(calc::kResultColumnCount);
 
 const std::array<std::string, Cells> RowTexts = {"40", "60", "35", "80", "1.2500", "20.3200", "-0.125", "", "sec D "};
 

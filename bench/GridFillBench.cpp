@@ -1,10 +1,11 @@
-// Filling the results grid: rows of nine short texts through AddRow and
+// Filling the results grid: rows of short texts, one per results column, through AddRow and
 // TextMatrix, as the calculation fills it.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
 #include <string>
 
+#include "calc/ResultTexts.h"
 #include "grid/VbGrid.h"
 
 namespace {
@@ -15,12 +16,13 @@ std::size_t HeapInUse() {
 }
 
 void FillResults(grid::VbGrid& g, int rows) {
-    static const char* texts[9] = {"", "80", "60", "40", "45", "-0.0123", "1.0312", "24.6301", ""};
+    static const calc::ResultRow texts = {"", "80", "60", "40", "45", "-0.0123", "1.0312", "24.6301", ""};
     g.SetDelayedRedraw(true);
     for (int r = 0; r < rows; ++r) {
         g.AddRow();
         g.SetTextMatrix(r, 0, std::to_string(r + 1));
-        for (int c = 1; c < 9; ++c) g.SetTextMatrix(r, c, texts[c]);
+        g.SetCellForeColor(r, 0, 30 << 16);  // the row numbers' colour, as the main window sets it
+        for (std::size_t c = 1; c < texts.size(); ++c) g.SetTextMatrix(r, static_cast<int>(c), texts[c]);
     }
     g.SetDelayedRedraw(false);
 }
@@ -31,7 +33,7 @@ void BM_FillGrid(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto g = std::make_unique<grid::VbGrid>();
-        for (int c = 0; c < 9; ++c) g->AddColumn();
+        for (std::size_t c = 0; c < calc::kResultColumnCount; ++c) g->AddColumn();
         const std::size_t before = HeapInUse();
         state.ResumeTiming();
         FillResults(*g, rows);

@@ -19,7 +19,7 @@ struct Screen {
         parent = os::CreateWidgetWindow("form", 0, {0, 0, 520, 560});
         control = std::make_unique<grid::GridControl>(parent, os::RECT{0, 0, 500, 30 * 16});
         os::ShowWindow(parent, os::SW_SHOW);
-        for (int c = 0; c < calc::kResultColumns; ++c) control->Grid().AddColumn();
+        for (int c = 0; c < static_cast<int>(calc::kResultColumnCount); ++c) control->Grid().AddColumn();
         os::ProcessEventsUntil([] { return false; }, 50);
     }
     ~Screen() {
@@ -52,7 +52,7 @@ void CalculateAndPaint(grid::VbGrid& g, const calc::GearSet& gears, const calc::
         const auto r = static_cast<std::int32_t>(i);
         if (g.Rows() < r + 1) g.AddRow();
         const calc::ResultRow texts = calc::ResultRowTexts(list[i], i, gears, separators);
-        for (int c = 0; c < calc::kResultColumns; ++c) g.SetTextMatrix(r, c, texts[static_cast<std::size_t>(c)]);
+        for (int c = 0; c < static_cast<int>(calc::kResultColumnCount); ++c) g.SetTextMatrix(r, c, texts[static_cast<std::size_t>(c)]);
         g.SetCellForeColor(r, 0, 0x1E0000);
     }
     g.SetDelayedRedraw(false);

@@ -25,7 +25,7 @@ struct FilledGrid {
         control = std::make_unique<grid::GridControl>(parent, os::RECT{0, 0, 500, 30 * 16});
         os::ShowWindow(parent, os::SW_SHOW);
         grid::VbGrid& g = control->Grid();
-        for (int c = 0; c < calc::kResultColumns; ++c) g.AddColumn();
+        for (int c = 0; c < static_cast<int>(calc::kResultColumnCount); ++c) g.AddColumn();
         g.SetRedraw(false);
         for (std::int32_t r = 0; r < kRows; ++r) {
             g.AddRow();

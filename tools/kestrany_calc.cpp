@@ -1,14 +1,17 @@
 // kestrany-calc: the change-gear calculation on the command line. Prints
 // the lines that saving the results grid writes after the same calculation.
+#include <algorithm>
 #include <clocale>
+#include <cstdint>
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "CalcOptions.h"
+#include "calc/ResultLineWriter.h"
 #include "calc/ResultTexts.h"
-#include "calc/TrainOrder.h"
+#include "calc/TrainSortKeys.h"
 #include "calc/TrainSearch.h"
 #include "runtime/NumberSeparators.h"
 
@@ -27,12 +30,35 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    std::vector<calc::TrainResult> list = calc::SearchTrains(request->inputs, request->gears);
-    calc::QuickSort(list, 0, -1, request->gears);
+    const std::vector<calc::TrainResult> list = calc::SearchTrains(request->inputs, request->gears);
+    const std::vector<std::uint32_t> order = calc::SortedOrder(list, request->gears);
 
-    std::string out = calc::JoinCsvFields(calc::DefaultResultHeaders()) + calc::kCsvLineEnd;
-    for (std::size_t i = 0; i < list.size(); ++i)
-        out += calc::JoinCsvFields(calc::ResultRowTexts(list[i], i, request->gears, separators)) + calc::kCsvLineEnd;
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    // The lines go out in blocks, so that a long list is never held as text whole.
+    constexpr std::size_t kBlock = 1 << 20;
+    std::string out;
+    out.reserve(kBlock + 4096);
+    bool written = true;
+    auto flush = [&out, &written] {
+        written = written && std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
+        out.clear();
+    };
+    calc::AppendHeaderLine(out);
+    calc::ResultLineWriter writer(request->gears, separators);
+    // The results are wanted in sorted order, scattered over the list: copy
+    // them out a batch at a time (a plain copy loop keeps many reads in
+    // flight), then write the batch.
+    constexpr std::size_t kBatch = 4096;
+    std::vector<calc::TrainResult> batch;
+    batch.reserve(kBatch);
+    for (std::size_t start = 0; start < order.size(); start += kBatch) {
+        const std::size_t end = std::min(order.size(), start + kBatch);
+        batch.clear();
+        for (std::size_t i = start; i < end; ++i) batch.push_back(list[order[i]]);
+        for (std::size_t i = start; i < end; ++i) {
+            writer.Append(out, batch[i - start], i);
+            if (out.size() >= kBlock) flush();
+        }
+    }
+    flush();
+    return written && std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -11,6 +11,8 @@ namespace app {
 
 namespace {
 
+constexpr auto kRowNumberColumn = static_cast<std::int32_t>(calc::ColumnOf(calc::ResultField::RowNumber));
+
 double FieldValue(const forms::Form& window, const char* name) { return calc::NumVal(window.Find(name)->Text()); }
 
 bool Selected(const forms::Form& window, const char* name, int index) {
@@ -27,8 +29,8 @@ void ReadIncludeOptions(const forms::Form& window, calc::SearchInputs& inputs) {
 void ReadRemainingInputs(const forms::Form& window, calc::SearchInputs& inputs) {
     inputs.imperialLeadscrew = Selected(window, "optScrew", 1);
     inputs.leadscrew = FieldValue(window, inputs.imperialLeadscrew ? "screwpitchI" : "screwpitchM");
-    inputs.ratioLeft = runtime::RoundToLong(FieldValue(window, "prevL"));
-    inputs.ratioRight = runtime::RoundToLong(FieldValue(window, "prevR"));
+    inputs.ratioLeft = runtime::RoundToLongClamped(FieldValue(window, "prevL"));
+    inputs.ratioRight = runtime::RoundToLongClamped(FieldValue(window, "prevR"));
     inputs.requestTpi = !Selected(window, "Option1", 0);
     inputs.request = FieldValue(window, "reqPitch");
     inputs.tolerance = FieldValue(window, inputs.requestTpi ? "txtPrecI" : "txtPrecM");
@@ -36,13 +38,16 @@ void ReadRemainingInputs(const forms::Form& window, calc::SearchInputs& inputs) 
 
 void ShowResults(grid::VbGrid& grid, const std::vector<calc::TrainResult>& list, const calc::GearSet& gears) {
     grid.SetDelayedRedraw(true);
+    const runtime::NumberSeparators& separators = runtime::UserSeparators();
     for (std::size_t i = 0; i < list.size(); ++i) {
         const auto row = static_cast<std::int32_t>(i);
         if (grid.Rows() < row + 1) grid.AddRow();
-        const calc::ResultRow texts = calc::ResultRowTexts(list[i], i, gears, runtime::UserSeparators());
-        for (std::int32_t column : {5, 6, 7, 8, 0, 1, 2, 3, 4})
-            grid.SetTextMatrix(row, column, texts[static_cast<std::size_t>(column)]);
-        grid.SetCellForeColor(row, 0, kRowNumberColour);
+        const calc::ResultRow texts = calc::ResultRowTexts(list[i], i, gears, separators);
+        for (calc::ResultField field : calc::kCellWriteOrder) {
+            const std::size_t column = calc::ColumnOf(field);
+            grid.SetTextMatrix(row, static_cast<std::int32_t>(column), texts[column]);
+        }
+        grid.SetCellForeColor(row, kRowNumberColumn, kRowNumberColour);
     }
     grid.SetDelayedRedraw(false);
 }

@@ -21,6 +21,8 @@ inline constexpr std::int32_t kRowNumberColour = 30 << 16;
 // The two include options of the main window (chkLow, then chkAll).
 void ReadIncludeOptions(const forms::Form& window, calc::SearchInputs& inputs);
 // The leadscrew, the ratio, the request and the tolerance of the main window.
+// A ratio side beyond the 32-bit range is held at the end of that range, so
+// the calculation always runs.
 void ReadRemainingInputs(const forms::Form& window, calc::SearchInputs& inputs);
 
 // Writes the ordered list into the grid, one row per result, with the

@@ -4,6 +4,7 @@
 
 #include "app/LanguageFile.h"
 #include "grid/GridSettings.h"
+#include "calc/ResultColumns.h"
 #include "grid/VbGrid.h"
 
 namespace app {
@@ -16,29 +17,15 @@ constexpr std::int32_t kWindowBackground = kSystemColour + 5;
 constexpr std::int32_t kRowHeightMin = 240;
 constexpr std::int32_t kAlignLeft = 1;       // cell alignment of the numeric columns
 constexpr std::int32_t kHeaderCentre = 2;
-constexpr const char* kCommentTip =
-    "'low' means that gear set too small, 'sec A' means that gears intersects with gear A shaft, "
-    "'sec D' means that gears intersects with leadscrew";
-
-struct ColumnPlacement {
-    const char* header;
-    const char* languageKey;  // empty when the header is not translated
-    std::int32_t width;       // twips
-    bool alignLeft;
-};
-
-constexpr ColumnPlacement kColumns[] = {
-    {" ", "", 300, true},     {"A", "", 300, false},   {"B", "", 300, false},
-    {"C", "", 300, false},    {"D", "", 300, false},   {"+/- %", "", 790, true},
-    {"pitch, mm", "gridPitch", 830, true}, {"tpi", "", 830, true}, {"comm", "gridComm", 800, false},
-};
+constexpr auto kColumnCount = static_cast<std::int32_t>(calc::kResultColumnCount);
+constexpr auto kMarksColumn = static_cast<std::int32_t>(calc::ColumnOf(calc::ResultField::Marks));
 
 void SetDisplay(grid::VbGrid& grid) {
     grid.SetBackColorBkg(kButtonFace);
     grid.SetBackColorFixed(kButtonFace);
     grid.SetBackColor(kWindowBackground);
     grid.SetEnabled(true);
-    grid.SetCols(9);
+    grid.SetCols(kColumnCount);
     grid.SetRowHeightMin(kRowHeightMin);
     grid.SetDefaultRowHeight(grid.RowHeightMin());
     grid.SetHeaderHeight(grid.RowHeightMin() + 30);
@@ -58,13 +45,14 @@ void SetColumns(grid::VbGrid& grid) {
         grid.SetColEditable(runtime::Variant(c), false);
         grid.SetFixedAlignment(runtime::Variant(c), kHeaderCentre);
     }
-    for (std::int32_t c = 0; c < 9; ++c) {
-        const ColumnPlacement& entry = kColumns[c];
-        if (entry.alignLeft) grid.SetColAlignment(runtime::Variant(c), kAlignLeft);
+    for (std::int32_t c = 0; c < kColumnCount; ++c) {
+        const calc::ResultColumn& column = calc::kResultColumns[static_cast<std::size_t>(c)];
+        if (column.alignment == calc::ColumnAlignment::Left) grid.SetColAlignment(runtime::Variant(c), kAlignLeft);
+        const std::string title(column.title);
         const std::string header =
-            *entry.languageKey ? ReadLangText(entry.languageKey, "frmMain", entry.header) : entry.header;
+            column.languageKey.empty() ? title : ReadLangText(std::string(column.languageKey), "frmMain", title);
         grid.SetColumnHeader(runtime::Variant(c), header);
-        grid.SetColWidth(runtime::Variant(c), entry.width);
+        grid.SetColWidth(runtime::Variant(c), column.width);
     }
 }
 
@@ -78,8 +66,10 @@ void SetUpResultsGrid(grid::VbGrid& grid) {
     grid.SetGridLines(grid::grid_lines::Both);
     grid.SetBackColorBkg(kButtonFace);  // the window's own background colour
     grid.SetScrollBars(grid::scroll_bars::Vertical);
-    grid.SetColAutoResize(runtime::Variant(8), true);
-    grid.SetColToolTip(runtime::Variant(8), ReadLangText("gridtt", "frmMain", kCommentTip));
+    for (std::int32_t c = 0; c < kColumnCount; ++c)
+        if (calc::kResultColumns[static_cast<std::size_t>(c)].autoResize) grid.SetColAutoResize(runtime::Variant(c), true);
+    grid.SetColToolTip(runtime::Variant(kMarksColumn),
+                       ReadLangText(std::string(calc::kMarksTipKey), "frmMain", std::string(calc::kMarksTip)));
 }
 
 }  // namespace app

@@ -18,6 +18,7 @@
 #include "calc/TrainOrder.h"
 #include "calc/TrainSearch.h"
 #include "os/files/ProfileFiles.h"
+#include "os/windows/BusyCursor.h"
 #include "runtime/Error.h"
 #include "runtime/Rounding.h"
 
@@ -108,13 +109,14 @@ void frmMain::MouseDown(forms::Control& control, std::int16_t button, std::int16
 }
 
 // Every gear box shows nothing or a whole number, and the gear list follows
-// each keystroke. The caret stays after what the user typed.
+// each keystroke; a count beyond the 32-bit range is held at its end, and
+// the box shows what the list holds. The caret stays after what the user typed.
 void frmMain::GearBoxChanged(forms::Control& box) {
     if (gearEditGuard_) return;
     FlagScope guard(gearEditGuard_);
     const int n = box.Index();
     if (n > gears_.Upper()) gears_.Resize(n);
-    gears_.SetCount(n, runtime::RoundToLong(calc::NumVal(box.Text())));
+    gears_.SetCount(n, runtime::RoundToLongClamped(calc::NumVal(box.Text())));
     const std::int32_t count = gears_.Count(n);
     const std::string shown = count != 0 ? std::to_string(count) : std::string();
     if (box.Text() == shown) return;
@@ -139,6 +141,7 @@ void frmMain::PrintClicked() {
 }
 
 void frmMain::FindGearTrains() {
+    const os::BusyCursor busy;  // a large calculation takes seconds
     calc::SearchInputs inputs;
     ReadIncludeOptions(form_, inputs);
     grid_.SetRows(0);

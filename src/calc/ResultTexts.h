@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "calc/GearSet.h"
+#include "calc/ResultColumns.h"
 #include "calc/TrainResult.h"
 #include "runtime/NumberSeparators.h"
 
 namespace calc {
 
-inline constexpr int kResultColumns = 9;
-using ResultRow = std::array<std::string, kResultColumns>;
+using ResultRow = std::array<std::string, kResultColumnCount>;
 
 // The pattern of the error, pitch and threads-per-inch columns.
 inline constexpr const char* kMeasurePattern = "0.0###";
@@ -20,9 +20,15 @@ inline constexpr const char* kMeasurePattern = "0.0###";
 // The column headers of the results table, as shown without a language file.
 const ResultRow& DefaultResultHeaders();
 
-// The nine cell texts of the result at `rowIndex` (counting from 0): the row
-// number from 1, the tooth counts of A, B, C and D (empty B and C for a
-// two-gear train), error, pitch and threads per inch in "0.0###", the marks.
+// The text of one field of the result at `rowIndex` (counting from 0): the
+// row number from 1, a tooth count (empty for the B and C of a two-gear
+// train), a measure in "0.0###", or the marks.
+std::string ResultFieldText(ResultField field, const TrainResult& result, std::size_t rowIndex, const GearSet& gears,
+                            const runtime::NumberSeparators& separators);
+void AppendResultField(std::string& out, ResultField field, const TrainResult& result, std::size_t rowIndex,
+                       const GearSet& gears, const runtime::NumberSeparators& separators);
+
+// The cell texts of the result at `rowIndex`, in column order.
 ResultRow ResultRowTexts(const TrainResult& result, std::size_t rowIndex, const GearSet& gears,
                          const runtime::NumberSeparators& separators);
 
@@ -40,5 +46,15 @@ std::string JoinCsvFields(const Fields& fields) {
 }
 
 inline constexpr const char* kCsvLineEnd = "\r\n";
+
+// Appends the results-file line of the result at `rowIndex`: its cells in
+// column order, joined as JoinCsvFields joins them, and the line end. The
+// same bytes as JoinCsvFields(ResultRowTexts(...)) + kCsvLineEnd, without
+// building the cell texts one by one.
+void AppendResultLine(std::string& out, const TrainResult& result, std::size_t rowIndex, const GearSet& gears,
+                      const runtime::NumberSeparators& separators);
+
+// Appends the header line of the results file with the default titles.
+void AppendHeaderLine(std::string& out);
 
 }  // namespace calc

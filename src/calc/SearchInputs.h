@@ -23,4 +23,11 @@ struct SearchInputs {
 // advances 25.4 / L mm; 0 threads per inch gives 0.
 double LeadAdvance(const SearchInputs& inputs);
 
+// An error in percent with floating-point noise removed: a magnitude below
+// 1e-9 percent comes only from rounding in the arithmetic (25.4 / x and the
+// like; no gear train is that close without being exact) and counts as
+// exactly 0, for its text and for the order.
+inline constexpr double kErrorNoise = 1e-9;
+inline double NoiseFree(double err) { return err > -kErrorNoise && err < kErrorNoise ? 0.0 : err; }
+
 }  // namespace calc

@@ -19,7 +19,8 @@ void SwapRecords(TrainResult& x, TrainResult& y);
 
 // Order list[first..last] in place, best first; a negative last stands for
 // the list's last index. QuickSort leaves ranges of fewer than 21 records to
-// SelectionSort.
+// SelectionSort; it works on packed keys (TrainSortKeys) and moves each
+// record once, into its place.
 void QuickSort(std::vector<TrainResult>& list, long first, long last, const GearSet& gears);
 void SelectionSort(std::vector<TrainResult>& list, long first, long last, const GearSet& gears);
 

@@ -30,7 +30,7 @@ public:
         out.pitch = static_cast<double>(n) * advance_ / static_cast<double>(m);
         out.tpi = 25.4 / out.pitch;
         double x = tpiRequest_ ? out.tpi : out.pitch;
-        out.err = (x - request_) * 100 / request_;
+        out.err = NoiseFree((x - request_) * 100 / request_);
         return std::fabs(out.err) < tolerance_;
     }
 
@@ -53,9 +53,9 @@ public:
     Recorder(const GearSet& gears, std::vector<TrainResult>& list)
         : twoGear_(gears.Counts(), 2), fourGear_(gears.Counts(), 4), list_(list) {}
 
-    void Record(const std::array<std::int32_t, 4>& counts, bool twoGear, const TrainResult& record) {
+    void Record(const std::array<int, 4>& slots, bool twoGear, const TrainResult& record) {
         ++recorded_;
-        bool first = twoGear ? twoGear_.Insert(counts) : fourGear_.Insert(counts);
+        bool first = twoGear ? twoGear_.Insert(slots) : fourGear_.Insert(slots);
         // A pitch of exactly 0 (a leadscrew of 0) is never listed.
         if (first && record.pitch != 0) list_.push_back(record);
     }
@@ -79,7 +79,7 @@ void SearchTwoGear(const GearSet& gears, const Measurer& measurer, Recorder& rec
             if (a == d || countD == 0) continue;
             Measures m;
             if (!measurer.Accept(countA, countD, m)) continue;
-            recorder.Record({countA, countD, 0, 0}, true, {a, -1, -1, d, m.pitch, m.tpi, m.err, {}});
+            recorder.Record({a, d, 0, 0}, true, {a, -1, -1, d, m.pitch, m.tpi, m.err, {}});
         }
     }
 }
@@ -87,12 +87,13 @@ void SearchTwoGear(const GearSet& gears, const Measurer& measurer, Recorder& rec
 // Tests one four-gear arrangement and records it when it is accepted and fits.
 void TryFourGear(const GearSet& gears, const SearchInputs& inputs, const Measurer& measurer,
                  Recorder& recorder, int a, int b, int c, int d) {
-    const std::int32_t A = gears.Count(a), B = gears.Count(b), C = gears.Count(c), D = gears.Count(d);
+    const std::int32_t* counts = gears.Counts().data();  // every slot here lies in the set
+    const std::int32_t A = counts[a], B = counts[b], C = counts[c], D = counts[d];
     Measures m;
     if (!measurer.Accept(std::int64_t{A} * C, std::int64_t{B} * D, m)) return;
     FitCheckResult fit = CheckFit(A, B, C, D, inputs.includeLow, inputs.includeIntersecting);
     if (!fit.passes) return;
-    recorder.Record({A, B, C, D}, false, {a, b, c, d, m.pitch, m.tpi, m.err, fit.marks});
+    recorder.Record({a, b, c, d}, false, {a, b, c, d, m.pitch, m.tpi, m.err, fit.marks});
 }
 
 // Visits every (a, b, c) and hands the d loop to `forEachD`, which must call
@@ -100,12 +101,13 @@ void TryFourGear(const GearSet& gears, const SearchInputs& inputs, const Measure
 template <class ForEachD>
 void LoopABC(const GearSet& gears, ForEachD&& forEachD) {
     const int upper = gears.Upper();
+    const std::int32_t* counts = gears.Counts().data();
     for (int a = 0; a <= upper; ++a) {
-        if (gears.Count(a) == 0) continue;
+        if (counts[a] == 0) continue;
         for (int b = 0; b <= upper; ++b) {
-            if (a == b || gears.Count(b) == 0) continue;
+            if (a == b || counts[b] == 0) continue;
             for (int c = 0; c <= upper; ++c) {
-                if (gears.Count(c) == 0 || c == a || c == b) continue;
+                if (counts[c] == 0 || c == a || c == b) continue;
                 forEachD(a, b, c);
             }
         }
@@ -145,6 +147,11 @@ void SearchFourGearPruned(const GearSet& gears, const SearchInputs& inputs, cons
     std::sort(bySize.begin(), bySize.end(),
               [](const Slot& x, const Slot& y) { return x.count < y.count; });
 
+    // Gear lists are usually entered smallest first; then the candidates
+    // come out in slot order already.
+    const bool slotsAscendBySize = std::is_sorted(
+        bySize.begin(), bySize.end(), [](const Slot& x, const Slot& y) { return x.slot < y.slot; });
+
     const double t = measurer.Tolerance() / 100;
     const double q = measurer.Request();
     double pitchLow = q * (1 - t), pitchHigh = q * (1 + t);
@@ -157,10 +164,11 @@ void SearchFourGearPruned(const GearSet& gears, const SearchInputs& inputs, cons
     std::vector<int> candidates;
     candidates.reserve(bySize.size());
 
+    const std::int32_t* counts = gears.Counts().data();
     LoopABC(gears, [&](int a, int b, int c) {
         // pitch = A*C*P / (B*D), so D = A*C*P / (B*pitch).
-        const double numerator = static_cast<double>(std::int64_t{gears.Count(a)} * gears.Count(c)) * advance;
-        const double driven = gears.Count(b);
+        const double numerator = static_cast<double>(std::int64_t{counts[a]} * counts[c]) * advance;
+        const double driven = counts[b];
         const double lowest = numerator / (driven * pitchHigh) * (1 - kMargin);
         const double highest = numerator / (driven * pitchLow) * (1 + kMargin);
         auto first = std::lower_bound(bySize.begin(), bySize.end(), lowest,
@@ -168,7 +176,7 @@ void SearchFourGearPruned(const GearSet& gears, const SearchInputs& inputs, cons
         candidates.clear();
         for (auto it = first; it != bySize.end() && it->count <= highest; ++it)
             if (it->slot != a && it->slot != b && it->slot != c) candidates.push_back(it->slot);
-        std::sort(candidates.begin(), candidates.end());
+        if (!slotsAscendBySize) std::sort(candidates.begin(), candidates.end());
         for (int d : candidates) TryFourGear(gears, inputs, measurer, recorder, a, b, c, d);
     });
 }

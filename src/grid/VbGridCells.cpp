@@ -80,8 +80,15 @@ void VbGrid::StoreValue(std::int32_t row, std::int32_t dataIndex, const runtime:
 
 std::string VbGrid::TextMatrix(std::int32_t lRow, std::int32_t lCol) const { return CellAt(lRow, lCol).value.Text(); }
 
+// Text goes into the cell as it is, without a Variant on the way: the
+// results are written this way, a row of cells at a time.
 void VbGrid::SetTextMatrix(std::int32_t lRow, std::int32_t lCol, const std::string& sText) {
-    StoreValue(lRow, lCol, runtime::Variant(sText));
+    ValidateCell(lRow, lCol);
+    GridCell& cell = Cell(lRow, lCol);
+    cell.value.AssignText(sText);
+    ComputeShownText(lRow, lCol);
+    cell.dirty = true;
+    MarkCellDirty(lRow, lCol);
 }
 
 runtime::Variant VbGrid::CellText(std::int32_t lRow, std::int32_t lCol) const { return CellAt(lRow, lCol).value.Get(); }

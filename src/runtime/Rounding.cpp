@@ -1,6 +1,7 @@
 #include "runtime/Rounding.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "runtime/Error.h"
 
@@ -31,6 +32,14 @@ std::int16_t RoundToInteger(double value) {
 
 std::int32_t RoundToLong(double value) {
     return RoundChecked<std::int32_t>(value, -2147483648.0, 2147483647.0);
+}
+
+std::int32_t RoundToLongClamped(double value) {
+    if (std::isnan(value)) return 0;
+    const double r = RoundHalfEven(value);
+    if (r <= -2147483648.0) return INT32_MIN;
+    if (r >= 2147483647.0) return INT32_MAX;
+    return static_cast<std::int32_t>(r);
 }
 
 }  // namespace runtime

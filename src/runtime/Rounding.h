@@ -12,4 +12,8 @@ double RoundHalfEven(double value);
 std::int16_t RoundToInteger(double value);
 std::int32_t RoundToLong(double value);
 
+// Rounds like RoundToLong, but holds a value beyond the 32-bit range at the
+// nearer end of it instead of failing; a value that is not a number gives 0.
+std::int32_t RoundToLongClamped(double value);
+
 }  // namespace runtime

@@ -8,9 +8,11 @@
 #include "MainWindowFixture.h"
 #include "app/CsvExport.h"
 #include "app/ResultsFill.h"
+#include "calc/ResultColumns.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/MessageBox.h"
 #include "os/commoncontrols/SaveFileDialog.h"
+#include "os/windows/BusyCursor.h"
 
 namespace {
 
@@ -56,7 +58,8 @@ protected:
     }
     std::vector<std::string> Row(int r) const {
         std::vector<std::string> cells;
-        for (int c = 0; c < 9; ++c) cells.push_back(window->Grid().TextMatrix(r, c));
+        for (std::size_t c = 0; c < calc::kResultColumnCount; ++c)
+            cells.push_back(window->Grid().TextMatrix(r, static_cast<std::int32_t>(c)));
         return cells;
     }
 };
@@ -96,17 +99,40 @@ TEST_F(CalculationTest, NothingFoundLeavesTheGridEmptyAndPrintEnabled) {
     forms::testing::ClearByTyping(Item("reqPitch"));
     Calculate("0.0001");
     EXPECT_EQ(window->Grid().Rows(), 0);
-    EXPECT_EQ(window->Grid().Cols(), 9);
+    EXPECT_EQ(window->Grid().Cols(), static_cast<std::int32_t>(calc::kResultColumnCount));
     EXPECT_TRUE(Item("btnPrint").Enabled());
 }
 
-TEST_F(CalculationTest, GridIsSetUpWithNineColumns) {
+// A "Prev Divisor" side beyond the 32-bit range is held at its end: the
+// calculation runs to its end and enables printing.
+TEST_F(CalculationTest, AnOverlargeRatioStillCalculates) {
+    struct Case { const char* left; const char* right; const char* pitch; std::int32_t rows; };
+    const Case cases[] = {
+        {"99999999999", "40", "1.0", 0},
+        {"99999999999", "99999999999", "1.0", 26},   // both held at the same end: ratio 1
+        {"-2147483649", "-2147483648", "1.0", 26},
+    };
+    Open();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.left) + " : " + c.right);
+        Item("btnPrint").SetEnabled(false);
+        Item("prevL").SetText(c.left);
+        Item("prevR").SetText(c.right);
+        forms::testing::ClearByTyping(Item("reqPitch"));
+        Calculate(c.pitch);
+        EXPECT_EQ(window->Grid().Rows(), c.rows);
+        EXPECT_TRUE(Item("btnPrint").Enabled());
+        EXPECT_FALSE(os::BusyCursorShown());  // the wait cursor is gone again
+    }
+}
+
+TEST_F(CalculationTest, GridIsSetUpWithTheResultColumns) {
     Open(false);
     const grid::VbGrid& grid = window->Grid();
-    ASSERT_EQ(grid.Cols(), 9);
-    const char* headers[] = {" ", "A", "B", "C", "D", "+/- %", "pitch, mm", "tpi", "comm"};
-    const std::int32_t widths[] = {300, 300, 300, 300, 300, 790, 830, 830, 800};
-    for (int c = 0; c < 9; ++c) {
+    const std::vector<std::string> headers = {" ", "A", "B", "C", "D", "+/- %", "pitch, mm", "tpi", "comm"};
+    const std::vector<std::int32_t> widths = {300, 300, 300, 300, 300, 790, 830, 830, 800};
+    ASSERT_EQ(grid.Cols(), static_cast<std::int32_t>(headers.size()));
+    for (std::int32_t c = 0; c < grid.Cols(); ++c) {
         EXPECT_EQ(grid.ColumnHeader(runtime::Variant(c)), headers[c]);
         // The grid keeps widths in whole pixels of 15 twips.
         EXPECT_EQ(grid.ColWidth(runtime::Variant(c)), (widths[c] + 7) / 15 * 15) << c;

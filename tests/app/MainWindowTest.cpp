@@ -126,6 +126,7 @@ TEST_F(MainWindowTest, GearBoxesHoldWholeNumbersOrNothing) {
     Open();
     const std::tuple<const char*, const char*, std::int32_t> cases[] = {
         {"20.5", "20", 20}, {"21.5", "22", 22}, {"abc", "", 0}, {"0", "", 0}, {"45x", "45", 45}, {"-30", "-30", -30},
+        {"99999999999", "2147483647", INT32_MAX}, {"-99999999999", "-2147483648", INT32_MIN},
     };
     forms::Control& box = Item("t_gears", 3);
     for (const auto& [text, shown, entry] : cases) {
@@ -137,6 +138,10 @@ TEST_F(MainWindowTest, GearBoxesHoldWholeNumbersOrNothing) {
     ClearByTyping(box);
     TypeText(box, "20.5");
     EXPECT_EQ(box.Text(), "205");
+    ClearByTyping(box);
+    TypeText(box, "99999999999");  // beyond the 32-bit range: held at its end, box and list alike
+    EXPECT_EQ(box.Text(), "2147483647");
+    EXPECT_EQ(window->Gears().Count(3), INT32_MAX);
 }
 
 TEST_F(MainWindowTest, RewritingABoxKeepsTheCaretAfterTheTypedText) {

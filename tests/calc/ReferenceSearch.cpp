@@ -17,6 +17,7 @@ std::vector<calc::TrainResult> ReferenceSearch(const calc::SearchInputs& in, con
         r.tpi = 25.4 / r.pitch;
         double x = in.requestTpi ? r.tpi : r.pitch;
         r.err = (x - in.request) * 100 / in.request;
+        if (std::fabs(r.err) < 1e-9) r.err = 0;  // rounding noise
         return std::fabs(r.err) < in.tolerance;
     };
     auto record = [&](const std::string& key, const calc::TrainResult& r) {

@@ -5,7 +5,9 @@
 #include <random>
 #include <tuple>
 
+#include "ReferenceSort.h"
 #include "calc/TrainOrder.h"
+#include "calc/TrainSortKeys.h"
 
 using calc::GearSet;
 using calc::TrainResult;
@@ -131,4 +133,76 @@ TEST(Sorting, SwapRecordsExchangesWholeRecords) {
     EXPECT_EQ(x.err, -0.25);
     EXPECT_EQ(y.comm.Text(), "low ");
     EXPECT_EQ(y.d, 50);
+}
+
+namespace {
+
+// Records that tie often: few errors, marks and gears, D (never compared)
+// telling them apart, two-gear trains among them.
+std::vector<TrainResult> ListWithTies(std::mt19937& random, std::size_t size) {
+    std::vector<TrainResult> list;
+    for (std::size_t i = 0; i < size; ++i) {
+        const int a = 20 + 5 * int(random() % 3), b = 20 + 5 * int(random() % 3), c = 20 + 5 * int(random() % 3);
+        const double err = (static_cast<int>(random() % 5) - 2) * 0.25;
+        const int d = int(i % 100);
+        if (random() % 4 == 0) list.push_back(Two(a, d, err));
+        else list.push_back(Four(a, b, c, d, err, static_cast<std::uint8_t>(random() % 3 == 0 ? random() % 8 : 0)));
+    }
+    return list;
+}
+
+void ExpectSameOrder(const std::vector<TrainResult>& expected, const std::vector<TrainResult>& actual,
+                     const std::string& what) {
+    ASSERT_EQ(expected.size(), actual.size()) << what;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const TrainResult &e = expected[i], &a = actual[i];
+        ASSERT_TRUE(e.a == a.a && e.b == a.b && e.c == a.c && e.d == a.d && e.comm == a.comm &&
+                    (e.err == a.err || (std::isnan(e.err) && std::isnan(a.err))))
+            << what << ", position " << i;
+    }
+}
+
+}  // namespace
+
+// Equal records must come out exactly where the stated algorithm puts them:
+// the same pivots (the middle rounded after adding `first`), the same scans.
+TEST(Sorting, TiesLandWhereTheStatedAlgorithmPutsThem) {
+    GearSet g = Identity();
+    std::mt19937 random(2024);
+    for (std::size_t size : {21u, 22u, 23u, 40u, 41u, 64u, 99u, 257u, 1000u, 4001u}) {
+        for (long first : {0L, 1L, 3L, 6L}) {
+            auto list = ListWithTies(random, size);
+            auto expected = list;
+            reference::QuickSort(expected, first, -1, g);
+            calc::QuickSort(list, first, -1, g);
+            ExpectSameOrder(expected, list, "size " + std::to_string(size) + " from " + std::to_string(first));
+        }
+    }
+}
+
+TEST(Sorting, SortedOrderNamesThePermutationOfQuickSort) {
+    GearSet g = Identity();
+    std::mt19937 random(5);
+    auto list = ListWithTies(random, 3000);
+    auto expected = list;
+    reference::QuickSort(expected, 0, -1, g);
+    const std::vector<std::uint32_t> order = calc::SortedOrder(list, g);
+    std::vector<TrainResult> permuted;
+    for (std::uint32_t index : order) permuted.push_back(list[index]);
+    ExpectSameOrder(expected, permuted, "by order");
+}
+
+// Records the packed keys cannot hold (an error that is not a number, a
+// gear B without a gear C) are ordered by the records, with the same result.
+TEST(Sorting, RecordsBeyondThePackedKeys) {
+    GearSet g = Identity();
+    std::mt19937 random(11);
+    auto list = ListWithTies(random, 300);
+    list[17].err = std::nan("");
+    list[40].c = -1;
+    list[41].c = -1;
+    auto expected = list;
+    reference::QuickSort(expected, 0, -1, g);
+    calc::QuickSort(list, 0, -1, g);
+    ExpectSameOrder(expected, list, "mixed");
 }

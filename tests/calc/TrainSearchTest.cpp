@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <string>
 
@@ -195,6 +196,28 @@ TEST(SearchTrains, ImperialLeadscrew) {
     EXPECT_DOUBLE_EQ(list[0].pitch, 25.4 / 16);
     in.leadscrew = 0;
     EXPECT_TRUE(calc::SearchTrains(in, g).empty());
+}
+
+// 25.4 / x leaves rounding noise in exact inch threads; it must not survive
+// as an error, while an error of a real train is kept to its last bit.
+TEST(SearchTrains, RoundingNoiseIsNoError) {
+    GearSet g;
+    SearchInputs in;
+    in.imperialLeadscrew = true;
+    in.leadscrew = 6;
+    in.requestTpi = true;
+    in.request = 18;
+    in.tolerance = 0.2;
+    in.includeLow = in.includeIntersecting = true;
+    auto list = calc::SearchTrains(in, g);
+    ASSERT_FALSE(list.empty());
+    for (const TrainResult& r : list) {
+        EXPECT_EQ(r.err, 0.0) << Teeth(r, g);
+        EXPECT_FALSE(std::signbit(r.err)) << Teeth(r, g);
+    }
+    EXPECT_EQ(calc::NoiseFree(-1.97e-14), 0.0);
+    EXPECT_EQ(calc::NoiseFree(-0.00001), -0.00001);
+    EXPECT_EQ(calc::NoiseFree(2e-9), 2e-9);
 }
 
 TEST(SearchTrains, LargeToothCountsDoNotOverflow) {

@@ -55,3 +55,12 @@ TEST(Rounding, OutOfRangeIsAnOverflow) {
     }
     EXPECT_THROW(runtime::RoundToInteger(32767.6), runtime::Error);
 }
+
+TEST(Rounding, ClampedRoundingHoldsTheRange) {
+    struct Case { double in; std::int32_t out; };
+    for (Case c : {Case{40.5, 40}, Case{-2.5, -2}, Case{2147483647.4, 2147483647}, Case{99999999999.0, 2147483647},
+                   Case{-2147483648.4, INT32_MIN}, Case{-1e300, INT32_MIN}, Case{double(INFINITY), 2147483647},
+                   Case{-double(INFINITY), INT32_MIN}, Case{double(NAN), 0}}) {
+        EXPECT_EQ(runtime::RoundToLongClamped(c.in), c.out) << c.in;
+    }
+}

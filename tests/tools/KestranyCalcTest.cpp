@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "CalcOptions.h"
 
@@ -84,6 +85,45 @@ TEST(KestranyCalc, BadInputGivesStatusTwo) {
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args;
     }
     EXPECT_EQ(RunCalc("--help").status, 0);
+}
+
+namespace {
+
+std::vector<std::string> Split(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+}  // namespace
+
+// Trains that tie on every compared key keep the place the record sort gives them.
+TEST(KestranyCalc, EqualErrorTrainsInTheirExactOrder) {
+    auto lines = Split(RunCalc("--gears 20,25,30,35,40,45,50,55,60,65,70,75,80 --pitch-mm 1.25 --tolerance 10 "
+                               "--include-low --include-intersecting").out);
+    ASSERT_GT(lines.size(), 1042u);
+    EXPECT_EQ(lines[1041].rfind("1041; 25; 65; 70; 30; 7.6923; ", 0), 0u) << lines[1041];
+    EXPECT_EQ(lines[1042].rfind("1042; 25; 65; 70; 35; -7.6923; ", 0), 0u) << lines[1042];
+}
+
+// Trains that cut an inch thread exactly have an error of exactly 0: no
+// "-0.0", and an exact train that can be mounted comes before every marked one.
+TEST(KestranyCalc, ExactInchThreadsHaveNoError) {
+    for (const char* args : {"--leadscrew-tpi 6 --tpi 18 --include-low --include-intersecting",
+                             "--leadscrew-tpi 8 --tpi 18", "--leadscrew-tpi 8 --tpi 18 --include-low"}) {
+        auto lines = Split(RunCalc(args).out);
+        ASSERT_GT(lines.size(), 2u) << args;
+        bool markedSeen = false;
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            const std::string& line = lines[i];
+            EXPECT_EQ(line.find("; -0.0; "), std::string::npos) << args << ": " << line;
+            if (line.find("; 0.0; ") == std::string::npos) break;  // the exact trains come first
+            const bool marked = line.back() != ' ' || line.substr(line.size() - 2) != "; ";
+            EXPECT_FALSE(markedSeen && !marked) << args << ": unmarked after marked at " << line;
+            markedSeen = markedSeen || marked;
+        }
+    }
 }
 
 TEST(CalcOptions, ReadsEveryOption) {

@@ -1,0 +1,127 @@
+// kestrany-calc against the straightforward calculation, side by side: both
+// run as whole processes on the same inputs (56 gears, 20 to 75 teeth,
+// 1.0 mm, both include options), output to a file. Prints, per tolerance,
+// the rows, the best wall-clock and processor times, the peak memory, the
+// ratios, and whether both wrote the same bytes.
+//
+//   bench_calc [--quick]     (--quick leaves out the 50 % case)
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Run {
+    double wall = 1e300;  // seconds, best of the repeats
+    double cpu = 1e300;   // user + system seconds, best of the repeats
+    long peakKb = 0;      // largest resident set seen
+    bool ok = true;
+};
+
+double Seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; }
+
+// Runs `program` with `args`, its output into `outPath`, `repeats` times.
+Run Measure(const char* program, const std::vector<std::string>& args, const std::string& outPath, int repeats) {
+    Run run;
+    for (int i = 0; i < repeats; ++i) {
+        std::vector<char*> argv{const_cast<char*>(program)};
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        const auto start = std::chrono::steady_clock::now();
+        const pid_t pid = fork();
+        if (pid == 0) {
+            const int fd = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (fd < 0 || dup2(fd, 1) < 0) _exit(127);
+            setenv("LC_ALL", "C", 1);
+            execv(program, argv.data());
+            _exit(127);
+        }
+        int status = 0;
+        rusage usage{};
+        if (pid < 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            run.ok = false;
+            return run;
+        }
+        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        run.wall = std::min(run.wall, wall);
+        run.cpu = std::min(run.cpu, Seconds(usage.ru_utime) + Seconds(usage.ru_stime));
+        run.peakKb = std::max(run.peakKb, usage.ru_maxrss);
+    }
+    return run;
+}
+
+std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+long Lines(const std::string& text) {
+    return static_cast<long>(std::count(text.begin(), text.end(), '\n'));
+}
+
+std::string Time(double seconds) {
+    char text[32];
+    if (seconds < 1) std::snprintf(text, sizeof text, "%.0f ms", seconds * 1000);
+    else std::snprintf(text, sizeof text, "%.2f s", seconds);
+    return text;
+}
+
+struct Case {
+    const char* name;
+    const char* tolerance;
+    bool both;
+    int repeats;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
+    std::string gears;
+    for (int teeth = 20; teeth <= 75; ++teeth) gears += (gears.empty() ? "" : ",") + std::to_string(teeth);
+    const Case cases[] = {
+        {"0.1 %, no options", "0.1", false, 7}, {"0.1 %", "0.1", true, 7}, {"1 %", "1", true, 5},
+        {"5 %", "5", true, 3},                  {"50 %", "50", true, 1},
+    };
+    const std::string folder = P_tmpdir;
+    const std::string fastOut = folder + "/bench_calc_fast.csv", plainOut = folder + "/bench_calc_plain.csv";
+
+    std::printf("%-18s %9s | %-27s | %-27s | %-15s | %s\n", "tolerance", "rows", "kestrany-calc wall/cpu/peak",
+                "straightforward wall/cpu/peak", "ratio wall/cpu", "same bytes");
+    bool allOk = true;
+    for (const Case& c : cases) {
+        if (quick && std::strcmp(c.tolerance, "50") == 0) continue;
+        std::vector<std::string> args = {"--gears", gears, "--pitch-mm", "1.0", "--tolerance", c.tolerance};
+        if (c.both) {
+            args.push_back("--include-low");
+            args.push_back("--include-intersecting");
+        }
+        const Run fast = Measure(KESTRANY_CALC_PATH, args, fastOut, c.repeats);
+        const Run plain = Measure(STRAIGHTFORWARD_CALC_PATH, args, plainOut, std::max(1, c.repeats / 2));
+        const std::string fastText = Contents(fastOut);
+        const bool same = fast.ok && plain.ok && fastText == Contents(plainOut);
+        allOk = allOk && same;
+        char fastCol[64], plainCol[64], ratio[32];
+        std::snprintf(fastCol, sizeof fastCol, "%s / %s / %ld MB", Time(fast.wall).c_str(), Time(fast.cpu).c_str(),
+                      fast.peakKb / 1024);
+        std::snprintf(plainCol, sizeof plainCol, "%s / %s / %ld MB", Time(plain.wall).c_str(),
+                      Time(plain.cpu).c_str(), plain.peakKb / 1024);
+        std::snprintf(ratio, sizeof ratio, "%.1fx / %.1fx", plain.wall / fast.wall, plain.cpu / fast.cpu);
+        std::printf("%-18s %9ld | %-27s | %-27s | %-15s | %s\n", c.name, Lines(fastText) - 1, fastCol, plainCol, ratio,
+                    same ? "yes" : "NO");
+        std::fflush(stdout);
+    }
+    std::remove(fastOut.c_str());
+    std::remove(plainOut.c_str());
+    return allOk ? 0 : 1;
+}

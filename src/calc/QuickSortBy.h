@@ -1,0 +1,111 @@
+#pragma once
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "runtime/Rounding.h"
+
+namespace calc {
+
+// The record sort of the results, for any item type: `before(x, y)` is true
+// when x comes strictly before y. The scans, the pivots and the exchanges are
+// fixed, so items that tie are left in one defined order, the same whatever
+// the items are (full records, or small handles with precomputed keys).
+
+// For i from first to last - 1, the best of list[i..last] goes to i; a later
+// item replaces the best so far only when it comes strictly before it.
+template <class Item, class Before>
+void SelectionSortBy(std::vector<Item>& list, long first, long last, Before before) {
+    if (last < 0) last = static_cast<long>(list.size()) - 1;
+    auto at = [&list](long i) -> Item& { return list[static_cast<std::size_t>(i)]; };
+    for (long i = first; i < last; ++i) {
+        Item best = at(i);
+        long m = i;
+        for (long j = i + 1; j <= last; ++j) {
+            if (before(at(j), best)) {
+                best = at(j);
+                m = j;
+            }
+        }
+        at(m) = at(i);
+        at(i) = best;
+    }
+}
+
+namespace detail {
+
+// The middle of first..last: (last - first + 1) / 2 + first worked out in
+// floating point, the sum rounded to the nearest integer, halves to even.
+inline long PivotIndex(long first, long last) {
+    return static_cast<long>(runtime::RoundHalfEven(static_cast<double>(last - first + 1) / 2 + static_cast<double>(first)));
+}
+
+// One partition step around the middle item; returns where the pivot ended.
+template <class Item, class Before>
+long Partition(std::vector<Item>& list, long first, long last, Before before) {
+    auto at = [&list](long i) -> Item& { return list[static_cast<std::size_t>(i)]; };
+    const long mid = PivotIndex(first, last);
+    const Item pivot = at(mid);
+    std::swap(at(mid), at(first));
+    long lo = first, hi = last;
+    for (;;) {
+        while (!before(at(hi), pivot)) {  // downward scan
+            --hi;
+            if (hi <= lo) break;
+        }
+        if (hi <= lo) {
+            at(lo) = pivot;
+            return lo;
+        }
+        std::swap(at(lo), at(hi));
+        ++lo;
+        while (before(at(lo), pivot)) {  // upward scan
+            ++lo;
+            if (lo >= hi) break;
+        }
+        if (lo >= hi) {
+            at(hi) = pivot;
+            return hi;
+        }
+        std::swap(at(lo), at(hi));
+    }
+}
+
+}  // namespace detail
+
+// Partitions around the middle item and sorts both parts the same way;
+// ranges of fewer than 21 items go to SelectionSortBy.
+template <class Item, class Before>
+void QuickSortBy(std::vector<Item>& list, long first, long last, Before before) {
+    if (last < 0) last = static_cast<long>(list.size()) - 1;
+    // The two parts of a partition are independent, so the smaller one is
+    // sorted by recursion and the larger by looping: the result is the same
+    // as recursing into both, and the stack stays shallow for any list.
+    for (;;) {
+        if (last - first < 20) {
+            SelectionSortBy(list, first, last, before);
+            return;
+        }
+        const long lo = detail::Partition(list, first, last, before);
+        const bool sortLeft = first < lo - 1;
+        const bool sortRight = lo + 1 < last;
+        if (sortLeft && sortRight) {
+            if (lo - first < last - lo) {
+                QuickSortBy(list, first, lo - 1, before);
+                first = lo + 1;
+            } else {
+                QuickSortBy(list, lo + 1, last, before);
+                last = lo - 1;
+            }
+        } else if (sortLeft) {
+            last = lo - 1;
+        } else if (sortRight) {
+            first = lo + 1;
+        } else {
+            return;
+        }
+    }
+}
+
+}  // namespace calc
