@@ -53,14 +53,17 @@ frmMain::frmMain()
     : form_("frmMain", *this),
       gears_(calc::GearSet::Factory()),
       gridControl_(std::make_unique<grid::GridControl>(BuildMainLayoutFor(form_))),
-      grid_(gridControl_->Grid()) {
+      grid_(gridControl_->Grid()),
+      gridKeys_(grid_) {
     Item("vbGrid1").SetHostClient(gridControl_.get());
+    grid_.SetEvents(&gridKeys_);
     DrawGearSketch(*Item("Image1").Picture());
     ApplyLanguage(form_);
 }
 
 frmMain::~frmMain() {
     UnhookMessages();
+    grid_.SetEvents(nullptr);
     if (forms::Control* host = form_.Find("vbGrid1")) host->SetHostClient(nullptr);
 }
 

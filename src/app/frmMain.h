@@ -9,6 +9,7 @@
 #include "forms/FormEvents.h"
 #include <memory>
 
+#include "app/ResultsGridKeys.h"
 #include "grid/GridControl.h"
 #include "grid/VbGrid.h"
 #include "platform/ISubclass.h"
@@ -75,6 +76,7 @@ private:
     calc::GearSet gears_;
     std::unique_ptr<grid::GridControl> gridControl_;  // draws on the vbGrid1 control
     grid::VbGrid& grid_;
+    ResultsGridKeys gridKeys_;
     platform::cSubclass hooks_;
     bool hooked_ = false;
     std::int32_t lastPrintButton_ = 0;

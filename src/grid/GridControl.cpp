@@ -1,5 +1,6 @@
 #include "grid/GridControl.h"
 
+#include "grid/GridFocus.h"
 #include "os/windows/ControlWindow.h"
 #include "os/windows/Window.h"
 #include "runtime/HandlerBoundary.h"
@@ -26,9 +27,16 @@ void GridControl::Build() {
     scrolling_ = std::make_unique<GridScrolling>(*grid_);
     scrolling_->Create(window_);
     grid_->SetScroller(scrolling_.get());
+    keyboard_ = std::make_unique<GridKeyboard>(*grid_);
+    mouse_ = std::make_unique<GridMouse>(*grid_);
+    editor_ = std::make_unique<GridEditor>(*grid_, *keyboard_);
+    editor_->Create(window_);
+    grid_->SetCellEditor(editor_.get());
 }
 
 GridControl::~GridControl() {
+    grid_->SetCellEditor(nullptr);
+    editor_.reset();
     grid_->SetScroller(nullptr);
     scrolling_.reset();
     grid_->SetHeaderControl(nullptr);
@@ -39,50 +47,36 @@ GridControl::~GridControl() {
 }
 
 void GridControl::KeyDown(std::int16_t& keyCode, std::int16_t& shift) {
-    runtime::RunHandler([&] { grid_->Events().KeyDown(keyCode, shift); });
+    runtime::RunHandler([&] { keyboard_->KeyDown(keyCode, shift); });
 }
 void GridControl::KeyPress(std::int16_t& keyAscii) {
-    runtime::RunHandler([&] { grid_->Events().KeyPress(keyAscii); });
+    runtime::RunHandler([&] { keyboard_->KeyPress(keyAscii); });
 }
 void GridControl::KeyUp(std::int16_t& keyCode, std::int16_t& shift) {
-    runtime::RunHandler([&] { grid_->Events().KeyUp(keyCode, shift); });
+    runtime::RunHandler([&] { keyboard_->KeyUp(keyCode, shift); });
 }
 void GridControl::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    runtime::RunHandler([&] { grid_->Events().MouseDown(button, shift, x, y); });
+    runtime::RunHandler([&] { mouse_->MouseDown(button, shift, x, y); });
 }
 void GridControl::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    runtime::RunHandler([&] { grid_->Events().MouseMove(button, shift, x, y); });
+    runtime::RunHandler([&] { mouse_->MouseMove(button, shift, x, y); });
 }
 void GridControl::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    runtime::RunHandler([&] { grid_->Events().MouseUp(button, shift, x, y); });
+    runtime::RunHandler([&] { mouse_->MouseUp(button, shift, x, y); });
 }
-void GridControl::Click() {
-    runtime::RunHandler([&] { grid_->Events().Click(); });
-}
+// The grid raises its own Click at the release; the window's plain click
+// notification has nothing left to do.
+void GridControl::Click() {}
 void GridControl::DblClick() {
-    runtime::RunHandler([&] { grid_->Events().DblClick(); });
-}
-
-void GridControl::RepaintFocusCell() {
-    VbGrid& g = *grid_;
-    if (g.row() >= 0 && g.row() < g.Rows() && g.col() >= 0 && g.col() < g.Cols()) {
-        g.SetCellDirty(g.row(), g.col());
-        g.RequestRepaint();
-    }
+    runtime::RunHandler([&] { mouse_->DblClick(); });
 }
 
 void GridControl::GotFocus() {
-    runtime::RunHandler([&] {
-        grid_->SetHasFocus(true);
-        RepaintFocusCell();
-    });
+    runtime::RunHandler([&] { FocusChanged(*grid_, true); });
 }
 
 void GridControl::LostFocus() {
-    runtime::RunHandler([&] {
-        grid_->SetHasFocus(false);
-        RepaintFocusCell();
-    });
+    runtime::RunHandler([&] { FocusChanged(*grid_, false); });
 }
 
 void GridControl::Resize() {

@@ -2,7 +2,10 @@
 
 #include <memory>
 
+#include "grid/GridEditor.h"
 #include "grid/GridHeaderBinding.h"
+#include "grid/GridKeyboard.h"
+#include "grid/GridMouse.h"
 #include "grid/GridRenderer.h"
 #include "grid/GridScrolling.h"
 #include "grid/VbGrid.h"
@@ -13,8 +16,9 @@
 namespace grid {
 
 // The results grid as a control on a form: its own window, the data model
-// on it, and the renderer that paints it. The window's control events reach
-// the grid here.
+// on it, the renderer that paints it, and the keyboard, mouse and in-place
+// editor that work it. The window's control events reach the grid here,
+// each under the handler guard.
 class GridControl : public os::ControlOwner {
 public:
     // Creates the grid's window as a child of parent.
@@ -30,6 +34,7 @@ public:
     GridRenderer& Renderer() { return *renderer_; }
     GridHeaderBinding& Header() { return *header_; }
     GridScrolling& Scrolling() { return *scrolling_; }
+    GridEditor& Editor() { return *editor_; }
     os::HWND Window() const { return window_; }
 
     // ControlOwner
@@ -47,7 +52,6 @@ public:
     void Paint() override;
 
 private:
-    void RepaintFocusCell();
     void Build();
 
     WindowCanvas canvas_;
@@ -55,6 +59,9 @@ private:
     std::unique_ptr<GridRenderer> renderer_;
     std::unique_ptr<GridHeaderBinding> header_;
     std::unique_ptr<GridScrolling> scrolling_;
+    std::unique_ptr<GridKeyboard> keyboard_;
+    std::unique_ptr<GridMouse> mouse_;
+    std::unique_ptr<GridEditor> editor_;
     os::HWND window_ = 0;
     bool ownsWindow_ = false;
 };

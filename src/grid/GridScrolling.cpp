@@ -98,6 +98,11 @@ void GridScrolling::ScrollTo(std::int32_t x, std::int32_t y) {
     MoveView(x, y);
 }
 
+std::int32_t GridScrolling::Step(bool vertical, bool page) const {
+    const Extent& extent = applied_[Index(vertical ? EScrollBar::Vertical : EScrollBar::Horizontal)];
+    return std::max(1, page ? extent.page : extent.step);
+}
+
 void GridScrolling::Scroll(EScrollBar) { Follow(); }
 
 void GridScrolling::Change(EScrollBar) { Follow(); }

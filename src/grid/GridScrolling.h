@@ -22,6 +22,7 @@ public:
     // GridScroller
     bool UpdateRanges() override;
     void ScrollTo(std::int32_t x, std::int32_t y) override;
+    std::int32_t Step(bool vertical, bool page) const override;
 
     // IScrollBarsEvents
     void Scroll(controls::EScrollBar bar) override;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -7,6 +9,7 @@
 
 #include "grid/GridCanvas.h"
 #include "grid/GridEvents.h"
+#include "grid/GridInteraction.h"
 #include "grid/GridRecords.h"
 #include "grid/TextFlags.h"
 #include "os/drawing/GdiTypes.h"
@@ -62,6 +65,8 @@ public:
     virtual bool UpdateRanges() = 0;
     // Scrolls to pixel offsets, as far as the bars allow.
     virtual void ScrollTo(std::int32_t x, std::int32_t y) = 0;
+    // The bar's small change (an arrow) or large change (a page), in pixels.
+    virtual std::int32_t Step(bool vertical, bool page) const = 0;
 };
 
 // The results grid: columns, rows and cells, their display settings, the
@@ -353,6 +358,11 @@ public:
     std::int32_t FittingWidth(std::int32_t position) const;
     bool HasFocus() const { return hasFocus_; }
     void SetHasFocus(bool focus) { hasFocus_ = focus; }
+    // Moves the current cell to the next visible row, after the current one
+    // and round to the top, whose cell in column col (a data index) matches
+    // the pattern, ignoring case: mode 0 equal, 1 starting with it, 2
+    // containing it. False, and nothing moves, when no row matches.
+    bool Search(std::int32_t col, const std::string& Pattern, std::int32_t mode = 1);
     std::int32_t FindSearchMatchRow(const std::string& sSearchString, bool bLoop = true,
                                     bool bVisibleRowsOnly = true) const;
 
@@ -433,6 +443,49 @@ public:
     std::int32_t HorizontalOffset() const { return scrollX_; }
     std::int32_t VerticalOffset() const { return scrollY_; }
 
+    // --- for the input layers (keyboard, mouse, selection, editing) ---
+    InteractionState& Interaction() { return interaction_; }
+    // The cells of one row, by data index: Cols() of them.
+    GridCell* CellRow(std::int32_t row) { return &cells_[static_cast<std::size_t>(row) * columns_.size()]; }
+    void SetCellEditor(GridCellEditor* editor) { editor_ = editor; }
+    GridCellEditor* CellEditor() const { return editor_; }
+    void SetInEdit(bool inEdit) { inEdit_ = inEdit; }
+    // Moves the focus cell without events and without repainting.
+    void PlaceFocus(std::int32_t row, std::int32_t col) {
+        currentRow_ = row;
+        currentCol_ = col;
+    }
+    bool FocusInside() const { return currentRow_ >= 0 && currentRow_ < Rows() && currentCol_ >= 0 && currentCol_ < Cols(); }
+    void SetMouseCell(std::int32_t row, std::int32_t col) {
+        mouseRow_ = row;
+        mouseCol_ = col;
+    }
+    // The focus cell at the latest redraw request: a click on it starts an edit.
+    std::int32_t LastDrawnRow() const { return previousRow_; }
+    std::int32_t LastDrawnCol() const { return previousCol_; }
+    void NoteFocusDrawn() {
+        previousRow_ = currentRow_;
+        previousCol_ = currentCol_;
+    }
+    // Stores an edited text as the cell's value with its shown text and
+    // marks it for repainting; a failure leaves the cell as it was.
+    void StoreEditedText(std::int32_t row, std::int32_t dataIndex, const std::string& text);
+    // The rows that may hold selected cells, a superset kept so that a
+    // selection step need not walk the rows it cannot change.
+    void NoteSelectedRows(std::int32_t first, std::int32_t last) {
+        selectionFirst_ = std::min(selectionFirst_, first);
+        selectionLast_ = std::max(selectionLast_, last);
+    }
+    void SetSelectionRows(std::int32_t first, std::int32_t last) {
+        selectionFirst_ = first;
+        selectionLast_ = last;
+    }
+    void ForgetSelectionRows() { SetSelectionRows(0, INT32_MAX); }
+    std::int32_t SelectionFirstRow() const { return std::max(0, selectionFirst_); }
+    std::int32_t SelectionLastRow() const { return std::min(Rows() - 1, selectionLast_); }
+    // Moves the view by the bars' small change or large change (page).
+    void ScrollByStep(bool vertical, std::int32_t direction, bool page);
+
     // The error source of the grid's errors ("<executable>.vbGrid").
     std::string ErrorSource() const;
 
@@ -485,6 +538,10 @@ private:
     GridPainter* painter_ = nullptr;
     GridHeader* headerControl_ = nullptr;
     GridScroller* scroller_ = nullptr;
+    GridCellEditor* editor_ = nullptr;
+    InteractionState interaction_;
+    std::int32_t selectionFirst_ = INT32_MAX;  // none selected
+    std::int32_t selectionLast_ = -1;
 
     std::vector<GridColumn> columns_;
     std::vector<std::int32_t> columnMap_;

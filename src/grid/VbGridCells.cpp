@@ -275,6 +275,7 @@ void VbGrid::SetCellSelected(std::int32_t lRow, std::int32_t lCol, bool bState) 
     GridCell& cell = Cell(lRow, lCol);
     if (cell.selected == bState) return;
     cell.selected = bState;
+    if (bState) NoteSelectedRows(lRow, lRow);
     cell.dirty = true;
     MarkCellDirty(lRow, lCol);
 }
@@ -307,6 +308,18 @@ void VbGrid::SetCellPictureWidth(std::int32_t lRow, std::int32_t lCol, std::int3
     cell.MutableExtras().pictureWidth = Pw;
     cell.dirty = true;
     MarkCellDirty(lRow, lCol);
+}
+
+}  // namespace grid
+
+namespace grid {
+
+void VbGrid::StoreEditedText(std::int32_t row, std::int32_t dataIndex, const std::string& text) {
+    try {
+        StoreValue(row, dataIndex, runtime::Variant(text));
+    } catch (const std::exception&) {
+        // A cell that went away while it was edited keeps nothing.
+    }
 }
 
 }  // namespace grid

@@ -78,6 +78,21 @@ bool VbGrid::EnsureVisible(std::int32_t lRow, std::int32_t lCol, bool fForce) {
     return true;
 }
 
+void VbGrid::ScrollByStep(bool vertical, std::int32_t direction, bool page) {
+    std::int32_t step = 0;
+    if (scroller_) {
+        step = scroller_->Step(vertical, page);
+    } else {
+        const GridLayout layout(*this);
+        step = page ? (vertical ? layout.DataBottom() - layout.DataTop() : layout.DataWidth() - fixedWidth_)
+                    : (vertical ? ToPixelsY(DefaultRowHeight()) : 16);
+    }
+    const std::int64_t moved = static_cast<std::int64_t>(direction) * std::max(1, step);
+    const auto clamp = [](std::int64_t v) { return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, 0, INT32_MAX)); };
+    if (vertical) ScrollView(scrollX_, clamp(scrollY_ + moved));
+    else ScrollView(clamp(scrollX_ + moved), scrollY_);
+}
+
 void VbGrid::Scroll(std::int32_t zd) {
     const std::int64_t rows = -(static_cast<std::int64_t>(zd) * kRowsPerNotch) / kWheelDelta;
     if (rows == 0) return;

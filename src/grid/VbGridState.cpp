@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "grid/GridLayout.h"
+#include "grid/GridSelection.h"
 
 namespace grid {
 
@@ -138,8 +139,8 @@ void VbGrid::SetSelectedCol(std::int32_t lCol) {
 }
 
 void VbGrid::ClearSelection() {
-    for (std::int32_t r = 0; r < Rows(); ++r)
-        for (std::int32_t c = 0; c < Cols(); ++c) SetCellSelected(r, c, false);
+    GridSelection(*this).SetAllSelected(false);
+    RequestRepaint();
 }
 
 void VbGrid::SetTopRow(std::int32_t l) {
@@ -195,8 +196,9 @@ bool VbGrid::ColIsVisible(std::int32_t c) const {
     return range.HasColumns() && position >= range.firstCol && position <= range.lastCol;
 }
 
-// Type-ahead search: the first row after the current one whose cell in the
-// search column starts with the text, ignoring case; wrapping round when asked.
+// Type-ahead search: the first row from row 1 on (from the row after the
+// current one when there is none) whose cell in the search column starts
+// with the text, ignoring case; then, when wrapping, the rows before that.
 std::int32_t VbGrid::FindSearchMatchRow(const std::string& sSearchString, bool bLoop, bool bVisibleRowsOnly) const {
     if (keySearchColumn_ < 0 || keySearchColumn_ >= Cols()) return -1;
     auto upper = [](std::string s) {
@@ -207,10 +209,9 @@ std::int32_t VbGrid::FindSearchMatchRow(const std::string& sSearchString, bool b
     auto matches = [&](std::int32_t r) {
         if (bVisibleRowsOnly && !rows_[static_cast<std::size_t>(r)].visible) return false;
         const std::string text = Cell(r, keySearchColumn_).value.Text();
-        return !text.empty() && upper(text).starts_with(wanted);
+        return !text.empty() && text.size() >= wanted.size() && upper(text).starts_with(wanted);
     };
-    std::int32_t start = currentRow_ >= 0 ? currentRow_ + 1 : (bLoop ? currentRow_ + 1 : currentRow_);
-    start = std::max(0, start);
+    const std::int32_t start = std::max(0, currentRow_ >= 0 ? 1 : (bLoop ? currentRow_ + 1 : currentRow_));
     for (std::int32_t r = start; r < Rows(); ++r)
         if (matches(r)) return r;
     if (bLoop)

@@ -182,6 +182,7 @@ void VbGrid::AddRow(std::int32_t lRowBefore, const std::string& sKey, bool bVisi
         row.index = Rows();
         const std::size_t stride = columns_.size();
         rows_.insert(rows_.begin() + lRowBefore, std::move(row));
+        ForgetSelectionRows();  // the rows below move down
         cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(lRowBefore) * stride),
                       stride, GridCell());
         for (std::size_t r = 0; r < rows_.size(); ++r) rows_[r].fixed = static_cast<std::int32_t>(r) < fixedRows_;
@@ -222,6 +223,7 @@ void VbGrid::RemoveRow(std::int32_t lRow) {
     const std::size_t stride = columns_.size();
     auto firstCell = cells_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(lRow) * stride);
     cells_.erase(firstCell, firstCell + static_cast<std::ptrdiff_t>(stride));
+    ForgetSelectionRows();  // the rows below move up
     const bool last = lRow == Rows() - 1;
     rows_.erase(rows_.begin() + lRow);
     if (!last) RecomputeRowTops(lRow > 0 ? lRow - 1 : 0);

@@ -109,3 +109,33 @@ TEST(GridEvents, AutoResizeColumnsShareTheDifference) {
     g.ChangeColumnWidth(2, 20);
     EXPECT_EQ(g.ColumnAt(2).width, 67);
 }
+
+TEST(GridSearch, FindsTheNextMatchingRowAndMovesThere) {
+    VbGrid g;
+    Recorder events;
+    g.SetEvents(&events);
+    Fill(g, 2, 5);
+    const char* names[] = {"Gear", "spur gear", "GEARBOX", "worm", "gearing"};
+    for (int r = 0; r < 5; ++r) g.SetTextMatrix(r, 1, names[r]);
+    g.SetRowVisible(2, false);
+    struct Case {
+        const char* pattern;
+        int mode;
+        bool found;
+        int row;
+    } cases[] = {
+        {"gear", 1, true, 4},   // from row 1 on: row 2 is hidden
+        {"gear", 1, true, 0},   // round to the top
+        {"GEAR", 2, true, 1},   // containing
+        {"worm", 0, true, 3},   // equal, ignoring case
+        {"wor", 0, false, 3},
+        {"axle", 1, false, 3},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(g.Search(1, c.pattern, c.mode), c.found) << c.pattern;
+        EXPECT_EQ(g.row(), c.row) << c.pattern;
+        EXPECT_EQ(g.col(), 1);
+    }
+    EXPECT_FALSE(g.Search(2, "gear"));
+    EXPECT_FALSE(g.Search(-1, "gear"));
+}

@@ -9,32 +9,21 @@
 
 namespace os {
 
-namespace {
-
-// The character of a key press as the KeyPress event carries it; 0 when the
-// key produces none (arrows, function keys) or more than one 16-bit unit.
-std::int16_t KeyCharacter(const QKeyEvent& event) {
-    const QString text = event.text();
-    if (text.size() != 1) {
-        return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter ? 13 : 0;
-    }
-    const char16_t unit = text.at(0).unicode();
-    return unit == 0x7F ? 0 : static_cast<std::int16_t>(unit);
-}
-
-}  // namespace
-
 ControlWidget::ControlWidget(ControlOwner& owner, QWidget* parent) : QWidget(parent), owner_(owner) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
 }
+
+// Tab and Shift+Tab are keys of the control like any other: the program's
+// controls use them to walk their own cells.
+bool ControlWidget::focusNextPrevChild(bool /*next*/) { return false; }
 
 void ControlWidget::keyPressEvent(QKeyEvent* event) {
     runtime::RunHandler([&] {
         std::int16_t keyCode = static_cast<std::int16_t>(VirtualKeyFromQt(event->key(), event->modifiers()));
         std::int16_t shift = ShiftStateFromQt(event->modifiers());
         owner_.KeyDown(keyCode, shift);
-        std::int16_t keyAscii = KeyCharacter(*event);
+        std::int16_t keyAscii = KeyCharacterFromQt(*event);
         if (keyAscii != 0) owner_.KeyPress(keyAscii);
     });
     event->accept();

@@ -14,6 +14,7 @@ public:
     ControlWidget(ControlOwner& owner, QWidget* parent);
 
 protected:
+    bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -1,5 +1,6 @@
 #include "os/qt/QtKeyMapping.h"
 
+#include <QKeyEvent>
 #include <unordered_map>
 
 #include "os/windows/VirtualKeys.h"
@@ -48,6 +49,15 @@ std::int16_t ButtonFromQt(Qt::MouseButtons buttons) {
     if (buttons.testFlag(Qt::RightButton)) button |= RightButton;
     if (buttons.testFlag(Qt::MiddleButton)) button |= MiddleButton;
     return button;
+}
+
+std::int16_t KeyCharacterFromQt(const QKeyEvent& event) {
+    const QString text = event.text();
+    if (text.size() != 1) {
+        return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter ? 13 : 0;
+    }
+    const char16_t unit = text.at(0).unicode();
+    return unit == 0x7F ? 0 : static_cast<std::int16_t>(unit);
 }
 
 }  // namespace os

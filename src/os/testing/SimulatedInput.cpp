@@ -53,9 +53,9 @@ void KeyClick(HWND window, int virtualKey, std::int16_t shift) {
     if (QWidget* widget = WidgetOf(window)) QTest::keyClick(widget, QtKeyFromVirtual(virtualKey), QtModifiers(shift));
 }
 
-void MouseClick(HWND window, std::int16_t button, POINT clientPoint) {
+void MouseClick(HWND window, std::int16_t button, POINT clientPoint, std::int16_t shift) {
     if (QWidget* widget = WidgetOf(window)) {
-        QTest::mouseClick(widget, QtButton(button), {}, QPoint(clientPoint.x, clientPoint.y));
+        QTest::mouseClick(widget, QtButton(button), QtModifiers(shift), QPoint(clientPoint.x, clientPoint.y));
     }
 }
 

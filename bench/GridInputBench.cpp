@@ -1,0 +1,119 @@
+// Walking and selecting the results grid at 400,000 rows, offscreen, with
+// the main window's settings (rows selected, several at once allowed):
+// what a key press costs until the focus move is painted, and what one
+// select-only step costs.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "calc/ResultTexts.h"
+#include "grid/GridControl.h"
+#include "grid/GridSelection.h"
+#include "os/testing/OffscreenApplication.h"
+#include "os/testing/SimulatedInput.h"
+#include "os/windows/EventLoop.h"
+#include "os/windows/VirtualKeys.h"
+#include "os/windows/Window.h"
+
+namespace {
+
+constexpr std::int32_t kRows = 400000;
+
+struct FilledGrid {
+    FilledGrid() {
+        parent = os::CreateWidgetWindow("form", 0, {0, 0, 520, 560});
+        control = std::make_unique<grid::GridControl>(parent, os::RECT{0, 0, 500, 30 * 16});
+        os::ShowWindow(parent, os::SW_SHOW);
+        grid::VbGrid& g = control->Grid();
+        for (int c = 0; c < calc::kResultColumns; ++c) g.AddColumn();
+        g.SetRedraw(false);
+        for (std::int32_t r = 0; r < kRows; ++r) {
+            g.AddRow();
+            g.SetTextMatrix(r, 0, std::to_string(20 + r % 56));
+            g.SetTextMatrix(r, 1, std::to_string(20 + r / 56 % 56));
+            g.SetTextMatrix(r, 4, "0.0" + std::to_string(r % 1000));
+            g.SetTextMatrix(r, 6, "25.4");
+        }
+        g.SetSelectionMode(1);
+        g.SetAllowBigSelection(true);
+        g.SetHasFocus(true);
+        g.SetRedraw(true);
+        os::ProcessEventsUntil([] { return false; }, 50);
+    }
+    ~FilledGrid() {
+        control.reset();
+        os::DestroyWindow(parent);
+    }
+    grid::VbGrid& Grid() const { return control->Grid(); }
+    void Key(int key) const { os::testing::KeyClick(control->Window(), key); }
+    os::HWND parent = 0;
+    std::unique_ptr<grid::GridControl> control;
+};
+
+FilledGrid& TheGrid() {
+    static FilledGrid grid;
+    return grid;
+}
+
+// Holding Page Down: each press moves a page, selects the new row and
+// paints the scrolled view; at the end, back to the top untimed.
+void BM_PageDownAt400000Rows(benchmark::State& state) {
+    FilledGrid& f = TheGrid();
+    for (auto _ : state) {
+        if (f.Grid().row() >= kRows - 100) {
+            state.PauseTiming();
+            f.Key(os::VK_HOME);
+            state.ResumeTiming();
+        }
+        f.Key(os::VK_NEXT);
+    }
+    benchmark::DoNotOptimize(f.Grid().row());
+}
+BENCHMARK(BM_PageDownAt400000Rows)->Unit(benchmark::kMillisecond);
+
+// One arrow key, to the focus move painted.
+void BM_ArrowKeyAt400000Rows(benchmark::State& state) {
+    FilledGrid& f = TheGrid();
+    bool down = true;
+    for (auto _ : state) {
+        f.Key(down ? os::VK_DOWN : os::VK_UP);
+        down = !down;
+    }
+}
+BENCHMARK(BM_ArrowKeyAt400000Rows)->Unit(benchmark::kMillisecond);
+
+// One select-only step that looks at every cell of the grid (the rows that
+// may hold a selection are forgotten first), and one as the keys meet it.
+void BM_SelectOnlyRowEveryCell(benchmark::State& state) {
+    FilledGrid& f = TheGrid();
+    grid::GridSelection selection(f.Grid());
+    std::int32_t row = 0;
+    for (auto _ : state) {
+        f.Grid().ForgetSelectionRows();
+        selection.SelectOnlyRow(row);
+        row = (row + 7919) % kRows;
+    }
+}
+BENCHMARK(BM_SelectOnlyRowEveryCell)->Unit(benchmark::kMillisecond);
+
+void BM_SelectOnlyRowStep(benchmark::State& state) {
+    FilledGrid& f = TheGrid();
+    grid::GridSelection selection(f.Grid());
+    std::int32_t row = 0;
+    for (auto _ : state) {
+        selection.SelectOnlyRow(row);
+        row = (row + 7919) % kRows;
+    }
+}
+BENCHMARK(BM_SelectOnlyRowStep)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    os::testing::OffscreenApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

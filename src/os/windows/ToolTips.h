@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "os/windows/Types.h"
+
+namespace os {
+
+// The tooltip text a window shows when the pointer rests on it ("" none).
+bool SetWindowToolTip(HWND window, const std::string& text);
+std::string WindowToolTip(HWND window);
+
+}  // namespace os
