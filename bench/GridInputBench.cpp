@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "calc/ResultColumns.h"
 #include "calc/ResultTexts.h"
 #include "grid/GridControl.h"
 #include "grid/GridSelection.h"
@@ -26,7 +27,7 @@ struct FilledGrid {
         control = std::make_unique<grid::GridControl>(parent, os::RECT{0, 0, 500, 30 * 16});
         os::ShowWindow(parent, os::SW_SHOW);
         grid::VbGrid& g = control->Grid();
-        for (int c = 0; c < calc::kResultColumns; ++c) g.AddColumn();
+        for (std::size_t c = 0; c < calc::kResultColumnCount; ++c) g.AddColumn();
         g.SetRedraw(false);
         for (std::int32_t r = 0; r < kRows; ++r) {
             g.AddRow();

@@ -94,7 +94,7 @@ TEST_F(ResultsGridInput, CtrlCCopiesTheSelectedRowsWithTheHeader) {
     const std::vector<std::string> lines = Lines(clipboard.texts[0]);
     ASSERT_EQ(lines.size(), 2u);
     std::string header, row;
-    for (int c = 0; c < 9; ++c) {
+    for (int c = 0; c < Grid().Cols(); ++c) {
         header += (c ? "\t" : "") + Grid().ColumnHeader(runtime::Variant(c));
         row += (c ? "\t" : "") + Grid().CellFormattedText(2, c);
     }
