@@ -26,6 +26,10 @@ int main(int argc, char** argv) {
         std::cout << tools::CalcUsage();
         return 0;
     }
+    if (request->version) {
+        std::cout << "kestrany-calc " << KESTRANY_VERSION << "\n";
+        return 0;
+    }
 
     std::vector<calc::TrainResult> list = calc::SearchTrains(request->inputs, request->gears);
     calc::QuickSort(list, 0, -1, request->gears);

@@ -3,7 +3,6 @@
 #include "app/IniFile.h"
 #include "app/Paths.h"
 #include "forms/Form.h"
-#include "os/files/ProfileFiles.h"
 
 namespace app {
 
@@ -30,7 +29,7 @@ std::string ReadLangText(const std::string& key, const std::string& section, con
 }
 
 std::string WriteLangText(const std::string& key, const std::string& value, const std::string& section) {
-    os::WritePrivateProfileString(section, key, value, LangPath());
+    WriteIni(section, key, value, LangPath());
     return value;
 }
 

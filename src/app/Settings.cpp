@@ -3,7 +3,6 @@
 #include "app/IniFile.h"
 #include "app/Paths.h"
 #include "app/SettingValues.h"
-#include "os/files/ProfileFiles.h"
 
 namespace app {
 
@@ -12,7 +11,7 @@ std::string ReadSetting(const std::string& key, const std::string& defaultValue)
 }
 
 std::string WriteSetting(const std::string& key, const std::string& value) {
-    os::WritePrivateProfileString(kSettingsSection, key, value, IniPath());
+    WriteIni(kSettingsSection, key, value, IniPath());
     return value;
 }
 
