@@ -30,9 +30,11 @@ std::string UserConfigFolder(const FileSystemView& view) {
 }
 
 std::string ChooseSettingsPath(const std::string& exeFolder, const std::string& exeName,
-                               const FileSystemView& view) {
+                               const std::string& dataFolder, const FileSystemView& view) {
     const std::string beside = SettingsPathFor(exeFolder, exeName);
-    if (view.fileExists(beside) || view.folderWritable(exeFolder)) return beside;
+    if (view.fileExists(beside)) return beside;
+    const bool installed = view.fileExists(dataFolder);
+    if (!installed && view.folderWritable(exeFolder)) return beside;
     const std::string configFolder = UserConfigFolder(view);
     if (configFolder.empty()) return beside;
     return SettingsPathFor(configFolder, exeName);

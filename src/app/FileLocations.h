@@ -23,13 +23,17 @@ FileSystemView RealFileSystem();
 std::string UserConfigFolder(const FileSystemView& view);
 
 // The settings file for the executable `exeName` in `exeFolder`. It stays
-// beside the executable when that file exists or the folder can be written
-// (a copy run from a folder or a USB stick keeps its settings with it);
-// otherwise it lives in the user's configuration folder under the same name.
-// Without a configuration folder it stays beside the executable, where
-// writes fail quietly.
+// beside the executable when that file exists, or when the folder can be
+// written and the executable is not an installed one (a copy run from a
+// folder or a USB stick keeps its settings with it). Otherwise it lives in
+// the user's configuration folder under the same name. An installed
+// executable has its data folder `dataFolder` (share/kestrany) beside its
+// bin folder; it keeps settings per user even where its folder can be
+// written (by the superuser in /usr/bin, or in ~/.local/bin), so that no
+// file the package does not own is left in bin/. Without a configuration
+// folder the file stays beside the executable, where writes fail quietly.
 std::string ChooseSettingsPath(const std::string& exeFolder, const std::string& exeName,
-                               const FileSystemView& view);
+                               const std::string& dataFolder, const FileSystemView& view);
 
 // The language file: the first "lang.txt" found beside the executable, in
 // the user's configuration folder, then in the installed data folder. When

@@ -49,8 +49,9 @@ std::string InstalledDataFolder(const std::string& exeFolder) {
 void FormFilePaths() {
     const FileSystemView machine = RealFileSystem();
     const std::string folder = os::ExecutableFolder();
-    SetIniPath(ChooseSettingsPath(folder, os::ExecutableName(), machine));
-    SetLangPath(ChooseLanguagePath(folder, InstalledDataFolder(folder), IniPath(), machine));
+    const std::string dataFolder = InstalledDataFolder(folder);
+    SetIniPath(ChooseSettingsPath(folder, os::ExecutableName(), dataFolder, machine));
+    SetLangPath(ChooseLanguagePath(folder, dataFolder, IniPath(), machine));
 }
 
 }  // namespace app

@@ -56,10 +56,17 @@ TEST(FileLocationsTest, SettingsStayBesideTheExecutableWhenTheyCan) {
         {"relative HOME is not a home", {}, {}, {{"HOME", "ann"}}, "kestrany", "/stick/kestrany.ini"},
         {"another folder's file does not count", {"/cfg/kestrany/kestrany.ini"}, {}, kConfigHome, "kestrany",
          "/cfg/kestrany/kestrany.ini"},
+        {"installed, folder writable (superuser)", {"/share/kestrany"}, {"/stick"}, kConfigHome, "kestrany",
+         "/cfg/kestrany/kestrany.ini"},
+        {"installed, read-only", {"/share/kestrany"}, {}, kHomeOnly, "kestrany",
+         "/home/ann/.config/kestrany/kestrany.ini"},
+        {"installed, but a file beside", {"/share/kestrany", "/stick/kestrany.ini"}, {"/stick"}, kConfigHome,
+         "kestrany", "/stick/kestrany.ini"},
     };
     for (const Case& c : cases) {
         const FakeMachine machine{c.files, c.writable, c.environment};
-        EXPECT_EQ(app::ChooseSettingsPath("/stick", c.exeName, machine.View()), c.expected) << c.what;
+        EXPECT_EQ(app::ChooseSettingsPath("/stick", c.exeName, "/share/kestrany", machine.View()), c.expected)
+            << c.what;
     }
 }
 
@@ -109,7 +116,7 @@ protected:
         return view;
     }
     void UseSettingsAt(const std::string& folder) {
-        app::SetIniPath(app::ChooseSettingsPath(folder, "kestrany", Machine()));
+        app::SetIniPath(app::ChooseSettingsPath(folder, "kestrany", app::InstalledDataFolder(folder), Machine()));
     }
     std::string ConfigIni() const { return home.File("config/kestrany/kestrany.ini"); }
 
@@ -162,11 +169,24 @@ TEST_F(SettingsLocationTest, PermissionBitsCountAsFarAsTheyHold) {
     EXPECT_EQ(app::IniPath(), enforced ? ConfigIni() : exeFolder.File("kestrany.ini"));
 }
 
+// An installed tree (bin/ beside share/kestrany/) keeps settings per user even
+// where bin/ can be written, as the superuser can write /usr/bin.
+TEST_F(SettingsLocationTest, InstalledTreeKeepsSettingsPerUserInAWritableFolder) {
+    TempFolder prefix;
+    std::filesystem::create_directories(prefix.File("bin"));
+    std::filesystem::create_directories(prefix.File("share/kestrany"));
+    UseSettingsAt(prefix.File("bin"));
+    EXPECT_EQ(app::IniPath(), ConfigIni());
+    app::WriteSetting("prevr", "48");
+    EXPECT_EQ(app::ReadSetting("prevr", "40"), "48");
+    EXPECT_FALSE(std::filesystem::exists(prefix.File("bin/kestrany.ini")));
+}
+
 TEST_F(SettingsLocationTest, AnExistingFileBesideIsKeptEvenInAReadOnlyFolder) {
     TempFolder::Write(exeFolder.File("kestrany.ini"), "[sets]\nprevl=32\n");
     app::FileSystemView view = Machine();
     view.folderWritable = [](const std::string&) { return false; };
-    app::SetIniPath(app::ChooseSettingsPath(exeFolder.Path().string(), "kestrany", view));
+    app::SetIniPath(app::ChooseSettingsPath(exeFolder.Path().string(), "kestrany", "/nonexistent", view));
     EXPECT_EQ(app::ReadSetting("prevl", "40"), "32");
 }
 

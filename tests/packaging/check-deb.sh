@@ -16,8 +16,10 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "version '$(field Version)', expected $version"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture '$(field Architecture)'"
 depends="$(field Depends)"
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6; do
-  grep -Eq "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends lacks $library: $depends"
+# The package names of the dependencies, one a line, without their versions.
+depended="$(sed 's/([^)]*)//g; s/,/\n/g; s/ //g' <<<"$depends")"
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+  grep -qxF "$library" <<<"$depended" || fail "Depends lacks $library: $depends"
 done
 if grep -q -- '-dev' <<<"$depends"; then fail "Depends names a development package: $depends"; fi
 
