@@ -93,6 +93,7 @@ struct Parser {
                 hasValue = true;
             }
             if (option == "--help" || option == "-h") { request.help = true; continue; }
+            if (option == "--version") { request.version = true; continue; }
             if (option == "--include-low") { request.inputs.includeLow = true; continue; }
             if (option == "--include-intersecting") { request.inputs.includeIntersecting = true; continue; }
             if (!TakesValue(option)) throw BadOption("unknown option: " + option);
@@ -102,7 +103,7 @@ struct Parser {
             }
             Valued(option, value);
         }
-        if (request.help) return;
+        if (request.help || request.version) return;
         if (!requestSeen) throw BadOption("give the thread wanted with --pitch-mm V or --tpi V");
         if (!toleranceSeen) request.inputs.tolerance = request.inputs.requestTpi ? 0.2 : 0.1;
     }
@@ -136,7 +137,8 @@ const char* CalcUsage() {
            "  --tolerance T          accepted error in percent (default 0.1 for mm, 0.2 for TPI)\n"
            "  --include-low          also list trains that may be too small to reach\n"
            "  --include-intersecting also list trains whose gears foul a shaft\n"
-           "  --help                 this text\n";
+           "  --help                 this text\n"
+           "  --version              the program's version\n";
 }
 
 }  // namespace tools

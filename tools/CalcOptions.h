@@ -14,6 +14,7 @@ struct CalcRequest {
     calc::GearSet gears;
     calc::SearchInputs inputs;
     bool help = false;
+    bool version = false;
 };
 
 // Reads the options; on a bad option or value returns nothing and sets

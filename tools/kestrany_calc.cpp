@@ -29,6 +29,10 @@ int main(int argc, char** argv) {
         std::cout << tools::CalcUsage();
         return 0;
     }
+    if (request->version) {
+        std::cout << "kestrany-calc " << KESTRANY_VERSION << "\n";
+        return 0;
+    }
 
     const std::vector<calc::TrainResult> list = calc::SearchTrains(request->inputs, request->gears);
     const std::vector<std::uint32_t> order = calc::SortedOrder(list, request->gears);

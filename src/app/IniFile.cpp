@@ -1,6 +1,9 @@
 #include "app/IniFile.h"
 
+#include <filesystem>
+
 #include "app/Paths.h"
+#include "os/files/Folders.h"
 #include "os/files/ProfileFiles.h"
 
 namespace app {
@@ -17,6 +20,13 @@ std::string ReadIni(const std::string& section, const std::string& key, const st
     os::GetPrivateProfileString(section, key, defaultValue, buffer.data(), kValueBufferSize,
                                 file.empty() ? IniPath() : file);
     return TrimAtNul(buffer);
+}
+
+bool WriteIni(const std::string& section, const std::string& key, const std::string& value,
+              const std::string& file) {
+    const std::string folder = std::filesystem::path(file).parent_path().string();
+    if (!folder.empty() && !os::FileExists(folder) && !os::CreateFolderPath(folder)) return false;
+    return os::WritePrivateProfileString(section, key, value, file);
 }
 
 }  // namespace app

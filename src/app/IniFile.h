@@ -12,4 +12,11 @@ std::string TrimAtNul(const std::string& text);
 std::string ReadIni(const std::string& section, const std::string& key, const std::string& defaultValue,
                     const std::string& file = "");
 
+// Stores one value in an INI file, creating the file's folder first when it
+// is missing (a settings file in the user's configuration folder gets its
+// folder on the first write). A failed write is passed over; returns whether
+// the value was stored.
+bool WriteIni(const std::string& section, const std::string& key, const std::string& value,
+              const std::string& file);
+
 }  // namespace app

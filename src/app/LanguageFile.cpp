@@ -31,7 +31,7 @@ std::string ReadLangText(const std::string& key, const std::string& section, con
 }
 
 std::string WriteLangText(const std::string& key, const std::string& value, const std::string& section) {
-    os::WritePrivateProfileString(section, key, value, LangPath());
+    WriteIni(section, key, value, LangPath());
     return value;
 }
 

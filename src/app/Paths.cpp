@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/FileLocations.h"
 #include "os/windows/Application.h"
 #include "os/windows/Process.h"
 
@@ -41,10 +42,16 @@ const std::string& LangPath() { return StoredLangPath(); }
 void SetIniPath(std::string path) { StoredIniPath() = std::move(path); }
 void SetLangPath(std::string path) { StoredLangPath() = std::move(path); }
 
+std::string InstalledDataFolder(const std::string& exeFolder) {
+    return (std::filesystem::path(exeFolder) / KESTRANY_DATA_FROM_BIN).lexically_normal().string();
+}
+
 void FormFilePaths() {
+    const FileSystemView machine = RealFileSystem();
     const std::string folder = os::ExecutableFolder();
-    SetIniPath(SettingsPathFor(folder, os::ExecutableName()));
-    SetLangPath(LanguagePathFor(folder));
+    const std::string dataFolder = InstalledDataFolder(folder);
+    SetIniPath(ChooseSettingsPath(folder, os::ExecutableName(), dataFolder, machine));
+    SetLangPath(ChooseLanguagePath(folder, dataFolder, IniPath(), machine));
 }
 
 }  // namespace app

@@ -19,7 +19,11 @@ const std::string& IniPath();
 const std::string& LangPath();
 void SetIniPath(std::string path);
 void SetLangPath(std::string path);
-// Forms both from the running executable's folder and name.
+// The installed data folder (share/kestrany) of an executable installed in
+// `exeFolder`, found relative to it so an installed tree can be moved.
+std::string InstalledDataFolder(const std::string& exeFolder);
+// Forms both from the running executable's folder and name, the user's
+// configuration folder and the installed data folder (see FileLocations.h).
 void FormFilePaths();
 
 }  // namespace app

@@ -14,7 +14,7 @@ std::string ReadSetting(const std::string& key, const std::string& defaultValue)
 }
 
 std::string WriteSetting(const std::string& key, const std::string& value) {
-    os::WritePrivateProfileString(kSettingsSection, key, value, IniPath());
+    WriteIni(kSettingsSection, key, value, IniPath());
     return value;
 }
 

@@ -13,6 +13,7 @@ namespace app {
 int RunKestrany(int argc, char** argv) {
     os::Application application(argc, argv);
     os::UseProgramFont();
+    os::SetDesktopEntryName(KESTRANY_APP_ID);
     runtime::SetUserSeparators(runtime::SeparatorsFromCLocale());
     runtime::RunHandler([] { os::InitCommonControls(); });
     runtime::RunHandler([] { FormFilePaths(); });

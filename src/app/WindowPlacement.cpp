@@ -10,7 +10,6 @@
 #include "app/Settings.h"
 #include "forms/Form.h"
 #include "forms/Screen.h"
-#include "os/files/ProfileFiles.h"
 
 namespace app {
 
@@ -51,10 +50,10 @@ void RestoreWindowPlacement(forms::Form& window, std::int32_t minimumWidth, std:
 
 void SaveWindowPlacement(const forms::Form& window) {
     const std::string& section = window.Name();
-    os::WritePrivateProfileString(section, "x", NumberText(window.Left()), IniPath());
-    os::WritePrivateProfileString(section, "y", NumberText(window.Top()), IniPath());
-    os::WritePrivateProfileString(section, "w", NumberText(window.Width()), IniPath());
-    os::WritePrivateProfileString(section, "h", NumberText(window.Height()), IniPath());
+    WriteIni(section, "x", NumberText(window.Left()), IniPath());
+    WriteIni(section, "y", NumberText(window.Top()), IniPath());
+    WriteIni(section, "w", NumberText(window.Width()), IniPath());
+    WriteIni(section, "h", NumberText(window.Height()), IniPath());
 }
 
 }  // namespace app

@@ -126,6 +126,30 @@ TEST(KestranyCalc, ExactInchThreadsHaveNoError) {
     }
 }
 
+// --help and --version answer alone, on stdout, with status 0, and need no thread.
+TEST(KestranyCalc, HelpAndVersion) {
+    struct Case {
+        const char* args;
+        std::string starts;
+    } cases[] = {
+        {"--version", "kestrany-calc " KESTRANY_VERSION "\n"},
+        {"--pitch-mm 1 --version", "kestrany-calc " KESTRANY_VERSION "\n"},
+        {"--help", "Usage: kestrany-calc "},
+        {"-h", "Usage: kestrany-calc "},
+    };
+    for (const Case& c : cases) {
+        CalcRun run = RunCalc(c.args);
+        EXPECT_EQ(run.status, 0) << c.args;
+        EXPECT_EQ(run.out.rfind(c.starts, 0), 0u) << c.args << ": " << run.out;
+        EXPECT_EQ(run.err, "") << c.args;
+    }
+    EXPECT_EQ(RunCalc("--version").out, "kestrany-calc " KESTRANY_VERSION "\n");
+    const std::string help = RunCalc("--help").out;
+    for (const char* option : {"--gears", "--leadscrew-mm", "--leadscrew-tpi", "--ratio", "--pitch-mm", "--tpi",
+                               "--tolerance", "--include-low", "--include-intersecting", "--version"})
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+}
+
 TEST(CalcOptions, ReadsEveryOption) {
     std::string error;
     auto request = tools::ParseCalcOptions({"--gears", "20,,30,0,40.5", "--leadscrew-tpi", "16", "--ratio", "30:40",

@@ -28,6 +28,8 @@ void UseProgramFont() {
 
 void InitCommonControls() {}
 
+void SetDesktopEntryName(const std::string& name) { QGuiApplication::setDesktopFileName(QString::fromStdString(name)); }
+
 std::string ExecutableFolder() {
     std::error_code error;
     const auto path = std::filesystem::read_symlink("/proc/self/exe", error);

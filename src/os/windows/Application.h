@@ -31,6 +31,11 @@ void UseProgramFont();
 // start-up reads in its usual order.
 void InitCommonControls();
 
+// Names the desktop entry (without ".desktop") that the desktop matches the
+// program's windows with, for their icon and title in task bars; on Wayland
+// it is the windows' application id.
+void SetDesktopEntryName(const std::string& name);
+
 // The folder of the running executable, without a trailing separator.
 std::string ExecutableFolder();
 // The process's current directory.

@@ -1,0 +1,54 @@
+#include "app/FileLocations.h"
+
+#include <filesystem>
+
+#include "app/Paths.h"
+#include "os/files/Folders.h"
+
+namespace app {
+
+namespace {
+
+constexpr const char* kProgramFolder = "kestrany";
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+    return (std::filesystem::path(folder) / name).string();
+}
+
+std::string FolderOf(const std::string& path) { return std::filesystem::path(path).parent_path().string(); }
+
+}  // namespace
+
+FileSystemView RealFileSystem() { return {os::FileExists, os::FolderWritable, os::EnvironmentValue}; }
+
+std::string UserConfigFolder(const FileSystemView& view) {
+    const std::string configHome = view.environment("XDG_CONFIG_HOME");
+    if (!configHome.empty() && configHome.front() == '/') return InFolder(configHome, kProgramFolder);
+    const std::string home = view.environment("HOME");
+    if (home.empty() || home.front() != '/') return {};
+    return InFolder(InFolder(home, ".config"), kProgramFolder);
+}
+
+std::string ChooseSettingsPath(const std::string& exeFolder, const std::string& exeName,
+                               const std::string& dataFolder, const FileSystemView& view) {
+    const std::string beside = SettingsPathFor(exeFolder, exeName);
+    if (view.fileExists(beside)) return beside;
+    const bool installed = view.fileExists(dataFolder);
+    if (!installed && view.folderWritable(exeFolder)) return beside;
+    const std::string configFolder = UserConfigFolder(view);
+    if (configFolder.empty()) return beside;
+    return SettingsPathFor(configFolder, exeName);
+}
+
+std::string ChooseLanguagePath(const std::string& exeFolder, const std::string& dataFolder,
+                               const std::string& settingsPath, const FileSystemView& view) {
+    const std::string configFolder = UserConfigFolder(view);
+    for (const std::string& folder : {exeFolder, configFolder, dataFolder}) {
+        if (folder.empty()) continue;
+        const std::string candidate = LanguagePathFor(folder);
+        if (view.fileExists(candidate)) return candidate;
+    }
+    return LanguagePathFor(FolderOf(settingsPath));
+}
+
+}  // namespace app
