@@ -1,6 +1,6 @@
 #include "forms/FormWidget.h"
 
-#include <QAbstractButton>
+#include <QPushButton>
 #include <QCloseEvent>
 #include <QKeyEvent>
 
@@ -24,8 +24,12 @@ void FormWidget::closeEvent(QCloseEvent* event) {
 
 void FormWidget::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    Control* button = enter ? form_.DefaultButton() : nullptr;
-    auto* widget = button == nullptr ? nullptr : qobject_cast<QAbstractButton*>(button->Widget());
+    // Enter presses the push button that has the focus, else the default button.
+    auto* widget = enter ? qobject_cast<QPushButton*>(focusWidget()) : nullptr;
+    if (widget == nullptr) {
+        Control* button = enter ? form_.DefaultButton() : nullptr;
+        widget = button == nullptr ? nullptr : qobject_cast<QPushButton*>(button->Widget());
+    }
     if (widget != nullptr && widget->isEnabled() && widget->isVisible()) {
         widget->click();
         event->accept();
