@@ -62,10 +62,7 @@ struct PrinterPage::Parts {
 PrinterPage::PrinterPage() : parts_(std::make_unique<Parts>()) {}
 
 PrinterPage::~PrinterPage() {
-    if (parts_->Active()) {
-        parts_->printer->abort();
-        parts_->painter.end();
-    }
+    if (parts_->Active()) parts_->painter.end();
 }
 
 PrintFailure PrinterPage::StartDoc(const std::string& documentName) {

@@ -19,7 +19,7 @@ enum class PrintFailure {
 // Pages of the system's default printer, drawn on in twips from the top-left
 // corner of the printable area. No dialog is shown. StartDoc opens the
 // printer and the first page; EndDoc sends the document. A document that is
-// not ended is abandoned when the page object goes.
+// not ended is ended when the page object goes.
 class PrinterPage : public DrawingTarget {
 public:
     PrinterPage();
