@@ -54,11 +54,14 @@ protected:
         const double tppX = os::TwipsPerPixelX();
         const double tppY = os::TwipsPerPixelY();
         for (const DrawnText& item : texts_) {
-            const QFont font = FontOf(family_, item.size, item.italic);
-            const QFontMetricsF metrics(font, this);
+            // A line is less than four pixels a point tall (twice its size at
+            // 144 dpi): texts out of the exposed part are passed over before a
+            // font is made for them, so long tables scroll smoothly.
             const double top = item.y / tppY;
-            if (top > exposed.bottom() + 1 || top + metrics.height() < exposed.top()) continue;
+            if (top > exposed.bottom() + 1 || top + item.size * 4 < exposed.top()) continue;
+            const QFont font = FontOf(family_, item.size, item.italic);
             painter.setFont(font);
+            const QFontMetricsF metrics(font, this);
             painter.drawText(QPointF(item.x / tppX, top + metrics.ascent()), os::ToQString(item.text));
         }
     }
