@@ -11,7 +11,9 @@
 #include "app/MainSettings.h"
 #include "app/Paths.h"
 #include "app/ResultsFill.h"
+#include "app/ResultsDrawing.h"
 #include "app/ResultsGridSetup.h"
+#include "app/ResultsPrinting.h"
 #include "app/Settings.h"
 #include "app/WindowPlacement.h"
 #include "calc/NumVal.h"
@@ -38,6 +40,7 @@ private:
     bool& flag_;
 };
 
+constexpr std::int32_t kLeftButton = 1;
 constexpr std::int32_t kRightButton = 2;
 
 // Lays out the window's controls and gives the window of the results grid.
@@ -137,10 +140,12 @@ void frmMain::CalculateClicked() {
     Item("btnPrint").SetEnabled(true);
 }
 
-// The right button saves the results; the left one opens the print preview
-// and any other way prints at once, which come with printing in a later version.
+// The left button opens the print preview, the right one saves the results;
+// any other way (the keyboard, the middle button) prints at once.
 void frmMain::PrintClicked() {
-    if (lastPrintButton_ == kRightButton) ExportCsv();
+    if (lastPrintButton_ == kLeftButton) ShowPreview();
+    else if (lastPrintButton_ == kRightButton) ExportCsv();
+    else PrintTable();
 }
 
 void frmMain::FindGearTrains() {
@@ -161,5 +166,16 @@ void frmMain::FindGearTrains() {
 void frmMain::ExportCsv() {
     ExportResultsCsv(form_.hWnd(), grid_, ReadLangText("saveas", form_.Name(), "Save as"));
 }
+
+void frmMain::ShowPreview() {
+    if (preview_ && preview_->Closed()) preview_.reset();
+    if (!preview_) preview_ = std::make_unique<frmPrint>();
+    preview_->Show();
+    forms::PreviewSurface& surface = preview_->Surface();
+    surface.Clear();
+    DrawAll(grid_, surface);
+}
+
+void frmMain::PrintTable() { PrintResults(form_, grid_); }
 
 }  // namespace app

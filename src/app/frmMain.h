@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/ResultsGridKeys.h"
+#include "app/frmPrint.h"
 #include "grid/GridControl.h"
 #include "grid/VbGrid.h"
 #include "platform/ISubclass.h"
@@ -49,6 +50,13 @@ public:
     void FindGearTrains();
     // Saves the grid as a CSV file under a name the user chooses.
     void ExportCsv();
+    // Shows the preview window, created anew when there is none or the user
+    // closed it, and draws the table on it afresh.
+    void ShowPreview();
+    // Prints the table on the default printer.
+    void PrintTable();
+    // The preview window, nullptr before the first preview.
+    frmPrint* Preview() { return preview_.get(); }
 
     // Window events.
     void Load() override;
@@ -79,6 +87,7 @@ private:
     ResultsGridKeys gridKeys_;
     platform::cSubclass hooks_;
     bool hooked_ = false;
+    std::unique_ptr<frmPrint> preview_;
     std::int32_t lastPrintButton_ = 0;
     bool gearEditGuard_ = false;
     AboutWindow about_;

@@ -44,6 +44,8 @@ std::string Form::Caption() const { return widget_->windowTitle().toStdString();
 
 void Form::SetCaption(const std::string& caption) { widget_->setWindowTitle(QString::fromStdString(caption)); }
 
+std::string Form::FontName() const { return widget_->font().family().toStdString(); }
+
 std::int32_t Form::Left() const { return TwipsX(widget_->frameGeometry().left()); }
 std::int32_t Form::Top() const { return TwipsY(widget_->frameGeometry().top()); }
 std::int32_t Form::Width() const { return TwipsX(widget_->frameGeometry().width()); }

@@ -35,6 +35,8 @@ public:
     os::HWND hWnd() const { return window_; }
     std::string Caption() const;
     void SetCaption(const std::string& caption);
+    // The face of the form's font.
+    std::string FontName() const;
     std::int32_t BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(std::int32_t style) { borderStyle_ = style; }
 

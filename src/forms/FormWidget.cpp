@@ -1,6 +1,6 @@
 #include "forms/FormWidget.h"
 
-#include <QAbstractButton>
+#include <QPushButton>
 #include <QCloseEvent>
 #include <QKeyEvent>
 
@@ -25,8 +25,13 @@ void FormWidget::closeEvent(QCloseEvent* event) {
 void FormWidget::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool escape = event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier;
-    Control* button = enter ? form_.DefaultButton() : escape ? form_.CancelButton() : nullptr;
-    auto* widget = button == nullptr ? nullptr : qobject_cast<QAbstractButton*>(button->Widget());
+    // Enter presses the push button that has the focus, else the default
+    // button; Escape presses the cancel button.
+    QAbstractButton* widget = enter ? qobject_cast<QPushButton*>(focusWidget()) : nullptr;
+    if (widget == nullptr) {
+        Control* button = enter ? form_.DefaultButton() : escape ? form_.CancelButton() : nullptr;
+        widget = button == nullptr ? nullptr : qobject_cast<QAbstractButton*>(button->Widget());
+    }
     if (widget != nullptr && widget->isEnabled() && widget->isVisible()) {
         widget->click();
         event->accept();

@@ -7,7 +7,8 @@ namespace forms {
 class Form;
 
 // The top-level widget of a form: raises the form's resize and unload events
-// and clicks the default button on Enter and the cancel button on Escape.
+// and on Enter clicks the push button that has the focus, else the default
+// button; on Escape the cancel button.
 class FormWidget : public QWidget {
     Q_OBJECT
 public:

@@ -7,19 +7,24 @@
 #include "TempFolder.h"
 #include "app/Paths.h"
 #include "app/frmMain.h"
+#include "os/printing/PrinterPage.h"
 #include "os/windows/EventLoop.h"
 
 // A main window whose settings and language files live in a fresh folder.
+// Nothing reaches a real printer: the tests see a system without one unless
+// they put a stand-in in place.
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() {
         app::SetIniPath(folder.File("kestrany.ini"));
         app::SetLangPath(folder.File("lang.txt"));
+        os::SetPrinterStandIn({os::PrinterStandIn::Kind::NoPrinter, {}});
     }
     ~MainWindowTest() override {
         window.reset();
         app::SetIniPath("");
         app::SetLangPath("");
+        os::SetPrinterStandIn({});
     }
 
     // Creates the window and runs its load sequence, shown or not.

@@ -1,0 +1,139 @@
+// Prints through the system's real print system: the default printer must be
+// a cups-pdf queue (scripts/print-queue sets one up), which writes every job
+// as a PDF file into the folder its configuration names.
+#include <gtest/gtest.h>
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "MainWindowFixture.h"
+#include "PrintedText.h"
+#include "forms/testing/UserInput.h"
+#include "os/commoncontrols/MessageBox.h"
+#include "os/testing/SimulatedInput.h"
+#include "os/windows/VirtualKeys.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kCupsPdfConfig = "/etc/cups/cups-pdf.conf";
+
+std::string HomeFolder() {
+    const passwd* user = ::getpwuid(::getuid());
+    return user != nullptr && user->pw_dir != nullptr ? user->pw_dir : "/root";
+}
+
+std::string UserName() {
+    const passwd* user = ::getpwuid(::getuid());
+    return user != nullptr && user->pw_name != nullptr ? user->pw_name : "root";
+}
+
+// A folder setting of cups-pdf's configuration with ${HOME} and ${USER}
+// filled in, or the fallback when the file does not set it.
+std::string ConfiguredFolder(const std::string& key, const std::string& fallback) {
+    std::ifstream config(kCupsPdfConfig);
+    std::string value = fallback;
+    for (std::string line; std::getline(config, line);) {
+        std::istringstream words(line);
+        std::string name, folder;
+        if (words >> name >> folder && name == key) value = folder;
+    }
+    for (const auto& [name, replacement] : {std::pair<std::string, std::string>{"${HOME}", HomeFolder()},
+                                            std::pair<std::string, std::string>{"${USER}", UserName()}}) {
+        for (std::size_t at; (at = value.find(name)) != std::string::npos;) value.replace(at, name.size(), replacement);
+    }
+    return value;
+}
+
+// Where cups-pdf may put this user's jobs: its Out folder, and the folder
+// of jobs from users it does not know.
+std::vector<fs::path> OutputFolders() {
+    return {ConfiguredFolder("Out", "${HOME}/PDF"),
+            ConfiguredFolder("AnonDirName", "/var/spool/cups-pdf/ANONYMOUS")};
+}
+
+std::set<fs::path> PdfFiles() {
+    std::set<fs::path> files;
+    for (const fs::path& folder : OutputFolders()) {
+        std::error_code error;
+        for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+            if (it->path().extension() == ".pdf") files.insert(it->path());
+        }
+    }
+    return files;
+}
+
+std::string DefaultDestination() {
+    std::string output;
+    FILE* pipe = ::popen("lpstat -d 2>/dev/null", "r");
+    if (pipe == nullptr) return output;
+    char chunk[512];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) output.append(chunk, n);
+    ::pclose(pipe);
+    return output;
+}
+
+class PrintSystemTest : public MainWindowTest {
+protected:
+    PrintSystemTest() { os::SetPrinterStandIn({}); }
+};
+
+TEST_F(PrintSystemTest, KeyboardPrintReachesTheDefaultPrinterWithEveryRow) {
+    ASSERT_NE(DefaultDestination().find("KestranyPDF"), std::string::npos)
+        << "The default printer is not the cups-pdf queue; run scripts/print-queue first";
+    Open();
+    forms::testing::TypeText(Item("reqPitch"), "1.0");
+    forms::testing::ClickWith(Item("btnCalc"), 1);
+    ASSERT_EQ(window->Grid().Rows(), 26);
+
+    std::vector<std::string> messages;
+    os::SetMessageBoxPresenter([&](os::HWND, const std::string& text, const std::string&, os::UINT) {
+        messages.push_back(text);
+        return os::IDOK;
+    });
+    const std::set<fs::path> before = PdfFiles();
+    Item("btnPrint").SetFocus();
+    os::testing::KeyClick(Item("btnPrint").hWnd(), os::VK_SPACE);
+    os::ProcessPendingEvents();
+    os::SetMessageBoxPresenter({});
+    ASSERT_TRUE(messages.empty()) << messages.front();
+
+    // cups-pdf writes the file through Ghostscript; wait until a new file
+    // reads as a whole table.
+    const auto row = [&](int r) {
+        std::vector<std::string> words;
+        for (int c = 0; c < 9; ++c) {
+            for (const std::string& word : PrintedText::Words(window->Grid().TextMatrix(r, c))) words.push_back(word);
+        }
+        return words;
+    };
+    std::unique_ptr<PrintedText> printed;
+    const bool arrived = os::ProcessEventsUntil(
+        [&] {
+            for (const fs::path& file : PdfFiles()) {
+                if (before.count(file)) continue;
+                auto candidate = std::make_unique<PrintedText>(file.string());
+                if (candidate->Readable() && candidate->Count(row(25)) == 1) {
+                    printed = std::move(candidate);
+                    return true;
+                }
+            }
+            ::usleep(200 * 1000);
+            return false;
+        },
+        120 * 1000);
+    ASSERT_TRUE(arrived) << "no printed PDF appeared in " << OutputFolders().front() << " or "
+                         << OutputFolders().back();
+    ASSERT_EQ(printed->Pages().size(), 1u);
+    EXPECT_TRUE(PrintedText::StartsWith(printed->Pages().front(),
+                                        {"A", "B", "C", "D", "+/-", "%", "pitch,", "mm", "tpi", "comm"}));
+    for (int r = 0; r < 26; ++r) EXPECT_EQ(printed->Count(row(r)), 1u) << "row " << r;
+}
+
+}  // namespace
