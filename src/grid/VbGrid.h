@@ -458,6 +458,9 @@ private:
     void RecomputeShownTexts(std::int32_t dataIndex);
     void StoreValue(std::int32_t row, std::int32_t dataIndex, const runtime::Variant& value);
     void ApplyColumnWidth(std::int32_t position, std::int32_t widthPixels);
+    void EraseColumn(std::int32_t position);
+    // LeftCol becomes the first column on screen.
+    void FollowLeftCol();
     void GrowRowsTo(std::int32_t count);
     void ResizeCellTable(std::int32_t rows, std::int32_t columns);
     void InsertCellColumn(std::int32_t dataIndex);

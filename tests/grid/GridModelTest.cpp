@@ -166,6 +166,26 @@ TEST(GridStructure, ColsDownByOneRemovesTheLastColumn) {
     EXPECT_EQ(g.ColumnAt(3).width, 64);
 }
 
+TEST(GridStructure, FewerColsKeepTheRows) {
+    VbGrid g;
+    Fill(g, 3, 4);
+    g.SetCols(1);
+    EXPECT_EQ(g.Rows(), 4);
+    EXPECT_EQ(g.TextMatrix(3, 0), "3,0");
+    g.SetCols(0);  // no columns, but the rows stay
+    EXPECT_EQ(g.Cols(), 0);
+    EXPECT_EQ(g.Rows(), 4);
+    EXPECT_EQ(ErrorOf([&] { g.TextMatrix(0, 0); }).description, "Invalid Column Index");
+    g.SetCols(2);  // columns come back with fresh cells in every row
+    EXPECT_EQ(g.Rows(), 4);
+    EXPECT_EQ(g.TextMatrix(3, 1), "");
+    g.SetTextMatrix(3, 1, "x");
+    EXPECT_EQ(g.TextMatrix(3, 1), "x");
+    g.RemoveColumn(Variant(std::int32_t{0}));
+    g.RemoveColumn(Variant(std::int32_t{0}));  // removing the last column by name empties the table
+    EXPECT_EQ(g.Rows(), 0);
+}
+
 TEST(GridStructure, ClearKeepsOrRemovesColumns) {
     VbGrid g;
     Fill(g, 2, 4);
