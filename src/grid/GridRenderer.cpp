@@ -159,7 +159,10 @@ void GridRenderer::Draw() {
         }
         os::SetBkMode(dc, os::TRANSPARENT);
         const std::int32_t leftCol = grid_.LeftCol();
-        const std::int32_t leftX = leftCol >= 0 && leftCol < grid_.Cols() ? layout.ColumnX(leftCol) : 0;
+        // The first column on screen may be partly scrolled off at the left:
+        // the painted width then still reaches the right edge.
+        const std::int32_t leftX =
+            leftCol >= 0 && leftCol < grid_.Cols() ? std::max(0, layout.ColumnX(leftCol)) : 0;
         const std::int32_t paintRight = leftX + layout.DataWidth() + 24;
 
         VisibleRange range = layout.Visible();

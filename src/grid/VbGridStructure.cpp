@@ -253,7 +253,7 @@ void VbGrid::Clear(bool bRemoveCols) {
     currentRow_ = currentCol_ = 0;
     previousRow_ = previousCol_ = 0;
     scrollX_ = scrollY_ = 0;
-    topRow_ = 0;
+    topRow_ = leftCol_ = 0;
     if (bRemoveCols || columns_.empty()) {
         rows_.clear();
         cells_.clear();
@@ -325,6 +325,7 @@ void VbGrid::RecomputeColumnLefts() {
         }
     }
     fixedWidth_ = fixedSum;
+    FollowLeftCol();  // columns moved sideways
 }
 
 void VbGrid::RecomputeRowTops(std::int32_t fromRow) {
