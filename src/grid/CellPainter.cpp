@@ -135,8 +135,8 @@ bool CellPainter::Paint(std::int32_t row, std::int32_t position, const os::RECT&
         os::HGDIOBJ previousFont = 0;
         if (fontIndex > 0 && fontIndex < static_cast<std::int32_t>(pass_.fonts.size()))
             previousFont = os::SelectObject(dc_, pass_.fonts[static_cast<std::size_t>(fontIndex)]);
-        const std::int32_t flags = look.fixed ? (column.fixedTextFlags | text_flags::NoPrefix)
-                                              : grid_.EffectiveTextFlags(row, d);
+        // Fixed cells too: the column's fixed flags are those of its header item.
+        const std::int32_t flags = grid_.EffectiveTextFlags(row, d);
         os::DrawText(dc_, std::string_view(shown), text, static_cast<os::UINT>(flags & ~text_flags::CalcRect));
         if (previousFont) os::SelectObject(dc_, previousFont);
     }

@@ -135,6 +135,29 @@ TEST_F(RenderedGrid, ADisabledGridKeepsTheCellsOwnColours) {
     EXPECT_FALSE(reddish(16));  // a cell without one is drawn in the disabled grid's grey
 }
 
+TEST_F(RenderedGrid, FixedCellsDrawWithTheCellsElseTheColumnsTextFlags) {
+    VbGrid& g = Grid();
+    g.SetFixedRows(1);
+    g.SetGridLines(0);
+    g.SetColAlignment(runtime::Variant(std::int32_t{0}), grid::text_flags::Right);
+    g.SetFixedAlignment(runtime::Variant(std::int32_t{0}), grid::text_flags::Left);  // the header's
+    g.SetTextMatrix(0, 0, "W");
+    Settle();
+    const os::COLORREF face = Pixel(30, 1);
+    auto inkBetween = [&](int from, int to) {
+        for (int x = from; x < to; ++x)
+            for (int y = 2; y < 13; ++y)
+                if (Pixel(x, y) != face) return true;
+        return false;
+    };
+    EXPECT_TRUE(inkBetween(40, 61));
+    EXPECT_FALSE(inkBetween(2, 24));
+    g.SetCellAlignment(0, 0, grid::text_flags::Left);
+    Settle();
+    EXPECT_TRUE(inkBetween(2, 24));
+    EXPECT_FALSE(inkBetween(40, 61));
+}
+
 TEST_F(RenderedGrid, AChangedTextLeavesNoTraceOfTheOldOne) {
     VbGrid& g = Grid();
     for (bool delayed : {false, true}) {
