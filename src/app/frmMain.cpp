@@ -15,6 +15,7 @@
 #include "calc/NumVal.h"
 #include "calc/TrainOrder.h"
 #include "calc/TrainSearch.h"
+#include "grid/PropertyBag.h"
 #include "runtime/Error.h"
 #include "runtime/Rounding.h"
 
@@ -51,6 +52,7 @@ frmMain::frmMain()
       gridControl_(std::make_unique<grid::GridControl>(BuildMainLayoutFor(form_))),
       grid_(gridControl_->Grid()) {
     Item("vbGrid1").SetHostClient(gridControl_.get());
+    grid_.ReadProperties(grid::PropertyBag::FromText(ResultsGridStoredSettings()));
     DrawGearSketch(*Item("Image1").Picture());
     ApplyLanguage(form_);
 }

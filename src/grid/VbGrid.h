@@ -14,6 +14,8 @@
 
 namespace grid {
 
+class PropertyBag;
+
 // A column argument: a number is a data index, a text is a column key,
 // Empty (or an empty text) is the current column.
 using ColumnArg = runtime::Variant;
@@ -369,6 +371,14 @@ public:
     void SetTrueVirtual(bool v) { trueVirtual_ = v; }
     std::string DataSrc() const { return dataSrc_; }
     void SetDataSrc(const std::string& src) { dataSrc_ = src; }
+
+    // --- stored settings (VbGridPersistence.cpp) ---
+    void WriteProperties(PropertyBag& bag) const;
+    // Applies each stored value through its property: the properties' errors reach the caller.
+    void ReadProperties(const PropertyBag& bag);
+    // A grid placed anew, without stored settings.
+    void InitProperties(const GridFont& ambientFont = GridFont{});
+
 
     // --- for the layers of the grid (layout, painting, header, input) ---
     const std::vector<GridColumn>& ColumnTable() const { return columns_; }
