@@ -366,7 +366,7 @@ public:
     void Refresh(bool fResize = false);
     void Draw();
     bool Virtual() const { return virtual_; }
-    void SetVirtual(bool v) { virtual_ = v; }
+    void SetVirtual(bool v) { virtual_ = virtualRows_ = v; }
     bool TrueVirtual() const { return trueVirtual_; }
     void SetTrueVirtual(bool v) { trueVirtual_ = v; }
     std::string DataSrc() const { return dataSrc_; }
@@ -379,6 +379,12 @@ public:
     // A grid placed anew, without stored settings.
     void InitProperties(const GridFont& ambientFont = GridFont{});
 
+    // --- virtual mode (VirtualRows.cpp) ---
+    // Rows are asked of the host while drawing, until it has no more.
+    bool ServingVirtualRows() const { return virtualRows_; }
+    // Asks the host for rows after the last one while the rows end above
+    // the bottom of the window; true when rows were added.
+    bool RequestVirtualRows();
 
     // --- for the layers of the grid (layout, painting, header, input) ---
     const std::vector<GridColumn>& ColumnTable() const { return columns_; }
@@ -572,6 +578,7 @@ private:
     bool drawGuard_ = false;
     bool loading_ = false;
     bool virtual_ = false;
+    bool virtualRows_ = false;  // still asking the host for rows
     bool trueVirtual_ = false;
     std::string dataSrc_;
     bool publicUnitPixels_ = false;

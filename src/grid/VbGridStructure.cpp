@@ -264,6 +264,7 @@ void VbGrid::Clear(bool bRemoveCols) {
         if (keep < fixedRows_ && Cols() > 0) GrowRowsTo(fixedRows_);
     }
     if (bRemoveCols) SetHeaders();
+    virtualRows_ = virtual_;  // a virtual grid asks for its rows again
     fullRepaintPending_ = true;
     InvalidateAll();
 }
