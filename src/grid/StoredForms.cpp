@@ -25,14 +25,16 @@ std::optional<int> Number(const std::string& text) {
 }  // namespace
 
 std::string FontText(const GridFont& font) {
+    // to_chars, not printf: the text must not follow the user's decimal mark.
     char size[32];
-    std::snprintf(size, sizeof size, "%g", font.size);
+    const auto written = std::to_chars(size, size + sizeof size, font.size);
+    const std::string sizeText(size, written.ptr);
     std::string flags;
     if (font.bold) flags += 'b';
     if (font.italic) flags += 'i';
     if (font.underline) flags += 'u';
     if (font.strikethrough) flags += 's';
-    return font.name + ";" + size + ";" + flags;
+    return font.name + ";" + sizeText + ";" + flags;
 }
 
 std::optional<GridFont> FontFromText(const std::string& text) {
