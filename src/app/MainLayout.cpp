@@ -112,4 +112,18 @@ void SetMainTabOrder(forms::Form& window) {
     window.SetTabOrder(controls);
 }
 
+const char* ResultsGridStoredSettings() {
+    return "Cols = 0\n"
+           "Rows = 0\n"
+           "SelectionMode = 1\n"
+           "BackgroundPictureHeight = 0\n"
+           "BackgroundPictureWidth = 0\n"
+           "BackColorBkg = -2147483633\n"
+           "Font = \"Liberation Sans;8;\"\n"
+           "HeaderHeight = 270\n"
+           "DefaultRowHeight = 240\n"
+           "AllowUserResizing = 1\n"
+           "ScrollBars = 2\n";
+}
+
 }  // namespace app

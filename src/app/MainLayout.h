@@ -20,5 +20,9 @@ inline constexpr int kMinTrackHeight = 6300;
 void BuildMainLayout(forms::Form& window);
 // Puts the window's focusable controls in their tab order.
 void SetMainTabOrder(forms::Form& window);
+// The stored settings of the results grid vbGrid1 (the text form of a grid
+// property store), kept with the layout as a window keeps those of the
+// controls placed on it; the grid is created from them.
+const char* ResultsGridStoredSettings();
 
 }  // namespace app

@@ -21,6 +21,7 @@
 #include "calc/TrainSearch.h"
 #include "os/files/ProfileFiles.h"
 #include "os/windows/BusyCursor.h"
+#include "grid/PropertyBag.h"
 #include "runtime/Error.h"
 #include "runtime/Rounding.h"
 
@@ -59,6 +60,7 @@ frmMain::frmMain()
       grid_(gridControl_->Grid()),
       gridKeys_(grid_) {
     Item("vbGrid1").SetHostClient(gridControl_.get());
+    grid_.ReadProperties(grid::PropertyBag::FromText(ResultsGridStoredSettings()));
     grid_.SetEvents(&gridKeys_);
     DrawGearSketch(*Item("Image1").Picture());
     ApplyLanguage(form_);

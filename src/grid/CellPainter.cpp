@@ -39,14 +39,15 @@ CellPainter::Look CellPainter::Background(std::int32_t row, std::int32_t positio
         look.text = pass_.foreSel;
         return look;
     }
+    // A cell's own colours hold in a disabled grid too.
     const CellExtras& extras = cell.Extras();
-    if (grid_.Enabled() && extras.backColor != -1) {
+    if (extras.backColor != -1) {
         const std::int32_t rgb = grid_.Canvas().TranslateColor(extras.backColor);
         if (rgb != -1) Fill(rect, static_cast<os::COLORREF>(rgb));
     }
     std::int32_t fore = -1;
     if (extras.foreColor != -1) fore = grid_.Canvas().TranslateColor(extras.foreColor);
-    look.text = fore != -1 && grid_.Enabled() ? static_cast<os::COLORREF>(fore) : pass_.textColour;
+    look.text = fore != -1 ? static_cast<os::COLORREF>(fore) : pass_.textColour;
     return look;
 }
 
@@ -134,8 +135,8 @@ bool CellPainter::Paint(std::int32_t row, std::int32_t position, const os::RECT&
         os::HGDIOBJ previousFont = 0;
         if (fontIndex > 0 && fontIndex < static_cast<std::int32_t>(pass_.fonts.size()))
             previousFont = os::SelectObject(dc_, pass_.fonts[static_cast<std::size_t>(fontIndex)]);
-        const std::int32_t flags = look.fixed ? (column.fixedTextFlags | text_flags::NoPrefix)
-                                              : grid_.EffectiveTextFlags(row, d);
+        // Fixed cells too: the column's fixed flags are those of its header item.
+        const std::int32_t flags = grid_.EffectiveTextFlags(row, d);
         os::DrawText(dc_, std::string_view(shown), text, static_cast<os::UINT>(flags & ~text_flags::CalcRect));
         if (previousFont) os::SelectObject(dc_, previousFont);
     }

@@ -15,6 +15,7 @@ public:
     virtual ~GridEvents() = default;
 
     virtual void ColumnClick(std::int32_t /*lCol*/) {}
+    // The width events carry widths in pixels, as the header reports them.
     virtual void ColumnWidthStartChange(std::int32_t /*lCol*/, std::int32_t /*lWidth*/, bool& /*bCancel*/) {}
     virtual void ColumnWidthChanging(std::int32_t /*lCol*/, std::int32_t /*lWidth*/, bool& /*bCancel*/) {}
     virtual void ColumnWidthChanged(std::int32_t /*lCol*/, std::int32_t /*lWidth*/, bool& /*bCancel*/) {}

@@ -22,7 +22,8 @@ void GridHeaderBinding::StartColumnWidthChange(std::int32_t lColumn, std::int32_
     const std::int32_t position = PositionOfItem(lColumn);
     if (position < 0) return;
     const GridColumn& column = grid_.ColumnAt(position);
-    grid_.Events().ColumnWidthStartChange(column.dataIndex, grid_.ToTwipsX(lWidth), bCancel);
+    // The header's own item and width (pixels) go to the host as they came.
+    grid_.Events().ColumnWidthStartChange(lColumn, lWidth, bCancel);
     if (ResizingAllowed() && !bCancel) tracking_.MoveTo(TrackingLineRect(grid_, position, column.width));
 }
 
@@ -34,7 +35,7 @@ void GridHeaderBinding::ColumnWidthChanging(std::int32_t lColumn, std::int32_t l
     // The only column that resizes itself takes up the rest of the width;
     // it cannot be resized by hand.
     if (column.autoResize && grid_.OtherAutoResizeColumns(position).empty()) bCancel = true;
-    if (!bCancel) grid_.Events().ColumnWidthChanging(column.dataIndex, grid_.ToTwipsX(lWidth), bCancel);
+    if (!bCancel) grid_.Events().ColumnWidthChanging(column.dataIndex, lWidth, bCancel);
     if (bCancel) {
         tracking_.Erase();
     } else {
@@ -58,7 +59,7 @@ void GridHeaderBinding::DividerDblClick(std::int32_t lColumn) {
     grid_.Events().ColumnAutoWidth(column, cancel);
     if (cancel) return;
     const std::int32_t width = grid_.FittingWidth(position);
-    grid_.Events().ColumnWidthChanging(column, grid_.ToTwipsX(width), cancel);
+    grid_.Events().ColumnWidthChanging(column, width, cancel);
     if (!cancel) grid_.ChangeColumnWidth(position, width);
 }
 

@@ -159,7 +159,10 @@ void GridRenderer::Draw() {
         }
         os::SetBkMode(dc, os::TRANSPARENT);
         const std::int32_t leftCol = grid_.LeftCol();
-        const std::int32_t leftX = leftCol >= 0 && leftCol < grid_.Cols() ? layout.ColumnX(leftCol) : 0;
+        // The first column on screen may be partly scrolled off at the left:
+        // the painted width then still reaches the right edge.
+        const std::int32_t leftX =
+            leftCol >= 0 && leftCol < grid_.Cols() ? std::max(0, layout.ColumnX(leftCol)) : 0;
         const std::int32_t paintRight = leftX + layout.DataWidth() + 24;
 
         VisibleRange range = layout.Visible();
@@ -168,6 +171,14 @@ void GridRenderer::Draw() {
         for (std::int32_t r = 0; r < fixedRows; ++r) DrawRow(dc, pass, layout, r, paintRight);
         if (grid_.FixedHeight() > 0) os::IntersectClipRect(dc, 0, layout.DataTop(), client.right, client.bottom);
         range = layout.Visible();
+        if (grid_.ServingVirtualRows() && grid_.RequestVirtualRows()) {
+            // The bars range over the new rows; a host that ran out of rows
+            // may leave the view past the end, and the bars move it back.
+            const std::int32_t offset = grid_.VerticalOffset();
+            if (grid_.Scroller()) barsChanged = grid_.Scroller()->UpdateRanges() || barsChanged;
+            if (grid_.VerticalOffset() != offset) grid_.SetFullRepaintPending(true);
+            range = layout.Visible();
+        }
         std::int32_t bottom = layout.DataTop();
         if (range.HasRows()) {
             for (std::int32_t r = std::max(range.firstRow, fixedRows); r <= range.lastRow; ++r)

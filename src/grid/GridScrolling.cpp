@@ -44,6 +44,9 @@ bool GridScrolling::UpdateRanges() {
 
     Extent h{false, grid_.ScrollableWidth(), 0, kColumnStep};
     Extent v{false, grid_.ScrollableHeight(), 0, std::max(1, grid_.ToPixelsY(grid_.DefaultRowHeight()))};
+    // While the host of a virtual grid still has rows, the bar reaches a
+    // page past those there are: scrolling into it asks for the next ones.
+    if (grid_.ServingVirtualRows()) v.content += std::max(0, roomY);
     v.shown = allowV && v.content > roomY;
     h.shown = allowH && h.content > roomX - (v.shown ? vBar : 0);
     if (h.shown && !v.shown) v.shown = allowV && v.content > roomY - hBar;

@@ -104,9 +104,7 @@ void VbGrid::SetImageList(const runtime::Variant& vThis) {
             handle = 0;
         }
         break;
-    case runtime::Variant::Type::Long:
-    case runtime::Variant::Type::Integer:
-    case runtime::Variant::Type::Byte:
+    case runtime::Variant::Type::Long:  // a handle is 32 bits: a smaller integer is no handle
         handle = static_cast<std::intptr_t>(vThis.ToLong());
         break;
     default:

@@ -17,6 +17,8 @@
 
 namespace grid {
 
+class PropertyBag;
+
 // A column argument: a number is a data index, a text is a column key,
 // Empty (or an empty text) is the current column.
 using ColumnArg = runtime::Variant;
@@ -374,11 +376,25 @@ public:
     void Refresh(bool fResize = false);
     void Draw();
     bool Virtual() const { return virtual_; }
-    void SetVirtual(bool v) { virtual_ = v; }
+    void SetVirtual(bool v) { virtual_ = virtualRows_ = v; }
     bool TrueVirtual() const { return trueVirtual_; }
     void SetTrueVirtual(bool v) { trueVirtual_ = v; }
     std::string DataSrc() const { return dataSrc_; }
     void SetDataSrc(const std::string& src) { dataSrc_ = src; }
+
+    // --- stored settings (VbGridPersistence.cpp) ---
+    void WriteProperties(PropertyBag& bag) const;
+    // Applies each stored value through its property: the properties' errors reach the caller.
+    void ReadProperties(const PropertyBag& bag);
+    // A grid placed anew, without stored settings.
+    void InitProperties(const GridFont& ambientFont = GridFont{});
+
+    // --- virtual mode (VirtualRows.cpp) ---
+    // Rows are asked of the host while drawing, until it has no more.
+    bool ServingVirtualRows() const { return virtualRows_; }
+    // Asks the host for rows after the last one while the rows end above
+    // the bottom of the window; true when rows were added.
+    bool RequestVirtualRows();
 
     // --- for the layers of the grid (layout, painting, header, input) ---
     const std::vector<GridColumn>& ColumnTable() const { return columns_; }
@@ -511,6 +527,9 @@ private:
     void RecomputeShownTexts(std::int32_t dataIndex);
     void StoreValue(std::int32_t row, std::int32_t dataIndex, const runtime::Variant& value);
     void ApplyColumnWidth(std::int32_t position, std::int32_t widthPixels);
+    void EraseColumn(std::int32_t position);
+    // LeftCol becomes the first column on screen.
+    void FollowLeftCol();
     void GrowRowsTo(std::int32_t count);
     void ResizeCellTable(std::int32_t rows, std::int32_t columns);
     void InsertCellColumn(std::int32_t dataIndex);
@@ -616,6 +635,7 @@ private:
     bool drawGuard_ = false;
     bool loading_ = false;
     bool virtual_ = false;
+    bool virtualRows_ = false;  // still asking the host for rows
     bool trueVirtual_ = false;
     std::string dataSrc_;
     bool publicUnitPixels_ = false;

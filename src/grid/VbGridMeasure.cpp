@@ -105,7 +105,7 @@ void VbGrid::ChangeColumnWidth(std::int32_t position, std::int32_t widthPixels) 
     }
     bool cancel = false;
     if (autoColumns.empty()) {
-        Events().ColumnWidthChanged(column.dataIndex, ToTwipsX(widthPixels), cancel);
+        Events().ColumnWidthChanged(column.dataIndex, widthPixels, cancel);
         if (cancel) {
             snapBack();
             return;
@@ -120,13 +120,14 @@ void VbGrid::ChangeColumnWidth(std::int32_t position, std::int32_t widthPixels) 
     const std::int32_t difference = column.width - widthPixels;
     std::int32_t carried = difference - n * (difference / n);
     std::int32_t lowest = position;
-    Events().ColumnWidthChanged(column.dataIndex, ToTwipsX(widthPixels), cancel);
+    // Shared among automatic columns, each width event names its column's display position.
+    Events().ColumnWidthChanged(position, widthPixels, cancel);
     if (!cancel) column.width = std::max(0, widthPixels);
     for (std::int32_t p : autoColumns) {
         GridColumn& c = columns_[static_cast<std::size_t>(p)];
         const std::int32_t proposed = std::max(0, c.width + difference / n + carried);
         bool refused = false;
-        Events().ColumnWidthChanged(c.dataIndex, ToTwipsX(proposed), refused);
+        Events().ColumnWidthChanged(p, proposed, refused);
         if (refused) {
             carried += difference / n;
             continue;

@@ -29,12 +29,18 @@ std::int32_t VbGrid::ScrollableWidth() const {
     return width;
 }
 
+void VbGrid::FollowLeftCol() {
+    const VisibleRange range = GridLayout(*this).Visible();
+    leftCol_ = std::max(0, range.firstCol);
+}
+
 void VbGrid::ScrollView(std::int32_t x, std::int32_t y) {
     if (scroller_) {
         scroller_->ScrollTo(x, y);
         return;
     }
     SetScrollOffsets(x, y);
+    FollowLeftCol();
     fullRepaintPending_ = true;
     InvalidateAll();
 }
@@ -43,6 +49,7 @@ void VbGrid::FollowScrollBars(std::int32_t horizontal, std::int32_t vertical) {
     const std::int32_t dx = horizontal - scrollX_, dy = vertical - scrollY_;
     if (dx == 0 && dy == 0) return;
     SetScrollOffsets(horizontal, vertical);
+    if (dx != 0) FollowLeftCol();
     if (dx != 0 && headerControl_) headerControl_->Layout();
     if (painter_) {
         painter_->Scrolled(dx, dy);

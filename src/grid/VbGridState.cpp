@@ -153,8 +153,8 @@ void VbGrid::SetTopRow(std::int32_t l) {
 void VbGrid::SetLeftCol(std::int32_t lC) {
     if (lC < 0 || lC >= Cols()) return;
     const GridColumn& column = columns_[static_cast<std::size_t>(lC)];
-    leftCol_ = lC;
     ScrollView(column.fixed ? 0 : std::max(0, column.left - fixedWidth_), scrollY_);
+    FollowLeftCol();  // the bars may stop short of the column
 }
 
 // --- layout queries ---

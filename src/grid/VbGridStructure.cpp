@@ -86,15 +86,24 @@ std::int32_t VbGrid::AddColumn(const std::string& vKey, const std::string& sHead
 void VbGrid::RemoveColumn(const ColumnArg& vKey) {
     std::int32_t position = ResolveColumn(vKey);
     if (position < 0 || position >= Cols()) return;
+    EraseColumn(position);
+    if (columns_.empty()) {
+        rows_.clear();
+        cells_.clear();
+    }
+    if (header_) SetHeaders();
+    fullRepaintPending_ = true;
+    InvalidateAll();
+}
+
+// Takes a column out of the column table and its cells out of the cell
+// table; the rows stay.
+void VbGrid::EraseColumn(std::int32_t position) {
     const GridColumn removed = columns_[static_cast<std::size_t>(position)];
     columns_.erase(columns_.begin() + position);
     for (GridColumn& c : columns_)
         if (c.dataIndex > removed.dataIndex) --c.dataIndex;
     EraseCellColumn(removed.dataIndex);
-    if (columns_.empty()) {
-        rows_.clear();
-        cells_.clear();
-    }
     RebuildColumnMap();
     if (removed.rowTextMarker != 0) {
         rowTextStartColumn_ = -1;
@@ -103,18 +112,17 @@ void VbGrid::RemoveColumn(const ColumnArg& vKey) {
     }
     if (currentCol_ >= Cols()) currentCol_ = std::max(0, Cols() - 1);
     RecomputeColumnLefts();
-    if (header_) SetHeaders();
-    fullRepaintPending_ = true;
-    InvalidateAll();
 }
 
 void VbGrid::SetCols(std::int32_t aCol) {
     if (aCol < 0) return;
     if (aCol < Cols()) {
-        // Removing the trailing columns one by one keeps cells with their columns.
-        while (Cols() > aCol) RemoveColumn(runtime::Variant(columns_.back().dataIndex));
+        // The trailing columns go one by one, each with its own cells; the
+        // rows stay, even when no column is left.
+        while (Cols() > aCol) EraseColumn(Cols() - 1);
         SetHeaders();
-        MarkColumnsDirty(aCol, -1);
+        fullRepaintPending_ = true;
+        InvalidateAll();
     } else {
         const std::int32_t first = Cols();
         while (Cols() < aCol) AddColumn();
@@ -247,7 +255,7 @@ void VbGrid::Clear(bool bRemoveCols) {
     currentRow_ = currentCol_ = 0;
     previousRow_ = previousCol_ = 0;
     scrollX_ = scrollY_ = 0;
-    topRow_ = 0;
+    topRow_ = leftCol_ = 0;
     if (bRemoveCols || columns_.empty()) {
         rows_.clear();
         cells_.clear();
@@ -258,6 +266,7 @@ void VbGrid::Clear(bool bRemoveCols) {
         if (keep < fixedRows_ && Cols() > 0) GrowRowsTo(fixedRows_);
     }
     if (bRemoveCols) SetHeaders();
+    virtualRows_ = virtual_;  // a virtual grid asks for its rows again
     fullRepaintPending_ = true;
     InvalidateAll();
 }
@@ -319,6 +328,7 @@ void VbGrid::RecomputeColumnLefts() {
         }
     }
     fixedWidth_ = fixedSum;
+    FollowLeftCol();  // columns moved sideways
 }
 
 void VbGrid::RecomputeRowTops(std::int32_t fromRow) {

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 #include "app/MainLayout.h"
 #include "forms/testing/UserInput.h"
+#include "grid/PropertyBag.h"
 #include "os/commoncontrols/Menu.h"
 #include "os/windows/Messages.h"
 #include "os/windows/Messaging.h"
@@ -36,6 +37,23 @@ TEST_F(MainWindowTest, WithoutSettingsTheWindowStartsInTheFactoryState) {
     EXPECT_GE(window->Window().ScaleWidth(), app::kClientWidth);
     EXPECT_EQ(window->Window().ScaleHeight(), app::kClientHeight);
     EXPECT_EQ(window->Grid().Rows(), 0);
+}
+
+TEST_F(MainWindowTest, TheGridStartsFromItsStoredSettings) {
+    window = std::make_unique<app::frmMain>();  // created, not yet loaded
+    const grid::VbGrid& g = window->Grid();
+    EXPECT_EQ(g.Cols(), 0);
+    EXPECT_EQ(g.BackColorBkg(), static_cast<std::int32_t>(0x8000000Fu));
+    EXPECT_EQ(g.HeaderHeight(), 270);
+    EXPECT_EQ(g.ScrollBars(), 2);
+    EXPECT_TRUE(g.Header());
+    EXPECT_EQ(g.GridLines(), 3);  // not stored: its default
+    // The stored text is what the grid writes of itself.
+    grid::PropertyBag written;
+    g.WriteProperties(written);
+    EXPECT_EQ(written.ToText(), app::ResultsGridStoredSettings());
+    window->Window().Load();
+    EXPECT_EQ(g.Cols(), 9);
 }
 
 TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {

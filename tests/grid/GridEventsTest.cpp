@@ -59,11 +59,11 @@ TEST(GridEvents, DefaultHandlersDoNothing) {
 
 namespace {
 
-// Refuses the widths it is told to, and notes every width event.
+// Refuses the widths it is told to, and notes every width event (pixels).
 class WidthHost : public grid::GridEvents {
 public:
     void ColumnWidthChanged(std::int32_t col, std::int32_t width, bool& cancel) override {
-        log.push_back("Changed(" + std::to_string(col) + "," + std::to_string(width / 15) + ")");
+        log.push_back("Changed(" + std::to_string(col) + "," + std::to_string(width) + ")");
         if (col == refuse) cancel = true;
     }
     void ColumnWidthChangeDone(std::int32_t col) override { log.push_back("Done(" + std::to_string(col) + ")"); }
@@ -138,4 +138,17 @@ TEST(GridSearch, FindsTheNextMatchingRowAndMovesThere) {
     }
     EXPECT_FALSE(g.Search(2, "gear"));
     EXPECT_FALSE(g.Search(-1, "gear"));
+}
+
+TEST(GridEvents, ASharedWidthChangeNamesTheColumnsByPosition) {
+    VbGrid g;
+    WidthHost host;
+    g.SetEvents(&host);
+    Fill(g, 4, 1);
+    g.SetColumnOrder(runtime::Variant(std::int32_t{0}), 3);  // positions 0..3 now hold data 1, 2, 3, 0
+    g.SetColAutoResize(runtime::Variant(std::int32_t{2}), true);  // at position 1
+    host.log.clear();
+    g.ChangeColumnWidth(0, 54);  // 10 pixels narrower: all of it to the automatic column
+    EXPECT_EQ(host.log, (std::vector<std::string>{"Changed(0,54)", "Changed(1,74)", "Done(1)"}));
+    EXPECT_EQ(g.ColumnAt(1).width, 74);
 }

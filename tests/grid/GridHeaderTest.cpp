@@ -27,7 +27,7 @@ using runtime::Variant;
 
 namespace {
 
-// Notes the grid's header events, widths in pixels; cancels the one named.
+// Notes the grid's header events; cancels the one named.
 struct HeaderEvents : grid::GridEvents {
     void ColumnClick(std::int32_t c) override { Note("Click", c); }
     void ColumnWidthStartChange(std::int32_t c, std::int32_t w, bool& x) override { Note("Start", c, w, x); }
@@ -42,7 +42,7 @@ struct HeaderEvents : grid::GridEvents {
         log.push_back(name + " " + std::to_string(c) + (w == INT_MIN ? "" : " " + std::to_string(w)));
     }
     void Note(const std::string& name, int c, int w, bool& cancel) {
-        Note(name, c, w == INT_MIN ? w : w / 15);
+        Note(name, c, w);
         cancel = name == refuse;
     }
     std::vector<std::string> log;
@@ -155,6 +155,15 @@ TEST_F(GridHeaderTest, DividerDragsResizeOnlyWhenColumnsMayBeResized) {
         EXPECT_EQ(Grid().ColumnAt(0).width, c.width);
         EXPECT_EQ(Header().ColumnWidth(0), c.width);
     }
+}
+
+TEST_F(GridHeaderTest, WidthEventsCarryTheHeadersValues) {
+    // With A hidden, header item 0 is column B (data index 1).
+    Grid().SetColumnVisible(Variant(0), false);
+    Drag(64, 90);
+    EXPECT_EQ(events_.log,
+              (std::vector<std::string>{"Start 0 64", "Changing 1 77", "Changing 1 90", "Changed 1 90", "Done 1"}));
+    EXPECT_EQ(Grid().ColumnAt(1).width, 90);
 }
 
 TEST_F(GridHeaderTest, ADividerDoubleClickFitsTheColumnUnlessCancelled) {

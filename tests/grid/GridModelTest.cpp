@@ -166,6 +166,26 @@ TEST(GridStructure, ColsDownByOneRemovesTheLastColumn) {
     EXPECT_EQ(g.ColumnAt(3).width, 64);
 }
 
+TEST(GridStructure, FewerColsKeepTheRows) {
+    VbGrid g;
+    Fill(g, 3, 4);
+    g.SetCols(1);
+    EXPECT_EQ(g.Rows(), 4);
+    EXPECT_EQ(g.TextMatrix(3, 0), "3,0");
+    g.SetCols(0);  // no columns, but the rows stay
+    EXPECT_EQ(g.Cols(), 0);
+    EXPECT_EQ(g.Rows(), 4);
+    EXPECT_EQ(ErrorOf([&] { g.TextMatrix(0, 0); }).description, "Invalid Column Index");
+    g.SetCols(2);  // columns come back with fresh cells in every row
+    EXPECT_EQ(g.Rows(), 4);
+    EXPECT_EQ(g.TextMatrix(3, 1), "");
+    g.SetTextMatrix(3, 1, "x");
+    EXPECT_EQ(g.TextMatrix(3, 1), "x");
+    g.RemoveColumn(Variant(std::int32_t{0}));
+    g.RemoveColumn(Variant(std::int32_t{0}));  // removing the last column by name empties the table
+    EXPECT_EQ(g.Rows(), 0);
+}
+
 TEST(GridStructure, ClearKeepsOrRemovesColumns) {
     VbGrid g;
     Fill(g, 2, 4);
@@ -253,9 +273,16 @@ TEST(GridAppearance, ImageListTakesAHandleOrAnObject) {
     VbGrid g;
     g.SetImageList(Variant(std::int32_t{1234}));
     EXPECT_EQ(g.ImageListHandle(), 1234);
-    RaisedError e = ErrorOf([&] { g.SetImageList(Variant("list")); });
-    EXPECT_EQ(e.number, static_cast<int>(0x80040000u + 1049u));
-    EXPECT_EQ(e.description, "ImageList property expects ImageList object or long hImageList handle.");
+    // Only an object or a 32-bit handle will do; a smaller integer is refused too.
+    const Variant wrongs[] = {Variant("list"), Variant(std::int16_t{5}), Variant(std::uint8_t{5}),
+                              Variant(5.0),    Variant(true),            Variant()};
+    for (const Variant& wrong : wrongs) {
+        SCOPED_TRACE(static_cast<int>(wrong.GetType()));
+        RaisedError e = ErrorOf([&] { g.SetImageList(wrong); });
+        EXPECT_EQ(e.number, -2147220455);
+        EXPECT_EQ(e.description, "ImageList property expects ImageList object or long hImageList handle.");
+        EXPECT_EQ(g.ImageListHandle(), 1234);
+    }
     struct ImageListObject : runtime::VariantObject {
         Variant Value() const override { return Variant(std::int32_t{99}); }
     };

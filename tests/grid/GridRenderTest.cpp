@@ -114,6 +114,50 @@ TEST_F(RenderedGrid, CellBackColourAndText) {
     EXPECT_TRUE(ink);
 }
 
+TEST_F(RenderedGrid, ADisabledGridKeepsTheCellsOwnColours) {
+    VbGrid& g = Grid();
+    g.SetCellBackColor(2, 2, static_cast<std::int32_t>(os::RGB(0, 255, 0)));
+    g.SetCellForeColor(0, 0, static_cast<std::int32_t>(kRed));
+    g.SetTextMatrix(0, 0, "WWWW");
+    g.SetTextMatrix(1, 0, "WWWW");
+    g.SetEnabled(false);
+    Settle();
+    EXPECT_EQ(Pixel(128 + 30, 32 + 8), os::RGB(0, 255, 0));
+    auto reddish = [&](int top) {
+        for (int x = 1; x < 60; ++x)
+            for (int y = top + 1; y < top + 15; ++y) {
+                const os::COLORREF p = Pixel(x, y);
+                if (os::GetRValue(p) > 150 && os::GetGValue(p) < 100 && os::GetBValue(p) < 100) return true;
+            }
+        return false;
+    };
+    EXPECT_TRUE(reddish(0));    // the cell's own text colour
+    EXPECT_FALSE(reddish(16));  // a cell without one is drawn in the disabled grid's grey
+}
+
+TEST_F(RenderedGrid, FixedCellsDrawWithTheCellsElseTheColumnsTextFlags) {
+    VbGrid& g = Grid();
+    g.SetFixedRows(1);
+    g.SetGridLines(0);
+    g.SetColAlignment(runtime::Variant(std::int32_t{0}), grid::text_flags::Right);
+    g.SetFixedAlignment(runtime::Variant(std::int32_t{0}), grid::text_flags::Left);  // the header's
+    g.SetTextMatrix(0, 0, "W");
+    Settle();
+    const os::COLORREF face = Pixel(30, 1);
+    auto inkBetween = [&](int from, int to) {
+        for (int x = from; x < to; ++x)
+            for (int y = 2; y < 13; ++y)
+                if (Pixel(x, y) != face) return true;
+        return false;
+    };
+    EXPECT_TRUE(inkBetween(40, 61));
+    EXPECT_FALSE(inkBetween(2, 24));
+    g.SetCellAlignment(0, 0, grid::text_flags::Left);
+    Settle();
+    EXPECT_TRUE(inkBetween(2, 24));
+    EXPECT_FALSE(inkBetween(40, 61));
+}
+
 TEST_F(RenderedGrid, AChangedTextLeavesNoTraceOfTheOldOne) {
     VbGrid& g = Grid();
     for (bool delayed : {false, true}) {

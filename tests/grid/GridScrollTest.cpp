@@ -274,6 +274,43 @@ TEST_F(ScrolledGrid, WideColumnsGetTheHorizontalBar) {
     EXPECT_EQ(Bars().LargeChange(EScrollBar::Vertical), 200 - os::GetSystemMetrics(os::SM_CYHSCROLL));
 }
 
+TEST_F(ScrolledGrid, AFullRepaintAfterSidewaysScrollingCoversTheWholeWidth) {
+    VbGrid& g = Grid();
+    for (int c = 0; c < 4; ++c) g.SetColWidth(runtime::Variant(c), 200 * 15);
+    AddRows(5);
+    struct Case { int request; std::int32_t offset, leftCol; };
+    // 800 pixels of columns in 300: the last offset is 500, where column 2 is the first one seen.
+    const Case cases[] = {{os::SB_BOTTOM, 500, 2}, {os::SB_PAGEUP, 200, 1}, {os::SB_LINEUP, 184, 0},
+                          {os::SB_PAGEDOWN, 484, 2}, {os::SB_TOP, 0, 0}};
+    const os::COLORREF colours[] = {os::RGB(0, 200, 0), os::RGB(200, 200, 0), os::RGB(0, 200, 200),
+                                    os::RGB(200, 0, 200), os::RGB(90, 90, 90)};
+    for (int i = 0; i < 5; ++i) {
+        const Case& c = cases[i];
+        Request(os::WM_HSCROLL, c.request);
+        Settle();
+        EXPECT_EQ(g.HorizontalOffset(), c.offset) << c.request;
+        EXPECT_EQ(g.LeftCol(), c.leftCol) << c.request;
+        g.SetRedraw(false);
+        g.SetBackColor(static_cast<std::int32_t>(colours[i]));
+        g.SetRedraw(true);  // repaints everything
+        // Row 0 carries no colours of its own in columns 0, 2 and 3: wherever
+        // they are on screen, they show the new one.
+        const os::HDC dc = os::GetDC(Window());
+        for (int p : {0, 2, 3})
+            for (int dx : {10, 190}) {
+                const std::int32_t x = g.ColumnAt(p).left - c.offset + dx;
+                if (x >= 0 && x < 300) {
+                    EXPECT_EQ(os::GetPixel(dc, x, 8), colours[i]) << c.request << " x " << x;
+                }
+            }
+        os::ReleaseDC(Window(), dc);
+        const std::vector<os::COLORREF> repainted = Picture();
+        g.Refresh();
+        Settle();
+        EXPECT_EQ(repainted, Picture()) << c.request;
+    }
+}
+
 TEST_F(ScrolledGrid, AVerticalBarNarrowsTheSelfResizingColumns) {
     VbGrid& g = Grid();
     g.SetColAutoResize(runtime::Variant(3), true);
