@@ -4,7 +4,11 @@
 #include <cmath>
 #include <string>
 
+#include "calc/NumVal.h"
+#include "calc/ResultColumns.h"
 #include "calc/TrainGeometry.h"
+#include "grid/VbGrid.h"
+#include "runtime/Rounding.h"
 #include "forms/PictureCanvas.h"
 
 namespace app {
@@ -143,7 +147,26 @@ void DrawLabels(forms::PictureCanvas& canvas, const Scale& scale, const TrainGeo
     DrawLabel(canvas, scale, large, std::max((small.tipRadius + large.pitchRadius) / 2, 12 / scale.Factor()));
 }
 
+// A gear column's tooth count; nothing for an empty cell.
+std::optional<std::int32_t> TeethIn(const grid::VbGrid& grid, std::int32_t row, calc::ResultField field) {
+    const std::string text = grid.TextMatrix(row, static_cast<std::int32_t>(calc::ColumnOf(field)));
+    if (text.empty()) return std::nullopt;
+    const std::int32_t teeth = runtime::RoundToLongClamped(calc::NumVal(text));
+    return teeth > 0 ? std::optional(teeth) : std::nullopt;
+}
+
 }  // namespace
+
+std::optional<calc::TrainGeometry> TrainOfRow(const grid::VbGrid& grid, std::int32_t row) {
+    if (row < 0 || row >= grid.Rows()) return std::nullopt;
+    const auto a = TeethIn(grid, row, calc::ResultField::GearA);
+    const auto b = TeethIn(grid, row, calc::ResultField::GearB);
+    const auto c = TeethIn(grid, row, calc::ResultField::GearC);
+    const auto d = TeethIn(grid, row, calc::ResultField::GearD);
+    if (!a || !d) return std::nullopt;
+    if (b && c) return calc::CompoundTrainGeometry(*a, *b, *c, *d);
+    return calc::SimpleTrainGeometry(*a, *d);
+}
 
 void DrawTrain(forms::PictureCanvas& canvas, const TrainGeometry& train) {
     canvas.Clear(kPaper);

@@ -1,7 +1,12 @@
 #pragma once
 
-namespace calc {
-struct TrainGeometry;
+#include <cstdint>
+#include <optional>
+
+#include "calc/TrainGeometry.h"
+
+namespace grid {
+class VbGrid;
 }
 namespace forms {
 class PictureCanvas;
@@ -16,5 +21,10 @@ namespace app {
 // inside the leadscrew's clearance, the part of C inside the spindle's, the
 // gap of arms that cannot meet.
 void DrawTrain(forms::PictureCanvas& canvas, const calc::TrainGeometry& train);
+
+// The train a row of the results grid shows: four gears, or A and D alone
+// (B and C empty) for a two-gear train; nothing for a row that is not there
+// or does not hold a train.
+std::optional<calc::TrainGeometry> TrainOfRow(const grid::VbGrid& grid, std::int32_t row);
 
 }  // namespace app

@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "app/CsvExport.h"
 #include "app/GearBoxes.h"
@@ -15,13 +16,15 @@
 #include "app/ResultsGridSetup.h"
 #include "app/ResultsPrinting.h"
 #include "app/Settings.h"
+#include "app/TrainDrawing.h"
 #include "app/WindowPlacement.h"
 #include "calc/NumVal.h"
 #include "calc/TrainOrder.h"
 #include "calc/TrainSearch.h"
+#include "forms/PictureCanvas.h"
+#include "grid/PropertyBag.h"
 #include "os/files/ProfileFiles.h"
 #include "os/windows/BusyCursor.h"
-#include "grid/PropertyBag.h"
 #include "runtime/Error.h"
 #include "runtime/Rounding.h"
 
@@ -58,10 +61,10 @@ frmMain::frmMain()
       gears_(calc::GearSet::Factory()),
       gridControl_(std::make_unique<grid::GridControl>(BuildMainLayoutFor(form_))),
       grid_(gridControl_->Grid()),
-      gridKeys_(grid_) {
+      gridEvents_(grid_, [this] { ShowFocusTrain(); }) {
     Item("vbGrid1").SetHostClient(gridControl_.get());
     grid_.ReadProperties(grid::PropertyBag::FromText(ResultsGridStoredSettings()));
-    grid_.SetEvents(&gridKeys_);
+    grid_.SetEvents(&gridEvents_);
     DrawGearSketch(*Item("Image1").Picture());
     ApplyLanguage(form_);
 }
@@ -155,6 +158,7 @@ void frmMain::FindGearTrains() {
     calc::SearchInputs inputs;
     ReadIncludeOptions(form_, inputs);
     grid_.SetRows(0);
+    DrawGearSketch(*Item("Image1").Picture());  // no row is selected now
     ReadRemainingInputs(form_, inputs);
     std::vector<calc::TrainResult> list = calc::SearchTrains(inputs, gears_);
     if (list.empty()) {
@@ -163,6 +167,15 @@ void frmMain::FindGearTrains() {
     }
     calc::QuickSort(list, 0, -1, gears_);
     ShowResults(grid_, list, gears_);
+}
+
+// The train of the results grid's focus row, to scale, in the picture; the
+// sketch of the gear positions while there is no such row.
+void frmMain::ShowFocusTrain() {
+    forms::PictureCanvas& picture = *Item("Image1").Picture();
+    const std::optional<calc::TrainGeometry> train = TrainOfRow(grid_, grid_.row());
+    if (train) DrawTrain(picture, *train);
+    else DrawGearSketch(picture);
 }
 
 void frmMain::ExportCsv() {

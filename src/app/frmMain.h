@@ -9,7 +9,7 @@
 #include "forms/FormEvents.h"
 #include <memory>
 
-#include "app/ResultsGridKeys.h"
+#include "app/ResultsGridEvents.h"
 #include "app/frmPrint.h"
 #include "grid/GridControl.h"
 #include "grid/VbGrid.h"
@@ -73,6 +73,7 @@ public:
 
 private:
     void GearBoxChanged(forms::Control& box);
+    void ShowFocusTrain();
     void RequiredPitchChanged();
     void CalculateClicked();
     void PrintClicked();
@@ -84,7 +85,7 @@ private:
     calc::GearSet gears_;
     std::unique_ptr<grid::GridControl> gridControl_;  // draws on the vbGrid1 control
     grid::VbGrid& grid_;
-    ResultsGridKeys gridKeys_;
+    ResultsGridEvents gridEvents_;
     platform::cSubclass hooks_;
     bool hooked_ = false;
     std::unique_ptr<frmPrint> preview_;

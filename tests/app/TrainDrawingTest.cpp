@@ -3,7 +3,12 @@
 #include "MainWindowFixture.h"
 #include "app/GearSketch.h"
 #include "app/TrainDrawing.h"
+#include "calc/ResultColumns.h"
 #include "calc/TrainGeometry.h"
+#include "forms/testing/UserInput.h"
+#include "os/testing/SimulatedInput.h"
+#include "os/windows/EventLoop.h"
+#include "os/windows/VirtualKeys.h"
 #include "forms/PictureCanvas.h"
 
 namespace {
@@ -53,6 +58,60 @@ TEST_F(MainWindowTest, ATrainIsDrawnToScaleWithItsFaultsInRed) {
     }
     app::DrawGearSketch(canvas);
     EXPECT_EQ(Read(canvas).pixels, sketch.pixels);
+}
+
+}  // namespace
+
+namespace {
+
+// The picture follows the results grid's focus row.
+class FocusTrainTest : public MainWindowTest {
+protected:
+    void Calculate(const std::string& pitch) {
+        forms::testing::ClearByTyping(Item("reqPitch"));
+        forms::testing::TypeText(Item("reqPitch"), pitch);
+        forms::testing::ClickWith(Item("btnCalc"), 1);
+    }
+    void ClickRow(int row) {
+        window->Grid().EnsureVisible(row, 1, true);
+        os::ProcessPendingEvents();
+        const os::RECT r = window->Grid().CellRect(row, 1);
+        os::testing::MouseClick(window->GridView().Window(), os::LeftButton,
+                                {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    }
+    Picture Shown() { return Read(*Item("Image1").Picture()); }
+    int RowMarked(const std::string& mark) {
+        const auto marks = static_cast<std::int32_t>(calc::ColumnOf(calc::ResultField::Marks));
+        for (int r = 0; r < window->Grid().Rows(); ++r)
+            if (window->Grid().TextMatrix(r, marks).find(mark) != std::string::npos) return r;
+        return -1;
+    }
+};
+
+TEST_F(FocusTrainTest, TheFocusRowsTrainIsShownAndTheSketchComesBack) {
+    Open();
+    const Picture sketch = Shown();
+    Item("chkAll").SetCheckValue(1);
+    Calculate("1.0");
+    ASSERT_GT(window->Grid().Rows(), 26);
+    EXPECT_EQ(Shown().pixels, sketch.pixels) << "no row chosen yet";
+
+    ClickRow(1);
+    const Picture clean = Shown();
+    EXPECT_NE(clean.pixels, sketch.pixels);
+    EXPECT_EQ(clean.red, 0) << window->Grid().TextMatrix(1, 8);
+
+    const int fouled = RowMarked("sec D");
+    ASSERT_GE(fouled, 0);
+    ClickRow(fouled);
+    EXPECT_GT(Shown().red, 0);
+
+    os::testing::KeyClick(window->GridView().Window(), os::VK_HOME);
+    EXPECT_EQ(Shown().red, 0) << "the keyboard moves the picture along";
+
+    Calculate("123456");  // finds nothing: the grid is emptied
+    EXPECT_EQ(window->Grid().Rows(), 0);
+    EXPECT_EQ(Shown().pixels, sketch.pixels);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "app/ResultsGridKeys.h"
+#include "app/ResultsGridEvents.h"
 
 #include "app/ResultsCopy.h"
 #include "grid/GridSelection.h"
@@ -6,7 +6,7 @@
 
 namespace app {
 
-void ResultsGridKeys::KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
+void ResultsGridEvents::KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
     if (Shift != os::CtrlMask) return;
     if (KeyCode == 'C') {
         CopySelectedRows(grid_);
