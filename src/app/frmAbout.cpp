@@ -58,7 +58,7 @@ frmAbout::~frmAbout() {
 
 forms::Control& frmAbout::Item(const std::string& name) const {
     forms::Control* control = form_.Find(name);
-    if (control == nullptr) throw runtime::Error(730, "Control '" + name + "' not found");
+    if (control == nullptr) throw runtime::Error(runtime::errors::ControlNotFound, "Control '" + name + "' not found");
     return *control;
 }
 

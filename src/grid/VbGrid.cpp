@@ -7,6 +7,11 @@
 namespace grid {
 
 namespace {
+// Raised by ImageList for a value that is neither an image list nor a handle.
+constexpr std::int32_t kImageListTypeError = runtime::errors::ObjectErrorBase + 1049;
+}  // namespace
+
+namespace {
 constexpr std::int32_t kSystemColour = static_cast<std::int32_t>(0x80000000u);
 constexpr std::int32_t Sys(int index) { return kSystemColour + index; }
 GridEvents& NoEvents() {
@@ -108,7 +113,7 @@ void VbGrid::SetImageList(const runtime::Variant& vThis) {
         handle = static_cast<std::intptr_t>(vThis.ToLong());
         break;
     default:
-        Raise(static_cast<std::int32_t>(0x80040000u + 1049u),
+        Raise(kImageListTypeError,
               "ImageList property expects ImageList object or long hImageList handle.");
     }
     if (handle == 0) return;
@@ -142,7 +147,7 @@ std::int32_t VbGrid::ResolveColumn(const ColumnArg& vKey) const {
 
 std::int32_t VbGrid::RequirePosition(const ColumnArg& vKey, bool standardText) const {
     std::int32_t position = ResolveColumn(vKey);
-    if (position < 0 || position >= Cols()) Raise(9, standardText ? std::string() : "Invalid Column Index");
+    if (position < 0 || position >= Cols()) Raise(runtime::errors::SubscriptOutOfRange, standardText ? std::string() : "Invalid Column Index");
     return position;
 }
 
@@ -177,12 +182,12 @@ const GridCell& VbGrid::CellAt(std::int32_t row, std::int32_t dataIndex) const {
 }
 
 void VbGrid::ValidateCell(std::int32_t row, std::int32_t dataIndex) const {
-    if (dataIndex < 0 || dataIndex >= Cols()) Raise(9, "Invalid Column Index");
-    if (row < 0 || row >= Rows()) Raise(9, "Invalid Row Index");
+    if (dataIndex < 0 || dataIndex >= Cols()) Raise(runtime::errors::SubscriptOutOfRange, "Invalid Column Index");
+    if (row < 0 || row >= Rows()) Raise(runtime::errors::SubscriptOutOfRange, "Invalid Row Index");
 }
 
 void VbGrid::ValidateRow(std::int32_t row) const {
-    if (row < 0 || row >= Rows()) Raise(9, "Invalid Row Index");
+    if (row < 0 || row >= Rows()) Raise(runtime::errors::SubscriptOutOfRange, "Invalid Row Index");
 }
 
 void VbGrid::ResolveCurrent(std::int32_t& row, std::int32_t& col) const {

@@ -1,5 +1,6 @@
 // Column properties.
 #include "grid/VbGrid.h"
+#include "runtime/Error.h"
 
 namespace grid {
 
@@ -20,7 +21,7 @@ std::int32_t VbGrid::ColWidth(const ColumnArg& vKey) const {
 
 void VbGrid::SetColWidth(const ColumnArg& vKey, std::int32_t lWidth) {
     std::int32_t position = ResolveColumn(vKey);
-    if (position < 0) Raise(9, "Invalid Column Index");
+    if (position < 0) Raise(runtime::errors::SubscriptOutOfRange, "Invalid Column Index");
     while (position >= Cols()) AddColumn();
     ApplyColumnWidth(position, ToPixelsX(lWidth));
 }
@@ -69,7 +70,7 @@ void VbGrid::SetColumnKey(std::int32_t lCol, const std::string& sKey) {
     std::int32_t position = RequirePosition(runtime::Variant(lCol), false);
     if (!sKey.empty())
         for (std::size_t p = 0; p < columns_.size(); ++p)
-            if (static_cast<std::int32_t>(p) != position && columns_[p].key == sKey) Raise(457);
+            if (static_cast<std::int32_t>(p) != position && columns_[p].key == sKey) Raise(runtime::errors::KeyAlreadyAssociated);
     columns_[static_cast<std::size_t>(position)].key = sKey;
 }
 
@@ -139,7 +140,7 @@ std::int32_t VbGrid::ColumnOrder(const ColumnArg& vKey) const { return RequirePo
 
 void VbGrid::SetColumnOrder(const ColumnArg& vKey, std::int32_t lOrder) {
     std::int32_t from = RequirePosition(vKey, false);
-    if (lOrder < 0 || lOrder >= Cols()) Raise(9, "Invalid Column Index");
+    if (lOrder < 0 || lOrder >= Cols()) Raise(runtime::errors::SubscriptOutOfRange, "Invalid Column Index");
     if (from == lOrder) return;
     MoveColumnRecord(from, lOrder);
     SetHeaders();

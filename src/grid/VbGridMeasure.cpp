@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "grid/VbGrid.h"
+#include "runtime/Error.h"
 
 namespace grid {
 
@@ -43,7 +44,7 @@ std::int32_t VbGrid::EvaluateTextWidth(std::int32_t lRow, std::int32_t lCol, boo
 }
 
 void VbGrid::AutoHeightRow(std::int32_t lRow, std::int32_t lMinimumHeight) {
-    if (lRow < 0 || lRow >= Rows()) Raise(9);
+    if (lRow < 0 || lRow >= Rows()) Raise(runtime::errors::SubscriptOutOfRange);
     std::int32_t minimum = 8;
     if (lMinimumHeight >= 9) minimum = lMinimumHeight;
     else if (defaultRowHeight_ >= 9) minimum = defaultRowHeight_;
@@ -60,7 +61,7 @@ void VbGrid::AutoHeightRow(std::int32_t lRow, std::int32_t lMinimumHeight) {
 
 void VbGrid::AutoWidthColumn(const ColumnArg& vKey) {
     const std::int32_t position = ResolveColumn(vKey);
-    if (position < 0 || position >= Cols()) Raise(9);
+    if (position < 0 || position >= Cols()) Raise(runtime::errors::SubscriptOutOfRange);
     ChangeColumnWidth(position, FittingWidth(position));
 }
 

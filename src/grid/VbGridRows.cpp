@@ -1,5 +1,6 @@
 // Row properties.
 #include "grid/VbGrid.h"
+#include "runtime/Error.h"
 
 namespace grid {
 
@@ -9,7 +10,7 @@ std::int32_t VbGrid::RowHeight(std::int32_t lRow) const {
 }
 
 void VbGrid::SetRowHeight(std::int32_t lRow, std::int32_t aHeight) {
-    if (lRow < 0) Raise(9, "Invalid Row Index");
+    if (lRow < 0) Raise(runtime::errors::SubscriptOutOfRange, "Invalid Row Index");
     const std::int32_t height = std::max(0, ToPixelsY(aHeight));
     if (lRow >= Rows()) GrowRowsTo(lRow + 1);
     GridRow& row = rows_[static_cast<std::size_t>(lRow)];

@@ -1,5 +1,6 @@
 // The current cell, selection, scrolling and the repaint bookkeeping.
 #include "grid/VbGrid.h"
+#include "runtime/Error.h"
 
 #include <cctype>
 
@@ -115,7 +116,7 @@ void VbGrid::SetRow(std::int32_t lRow) { MoveCurrentCell(lRow, currentCol_); }
 void VbGrid::SetCol(std::int32_t lCol) { MoveCurrentCell(currentRow_, lCol); }
 
 void VbGrid::SetSelectedRow(std::int32_t lRow) {
-    if (lRow < 0 || lRow >= Rows()) Raise(9);
+    if (lRow < 0 || lRow >= Rows()) Raise(runtime::errors::SubscriptOutOfRange);
     if (!multiSelect_) {
         for (std::int32_t r = 0; r < Rows(); ++r)
             for (std::int32_t c = 0; c < Cols(); ++c) {
@@ -127,7 +128,7 @@ void VbGrid::SetSelectedRow(std::int32_t lRow) {
 }
 
 void VbGrid::SetSelectedCol(std::int32_t lCol) {
-    if (lCol < 0 || lCol >= Cols()) Raise(9, "Invalid Column Index");
+    if (lCol < 0 || lCol >= Cols()) Raise(runtime::errors::SubscriptOutOfRange, "Invalid Column Index");
     if (!multiSelect_) {
         for (std::int32_t r = 0; r < Rows(); ++r)
             for (std::int32_t c = 0; c < Cols(); ++c) {
@@ -184,7 +185,7 @@ void VbGrid::CellBoundary(std::int32_t lRow, std::int32_t lCol, std::int32_t& lL
 
 std::int32_t VbGrid::ColPos(std::int32_t c) const {
     const std::int32_t position = PositionOfDataIndex(c);
-    if (position < 0 || position >= Cols()) Raise(9, "Invalid Column Index");
+    if (position < 0 || position >= Cols()) Raise(runtime::errors::SubscriptOutOfRange, "Invalid Column Index");
     return GridLayout(*this).ColumnX(position);
 }
 

@@ -152,7 +152,7 @@ void VbGrid::SetRows(std::int32_t lRows) {
         Clear(false);
         return;
     }
-    if (Cols() == 0) Raise(9, "Attempt to add rows with no columns.");
+    if (Cols() == 0) Raise(runtime::errors::SubscriptOutOfRange, "Attempt to add rows with no columns.");
     if (lRows < Rows()) {
         rows_.resize(static_cast<std::size_t>(lRows));
         ResizeCellTable(lRows, Cols());
@@ -215,7 +215,7 @@ void VbGrid::AddItem(const std::string& s) {
         if (tab == std::string::npos) break;
         start = tab + 1;
     }
-    if (static_cast<std::int32_t>(pieces.size()) > Cols()) Raise(9);
+    if (static_cast<std::int32_t>(pieces.size()) > Cols()) Raise(runtime::errors::SubscriptOutOfRange);
     AddRow();
     const std::int32_t r = Rows() - 1;
     for (std::size_t c = 0; c < pieces.size(); ++c)
@@ -284,7 +284,7 @@ void VbGrid::SetHeaders() {
 
 runtime::Variant VbGrid::ColumnIndex(const ColumnArg& vKey) const {
     std::int32_t position = ResolveColumn(vKey);
-    if (position < 0 || position >= Cols()) Raise(9);
+    if (position < 0 || position >= Cols()) Raise(runtime::errors::SubscriptOutOfRange);
     return runtime::Variant(position);
 }
 
