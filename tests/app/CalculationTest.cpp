@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr auto kMarks = static_cast<std::int32_t>(calc::ColumnOf(calc::ResultField::Marks));
+
 using forms::testing::ClickWith;
 using forms::testing::TypeText;
 
@@ -89,8 +91,8 @@ TEST_F(CalculationTest, AnotherCalculationReplacesTheRows) {
     Calculate("1.75");
     EXPECT_EQ(window->Grid().Rows(), 33);
     EXPECT_EQ(window->Grid().TextMatrix(32, 0), "33");
-    EXPECT_EQ(window->Grid().TextMatrix(0, 8), "");
-    EXPECT_EQ(window->Grid().TextMatrix(12, 8), "low ");
+    EXPECT_EQ(window->Grid().TextMatrix(0, kMarks), "");
+    EXPECT_EQ(window->Grid().TextMatrix(12, kMarks), "low ");
 }
 
 TEST_F(CalculationTest, NothingFoundLeavesTheGridEmptyAndPrintEnabled) {
@@ -140,8 +142,8 @@ TEST_F(CalculationTest, GridIsSetUpWithTheResultColumns) {
         EXPECT_EQ(grid.FixedAlignment(runtime::Variant(c)), 2);
     }
     EXPECT_EQ(grid.ColAlignment(runtime::Variant(5)), 1);
-    EXPECT_TRUE(grid.ColAutoResize(runtime::Variant(8)));
-    EXPECT_EQ(grid.ColToolTip(runtime::Variant(8)).rfind("'low' means that gear set too small", 0), 0u);
+    EXPECT_TRUE(grid.ColAutoResize(runtime::Variant(kMarks)));
+    EXPECT_EQ(grid.ColToolTip(runtime::Variant(kMarks)).rfind("'low' means that gear set too small", 0), 0u);
     EXPECT_TRUE(grid.Header());
     EXPECT_EQ(grid.GridLines(), 3);
     EXPECT_EQ(grid.ScrollBars(), 2);

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "MainWindowFixture.h"
+#include "calc/ResultColumns.h"
 #include "app/LanguageFile.h"
 #include "forms/Screen.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/Menu.h"
 
 namespace {
+
+constexpr auto kMarks = static_cast<std::int32_t>(calc::ColumnOf(calc::ResultField::Marks));
 
 using forms::testing::ClearByTyping;
 using forms::testing::TypeText;
@@ -157,7 +160,7 @@ TEST_F(MainWindowTest, LanguageFileReplacesOnlyWhatItHolds) {
     EXPECT_EQ(Item("Frame1").Caption(), "Gears set");
     EXPECT_EQ(window->Window().Caption(), "Gewinde");
     EXPECT_EQ(window->Grid().ColumnHeader(runtime::Variant(6)), "Steigung");
-    EXPECT_EQ(window->Grid().ColumnHeader(runtime::Variant(8)), "comm");
+    EXPECT_EQ(window->Grid().ColumnHeader(runtime::Variant(kMarks)), "comm");
     EXPECT_EQ(os::GetMenuItems(os::GetSystemMenu(window->Window().hWnd(), false)).back().text, "&Info");
 }
 

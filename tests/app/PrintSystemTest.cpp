@@ -108,7 +108,7 @@ TEST_F(PrintSystemTest, KeyboardPrintReachesTheDefaultPrinterWithEveryRow) {
     // reads as a whole table.
     const auto row = [&](int r) {
         std::vector<std::string> words;
-        for (int c = 0; c < 9; ++c) {
+        for (int c = 0; c < window->Grid().Cols(); ++c) {
             for (const std::string& word : PrintedText::Words(window->Grid().TextMatrix(r, c))) words.push_back(word);
         }
         return words;

@@ -87,7 +87,7 @@ protected:
         grid.SetRows(count);
         for (int r = 0; r < count; ++r) {
             const std::vector<std::string> cells = RowCells(r);
-            for (int c = 0; c < 9; ++c) grid.SetTextMatrix(r, c, cells[static_cast<std::size_t>(c)]);
+            for (int c = 0; c < grid.Cols(); ++c) grid.SetTextMatrix(r, c, cells[static_cast<std::size_t>(c)]);
         }
         grid.SetDelayedRedraw(false);
         Item("btnPrint").SetEnabled(true);
@@ -99,7 +99,7 @@ protected:
     // The row's printed words, in order.
     std::vector<std::string> RowWords(int r) const {
         std::vector<std::string> words;
-        for (int c = 0; c < 9; ++c) {
+        for (int c = 0; c < window->Grid().Cols(); ++c) {
             for (const std::string& word : PrintedText::Words(window->Grid().TextMatrix(r, c))) words.push_back(word);
         }
         return words;
@@ -182,7 +182,7 @@ TEST_F(PrintingTest, RowsAndHeaderArePlacedByTheGridsWidthsAndHeights) {
     const std::int32_t header = window->Grid().HeaderHeight();
     std::int32_t x = 900;
     std::vector<std::int32_t> columnX;
-    for (int c = 0; c < 9; ++c) {
+    for (int c = 0; c < window->Grid().Cols(); ++c) {
         columnX.push_back(x);
         x += window->Grid().ColWidth(runtime::Variant(c));
     }

@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr auto kMarks = static_cast<std::int32_t>(calc::ColumnOf(calc::ResultField::Marks));
+
 bool IsFaultRed(std::int32_t rgb) {
     const int r = rgb & 0xFF, g = (rgb >> 8) & 0xFF, b = (rgb >> 16) & 0xFF;
     return r > 160 && g < 90 && b < 90;
@@ -99,7 +101,7 @@ TEST_F(FocusTrainTest, TheFocusRowsTrainIsShownAndTheSketchComesBack) {
     ClickRow(1);
     const Picture clean = Shown();
     EXPECT_NE(clean.pixels, sketch.pixels);
-    EXPECT_EQ(clean.red, 0) << window->Grid().TextMatrix(1, 8);
+    EXPECT_EQ(clean.red, 0) << window->Grid().TextMatrix(1, kMarks);
 
     const int fouled = RowMarked("sec D");
     ASSERT_GE(fouled, 0);
