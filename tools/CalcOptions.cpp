@@ -23,11 +23,16 @@ double Number(const std::string& option, const std::string& text) {
     return *value;
 }
 
+// Any whole number a 32-bit count holds, as the window's boxes take them.
 std::int32_t WholeNumber(const std::string& option, const std::string& text) {
-    double value = Number(option, text);
-    if (!(std::fabs(value) < 2147483647.0)) throw BadOption("value out of range for " + option + ": '" + text + "'");
-    return runtime::RoundToLong(value);
+    const double rounded = runtime::RoundHalfEven(Number(option, text));
+    if (rounded < -2147483648.0 || rounded > 2147483647.0)
+        throw BadOption("value out of range for " + option + ": '" + text + "'");
+    return static_cast<std::int32_t>(rounded);
 }
+
+// The window has this many gear boxes; the command line takes no more.
+constexpr std::size_t kMostGears = 56;
 
 // "20,20,30,,40": the slots in order; an empty entry or 0 is an empty slot.
 calc::GearSet Gears(const std::string& text) {
@@ -37,6 +42,8 @@ calc::GearSet Gears(const std::string& text) {
         std::size_t comma = text.find(',', start);
         std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         counts.push_back(item.find_first_not_of(' ') == std::string::npos ? 0 : WholeNumber("--gears", item));
+        if (counts.size() > kMostGears)
+            throw BadOption("--gears takes at most " + std::to_string(kMostGears) + " slots, as the window has");
         if (comma == std::string::npos) break;
         start = comma + 1;
     }

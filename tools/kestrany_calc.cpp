@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <clocale>
 #include <cstdint>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -15,6 +17,21 @@
 #include "calc/TrainSearch.h"
 #include "runtime/NumberSeparators.h"
 
+namespace {
+
+// Every failed write of the output (a full disk, a closed pipe or terminal)
+// is one line on stderr and status 1, never a quiet success.
+int Finish(bool written) {
+    written = std::fflush(stdout) == 0 && written && !std::ferror(stdout);
+    if (written) return 0;
+    std::fprintf(stderr, "kestrany-calc: could not write the output: %s\n", std::strerror(errno));
+    return 1;
+}
+
+bool Write(const std::string& text) { return std::fwrite(text.data(), 1, text.size(), stdout) == text.size(); }
+
+}  // namespace
+
 int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "");
     const runtime::NumberSeparators separators = runtime::SeparatorsFromCLocale();
@@ -25,14 +42,8 @@ int main(int argc, char** argv) {
         std::cerr << "kestrany-calc: " << error << " (see --help)\n";
         return 2;
     }
-    if (request->help) {
-        std::cout << tools::CalcUsage();
-        return 0;
-    }
-    if (request->version) {
-        std::cout << "kestrany-calc " << KESTRANY_VERSION << "\n";
-        return 0;
-    }
+    if (request->help) return Finish(Write(tools::CalcUsage()));
+    if (request->version) return Finish(Write(std::string("kestrany-calc ") + KESTRANY_VERSION + "\n"));
 
     const std::vector<calc::TrainResult> list = calc::SearchTrains(request->inputs, request->gears);
     const std::vector<std::uint32_t> order = calc::SortedOrder(list, request->gears);
@@ -43,7 +54,7 @@ int main(int argc, char** argv) {
     out.reserve(kBlock + 4096);
     bool written = true;
     auto flush = [&out, &written] {
-        written = written && std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
+        written = written && Write(out);
         out.clear();
     };
     calc::AppendHeaderLine(out);
@@ -64,5 +75,5 @@ int main(int argc, char** argv) {
         }
     }
     flush();
-    return written && std::fflush(stdout) == 0 ? 0 : 1;
+    return Finish(written);
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -165,4 +166,43 @@ TEST(CalcOptions, ReadsEveryOption) {
     EXPECT_EQ(request->inputs.tolerance, 0.2);
     EXPECT_TRUE(request->inputs.includeLow);
     EXPECT_FALSE(request->inputs.includeIntersecting);
+}
+
+// Output that cannot be written (a full disk, a closed stream) is one line
+// on stderr and status 1, for the results as for --help and --version.
+TEST(KestranyCalc, FailedWritesOfTheOutputAreReported) {
+    const std::string command = KESTRANY_CALC_PATH;
+    for (const std::string& args : {"--pitch-mm 1.0", "--pitch-mm 1.0 --tolerance 5", "--help", "--version"}) {
+        SCOPED_TRACE(args);
+        for (const std::string& sink : {std::string(" >/dev/full"), std::string(" >&-")}) {
+            const std::string errFile = testing::TempDir() + "kestrany_calc_full.txt";
+            const int raw = std::system((command + " " + args + sink + " 2>" + errFile).c_str());
+            ASSERT_TRUE(WIFEXITED(raw));
+            EXPECT_EQ(WEXITSTATUS(raw), 1) << sink;
+            std::string err;
+            if (FILE* f = std::fopen(errFile.c_str(), "rb")) {
+                char buffer[512];
+                for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) err.append(buffer, n);
+                std::fclose(f);
+            }
+            EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+            EXPECT_EQ(err.rfind("kestrany-calc: could not write the output", 0), 0u) << err;
+        }
+    }
+}
+
+// Tooth counts are taken up to the largest 32-bit count, as the window's
+// boxes take them, and no more gears than the window has boxes.
+TEST(KestranyCalc, GearCountsAndSlotsAsTheWindowTakesThem) {
+    CalcRun largest = RunCalc("--gears 2147483647,2147483647 --pitch-mm 1.5");
+    EXPECT_EQ(largest.status, 0) << largest.err;
+    EXPECT_EQ(Lines(largest.out), 2);
+    EXPECT_EQ(RunCalc("--gears 2147483648,20 --pitch-mm 1.5").status, 2);
+
+    std::string slots = "20";
+    for (int n = 1; n < 56; ++n) slots += ",20";
+    EXPECT_EQ(RunCalc("--gears " + slots + " --pitch-mm 1.5").status, 0);
+    CalcRun tooMany = RunCalc("--gears " + slots + ",20 --pitch-mm 1.5");
+    EXPECT_EQ(tooMany.status, 2);
+    EXPECT_NE(tooMany.err.find("at most 56"), std::string::npos) << tooMany.err;
 }
