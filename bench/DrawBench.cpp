@@ -4,7 +4,7 @@
 #include <string>
 
 #include "os/windows/ControlWindow.h"
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 #include "os/drawing/Gdi.h"
 #include "os/windows/Window.h"
 #include "calc/ResultColumns.h"

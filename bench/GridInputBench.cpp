@@ -13,7 +13,7 @@
 #include "grid/GridSelection.h"
 #include "os/testing/OffscreenApplication.h"
 #include "os/testing/SimulatedInput.h"
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 #include "os/windows/VirtualKeys.h"
 #include "os/windows/Window.h"
 

@@ -8,7 +8,7 @@
 #include "calc/TrainOrder.h"
 #include "calc/TrainSearch.h"
 #include "grid/GridControl.h"
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 #include "os/windows/Window.h"
 #include "os/testing/OffscreenApplication.h"
 

@@ -10,8 +10,8 @@
 #include "app/Paths.h"
 #include "app/frmMain.h"
 #include "os/testing/OffscreenApplication.h"
-#include "os/windows/Application.h"
-#include "os/windows/EventLoop.h"
+#include "os/desktop/Application.h"
+#include "os/desktop/EventLoop.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "os/commoncontrols/CommonControls.h"
 #include "os/drawing/Colors.h"
 #include "os/drawing/GdiTypes.h"
-#include "os/windows/Shell.h"
+#include "os/desktop/Shell.h"
 #include "os/windows/Window.h"
 
 namespace app {

@@ -5,7 +5,7 @@
 #include "os/drawing/Drawing.h"
 #include "os/drawing/GdiObjects.h"
 #include "os/drawing/Text.h"
-#include "os/windows/DateFormats.h"
+#include "os/desktop/DateFormats.h"
 #include "os/windows/Window.h"
 
 namespace app {

@@ -5,7 +5,7 @@
 #include "app/IniFile.h"
 #include "calc/ResultTexts.h"
 #include "grid/VbGrid.h"
-#include "os/windows/Application.h"
+#include "os/desktop/Application.h"
 #include "os/files/AtomicFile.h"
 #include "os/commoncontrols/MessageBox.h"
 #include "os/commoncontrols/SaveFileDialog.h"

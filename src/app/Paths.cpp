@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "app/FileLocations.h"
-#include "os/windows/Application.h"
-#include "os/windows/Process.h"
+#include "os/desktop/Application.h"
+#include "os/desktop/Process.h"
 
 namespace app {
 

@@ -4,7 +4,7 @@
 
 #include "app/Paths.h"
 #include "app/frmMain.h"
-#include "os/windows/Application.h"
+#include "os/desktop/Application.h"
 #include "runtime/HandlerBoundary.h"
 #include "runtime/NumberSeparators.h"
 

@@ -24,7 +24,7 @@
 #include "forms/PictureCanvas.h"
 #include "grid/PropertyBag.h"
 #include "os/files/ProfileFiles.h"
-#include "os/windows/BusyCursor.h"
+#include "os/desktop/BusyCursor.h"
 #include "runtime/Error.h"
 #include "runtime/Rounding.h"
 

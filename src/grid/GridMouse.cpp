@@ -7,7 +7,7 @@
 #include "grid/GridNavigation.h"
 #include "grid/GridSelection.h"
 #include "grid/GridToolTip.h"
-#include "os/windows/ToolTips.h"
+#include "os/desktop/ToolTips.h"
 #include "os/windows/VirtualKeys.h"
 
 namespace grid {

@@ -12,7 +12,7 @@
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/MessageBox.h"
 #include "os/commoncontrols/SaveFileDialog.h"
-#include "os/windows/BusyCursor.h"
+#include "os/desktop/BusyCursor.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "app/Paths.h"
 #include "app/frmMain.h"
 #include "os/printing/PrinterPage.h"
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 
 // A main window whose settings and language files live in a fresh folder.
 // Nothing reaches a real printer: the tests see a system without one unless

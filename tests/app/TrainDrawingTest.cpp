@@ -7,7 +7,7 @@
 #include "calc/TrainGeometry.h"
 #include "forms/testing/UserInput.h"
 #include "os/testing/SimulatedInput.h"
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 #include "os/windows/VirtualKeys.h"
 #include "forms/PictureCanvas.h"
 

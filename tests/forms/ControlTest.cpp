@@ -8,7 +8,7 @@
 #include "os/windows/ControlOwner.h"
 #include "os/testing/SimulatedInput.h"
 #include "os/testing/WindowInput.h"
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 #include "os/windows/VirtualKeys.h"
 #include "os/windows/Window.h"
 #include "os/windows/WindowProperties.h"

@@ -11,7 +11,7 @@
 #include "forms/PreviewSurface.h"
 #include "os/drawing/Colors.h"
 #include "os/qt/QtConversions.h"
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 
 namespace {
 

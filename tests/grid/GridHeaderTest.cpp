@@ -12,7 +12,7 @@
 #include "os/commoncontrols/CommonControls.h"
 #include "os/drawing/DeviceContext.h"
 #include "os/drawing/Drawing.h"
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 #include "os/drawing/GdiObjects.h"
 #include "os/commoncontrols/ImageLists.h"
 #include "os/windows/Messages.h"

@@ -1,6 +1,6 @@
 #include "GridTestSupport.h"
 
-#include "os/windows/Process.h"
+#include "os/desktop/Process.h"
 
 using grid::VbGrid;
 using runtime::Variant;

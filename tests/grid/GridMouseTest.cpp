@@ -1,6 +1,6 @@
 // The grid under the mouse: focus, selection, blocks, dragging, tooltips.
 #include "InputGridFixture.h"
-#include "os/windows/ToolTips.h"
+#include "os/desktop/ToolTips.h"
 
 using os::CtrlMask;
 using os::ShiftMask;

@@ -5,7 +5,7 @@
 #include "grid/GridControl.h"
 #include "os/drawing/DeviceContext.h"
 #include "os/drawing/Drawing.h"
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 #include "os/drawing/GdiObjects.h"
 #include "os/painting/Painting.h"
 #include "os/windows/Window.h"

@@ -6,7 +6,7 @@
 #include "grid/GridControl.h"
 #include "os/drawing/DeviceContext.h"
 #include "os/drawing/Drawing.h"
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 #include "os/windows/Messages.h"
 #include "os/windows/Messaging.h"
 #include "os/commoncontrols/ScrollBars.h"

@@ -7,7 +7,7 @@
 
 #include "grid/GridControl.h"
 #include "os/commoncontrols/ScrollBars.h"
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 #include "os/windows/Messages.h"
 #include "os/windows/Messaging.h"
 #include "os/windows/Window.h"

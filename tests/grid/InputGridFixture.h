@@ -9,7 +9,7 @@
 #include "grid/GridControl.h"
 #include "os/testing/SimulatedInput.h"
 #include "os/testing/WindowInput.h"
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 #include "os/windows/VirtualKeys.h"
 #include "os/windows/Window.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "os/windows/ControlWindow.h"
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 #include "os/drawing/Gdi.h"
 #include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"

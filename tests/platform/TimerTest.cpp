@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 #include "os/windows/Timers.h"
 #include "platform/TimerEvents.h"
 #include "platform/modTimer.h"

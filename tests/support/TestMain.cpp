@@ -4,7 +4,7 @@
 
 #ifdef KESTRANY_WINDOW_TESTS
 #include "os/testing/OffscreenApplication.h"
-#include "os/windows/Application.h"
+#include "os/desktop/Application.h"
 #endif
 
 // The main of every test program. Window tests run on the offscreen platform

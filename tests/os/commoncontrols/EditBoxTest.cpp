@@ -10,9 +10,9 @@
 #include "os/commoncontrols/Clipboard.h"
 #include "os/commoncontrols/EditBox.h"
 #include "os/testing/SimulatedInput.h"
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 #include "os/windows/Focus.h"
-#include "os/windows/ToolTips.h"
+#include "os/desktop/ToolTips.h"
 #include "os/windows/VirtualKeys.h"
 #include "os/windows/Window.h"
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 #include "os/windows/Messages.h"
-#include "os/windows/Process.h"
+#include "os/desktop/Process.h"
 #include "os/windows/Messaging.h"
 #include "os/windows/Window.h"
 #include "os/windows/WindowProcedures.h"

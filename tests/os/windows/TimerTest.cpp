@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 #include "os/windows/Timers.h"
 #include "os/windows/Window.h"
 

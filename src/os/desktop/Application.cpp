@@ -1,4 +1,4 @@
-#include "os/windows/Application.h"
+#include "os/desktop/Application.h"
 
 #include <QApplication>
 #include <QFont>

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "os/windows/DateFormats.h"
-#include "os/windows/Shell.h"
+#include "os/desktop/DateFormats.h"
+#include "os/desktop/Shell.h"
 
 namespace {
 

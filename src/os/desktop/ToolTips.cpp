@@ -1,4 +1,4 @@
-#include "os/windows/ToolTips.h"
+#include "os/desktop/ToolTips.h"
 
 #include <QWidget>
 

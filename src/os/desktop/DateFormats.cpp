@@ -1,4 +1,4 @@
-#include "os/windows/DateFormats.h"
+#include "os/desktop/DateFormats.h"
 
 #include <QDate>
 #include <QDateTime>

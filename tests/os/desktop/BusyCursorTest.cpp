@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "os/windows/BusyCursor.h"
+#include "os/desktop/BusyCursor.h"
 
 TEST(BusyCursor, ShownWhileAnyLivesAndGoneAfterTheLast) {
     EXPECT_FALSE(os::BusyCursorShown());

@@ -1,4 +1,4 @@
-#include "os/windows/EventLoop.h"
+#include "os/desktop/EventLoop.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,4 +1,4 @@
-#include "os/windows/Shell.h"
+#include "os/desktop/Shell.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "os/windows/BusyCursor.h"
+#include "os/desktop/BusyCursor.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "os/windows/Process.h"
+#include "os/desktop/Process.h"
 
 #include <unistd.h>
 
