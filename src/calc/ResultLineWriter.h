@@ -38,7 +38,7 @@ private:
     void Count(int slot);
 
     const GearSet& gears_;
-    const runtime::NumberSeparators& separators_;
+    const runtime::NumberSeparators separators_;  // a copy: the writer may outlive a temporary
     MeasureCache measures_[3];  // error, pitch, threads per inch
     // Row number, four counts, three measures, the marks, separators, line end.
     char line_[24 + 4 * 12 + 3 * kMeasureBuffer + 24 + 8 * 2 + 2];

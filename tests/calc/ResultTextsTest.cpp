@@ -92,3 +92,23 @@ TEST(ResultTexts, AWriterOfManyLinesWritesEachLinesOwnText) {
         EXPECT_EQ(written, expected);
     }
 }
+
+namespace {
+
+// The line writer keeps its own copy of the separators, so one made for the
+// call alone cannot go stale under it.
+TEST(ResultLineWriterTest, SeparatorsGivenForTheCallAlone) {
+    const calc::GearSet gears(std::vector<std::int32_t>{40, 40});
+    calc::ResultLineWriter writer(gears, runtime::NumberSeparators{",", "."});
+    calc::TrainResult train;
+    train.a = 0;
+    train.d = 1;
+    train.pitch = 1.5;
+    train.tpi = 25.4 / 1.5;
+    std::string out;
+    writer.Append(out, train, 0);
+    writer.Append(out, train, 1);
+    EXPECT_EQ(out, "1; 40; ; ; 40; 0,0; 1,5; 16,9333; \r\n2; 40; ; ; 40; 0,0; 1,5; 16,9333; \r\n");
+}
+
+}  // namespace
