@@ -17,9 +17,27 @@ public:
     std::string message;
 };
 
+// What was typed, as an error message shows it: control characters escaped,
+// so the message stays one line whatever was typed.
+std::string Shown(const std::string& text) {
+    std::string shown;
+    for (const char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte >= 0x20 && byte != 0x7F) {
+            shown += ch;
+            continue;
+        }
+        static const char kHex[] = "0123456789abcdef";
+        shown += "\\x";
+        shown += kHex[byte >> 4];
+        shown += kHex[byte & 0xF];
+    }
+    return shown;
+}
+
 double Number(const std::string& option, const std::string& text) {
     auto value = runtime::ParseLocaleNumber(text, runtime::NumberSeparators{".", ""});
-    if (!value || !std::isfinite(*value)) throw BadOption("not a number for " + option + ": '" + text + "'");
+    if (!value || !std::isfinite(*value)) throw BadOption("not a number for " + option + ": '" + Shown(text) + "'");
     return *value;
 }
 
@@ -27,7 +45,7 @@ double Number(const std::string& option, const std::string& text) {
 std::int32_t WholeNumber(const std::string& option, const std::string& text) {
     const double rounded = runtime::RoundHalfEven(Number(option, text));
     if (rounded < -2147483648.0 || rounded > 2147483647.0)
-        throw BadOption("value out of range for " + option + ": '" + text + "'");
+        throw BadOption("value out of range for " + option + ": '" + Shown(text) + "'");
     return static_cast<std::int32_t>(rounded);
 }
 
@@ -52,7 +70,7 @@ calc::GearSet Gears(const std::string& text) {
 
 void Ratio(const std::string& text, calc::SearchInputs& inputs) {
     std::size_t colon = text.find(':');
-    if (colon == std::string::npos) throw BadOption("--ratio needs L:R, got '" + text + "'");
+    if (colon == std::string::npos) throw BadOption("--ratio needs L:R, got '" + Shown(text) + "'");
     inputs.ratioLeft = WholeNumber("--ratio", text.substr(0, colon));
     inputs.ratioRight = WholeNumber("--ratio", text.substr(colon + 1));
 }
@@ -78,7 +96,7 @@ struct Parser {
         else if (option == "--pitch-mm") Request(false, option, value);
         else if (option == "--tpi") Request(true, option, value);
         else if (option == "--tolerance") { toleranceSeen = true; in.tolerance = Number(option, value); }
-        else throw BadOption("unknown option: " + option);
+        else throw BadOption("unknown option: " + Shown(option));
     }
 
     static bool TakesValue(const std::string& option) {
@@ -103,9 +121,9 @@ struct Parser {
             if (option == "--version") { request.version = true; continue; }
             if (option == "--include-low") { request.inputs.includeLow = true; continue; }
             if (option == "--include-intersecting") { request.inputs.includeIntersecting = true; continue; }
-            if (!TakesValue(option)) throw BadOption("unknown option: " + option);
+            if (!TakesValue(option)) throw BadOption("unknown option: " + Shown(option));
             if (!hasValue) {
-                if (i + 1 >= args.size()) throw BadOption(option + " needs a value");
+                if (i + 1 >= args.size()) throw BadOption(Shown(option) + " needs a value");
                 value = args[++i];
             }
             Valued(option, value);

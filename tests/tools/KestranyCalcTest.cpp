@@ -206,3 +206,16 @@ TEST(KestranyCalc, GearCountsAndSlotsAsTheWindowTakesThem) {
     EXPECT_EQ(tooMany.status, 2);
     EXPECT_NE(tooMany.err.find("at most 56"), std::string::npos) << tooMany.err;
 }
+
+// Whatever is typed, a bad value gives one line on stderr.
+TEST(KestranyCalc, ABadValueWithControlCharactersIsStillOneLine) {
+    std::string error;
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--pitch-mm", ";x\n-g\x13"},
+                                                  std::vector<std::string>{"--ra\ntio", "1"},
+                                                  std::vector<std::string>{"--ratio", "a\rb"}}) {
+        EXPECT_FALSE(tools::ParseCalcOptions(args, error));
+        EXPECT_EQ(error.find_first_of("\r\n\x13"), std::string::npos) << error;
+    }
+    tools::ParseCalcOptions({"--pitch-mm", "1\n"}, error);
+    EXPECT_EQ(error, "not a number for --pitch-mm: '1\\x0a'");
+}
