@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "CalcOptions.h"
+#include "ChartOutput.h"
 #include "calc/ResultLineWriter.h"
 #include "calc/ResultTexts.h"
 #include "calc/TrainSortKeys.h"
@@ -32,6 +33,12 @@ int main(int argc, char** argv) {
     if (request->version) {
         std::cout << "kestrany-calc " << KESTRANY_VERSION << "\n";
         return 0;
+    }
+
+    if (request->chart) {
+        const std::string chart = tools::ChartFileText(*request, separators);
+        const bool written = std::fwrite(chart.data(), 1, chart.size(), stdout) == chart.size();
+        return written && std::fflush(stdout) == 0 ? 0 : 1;
     }
 
     const std::vector<calc::TrainResult> list = calc::SearchTrains(request->inputs, request->gears);
