@@ -122,8 +122,8 @@ constexpr ThreadEntry kDp[] = {
 };
 
 constexpr std::array kFamilies = {
-    ThreadFamily{"metric-coarse", "ISO metric coarse", kMetricCoarse},
-    ThreadFamily{"metric-fine", "ISO metric fine", kMetricFine},
+    ThreadFamily{"metric-coarse", "Metric coarse", kMetricCoarse},
+    ThreadFamily{"metric-fine", "Metric fine", kMetricFine},
     ThreadFamily{"unc", "UNC", kUnc},
     ThreadFamily{"unf", "UNF", kUnf},
     ThreadFamily{"bsw", "BSW", kBsw},
