@@ -1,5 +1,6 @@
 #include "CalcOptions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -68,6 +69,29 @@ calc::GearSet Gears(const std::string& text) {
     return calc::GearSet(counts);
 }
 
+// "unc,unf" or "all": the families, each once, in the order given.
+std::vector<const calc::ThreadFamily*> ChartFamilies(const std::string& text) {
+    std::vector<const calc::ThreadFamily*> families;
+    auto add = [&families](const calc::ThreadFamily* family) {
+        if (std::find(families.begin(), families.end(), family) == families.end()) families.push_back(family);
+    };
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t comma = text.find(',', start);
+        std::string name = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        if (name == "all") {
+            for (const calc::ThreadFamily& family : calc::ThreadFamilies()) add(&family);
+        } else if (const calc::ThreadFamily* family = calc::FindThreadFamily(name)) {
+            add(family);
+        } else {
+            throw BadOption("unknown thread family for --chart: '" + Shown(name) + "'");
+        }
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    return families;
+}
+
 void Ratio(const std::string& text, calc::SearchInputs& inputs) {
     std::size_t colon = text.find(':');
     if (colon == std::string::npos) throw BadOption("--ratio needs L:R, got '" + Shown(text) + "'");
@@ -96,12 +120,13 @@ struct Parser {
         else if (option == "--pitch-mm") Request(false, option, value);
         else if (option == "--tpi") Request(true, option, value);
         else if (option == "--tolerance") { toleranceSeen = true; in.tolerance = Number(option, value); }
+        else if (option == "--chart") { request.chart = true; request.chartFamilies = ChartFamilies(value); }
         else throw BadOption("unknown option: " + Shown(option));
     }
 
     static bool TakesValue(const std::string& option) {
         static const char* valued[] = {"--gears", "--leadscrew-mm", "--leadscrew-tpi", "--ratio",
-                                       "--pitch-mm", "--tpi", "--tolerance"};
+                                       "--pitch-mm", "--tpi", "--tolerance", "--chart"};
         for (const char* v : valued)
             if (option == v) return true;
         return false;
@@ -129,6 +154,11 @@ struct Parser {
             Valued(option, value);
         }
         if (request.help || request.version) return;
+        if (request.chart) {
+            if (requestSeen) throw BadOption("--chart lists standard threads: leave out --pitch-mm and --tpi");
+            if (toleranceSeen) request.chartTolerance = request.inputs.tolerance;
+            return;
+        }
         if (!requestSeen) throw BadOption("give the thread wanted with --pitch-mm V or --tpi V");
         if (!toleranceSeen) request.inputs.tolerance = request.inputs.requestTpi ? 0.2 : 0.1;
     }
@@ -151,6 +181,9 @@ const char* CalcUsage() {
     return "Usage: kestrany-calc (--pitch-mm V | --tpi V) [options]\n"
            "Lists every two- and four-gear change-gear train that cuts the thread,\n"
            "best first, as the lines of the results file (fields joined by \"; \").\n"
+           "   or: kestrany-calc --chart FAMILY[,FAMILY...] [options]\n"
+           "Lists the best train for each standard thread of the families: metric-coarse,\n"
+           "metric-fine, unc, unf, bsw, bsf, bsp, ba, me, module, dp, or all.\n"
            "\n"
            "  --gears N,N,...        the gear slots in order; 0 or nothing is an empty slot\n"
            "                         (default: 20,20,30,35,40,40,45,50,60,60,80,80)\n"
@@ -160,6 +193,7 @@ const char* CalcUsage() {
            "  --pitch-mm V           the thread wanted, as a pitch in mm\n"
            "  --tpi V                the thread wanted, in threads per inch\n"
            "  --tolerance T          accepted error in percent (default 0.1 for mm, 0.2 for TPI)\n"
+           "                         (with --chart: list only threads whose best error is below T)\n"
            "  --include-low          also list trains that may be too small to reach\n"
            "  --include-intersecting also list trains whose gears foul a shaft\n"
            "  --help                 this text\n"

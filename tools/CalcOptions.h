@@ -6,6 +6,7 @@
 
 #include "calc/GearSet.h"
 #include "calc/SearchInputs.h"
+#include "calc/ThreadFamilies.h"
 
 namespace tools {
 
@@ -15,6 +16,11 @@ struct CalcRequest {
     calc::SearchInputs inputs;
     bool help = false;
     bool version = false;
+    // --chart: the families of the thread chart wanted, in the order given;
+    // with --tolerance only the threads whose best train is within it.
+    bool chart = false;
+    std::vector<const calc::ThreadFamily*> chartFamilies;
+    std::optional<double> chartTolerance;
 };
 
 // Reads the options; on a bad option or value returns nothing and sets

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "CalcOptions.h"
+#include "ChartOutput.h"
 #include "calc/ResultLineWriter.h"
 #include "calc/ResultTexts.h"
 #include "calc/TrainSortKeys.h"
@@ -44,6 +45,8 @@ int main(int argc, char** argv) {
     }
     if (request->help) return Finish(Write(tools::CalcUsage()));
     if (request->version) return Finish(Write(std::string("kestrany-calc ") + KESTRANY_VERSION + "\n"));
+
+    if (request->chart) return Finish(Write(tools::ChartFileText(*request, separators)));
 
     const std::vector<calc::TrainResult> list = calc::SearchTrains(request->inputs, request->gears);
     const std::vector<std::uint32_t> order = calc::SortedOrder(list, request->gears);

@@ -1,5 +1,5 @@
-// The main window's own messages: its minimum size, and the About item of
-// its system menu, which opens the About window.
+// The main window's own messages: its minimum size, and the Thread chart and
+// About items of its system menu, which open those windows.
 #include "app/LanguageFile.h"
 #include "app/MainLayout.h"
 #include "app/frmMain.h"
@@ -39,10 +39,16 @@ void frmMain::WindowProc(os::HWND window, os::UINT message, os::WPARAM wParam, o
             result = 0;
             return;
         }
+        if (wParam == kChartMenuId) {
+            chart_.Show();
+            result = 0;
+            return;
+        }
         break;
     case os::WM_INITMENUPOPUP:
         if (IsSystemMenuOpening(lParam))
-            os::EnableMenuItem(static_cast<os::HMENU>(wParam), kAboutMenuId, os::MF_BYCOMMAND | os::MF_ENABLED);
+            for (os::UINT_PTR item : {kChartMenuId, kAboutMenuId})
+                os::EnableMenuItem(static_cast<os::HMENU>(wParam), item, os::MF_BYCOMMAND | os::MF_ENABLED);
         break;
     default: break;
     }
@@ -52,6 +58,7 @@ void frmMain::WindowProc(os::HWND window, os::UINT message, os::WPARAM wParam, o
 void frmMain::AppendAboutItem() {
     const os::HMENU menu = os::GetSystemMenu(form_.hWnd(), false);
     os::AppendMenu(menu, os::MF_SEPARATOR, 0, "");
+    os::AppendMenu(menu, os::MF_STRING, kChartMenuId, "&" + ReadLangText("chart", form_.Name(), "Thread chart"));
     os::AppendMenu(menu, os::MF_STRING, kAboutMenuId, "&" + ReadLangText("about", form_.Name(), "About"));
 }
 

@@ -70,6 +70,7 @@ frmMain::frmMain()
 }
 
 frmMain::~frmMain() {
+    chart_.Close();  // it reads this window's controls
     UnhookMessages();
     grid_.SetEvents(nullptr);
     if (forms::Control* host = form_.Find("vbGrid1")) host->SetHostClient(nullptr);
@@ -98,6 +99,7 @@ void frmMain::Resize() { LayoutMainWindow(form_); }
 // the user hears of it once.
 void frmMain::Unload(bool& /*cancel*/) {
     UnhookMessages();
+    chart_.Close();
     os::ProfileWriteBatch batch(IniPath());
     WriteMainSettings(*this);
     SaveWindowPlacement(form_);
@@ -107,11 +109,13 @@ void frmMain::Unload(bool& /*cancel*/) {
 void frmMain::Change(forms::Control& control) {
     if (control.Name() == "t_gears") GearBoxChanged(control);
     else if (control.Name() == "reqPitch") RequiredPitchChanged();
+    if (control.Name() != "reqPitch") chart_.Refresh();  // the chart does not depend on the request
 }
 
 void frmMain::Click(forms::Control& control) {
     if (control.Name() == "btnCalc") CalculateClicked();
     else if (control.Name() == "btnPrint") PrintClicked();
+    else if (control.Name() == "chkLow" || control.Name() == "chkAll" || control.Name() == "optScrew") chart_.Refresh();
 }
 
 void frmMain::MouseDown(forms::Control& control, std::int16_t button, std::int16_t /*shift*/, float /*x*/,

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/AboutWindow.h"
+#include "app/ChartWindow.h"
 #include "calc/GearSet.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"
@@ -20,6 +21,8 @@ namespace app {
 
 // The system-menu command that opens the About window.
 inline constexpr os::UINT_PTR kAboutMenuId = 1000;
+// The system-menu command that opens the thread chart.
+inline constexpr os::UINT_PTR kChartMenuId = 1001;
 
 // The main window: the gear list, the inputs, the results grid and the
 // commands. Creating it builds the factory gear list and applies the
@@ -45,6 +48,8 @@ public:
     std::int32_t LastPrintButton() const { return lastPrintButton_; }
     // The About window that the system menu opens.
     AboutWindow& About() { return about_; }
+    // The thread chart window that the system menu opens.
+    ChartWindow& Chart() { return chart_; }
 
     // The calculation from the window's inputs into the grid.
     void FindGearTrains();
@@ -81,6 +86,9 @@ private:
     void HookMessages();
     void UnhookMessages();
 
+    // First: the controls raise Change while the window builds them, and
+    // the chart hears of every change.
+    ChartWindow chart_{*this};
     forms::Form form_;
     calc::GearSet gears_;
     std::unique_ptr<grid::GridControl> gridControl_;  // draws on the vbGrid1 control

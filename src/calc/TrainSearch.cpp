@@ -5,16 +5,13 @@
 
 #include "calc/CombinationSet.h"
 #include "calc/FitCheck.h"
+#include "calc/TrainMeasure.h"
 
 namespace calc {
 
 namespace {
 
-struct Measures {
-    double pitch;
-    double tpi;
-    double err;
-};
+using Measures = TrainMeasures;
 
 // The thread an arrangement with driving product n and driven product m
 // cuts, and its signed error against the request.
@@ -27,10 +24,7 @@ public:
           tpiRequest_(inputs.requestTpi) {}
 
     bool Accept(std::int64_t n, std::int64_t m, Measures& out) const {
-        out.pitch = static_cast<double>(n) * advance_ / static_cast<double>(m);
-        out.tpi = 25.4 / out.pitch;
-        double x = tpiRequest_ ? out.tpi : out.pitch;
-        out.err = NoiseFree((x - request_) * 100 / request_);
+        out = MeasureTrain(n, m, advance_, request_, tpiRequest_);
         return std::fabs(out.err) < tolerance_;
     }
 

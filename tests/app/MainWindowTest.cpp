@@ -201,8 +201,8 @@ TEST_F(MainWindowTest, SystemMenuHasAboutAndItsCommandIsTaken) {
     Open();
     const os::HWND hwnd = window->Window().hWnd();
     const std::vector<os::MenuItem> items = os::GetMenuItems(os::GetSystemMenu(hwnd, false));
-    ASSERT_GE(items.size(), 2u);
-    EXPECT_TRUE(items[items.size() - 2].flags & os::MF_SEPARATOR);
+    ASSERT_GE(items.size(), 3u);
+    EXPECT_TRUE(items[items.size() - 3].flags & os::MF_SEPARATOR);
     EXPECT_EQ(items.back().id, app::kAboutMenuId);
     EXPECT_EQ(items.back().text, "&About");
     const os::HMENU menu = os::GetSystemMenu(hwnd, false);

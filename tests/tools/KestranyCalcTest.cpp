@@ -172,7 +172,8 @@ TEST(CalcOptions, ReadsEveryOption) {
 // on stderr and status 1, for the results as for --help and --version.
 TEST(KestranyCalc, FailedWritesOfTheOutputAreReported) {
     const std::string command = KESTRANY_CALC_PATH;
-    for (const std::string& args : {"--pitch-mm 1.0", "--pitch-mm 1.0 --tolerance 5", "--help", "--version"}) {
+    for (const std::string& args :
+         {"--pitch-mm 1.0", "--pitch-mm 1.0 --tolerance 5", "--chart all", "--help", "--version"}) {
         SCOPED_TRACE(args);
         for (const std::string& sink : {std::string(" >/dev/full"), std::string(" >&-")}) {
             const std::string errFile = testing::TempDir() + "kestrany_calc_full.txt";

@@ -1,0 +1,155 @@
+#include "app/frmChart.h"
+
+#include <charconv>
+
+#include "app/ChartFill.h"
+#include "app/ChartLayout.h"
+#include "app/CsvExport.h"
+#include "app/LanguageFile.h"
+#include "app/MainLayout.h"
+#include "app/ResultsDrawing.h"
+#include "app/ResultsFill.h"
+#include "app/ResultsPrinting.h"
+#include "app/SettingValues.h"
+#include "app/Settings.h"
+#include "app/frmMain.h"
+#include "calc/NumVal.h"
+#include "grid/PropertyBag.h"
+#include "runtime/Error.h"
+
+namespace app {
+
+namespace {
+
+constexpr std::int32_t kLeftButton = 1;
+constexpr std::int32_t kRightButton = 2;
+
+// The settings key that remembers whether a family is checked.
+std::string FamilyKey(const calc::ThreadFamily& family) { return "chart_" + std::string(family.key); }
+
+os::HWND BuildChartLayoutFor(forms::Form& form) {
+    BuildChartLayout(form);
+    return form.Find("vbGrid1")->hWnd();
+}
+
+// The shortest text that reads back as exactly the value.
+std::string ValueText(double value) {
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+}  // namespace
+
+frmChart::frmChart(frmMain& main)
+    : main_(main),
+      form_("frmChart", *this),
+      gridControl_(std::make_unique<grid::GridControl>(BuildChartLayoutFor(form_))),
+      grid_(gridControl_->Grid()) {
+    Item("vbGrid1").SetHostClient(gridControl_.get());
+    grid_.ReadProperties(grid::PropertyBag::FromText(ResultsGridStoredSettings()));
+    grid_.SetEvents(this);
+    ApplyLanguage(form_);
+}
+
+frmChart::~frmChart() {
+    grid_.SetEvents(nullptr);
+    if (forms::Control* host = form_.Find("vbGrid1")) host->SetHostClient(nullptr);
+}
+
+forms::Control& frmChart::Item(const std::string& name, std::int32_t index) const {
+    forms::Control* control = form_.Find(name, index);
+    if (control == nullptr) throw runtime::Error(runtime::errors::ControlNotFound, "Control '" + name + "' not found");
+    return *control;
+}
+
+void frmChart::Show() {
+    if (closed_) return;
+    const bool shown = form_.Visible();
+    form_.Show();
+    if (shown) form_.BringToFront();
+}
+
+void frmChart::Load() {
+    loading_ = true;
+    SetUpChartGrid(grid_);
+    std::int32_t index = 0;
+    for (const calc::ThreadFamily& family : calc::ThreadFamilies())
+        Item("chkFamily", index++).SetCheckValue(ReadBooleanSetting(FamilyKey(family), true) ? 1 : 0);
+    loading_ = false;
+    Recalculate();
+}
+
+void frmChart::Resize() { LayoutChartWindow(form_); }
+
+void frmChart::Unload(bool& /*cancel*/) { closed_ = true; }
+
+void frmChart::Click(forms::Control& control) {
+    if (control.Name() == "chkFamily") FamilyClicked(control);
+    else if (control.Name() == "btnPrint") PrintClicked();
+}
+
+void frmChart::MouseDown(forms::Control& control, std::int16_t button, std::int16_t /*shift*/, float /*x*/,
+                         float /*y*/) {
+    if (control.Name() == "btnPrint") lastPrintButton_ = button;
+}
+
+void frmChart::DblClick() { UseThread(grid_.row()); }
+
+// The choice is remembered at once, so that it outlives the window.
+void frmChart::FamilyClicked(const forms::Control& box) {
+    if (loading_) return;
+    const auto families = calc::ThreadFamilies();
+    if (box.Index() < 0 || static_cast<std::size_t>(box.Index()) >= families.size()) return;
+    WriteSetting(FamilyKey(families[static_cast<std::size_t>(box.Index())]), BooleanText(box.CheckValue() == 1));
+    Recalculate();
+}
+
+// As on the main window: the left button previews, the right one saves,
+// any other way prints.
+void frmChart::PrintClicked() {
+    if (lastPrintButton_ == kLeftButton) ShowPreview();
+    else if (lastPrintButton_ == kRightButton) ExportCsv();
+    else PrintTable();
+}
+
+void frmChart::Recalculate() {
+    if (closed_ || !form_.Loaded()) return;
+    std::vector<const calc::ThreadFamily*> families;
+    std::int32_t index = 0;
+    for (const calc::ThreadFamily& family : calc::ThreadFamilies())
+        if (Item("chkFamily", index++).CheckValue() == 1) families.push_back(&family);
+    const forms::Form& main = main_.Window();
+    calc::SearchInputs inputs;
+    ReadIncludeOptions(main, inputs);
+    ReadRemainingInputs(main, inputs);
+    const ChartTolerances tolerances{calc::NumVal(main_.Item("txtPrecM").Text()),
+                                     calc::NumVal(main_.Item("txtPrecI").Text())};
+    rows_ = calc::BuildThreadChart(families, main_.Gears(), inputs);
+    ShowChart(grid_, rows_, main_.Gears(), tolerances);
+}
+
+void frmChart::UseThread(std::int32_t row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) return;
+    const calc::ThreadEntry& thread = *rows_[static_cast<std::size_t>(row)].thread;
+    main_.Item("Option1", thread.kind == calc::ThreadKind::Tpi ? 1 : 0).SetOptionValue(true);
+    main_.Item("reqPitch").SetText(ValueText(thread.value));
+    main_.FindGearTrains();
+    main_.Item("btnPrint").SetEnabled(true);
+}
+
+void frmChart::ShowPreview() {
+    if (preview_ && preview_->Closed()) preview_.reset();
+    if (!preview_) preview_ = std::make_unique<frmPrint>();
+    preview_->Show();
+    forms::PreviewSurface& surface = preview_->Surface();
+    surface.Clear();
+    DrawAll(grid_, surface);
+}
+
+void frmChart::ExportCsv() {
+    ExportResultsCsv(form_.hWnd(), grid_, ReadLangText("saveas", "frmMain", "Save as"));
+}
+
+void frmChart::PrintTable() { PrintResults(form_, grid_); }
+
+}  // namespace app
