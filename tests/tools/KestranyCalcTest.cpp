@@ -172,7 +172,7 @@ TEST(CalcOptions, ReadsEveryOption) {
 // on stderr and status 1, for the results as for --help and --version.
 TEST(KestranyCalc, FailedWritesOfTheOutputAreReported) {
     const std::string command = KESTRANY_CALC_PATH;
-    for (const std::string& args :
+    for (const char* args :
          {"--pitch-mm 1.0", "--pitch-mm 1.0 --tolerance 5", "--chart all", "--help", "--version"}) {
         SCOPED_TRACE(args);
         for (const std::string& sink : {std::string(" >/dev/full"), std::string(" >&-")}) {
