@@ -49,7 +49,9 @@ public:
     void PrintTable();
     frmPrint* Preview() { return preview_.get(); }
 
-    // Window events.
+    // Window events. The grid's events of the same names stay in view.
+    using grid::GridEvents::Click;
+    using grid::GridEvents::MouseDown;
     void Load() override;
     void Resize() override;
     void Unload(bool& cancel) override;

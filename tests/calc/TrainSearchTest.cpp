@@ -59,7 +59,9 @@ TEST(SearchTrains, FactorySetOneMillimetre) {
     for (const TrainResult& r : list) {
         EXPECT_DOUBLE_EQ(r.pitch, 1.0);
         EXPECT_NEAR(r.err, 0, 1e-12);
-        if (r.IsTwoGear()) EXPECT_TRUE(r.comm.Empty());
+        if (r.IsTwoGear()) {
+            EXPECT_TRUE(r.comm.Empty());
+        }
     }
     auto sorted = Sorted(list, g);
     EXPECT_EQ(Teeth(sorted[0], g), "80.80.40.60");

@@ -210,7 +210,9 @@ TEST_F(KeySearch, TypingJumpsToTheFirstMatchFromRowOne) {
         Key(os::VK_ESCAPE);  // starts the search again
         for (const char* p = c.typed; *p; ++p) Key(*p);
         EXPECT_EQ(Grid().row(), c.row) << c.typed;
-        if (c.row != 0) EXPECT_EQ(Grid().col(), 1) << c.typed;
+        if (c.row != 0) {
+            EXPECT_EQ(Grid().col(), 1) << c.typed;
+        }
     }
 }
 
