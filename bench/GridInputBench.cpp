@@ -52,9 +52,15 @@ struct FilledGrid {
     std::unique_ptr<grid::GridControl> control;
 };
 
-FilledGrid& TheGrid() {
-    static FilledGrid grid;
+// The grid lives until main ends it, while the application still exists.
+std::unique_ptr<FilledGrid>& GridSlot() {
+    static std::unique_ptr<FilledGrid> grid;
     return grid;
+}
+
+FilledGrid& TheGrid() {
+    if (!GridSlot()) GridSlot() = std::make_unique<FilledGrid>();
+    return *GridSlot();
 }
 
 // Holding Page Down: each press moves a page, selects the new row and
@@ -116,5 +122,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    GridSlot().reset();
     return 0;
 }

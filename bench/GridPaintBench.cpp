@@ -30,9 +30,15 @@ struct Screen {
     std::unique_ptr<grid::GridControl> control;
 };
 
-Screen& TheScreen() {
-    static Screen screen;
+// The screen lives until main ends it, while the application still exists.
+std::unique_ptr<Screen>& ScreenSlot() {
+    static std::unique_ptr<Screen> screen;
     return screen;
+}
+
+Screen& TheScreen() {
+    if (!ScreenSlot()) ScreenSlot() = std::make_unique<Screen>();
+    return *ScreenSlot();
 }
 
 calc::GearSet FiftySixGears() {
@@ -105,5 +111,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    ScreenSlot().reset();
     return 0;
 }
