@@ -8,7 +8,6 @@
 #include "os/drawing/GdiObjects.h"
 #include "os/painting/Painting.h"
 #include "os/windows/Window.h"
-#include "runtime/Error.h"
 
 namespace app {
 
@@ -57,9 +56,7 @@ frmAbout::~frmAbout() {
 }
 
 forms::Control& frmAbout::Item(const std::string& name) const {
-    forms::Control* control = form_.Find(name);
-    if (control == nullptr) throw runtime::Error(runtime::errors::ControlNotFound, "Control '" + name + "' not found");
-    return *control;
+    return form_.Item(name);
 }
 
 void frmAbout::Show() {

@@ -15,7 +15,6 @@
 #include "app/frmMain.h"
 #include "calc/NumVal.h"
 #include "grid/PropertyBag.h"
-#include "runtime/Error.h"
 
 namespace app {
 
@@ -57,9 +56,7 @@ frmChart::~frmChart() {
 }
 
 forms::Control& frmChart::Item(const std::string& name, std::int32_t index) const {
-    forms::Control* control = form_.Find(name, index);
-    if (control == nullptr) throw runtime::Error(runtime::errors::ControlNotFound, "Control '" + name + "' not found");
-    return *control;
+    return form_.Item(name, index);
 }
 
 void frmChart::Show() {

@@ -77,9 +77,7 @@ frmMain::~frmMain() {
 }
 
 forms::Control& frmMain::Item(const std::string& name, std::int32_t index) const {
-    forms::Control* control = form_.Find(name, index);
-    if (control == nullptr) throw runtime::Error(runtime::errors::ControlNotFound, "Control '" + name + "' not found");
-    return *control;
+    return form_.Item(name, index);
 }
 
 void frmMain::Load() {

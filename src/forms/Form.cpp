@@ -92,6 +92,12 @@ Control* Form::Find(const std::string& name, std::int32_t index) const {
     return nullptr;
 }
 
+Control& Form::Item(const std::string& name, std::int32_t index) const {
+    Control* control = Find(name, index);
+    if (control == nullptr) throw runtime::Error(runtime::errors::ControlNotFound, "Control '" + name + "' not found");
+    return *control;
+}
+
 void Form::SetTabOrder(const std::vector<Control*>& controls) {
     QWidget* previous = nullptr;
     for (Control* control : controls) {

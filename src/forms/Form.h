@@ -59,6 +59,8 @@ public:
     Control& LoadControl(const std::string& name, std::int32_t index);
     // The control of that name (and index, for an array element); nullptr when there is none.
     Control* Find(const std::string& name, std::int32_t index = -1) const;
+    // The same, raising error 730 ("Control ... not found") when there is none.
+    Control& Item(const std::string& name, std::int32_t index = -1) const;
     const std::vector<Control*>& Controls() const { return order_; }
     // Tab order among the controls that take the focus, in the order given.
     void SetTabOrder(const std::vector<Control*>& controls);

@@ -39,6 +39,20 @@ TEST_F(ControlTest, GeometryIsKeptInTwipsAndShownInPixels) {
     EXPECT_EQ(box.Width(), 0);
 }
 
+TEST_F(ControlTest, ItemFindsAControlOrRaisesControlNotFound) {
+    forms::Control& box = form.AddControl(ControlKind::TextBox, "t_gears", {150, 300, 375, 285}, nullptr, 0);
+    EXPECT_EQ(&form.Item("t_gears", 0), &box);
+    for (const auto& [name, index] : {std::pair{"t_gears", -1}, std::pair{"t_gears", 1}, std::pair{"nothing", -1}}) {
+        try {
+            form.Item(name, index);
+            ADD_FAILURE() << name << " " << index;
+        } catch (const runtime::Error& error) {
+            EXPECT_EQ(error.Number(), 730);
+            EXPECT_EQ(error.Description(), std::string("Control '") + name + "' not found");
+        }
+    }
+}
+
 TEST_F(ControlTest, EveryControlIsAWindowInCreationOrder) {
     const std::vector<std::pair<ControlKind, const char*>> kinds = {
         {ControlKind::TextBox, "a"},      {ControlKind::Label, "b"},        {ControlKind::Frame, "c"},
