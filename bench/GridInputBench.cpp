@@ -4,6 +4,8 @@
 // select-only step costs.
 #include <benchmark/benchmark.h>
 
+#include "BigGrid.h"
+
 #include <memory>
 #include <string>
 
@@ -19,48 +21,24 @@
 
 namespace {
 
-constexpr std::int32_t kRows = 400000;
+constexpr std::int32_t kRows = bench::BigGrid::kRows;
 
+// The shared grid with the main window's selection settings, focused.
 struct FilledGrid {
-    FilledGrid() {
-        parent = os::CreateWidgetWindow("form", 0, {0, 0, 520, 560});
-        control = std::make_unique<grid::GridControl>(parent, os::RECT{0, 0, 500, 30 * 16});
-        os::ShowWindow(parent, os::SW_SHOW);
-        grid::VbGrid& g = control->Grid();
-        for (std::size_t c = 0; c < calc::kResultColumnCount; ++c) g.AddColumn();
-        g.SetRedraw(false);
-        for (std::int32_t r = 0; r < kRows; ++r) {
-            g.AddRow();
-            g.SetTextMatrix(r, 0, std::to_string(20 + r % 56));
-            g.SetTextMatrix(r, 1, std::to_string(20 + r / 56 % 56));
-            g.SetTextMatrix(r, 4, "0.0" + std::to_string(r % 1000));
-            g.SetTextMatrix(r, 6, "25.4");
-        }
+    FilledGrid() : big(bench::BigGrid::Shared()) {
+        grid::VbGrid& g = big.Grid();
         g.SetSelectionMode(1);
         g.SetAllowBigSelection(true);
         g.SetHasFocus(true);
-        g.SetRedraw(true);
-        os::ProcessEventsUntil([] { return false; }, 50);
     }
-    ~FilledGrid() {
-        control.reset();
-        os::DestroyWindow(parent);
-    }
-    grid::VbGrid& Grid() const { return control->Grid(); }
-    void Key(int key) const { os::testing::KeyClick(control->Window(), key); }
-    os::HWND parent = 0;
-    std::unique_ptr<grid::GridControl> control;
+    grid::VbGrid& Grid() const { return big.Grid(); }
+    void Key(int key) const { os::testing::KeyClick(big.control->Window(), key); }
+    bench::BigGrid& big;
 };
 
-// The grid lives until main ends it, while the application still exists.
-std::unique_ptr<FilledGrid>& GridSlot() {
-    static std::unique_ptr<FilledGrid> grid;
-    return grid;
-}
-
 FilledGrid& TheGrid() {
-    if (!GridSlot()) GridSlot() = std::make_unique<FilledGrid>();
-    return *GridSlot();
+    static FilledGrid grid;
+    return grid;
 }
 
 // Holding Page Down: each press moves a page, selects the new row and
@@ -122,6 +100,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    GridSlot().reset();
+    bench::BigGrid::Release();
     return 0;
 }

@@ -2,6 +2,8 @@
 // press of a scroll-bar part costs once the table is filled.
 #include <benchmark/benchmark.h>
 
+#include "BigGrid.h"
+
 #include <memory>
 #include <string>
 
@@ -16,73 +18,38 @@
 
 namespace {
 
-constexpr std::int32_t kRows = 400000;
+constexpr std::int32_t kRows = bench::BigGrid::kRows;
 
-// The main window's grid size: 30 rows of 16 pixels on screen.
-struct FilledGrid {
-    FilledGrid() {
-        parent = os::CreateWidgetWindow("form", 0, {0, 0, 520, 560});
-        control = std::make_unique<grid::GridControl>(parent, os::RECT{0, 0, 500, 30 * 16});
-        os::ShowWindow(parent, os::SW_SHOW);
-        grid::VbGrid& g = control->Grid();
-        for (int c = 0; c < static_cast<int>(calc::kResultColumnCount); ++c) g.AddColumn();
-        g.SetRedraw(false);
-        for (std::int32_t r = 0; r < kRows; ++r) {
-            g.AddRow();
-            g.SetTextMatrix(r, 0, std::to_string(20 + r % 56));
-            g.SetTextMatrix(r, 1, std::to_string(20 + r / 56 % 56));
-            g.SetTextMatrix(r, 4, "0.0" + std::to_string(r % 1000));
-            g.SetTextMatrix(r, 6, "25.4");
-        }
-        g.SetRedraw(true);
-        os::ProcessEventsUntil([] { return false; }, 50);
-    }
-    ~FilledGrid() {
-        control.reset();
-        os::DestroyWindow(parent);
-    }
-    void Request(os::UINT message, int request) const {
-        os::SendMessage(control->Window(), message, static_cast<os::WPARAM>(request), 0);
-    }
-    os::HWND parent = 0;
-    std::unique_ptr<grid::GridControl> control;
-};
-
-// The grid lives until main ends it, while the application still exists.
-std::unique_ptr<FilledGrid>& GridSlot() {
-    static std::unique_ptr<FilledGrid> grid;
-    return grid;
+void Request(const bench::BigGrid& f, os::UINT message, int request) {
+    os::SendMessage(f.control->Window(), message, static_cast<os::WPARAM>(request), 0);
 }
 
-FilledGrid& TheGrid() {
-    if (!GridSlot()) GridSlot() = std::make_unique<FilledGrid>();
-    return *GridSlot();
-}
+bench::BigGrid& TheGrid() { return bench::BigGrid::Shared(); }
 
 // Page down, and back up when the end is near, so every press moves.
 void BM_OnePageAt400000Rows(benchmark::State& state) {
-    FilledGrid& f = TheGrid();
+    bench::BigGrid& f = TheGrid();
     grid::VbGrid& g = f.control->Grid();
-    f.Request(os::WM_VSCROLL, os::SB_TOP);
+    Request(f, os::WM_VSCROLL, os::SB_TOP);
     for (auto _ : state) {
         const bool nearEnd = g.TopRow() > kRows - 100;
-        f.Request(os::WM_VSCROLL, nearEnd ? os::SB_TOP : os::SB_PAGEDOWN);
+        Request(f, os::WM_VSCROLL, nearEnd ? os::SB_TOP : os::SB_PAGEDOWN);
     }
     state.counters["top_row"] = g.TopRow();
 }
 
 void BM_OneLineAt400000Rows(benchmark::State& state) {
-    FilledGrid& f = TheGrid();
-    f.Request(os::WM_VSCROLL, os::SB_TOP);
+    bench::BigGrid& f = TheGrid();
+    Request(f, os::WM_VSCROLL, os::SB_TOP);
     int i = 0;
-    for (auto _ : state) f.Request(os::WM_VSCROLL, ++i % 2 ? os::SB_LINEDOWN : os::SB_LINEUP);
+    for (auto _ : state) Request(f, os::WM_VSCROLL, ++i % 2 ? os::SB_LINEDOWN : os::SB_LINEUP);
 }
 
 void BM_EndAndBackAt400000Rows(benchmark::State& state) {
-    FilledGrid& f = TheGrid();
+    bench::BigGrid& f = TheGrid();
     for (auto _ : state) {
-        f.Request(os::WM_VSCROLL, os::SB_BOTTOM);
-        f.Request(os::WM_VSCROLL, os::SB_TOP);
+        Request(f, os::WM_VSCROLL, os::SB_BOTTOM);
+        Request(f, os::WM_VSCROLL, os::SB_TOP);
     }
 }
 
@@ -97,6 +64,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    GridSlot().reset();
+    bench::BigGrid::Release();
     return 0;
 }
