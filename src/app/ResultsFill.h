@@ -4,6 +4,7 @@
 
 #include "calc/GearSet.h"
 #include "calc/SearchInputs.h"
+#include "calc/SortedResults.h"
 #include "calc/TrainResult.h"
 
 namespace forms {
@@ -25,8 +26,9 @@ void ReadIncludeOptions(const forms::Form& window, calc::SearchInputs& inputs);
 // the calculation always runs.
 void ReadRemainingInputs(const forms::Form& window, calc::SearchInputs& inputs);
 
-// Writes the ordered list into the grid, one row per result, with the
-// repaint held back until the last row is written.
-void ShowResults(grid::VbGrid& grid, const std::vector<calc::TrainResult>& list, const calc::GearSet& gears);
+// Writes the sorted results into the grid, one row per result, with the
+// repaint held back until the last row is written. Each block of results
+// is given back once its rows are written.
+void ShowResults(grid::VbGrid& grid, calc::SortedResults& results, const calc::GearSet& gears);
 
 }  // namespace app

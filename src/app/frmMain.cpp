@@ -19,7 +19,7 @@
 #include "app/TrainDrawing.h"
 #include "app/WindowPlacement.h"
 #include "calc/NumVal.h"
-#include "calc/TrainOrder.h"
+#include "calc/SortedResults.h"
 #include "calc/TrainSearch.h"
 #include "forms/PictureCanvas.h"
 #include "grid/PropertyBag.h"
@@ -167,8 +167,8 @@ void frmMain::FindGearTrains() {
         grid_.Clear(false);
         return;
     }
-    calc::QuickSort(list, 0, -1, gears_);
-    ShowResults(grid_, list, gears_);
+    calc::SortedResults sorted(std::move(list), gears_);
+    ShowResults(grid_, sorted, gears_);
 }
 
 // The train of the results grid's focus row, to scale, in the picture; the

@@ -1,17 +1,25 @@
 #include "grid/CellValue.h"
 
 #include <cstring>
+#include <memory>
 
 namespace grid {
 
-runtime::Variant* CellValue::Boxed() const {
-    runtime::Variant* boxed = nullptr;
-    std::memcpy(&boxed, bytes_, sizeof boxed);
-    return boxed;
+struct CellValue::Box {
+    runtime::Variant value;
+    std::unique_ptr<CellExtras> extras;
+};
+
+static_assert(sizeof(void*) <= CellValue::kInlineCapacity, "a box pointer must fit the inline room");
+
+CellValue::Box* CellValue::Boxed() const {
+    Box* box = nullptr;
+    std::memcpy(&box, bytes_, sizeof box);
+    return box;
 }
 
-void CellValue::SetBoxed(runtime::Variant* boxed) {
-    std::memcpy(bytes_, &boxed, sizeof boxed);
+void CellValue::SetBoxed(Box* box) {
+    std::memcpy(bytes_, &box, sizeof box);
     kind_ = kBoxed;
 }
 
@@ -22,7 +30,11 @@ void CellValue::Release() {
 
 CellValue::CellValue(const CellValue& other) {
     if (other.kind_ == kBoxed) {
-        SetBoxed(new runtime::Variant(*other.Boxed()));
+        const Box& source = *other.Boxed();
+        auto box = std::make_unique<Box>();
+        box->value = source.value;
+        if (source.extras) box->extras = std::make_unique<CellExtras>(*source.extras);
+        SetBoxed(box.release());
     } else {
         std::memcpy(bytes_, other.bytes_, sizeof bytes_);
         kind_ = other.kind_;
@@ -55,50 +67,70 @@ CellValue& CellValue::operator=(CellValue&& other) noexcept {
 
 CellValue::~CellValue() { Release(); }
 
+void CellValue::StoreBoxed(runtime::Variant value) {
+    if (kind_ == kBoxed) {
+        Boxed()->value = std::move(value);
+        return;
+    }
+    auto box = std::make_unique<Box>();
+    box->value = std::move(value);
+    SetBoxed(box.release());
+}
+
 void CellValue::AssignText(std::string_view text) {
-    if (text.size() <= kInlineCapacity) {
+    if (text.size() <= kInlineCapacity && !HasExtras()) {
         Release();
         std::memcpy(bytes_, text.data(), text.size());
         kind_ = static_cast<std::uint8_t>(text.size());
         return;
     }
-    auto* boxed = new runtime::Variant(std::string(text));
-    Release();
-    SetBoxed(boxed);
+    StoreBoxed(runtime::Variant(std::string(text)));
 }
 
 void CellValue::Assign(const runtime::Variant& value) {
-    if (value.IsEmpty()) {
-        Release();
-        return;
-    }
     if (value.IsText()) {
         AssignText(value.Text());
-        return;
+    } else if (value.IsEmpty() && !HasExtras()) {
+        Release();
+    } else {
+        StoreBoxed(value);
     }
-    auto* boxed = new runtime::Variant(value);
-    Release();
-    SetBoxed(boxed);
 }
 
-bool CellValue::IsText() const { return kind_ <= kInlineCapacity || (kind_ == kBoxed && Boxed()->IsText()); }
+bool CellValue::IsEmpty() const { return kind_ == kEmpty || (kind_ == kBoxed && Boxed()->value.IsEmpty()); }
+
+bool CellValue::IsText() const { return kind_ <= kInlineCapacity || (kind_ == kBoxed && Boxed()->value.IsText()); }
 
 runtime::Variant CellValue::Get() const {
     if (kind_ == kEmpty) return {};
-    if (kind_ == kBoxed) return *Boxed();
+    if (kind_ == kBoxed) return Boxed()->value;
     return runtime::Variant(std::string(bytes_, kind_));
 }
 
 std::string CellValue::Text() const {
     if (kind_ == kEmpty) return {};
     if (kind_ != kBoxed) return std::string(bytes_, kind_);
-    const runtime::Variant& value = *Boxed();
-    if (value.IsNull()) return {};
+    const runtime::Variant& value = Boxed()->value;
+    if (value.IsEmpty() || value.IsNull()) return {};
     try {
         return value.ToText();
     } catch (const std::exception&) {
         return {};  // an array or an unset object shows nothing
     }
 }
+
+const CellExtras& CellValue::Extras() const {
+    static const CellExtras defaults;
+    return HasExtras() ? *Boxed()->extras : defaults;
+}
+
+CellExtras& CellValue::MutableExtras() {
+    if (kind_ != kBoxed) StoreBoxed(Get());
+    Box& box = *Boxed();
+    if (!box.extras) box.extras = std::make_unique<CellExtras>();
+    return *box.extras;
+}
+
+bool CellValue::HasExtras() const { return kind_ == kBoxed && Boxed()->extras != nullptr; }
 
 }  // namespace grid

@@ -23,7 +23,7 @@ os::LOGFONT LogFontOf(const GridFont& font) {
 }
 
 GridRow::GridRow(const GridRow& other)
-    : height(other.height), top(other.top), index(other.index), tag(other.tag), dirty(other.dirty),
+    : height(other.height), top(other.top), index(other.index), dirty(other.dirty),
       visible(other.visible), fixed(other.fixed), extras(CopyOf(other.extras)) {}
 
 GridRow& GridRow::operator=(const GridRow& other) {
@@ -44,24 +44,6 @@ const std::string& GridRow::Bookmark() const {
 RowExtras& GridRow::Extras() {
     if (!extras) extras = std::make_unique<RowExtras>();
     return *extras;
-}
-
-GridCell::GridCell(const GridCell& other)
-    : value(other.value), dirty(other.dirty), selected(other.selected), extras_(CopyOf(other.extras_)) {}
-
-GridCell& GridCell::operator=(const GridCell& other) {
-    if (this != &other) *this = GridCell(other);
-    return *this;
-}
-
-const CellExtras& GridCell::Extras() const {
-    static const CellExtras defaults;
-    return extras_ ? *extras_ : defaults;
-}
-
-CellExtras& GridCell::MutableExtras() {
-    if (!extras_) extras_ = std::make_unique<CellExtras>();
-    return *extras_;
 }
 
 }  // namespace grid

@@ -4,22 +4,12 @@
 #include <memory>
 #include <string>
 
+#include "grid/CellExtras.h"
 #include "grid/CellValue.h"
 #include "os/drawing/GdiTypes.h"
 #include "runtime/Variant.h"
 
 namespace grid {
-
-// A picture a cell, the background or the mouse pointer may show: a bitmap
-// of the window system.
-class GridPicture {
-public:
-    virtual ~GridPicture() = default;
-    virtual int Width() const = 0;   // pixels
-    virtual int Height() const = 0;
-    virtual os::HGDIOBJ Bitmap() const = 0;
-};
-using PictureRef = std::shared_ptr<const GridPicture>;
 
 // A font as the grid uses it: for the whole grid or for single cells.
 struct GridFont {
@@ -65,13 +55,13 @@ struct GridColumn {
 struct RowExtras {
     std::string key;
     std::string bookmark;
+    std::int32_t tag = 0;
 };
 
 struct GridRow {
     std::int32_t height = 16;   // pixels
     std::int32_t top = 0;       // pixels, among the rows of its kind
     std::int32_t index = 0;     // its number when created
-    std::int32_t tag = 0;
     bool dirty = true;
     bool visible = true;
     bool fixed = false;
@@ -85,47 +75,25 @@ struct GridRow {
 
     const std::string& Key() const;
     const std::string& Bookmark() const;
+    std::int32_t Tag() const { return extras ? extras->tag : 0; }
     RowExtras& Extras();
 };
 
-// The attributes of a cell beyond its value; a cell holds them only once
-// one is set, so that a plain text cell stays small.
-struct CellExtras {
-    std::int32_t backColor = -1;
-    std::int32_t foreColor = -1;
-    std::string shownText;
-    std::int32_t textFlags = -1;
-    std::int32_t icon = -1;
-    std::int32_t extraIcon = -1;
-    runtime::Variant itemData = runtime::Variant(std::string());
-    std::string toolTip;
-    PictureRef picture;
-    std::int32_t pictureWidth = 0;
-    std::int32_t font = 0;
-    std::int32_t indent = 0;
-    bool extraAtRight = false;
-};
-
-// One cell: its value and two flags inline, everything else out of line.
+// One cell in 16 bytes: its value (with its extras, once any is set), two
+// flags, and its fore colour as an entry of the grid's colour table.
 class GridCell {
 public:
-    GridCell() = default;
-    GridCell(const GridCell& other);
-    GridCell& operator=(const GridCell& other);
-    GridCell(GridCell&&) noexcept = default;
-    GridCell& operator=(GridCell&&) noexcept = default;
-
     CellValue value;
     bool dirty = true;
     bool selected = false;
+    // The grid's colour table entry of the fore colour; 0: none, the
+    // colour is the extras' (-1 unless the table was full).
+    std::uint8_t foreColour = 0;
 
     // Read access gives the defaults when nothing was set.
-    const CellExtras& Extras() const;
-    CellExtras& MutableExtras();
-    bool HasExtras() const { return extras_ != nullptr; }
-
-private:
-    std::unique_ptr<CellExtras> extras_;
+    const CellExtras& Extras() const { return value.Extras(); }
+    CellExtras& MutableExtras() { return value.MutableExtras(); }
+    bool HasExtras() const { return value.HasExtras(); }
 };
 
 }  // namespace grid

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "grid/GridCanvas.h"
@@ -101,6 +102,9 @@ public:
                            bool bFixed = false, const ColumnArg& vKeyBefore = {}, bool bIncludeInSelect = true,
                            const std::string& sFmtString = "", bool bRowTextColumn = false, std::int32_t eAlign = -1);
     void RemoveColumn(const ColumnArg& vKey);
+    // Makes room for `rows` rows in all, so that adding rows one by one up
+    // to that number moves no rows and wastes no memory.
+    void ReserveRows(std::int32_t rows);
     void AddRow(std::int32_t lRowBefore = -1, const std::string& sKey = "", bool bVisible = true,
                 std::int32_t lHeight = -1, bool bGroupRow = false, std::int32_t lGroupColStartIndex = 0);
     void AddItem(const std::string& s);
@@ -173,7 +177,7 @@ public:
 
     // --- cell properties ---
     std::string TextMatrix(std::int32_t lRow, std::int32_t lCol) const;
-    void SetTextMatrix(std::int32_t lRow, std::int32_t lCol, const std::string& sText);
+    void SetTextMatrix(std::int32_t lRow, std::int32_t lCol, std::string_view sText);
     runtime::Variant CellText(std::int32_t lRow, std::int32_t lCol) const;
     void SetCellText(std::int32_t lRow, std::int32_t lCol, const runtime::Variant& sText);
     std::string CellFormattedText(std::int32_t lRow, std::int32_t lCol) const;
@@ -419,6 +423,8 @@ public:
     // The cell's effective drawing flags (its own, else its column's, with no-prefix).
     std::int32_t EffectiveTextFlags(std::int32_t row, std::int32_t dataIndex) const;
     const std::vector<GridFont>& FontTable() const { return fonts_; }
+    // A cell's fore colour, -1 for the grid's.
+    std::int32_t ForeColourOf(const GridCell& cell) const;
     std::int32_t ToPixelsX(std::int32_t twips) const;
     std::int32_t ToPixelsY(std::int32_t twips) const;
     std::int32_t ToTwipsX(std::int32_t pixels) const;
@@ -547,6 +553,9 @@ private:
     }
     void ResolveCurrent(std::int32_t& row, std::int32_t& col) const;
     void SetCellColour(std::int32_t lRow, std::int32_t lCol, std::int32_t CellExtras::*field, std::int32_t oColor);
+    // Keeps the colour in the cell as an entry of the colour table, or in
+    // its extras once the table is full.
+    void StoreForeColour(GridCell& cell, std::int32_t colour);
     template <class T>
     void SetCellAttribute(std::int32_t lRow, std::int32_t lCol, T CellExtras::*field, T value);
     [[noreturn]] void Raise(std::int32_t number, const std::string& description = {}) const;
@@ -568,6 +577,9 @@ private:
     std::vector<GridCell> cells_;  // row-major, Cols() cells a row, by data index
     std::vector<GridFont> fonts_{GridFont{}};  // index 0: the grid's own font
     std::vector<FontRef> cellFonts_{nullptr};
+    // The fore colours cells use, so that a cell holds one byte for its own;
+    // entry 0 stands for none.
+    std::vector<std::int32_t> foreColours_{-1};
 
     std::int32_t fixedRows_ = 0;
     std::int32_t fixedCols_ = 0;

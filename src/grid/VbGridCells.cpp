@@ -1,4 +1,5 @@
 // Cell values, their shown text, and the per-cell attributes.
+#include <algorithm>
 #include <cctype>
 
 #include "grid/VbGrid.h"
@@ -82,7 +83,7 @@ std::string VbGrid::TextMatrix(std::int32_t lRow, std::int32_t lCol) const { ret
 
 // Text goes into the cell as it is, without a Variant on the way: the
 // results are written this way, a row of cells at a time.
-void VbGrid::SetTextMatrix(std::int32_t lRow, std::int32_t lCol, const std::string& sText) {
+void VbGrid::SetTextMatrix(std::int32_t lRow, std::int32_t lCol, std::string_view sText) {
     ValidateCell(lRow, lCol);
     GridCell& cell = Cell(lRow, lCol);
     cell.value.AssignText(sText);
@@ -109,7 +110,7 @@ void VbGrid::CellDetails(std::int32_t lRow, std::int32_t lCol, const runtime::Va
     extras.textFlags = eTextAlign | text_flags::NoPrefix;
     extras.icon = lIconIndex;
     extras.backColor = oBackColor;
-    extras.foreColor = oForeColor;
+    StoreForeColour(cell, oForeColor);
     extras.indent = lIndent;
     extras.extraIcon = lExtraIconIndex;
     if (!vItemData.IsEmpty()) extras.itemData = vItemData;
@@ -130,13 +131,38 @@ void VbGrid::SetCellColour(std::int32_t lRow, std::int32_t lCol, std::int32_t Ce
     MarkCellDirty(lRow, lCol);
 }
 
+std::int32_t VbGrid::ForeColourOf(const GridCell& cell) const {
+    return cell.foreColour != 0 ? foreColours_[cell.foreColour] : cell.Extras().foreColor;
+}
+
+void VbGrid::StoreForeColour(GridCell& cell, std::int32_t colour) {
+    constexpr std::size_t kTableSize = 256;
+    std::size_t entry = 0;
+    if (colour != -1) {
+        entry = static_cast<std::size_t>(std::find(foreColours_.begin() + 1, foreColours_.end(), colour) - foreColours_.begin());
+        if (entry == foreColours_.size()) {
+            if (entry < kTableSize) foreColours_.push_back(colour);
+            else entry = 0;
+        }
+    }
+    cell.foreColour = static_cast<std::uint8_t>(entry);
+    if (entry == 0 && colour != -1) cell.MutableExtras().foreColor = colour;
+    else if (cell.HasExtras()) cell.MutableExtras().foreColor = -1;
+}
+
 std::int32_t VbGrid::CellForeColor(std::int32_t lRow, std::int32_t lCol) const {
     ResolveCurrent(lRow, lCol);
-    return CellAt(lRow, lCol).Extras().foreColor;
+    return ForeColourOf(CellAt(lRow, lCol));
 }
 
 void VbGrid::SetCellForeColor(std::int32_t lRow, std::int32_t lCol, std::int32_t oColor) {
-    SetCellColour(lRow, lCol, &CellExtras::foreColor, oColor);
+    ResolveCurrent(lRow, lCol);
+    ValidateCell(lRow, lCol);
+    GridCell& cell = Cell(lRow, lCol);
+    if (ForeColourOf(cell) == oColor) return;
+    StoreForeColour(cell, oColor);
+    cell.dirty = true;
+    MarkCellDirty(lRow, lCol);
 }
 
 std::int32_t VbGrid::CellBackColor(std::int32_t lRow, std::int32_t lCol) const {

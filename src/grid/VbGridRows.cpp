@@ -43,12 +43,13 @@ void VbGrid::SetRowVisible(std::int32_t lRow, bool value) {
 
 std::int32_t VbGrid::RowTag(std::int32_t lRow) const {
     ValidateRow(lRow);
-    return rows_[static_cast<std::size_t>(lRow)].tag;
+    return rows_[static_cast<std::size_t>(lRow)].Tag();
 }
 
 void VbGrid::SetRowTag(std::int32_t lRow, std::int32_t lTag) {
     ValidateRow(lRow);
-    rows_[static_cast<std::size_t>(lRow)].tag = lTag;
+    GridRow& row = rows_[static_cast<std::size_t>(lRow)];
+    if (lTag != 0 || row.extras) row.Extras().tag = lTag;
 }
 
 std::string VbGrid::Bookmark(std::int32_t lRow) const {

@@ -167,6 +167,12 @@ void VbGrid::SetRows(std::int32_t lRows) {
     RequestRepaint();
 }
 
+void VbGrid::ReserveRows(std::int32_t rows) {
+    if (rows <= Rows()) return;
+    rows_.reserve(static_cast<std::size_t>(rows));
+    cells_.reserve(static_cast<std::size_t>(rows) * columns_.size());
+}
+
 void VbGrid::AddRow(std::int32_t lRowBefore, const std::string& sKey, bool bVisible, std::int32_t lHeight,
                     bool /*bGroupRow*/, std::int32_t /*lGroupColStartIndex*/) {
     const std::int32_t height = lHeight < 0 ? defaultRowHeight_ : ToPixelsY(lHeight);
@@ -257,12 +263,15 @@ void VbGrid::Clear(bool bRemoveCols) {
     scrollX_ = scrollY_ = 0;
     topRow_ = leftCol_ = 0;
     if (bRemoveCols || columns_.empty()) {
-        rows_.clear();
-        cells_.clear();
+        rows_ = {};
+        cells_ = {};
     } else {
         const std::int32_t keep = std::min(fixedRows_, Rows());
         rows_.resize(static_cast<std::size_t>(keep));
         ResizeCellTable(keep, Cols());
+        // A long list emptied gives its memory back.
+        rows_.shrink_to_fit();
+        cells_.shrink_to_fit();
         if (keep < fixedRows_ && Cols() > 0) GrowRowsTo(fixedRows_);
     }
     if (bRemoveCols) SetHeaders();

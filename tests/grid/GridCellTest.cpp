@@ -58,8 +58,8 @@ TEST(GridCells, CheckColumnTruth) {
 }
 
 TEST(GridCells, SmallCellsStaySmall) {
-    EXPECT_LE(sizeof(grid::GridCell), 24u);
-    EXPECT_LE(sizeof(grid::GridRow), 32u);
+    EXPECT_LE(sizeof(grid::GridCell), 16u);
+    EXPECT_LE(sizeof(grid::GridRow), 24u);
     VbGrid g;
     Fill(g, 1, 1);
     g.SetTextMatrix(0, 0, "a text longer than the inline room");
@@ -67,6 +67,52 @@ TEST(GridCells, SmallCellsStaySmall) {
     EXPECT_FALSE(g.CellAt(0, 0).HasExtras());
     g.SetTextMatrix(0, 0, "short");
     EXPECT_EQ(g.TextMatrix(0, 0), "short");
+}
+
+// A cell's extras live with its value: changing the value, short or long,
+// text or not, keeps them, and a copied row takes its own copy.
+TEST(GridCells, ExtrasSurviveEveryKindOfValue) {
+    VbGrid g;
+    Fill(g, 1, 2);
+    g.SetCellToolTip(0, 0, "tip");
+    g.SetCellIndent(0, 0, 3);
+    for (const Variant& value : {Variant("short"), Variant("a text longer than the inline room"), Variant(2.5),
+                                 Variant(), Variant("x")}) {
+        g.SetCellText(0, 0, value);
+        EXPECT_EQ(g.CellToolTip(0, 0), "tip") << static_cast<int>(value.GetType());
+        EXPECT_EQ(g.CellIndent(0, 0), 3);
+        EXPECT_EQ(g.CellText(0, 0).GetType(), value.GetType());
+    }
+    g.SetTextMatrix(0, 0, "");
+    EXPECT_EQ(g.TextMatrix(0, 0), "");
+    g.SetTextMatrix(0, 0, "kept");
+    grid::GridCell copy = g.CellAt(0, 0);
+    g.SetCellToolTip(0, 0, "changed");
+    EXPECT_EQ(copy.Extras().toolTip, "tip");
+    EXPECT_EQ(copy.value.Text(), "kept");
+    EXPECT_FALSE(g.CellAt(1, 0).HasExtras());
+}
+
+// Fore colours are kept as entries of a table of 255 colours; a colour
+// beyond them is kept in the cell's extras, and every cell reads back what
+// it was given.
+TEST(GridCells, ForeColoursBeyondTheTableStillReadBack) {
+    VbGrid g;
+    Fill(g, 1, 300);
+    for (std::int32_t r = 0; r < 300; ++r) g.SetCellForeColor(r, 0, 0x10000 + r);
+    for (std::int32_t r = 0; r < 300; ++r) EXPECT_EQ(g.CellForeColor(r, 0), 0x10000 + r) << r;
+    EXPECT_FALSE(g.CellAt(0, 0).HasExtras());  // the row numbers' colour costs no extras
+    EXPECT_TRUE(g.CellAt(299, 0).HasExtras());
+    g.SetCellForeColor(0, 0, 0x10000 + 299);  // a colour kept in extras elsewhere
+    EXPECT_EQ(g.CellForeColor(0, 0), 0x10000 + 299);
+    g.CellDefaultForeColor(299, 0);
+    EXPECT_EQ(g.CellForeColor(299, 0), -1);
+    g.SetCellForeColor(299, 0, 0x10005);  // back in the table
+    EXPECT_EQ(g.CellForeColor(299, 0), 0x10005);
+    g.CellDetails(1, 0, Variant("t"), 0x40020, -1, -1, 0x20000);
+    EXPECT_EQ(g.CellForeColor(1, 0), 0x20000);
+    g.CellDetails(1, 0, Variant("t"));
+    EXPECT_EQ(g.CellForeColor(1, 0), -1);
 }
 
 TEST(GridCells, AttributesAndFlags) {
