@@ -80,7 +80,7 @@ void CellValue::StoreBoxed(runtime::Variant value) {
 void CellValue::AssignText(std::string_view text) {
     if (text.size() <= kInlineCapacity && !HasExtras()) {
         Release();
-        std::memcpy(bytes_, text.data(), text.size());
+        if (!text.empty()) std::memcpy(bytes_, text.data(), text.size());  // an empty view may hold no address
         kind_ = static_cast<std::uint8_t>(text.size());
         return;
     }

@@ -172,10 +172,6 @@ void VbGrid::RebuildColumnMap() {
 
 // --- cells ---
 
-GridCell& VbGrid::Cell(std::int32_t row, std::int32_t dataIndex) {
-    return cells_[static_cast<std::size_t>(row) * columns_.size() + static_cast<std::size_t>(dataIndex)];
-}
-
 const GridCell& VbGrid::CellAt(std::int32_t row, std::int32_t dataIndex) const {
     ValidateCell(row, dataIndex);
     return cells_[static_cast<std::size_t>(row) * columns_.size() + static_cast<std::size_t>(dataIndex)];

@@ -517,7 +517,9 @@ private:
         std::int32_t rgb = 0;
     };
 
-    GridCell& Cell(std::int32_t row, std::int32_t dataIndex);
+    GridCell& Cell(std::int32_t row, std::int32_t dataIndex) {
+        return cells_[static_cast<std::size_t>(row) * columns_.size() + static_cast<std::size_t>(dataIndex)];
+    }
     const GridCell& Cell(std::int32_t row, std::int32_t dataIndex) const {
         return cells_[static_cast<std::size_t>(row) * columns_.size() + static_cast<std::size_t>(dataIndex)];
     }

@@ -67,6 +67,8 @@ TEST(GridCells, SmallCellsStaySmall) {
     EXPECT_FALSE(g.CellAt(0, 0).HasExtras());
     g.SetTextMatrix(0, 0, "short");
     EXPECT_EQ(g.TextMatrix(0, 0), "short");
+    g.SetTextMatrix(0, 0, std::string_view());  // a view of nothing, not even an address
+    EXPECT_EQ(g.TextMatrix(0, 0), "");
 }
 
 // A cell's extras live with its value: changing the value, short or long,
