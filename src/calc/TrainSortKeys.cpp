@@ -6,6 +6,7 @@
 #include <functional>
 #include <string_view>
 
+#include "calc/EntrySort.h"
 #include "calc/QuickSortBy.h"
 #include "calc/TrainOrder.h"
 
@@ -97,7 +98,7 @@ std::vector<std::uint32_t> SortedOrder(const std::vector<TrainResult>& list, con
         for (long i = first; i <= last; ++i)
             entries[static_cast<std::size_t>(i)] =
                 keys.EntryOf(list[static_cast<std::size_t>(i)], static_cast<std::uint32_t>(i));
-        QuickSortBy(entries, first, last, keys.Before());
+        SortEntries(entries, first, last, keys.Before());
         for (long i = first; i <= last; ++i) order[static_cast<std::size_t>(i)] = entries[static_cast<std::size_t>(i)].Index();
     }
     order.erase(order.begin(), order.begin() + first);
