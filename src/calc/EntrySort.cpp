@@ -38,10 +38,6 @@ public:
         return Wide{std::bit_cast<std::uint64_t>(e.absErr)} << 64 | low;
     }
 
-    static TrainSortEntry Entry(Wide key) {
-        return {std::bit_cast<double>(static_cast<std::uint64_t>(key >> 64)), static_cast<std::uint64_t>(key)};
-    }
-
 private:
     unsigned headShift_;
     std::uint64_t twoGearBit_;
@@ -154,27 +150,36 @@ long Partition(TrainSortEntry* list, long first, long last, const Ordering& orde
     return first + before;
 }
 
-// SelectionSortBy on at most 21 items, held as keys and bounds in arrays.
+// SelectionSortBy on at most 21 items, held in arrays: the error, the keys
+// and index, and the lower half of the bound (its upper half is the error).
+// The best so far is chosen by masks, not branches: which item wins is as
+// unpredictable as the data.
 void SelectionSortSmall(TrainSortEntry* list, long first, long last, const Ordering& ordering) {
     const long n = last - first + 1;
     if (n < 2) return;
-    Wide key[21], bound[21];
+    std::uint64_t err[21], key[21], bound[21];
     for (long k = 0; k < n; ++k) {
-        key[k] = Ordering::Key(list[first + k]);
-        bound[k] = ordering.Bound(list[first + k]);
+        const TrainSortEntry& e = list[first + k];
+        err[k] = std::bit_cast<std::uint64_t>(e.absErr);
+        key[k] = e.keyAndIndex;
+        bound[k] = static_cast<std::uint64_t>(ordering.Bound(e));
     }
     for (long i = 0; i < n - 1; ++i) {
-        long m = i;
-        Wide best = bound[i];
+        std::uint64_t m = static_cast<std::uint64_t>(i);
+        std::uint64_t bestErr = err[i], bestBound = bound[i];
         for (long j = i + 1; j < n; ++j) {
-            const bool earlier = key[j] < best;
-            m = earlier ? j : m;
-            best = earlier ? bound[j] : best;
+            const Wide x = Wide{err[j]} << 64 | key[j];
+            const Wide best = Wide{bestErr} << 64 | bestBound;
+            const std::uint64_t take = 0 - static_cast<std::uint64_t>(x < best);
+            m ^= (m ^ static_cast<std::uint64_t>(j)) & take;
+            bestErr ^= (bestErr ^ err[j]) & take;
+            bestBound ^= (bestBound ^ bound[j]) & take;
         }
+        std::swap(err[i], err[m]);
         std::swap(key[i], key[m]);
         std::swap(bound[i], bound[m]);
     }
-    for (long k = 0; k < n; ++k) list[first + k] = Ordering::Entry(key[k]);
+    for (long k = 0; k < n; ++k) list[first + k] = {std::bit_cast<double>(err[k]), key[k]};
 }
 
 void Sort(TrainSortEntry* list, long first, long last, const Ordering& ordering, std::uint64_t* bits) {
