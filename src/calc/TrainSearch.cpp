@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "calc/CombinationSet.h"
 #include "calc/FitCheck.h"
@@ -44,14 +45,14 @@ private:
 // distinct combination of tooth counts, in the order of first recording.
 class Recorder {
 public:
-    Recorder(const GearSet& gears, std::vector<TrainResult>& list)
-        : twoGear_(gears.Counts(), 2), fourGear_(gears.Counts(), 4), list_(list) {}
+    Recorder(const GearSet& gears, TrainSink& sink)
+        : twoGear_(gears.Counts(), 2), fourGear_(gears.Counts(), 4), sink_(sink) {}
 
     void Record(const std::array<int, 4>& slots, bool twoGear, const TrainResult& record) {
         ++recorded_;
         bool first = twoGear ? twoGear_.Insert(slots) : fourGear_.Insert(slots);
         // A pitch of exactly 0 (a leadscrew of 0) is never listed.
-        if (first && record.pitch != 0) list_.push_back(record);
+        if (first && record.pitch != 0) sink_.Add(record);
     }
 
     std::int64_t Recorded() const { return recorded_; }
@@ -59,7 +60,7 @@ public:
 private:
     CombinationSet twoGear_;
     CombinationSet fourGear_;
-    std::vector<TrainResult>& list_;
+    TrainSink& sink_;
     std::int64_t recorded_ = 0;
 };
 
@@ -177,17 +178,24 @@ void SearchFourGearPruned(const GearSet& gears, const SearchInputs& inputs, cons
 
 }  // namespace
 
-std::vector<TrainResult> SearchTrains(const SearchInputs& inputs, const GearSet& gears, SearchStats* stats) {
-    std::vector<TrainResult> list;
+void SearchTrains(const SearchInputs& inputs, const GearSet& gears, TrainSink& sink, SearchStats* stats) {
     Measurer measurer(inputs);
-    Recorder recorder(gears, list);
+    Recorder recorder(gears, sink);
     SearchTwoGear(gears, measurer, recorder);
     if (FastPathApplies(gears, measurer))
         SearchFourGearPruned(gears, inputs, measurer, recorder);
     else
         SearchFourGearPlain(gears, inputs, measurer, recorder);
     if (stats) stats->recorded = recorder.Recorded();
-    return list;
+}
+
+std::vector<TrainResult> SearchTrains(const SearchInputs& inputs, const GearSet& gears, SearchStats* stats) {
+    struct ListSink : TrainSink {
+        std::vector<TrainResult> list;
+        void Add(const TrainResult& result) override { list.push_back(result); }
+    } sink;
+    SearchTrains(inputs, gears, sink, stats);
+    return std::move(sink.list);
 }
 
 }  // namespace calc
