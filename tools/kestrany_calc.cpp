@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CalcOptions.h"
@@ -38,22 +40,47 @@ class BlockOutput {
 public:
     static constexpr std::size_t kBlock = 1 << 20;
 
-    BlockOutput() { text_.reserve(kBlock + 4096); }
+    BlockOutput() : buffer_(new char[kBlock + calc::ResultLineWriter::kLineRoom]) {}
 
-    std::string& Text() { return text_; }
-    void Line() {
-        if (text_.size() >= kBlock) Flush();
+    void Put(std::string_view text) {
+        for (std::size_t done = 0; done < text.size();) {
+            const std::size_t part = std::min(text.size() - done, kBlock - used_);
+            std::memcpy(buffer_.get() + used_, text.data() + done, part);
+            used_ += part;
+            done += part;
+            if (used_ == kBlock) Flush();
+        }
     }
+
+    // Writes one result line, straight into the block where it can.
+    void Line(calc::ResultLineWriter& writer, const calc::TrainResult& result, std::size_t rowIndex) {
+        if (const char* end = writer.Write(buffer_.get() + used_, result, rowIndex)) {
+            used_ = static_cast<std::size_t>(end - buffer_.get());
+            if (used_ >= kBlock) Flush();
+            return;
+        }
+        std::string line;
+        writer.Append(line, result, rowIndex);
+        Put(line);
+    }
+
     bool Flush() {
-        written_ = written_ && Write(text_);
-        text_.clear();
+        written_ = written_ && std::fwrite(buffer_.get(), 1, used_, stdout) == used_;
+        used_ = 0;
         return written_;
     }
 
 private:
-    std::string text_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t used_ = 0;
     bool written_ = true;
 };
+
+void PutHeader(BlockOutput& out) {
+    std::string header;
+    calc::AppendHeaderLine(header);
+    out.Put(header);
+}
 
 // The usual case: the results held as packed sort entries, each row rebuilt
 // as it is written. False, with nothing written, when they do not pack.
@@ -63,12 +90,9 @@ bool WritePacked(const tools::CalcRequest& request, const runtime::NumberSeparat
     calc::SearchTrains(request.inputs, request.gears, packed);
     if (!packed.Complete()) return false;
     packed.Sort();
-    calc::AppendHeaderLine(out.Text());
+    PutHeader(out);
     calc::ResultLineWriter writer(request.gears, separators);
-    for (std::size_t i = 0; i < packed.Size(); ++i) {
-        writer.Append(out.Text(), packed.Row(i), i);
-        out.Line();
-    }
+    for (std::size_t i = 0; i < packed.Size(); ++i) out.Line(writer, packed.Row(i), i);
     written = out.Flush();
     return true;
 }
@@ -77,12 +101,9 @@ bool WritePacked(const tools::CalcRequest& request, const runtime::NumberSeparat
 bool WriteRecords(const tools::CalcRequest& request, const runtime::NumberSeparators& separators, BlockOutput& out) {
     const std::vector<calc::TrainResult> list = calc::SearchTrains(request.inputs, request.gears);
     const std::vector<std::uint32_t> order = calc::SortedOrder(list, request.gears);
-    calc::AppendHeaderLine(out.Text());
+    PutHeader(out);
     calc::ResultLineWriter writer(request.gears, separators);
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        writer.Append(out.Text(), list[order[i]], i);
-        out.Line();
-    }
+    for (std::size_t i = 0; i < order.size(); ++i) out.Line(writer, list[order[i]], i);
     return out.Flush();
 }
 
