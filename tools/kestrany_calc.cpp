@@ -7,11 +7,14 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CalcOptions.h"
 #include "ChartOutput.h"
+#include "calc/PackedTrainList.h"
 #include "calc/ResultLineWriter.h"
 #include "calc/ResultTexts.h"
 #include "calc/TrainSortKeys.h"
@@ -31,6 +34,79 @@ int Finish(bool written) {
 
 bool Write(const std::string& text) { return std::fwrite(text.data(), 1, text.size(), stdout) == text.size(); }
 
+// The result lines go out in blocks, so that a long list is never held as
+// text whole.
+class BlockOutput {
+public:
+    static constexpr std::size_t kBlock = 1 << 20;
+
+    BlockOutput() : buffer_(new char[kBlock + calc::ResultLineWriter::kLineRoom]) {}
+
+    void Put(std::string_view text) {
+        for (std::size_t done = 0; done < text.size();) {
+            const std::size_t part = std::min(text.size() - done, kBlock - used_);
+            std::memcpy(buffer_.get() + used_, text.data() + done, part);
+            used_ += part;
+            done += part;
+            if (used_ == kBlock) Flush();
+        }
+    }
+
+    // Writes one result line, straight into the block where it can.
+    void Line(calc::ResultLineWriter& writer, const calc::TrainResult& result, std::size_t rowIndex) {
+        if (const char* end = writer.Write(buffer_.get() + used_, result, rowIndex)) {
+            used_ = static_cast<std::size_t>(end - buffer_.get());
+            if (used_ >= kBlock) Flush();
+            return;
+        }
+        std::string line;
+        writer.Append(line, result, rowIndex);
+        Put(line);
+    }
+
+    bool Flush() {
+        written_ = written_ && std::fwrite(buffer_.get(), 1, used_, stdout) == used_;
+        used_ = 0;
+        return written_;
+    }
+
+private:
+    std::unique_ptr<char[]> buffer_;
+    std::size_t used_ = 0;
+    bool written_ = true;
+};
+
+void PutHeader(BlockOutput& out) {
+    std::string header;
+    calc::AppendHeaderLine(header);
+    out.Put(header);
+}
+
+// The usual case: the results held as packed sort entries, each row rebuilt
+// as it is written. False, with nothing written, when they do not pack.
+bool WritePacked(const tools::CalcRequest& request, const runtime::NumberSeparators& separators, BlockOutput& out,
+                 bool& written) {
+    calc::PackedTrainList packed(request.inputs, request.gears);
+    calc::SearchTrains(request.inputs, request.gears, packed);
+    if (!packed.Complete()) return false;
+    packed.Sort();
+    PutHeader(out);
+    calc::ResultLineWriter writer(request.gears, separators);
+    for (std::size_t i = 0; i < packed.Size(); ++i) out.Line(writer, packed.Row(i), i);
+    written = out.Flush();
+    return true;
+}
+
+// Any results: the full records, in the order SortedOrder names.
+bool WriteRecords(const tools::CalcRequest& request, const runtime::NumberSeparators& separators, BlockOutput& out) {
+    const std::vector<calc::TrainResult> list = calc::SearchTrains(request.inputs, request.gears);
+    const std::vector<std::uint32_t> order = calc::SortedOrder(list, request.gears);
+    PutHeader(out);
+    calc::ResultLineWriter writer(request.gears, separators);
+    for (std::size_t i = 0; i < order.size(); ++i) out.Line(writer, list[order[i]], i);
+    return out.Flush();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -48,35 +124,8 @@ int main(int argc, char** argv) {
 
     if (request->chart) return Finish(Write(tools::ChartFileText(*request, separators)));
 
-    const std::vector<calc::TrainResult> list = calc::SearchTrains(request->inputs, request->gears);
-    const std::vector<std::uint32_t> order = calc::SortedOrder(list, request->gears);
-
-    // The lines go out in blocks, so that a long list is never held as text whole.
-    constexpr std::size_t kBlock = 1 << 20;
-    std::string out;
-    out.reserve(kBlock + 4096);
+    BlockOutput out;
     bool written = true;
-    auto flush = [&out, &written] {
-        written = written && Write(out);
-        out.clear();
-    };
-    calc::AppendHeaderLine(out);
-    calc::ResultLineWriter writer(request->gears, separators);
-    // The results are wanted in sorted order, scattered over the list: copy
-    // them out a batch at a time (a plain copy loop keeps many reads in
-    // flight), then write the batch.
-    constexpr std::size_t kBatch = 4096;
-    std::vector<calc::TrainResult> batch;
-    batch.reserve(kBatch);
-    for (std::size_t start = 0; start < order.size(); start += kBatch) {
-        const std::size_t end = std::min(order.size(), start + kBatch);
-        batch.clear();
-        for (std::size_t i = start; i < end; ++i) batch.push_back(list[order[i]]);
-        for (std::size_t i = start; i < end; ++i) {
-            writer.Append(out, batch[i - start], i);
-            if (out.size() >= kBlock) flush();
-        }
-    }
-    flush();
+    if (!WritePacked(*request, separators, out, written)) written = WriteRecords(*request, separators, out);
     return Finish(written);
 }

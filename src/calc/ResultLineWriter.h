@@ -20,9 +20,19 @@ namespace calc {
 // value stays the same.
 class ResultLineWriter {
 public:
+    // The room Write needs from where it starts: the longest line it writes
+    // and the bytes its fixed-size copies may write past the line's end.
+    static constexpr std::size_t kLineRoom = 24 + 4 * 12 + 3 * kMeasureBuffer + 24 + 8 * 2 + 2 + kMeasureBuffer;
+
     ResultLineWriter(const GearSet& gears, const runtime::NumberSeparators& separators);
 
     void Append(std::string& out, const TrainResult& result, std::size_t rowIndex);
+
+    // Writes the line at `at`, which must have kLineRoom bytes of room, and
+    // returns its end; the bytes after the end are left undefined. Returns
+    // nullptr, having written nothing of use, for a line whose measures need
+    // the general formatter (then Append writes it).
+    char* Write(char* at, const TrainResult& result, std::size_t rowIndex);
 
 private:
     struct MeasureCache {
@@ -31,18 +41,14 @@ private:
         char text[kMeasureBuffer];
     };
 
-    bool Fill(const TrainResult& result, std::size_t rowIndex);
-    bool Field(const ResultColumn& column, const TrainResult& result, std::size_t rowIndex);
-    bool Measure(double value, MeasureCache& cache);
-    void Put(std::string_view text);
-    void Count(int slot);
+    char* Field(char* p, ResultField field, const TrainResult& result, std::size_t rowIndex);
+    char* Measure(char* p, double value, MeasureCache& cache);
+    char* Count(char* p, int slot) const;
 
     const GearSet& gears_;
     const runtime::NumberSeparators separators_;  // a copy: the writer may outlive a temporary
     MeasureCache measures_[3];  // error, pitch, threads per inch
-    // Row number, four counts, three measures, the marks, separators, line end.
-    char line_[24 + 4 * 12 + 3 * kMeasureBuffer + 24 + 8 * 2 + 2];
-    char* p_ = line_;
+    char line_[kLineRoom];
 };
 
 }  // namespace calc

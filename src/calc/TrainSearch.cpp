@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "calc/CombinationSet.h"
 #include "calc/FitCheck.h"
@@ -44,14 +45,14 @@ private:
 // distinct combination of tooth counts, in the order of first recording.
 class Recorder {
 public:
-    Recorder(const GearSet& gears, std::vector<TrainResult>& list)
-        : twoGear_(gears.Counts(), 2), fourGear_(gears.Counts(), 4), list_(list) {}
+    Recorder(const GearSet& gears, TrainSink& sink)
+        : twoGear_(gears.Counts(), 2), fourGear_(gears.Counts(), 4), sink_(sink) {}
 
     void Record(const std::array<int, 4>& slots, bool twoGear, const TrainResult& record) {
         ++recorded_;
         bool first = twoGear ? twoGear_.Insert(slots) : fourGear_.Insert(slots);
         // A pitch of exactly 0 (a leadscrew of 0) is never listed.
-        if (first && record.pitch != 0) list_.push_back(record);
+        if (first && record.pitch != 0) sink_.Add(record);
     }
 
     std::int64_t Recorded() const { return recorded_; }
@@ -59,7 +60,7 @@ public:
 private:
     CombinationSet twoGear_;
     CombinationSet fourGear_;
-    std::vector<TrainResult>& list_;
+    TrainSink& sink_;
     std::int64_t recorded_ = 0;
 };
 
@@ -153,23 +154,46 @@ void SearchFourGearPruned(const GearSet& gears, const SearchInputs& inputs, cons
         pitchLow = 25.4 / (q * (1 + t));
         pitchHigh = 25.4 / (q * (1 - t));
     }
+    // pitch = A*C*P / (B*D), so D = A*C*P / (B*pitch). The factors per B
+    // spare the divisions in the loop; their rounding is far inside the margin.
     constexpr double kMargin = 1e-9;
     const double advance = measurer.Advance();
+    const std::int32_t* counts = gears.Counts().data();
+    std::vector<double> lowFactor(counts, counts + gears.Counts().size()), highFactor = lowFactor;
+    for (double& f : lowFactor) f = advance / (f * pitchHigh) * (1 - kMargin);
+    for (double& f : highFactor) f = advance / (f * pitchLow) * (1 + kMargin);
+
+    // Where the counts of at least v start in bySize, for every whole v up to
+    // the largest count, so that small counts need no binary search.
+    const std::int32_t largest = bySize.empty() ? 0 : bySize.back().count;
+    constexpr std::int32_t kLargestIndexed = 4096;
+    std::vector<std::uint32_t> firstAtLeast;
+    if (!bySize.empty() && largest <= kLargestIndexed) {
+        firstAtLeast.resize(static_cast<std::size_t>(largest) + 1);
+        std::size_t i = 0;
+        for (std::int32_t v = 0; v <= largest; ++v) {
+            while (bySize[i].count < v) ++i;
+            firstAtLeast[static_cast<std::size_t>(v)] = static_cast<std::uint32_t>(i);
+        }
+    }
+    auto firstCandidate = [&](double lowest) {
+        if (firstAtLeast.empty())  // large counts, or none
+            return std::lower_bound(bySize.begin(), bySize.end(), lowest,
+                                    [](const Slot& s, double v) { return s.count < v; });
+        if (!(lowest <= largest)) return bySize.end();
+        // From the counts of at least the whole part of `lowest`.
+        return bySize.begin() + (lowest > 0 ? firstAtLeast[static_cast<std::size_t>(lowest)] : 0);
+    };
+
     std::vector<int> candidates;
     candidates.reserve(bySize.size());
-
-    const std::int32_t* counts = gears.Counts().data();
     LoopABC(gears, [&](int a, int b, int c) {
-        // pitch = A*C*P / (B*D), so D = A*C*P / (B*pitch).
-        const double numerator = static_cast<double>(std::int64_t{counts[a]} * counts[c]) * advance;
-        const double driven = counts[b];
-        const double lowest = numerator / (driven * pitchHigh) * (1 - kMargin);
-        const double highest = numerator / (driven * pitchLow) * (1 + kMargin);
-        auto first = std::lower_bound(bySize.begin(), bySize.end(), lowest,
-                                      [](const Slot& s, double v) { return s.count < v; });
+        const double product = static_cast<double>(std::int64_t{counts[a]} * counts[c]);
+        const double lowest = product * lowFactor[static_cast<std::size_t>(b)];
+        const double highest = product * highFactor[static_cast<std::size_t>(b)];
         candidates.clear();
-        for (auto it = first; it != bySize.end() && it->count <= highest; ++it)
-            if (it->slot != a && it->slot != b && it->slot != c) candidates.push_back(it->slot);
+        for (auto it = firstCandidate(lowest); it != bySize.end() && it->count <= highest; ++it)
+            if (it->count >= lowest && it->slot != a && it->slot != b && it->slot != c) candidates.push_back(it->slot);
         if (!slotsAscendBySize) std::sort(candidates.begin(), candidates.end());
         for (int d : candidates) TryFourGear(gears, inputs, measurer, recorder, a, b, c, d);
     });
@@ -177,17 +201,24 @@ void SearchFourGearPruned(const GearSet& gears, const SearchInputs& inputs, cons
 
 }  // namespace
 
-std::vector<TrainResult> SearchTrains(const SearchInputs& inputs, const GearSet& gears, SearchStats* stats) {
-    std::vector<TrainResult> list;
+void SearchTrains(const SearchInputs& inputs, const GearSet& gears, TrainSink& sink, SearchStats* stats) {
     Measurer measurer(inputs);
-    Recorder recorder(gears, list);
+    Recorder recorder(gears, sink);
     SearchTwoGear(gears, measurer, recorder);
     if (FastPathApplies(gears, measurer))
         SearchFourGearPruned(gears, inputs, measurer, recorder);
     else
         SearchFourGearPlain(gears, inputs, measurer, recorder);
     if (stats) stats->recorded = recorder.Recorded();
-    return list;
+}
+
+std::vector<TrainResult> SearchTrains(const SearchInputs& inputs, const GearSet& gears, SearchStats* stats) {
+    struct ListSink : TrainSink {
+        std::vector<TrainResult> list;
+        void Add(const TrainResult& result) override { list.push_back(result); }
+    } sink;
+    SearchTrains(inputs, gears, sink, stats);
+    return std::move(sink.list);
 }
 
 }  // namespace calc

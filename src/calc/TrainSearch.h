@@ -21,4 +21,14 @@ struct SearchStats {
 std::vector<TrainResult> SearchTrains(const SearchInputs& inputs, const GearSet& gears,
                                       SearchStats* stats = nullptr);
 
+// Receives the trains of a search one by one, in the order of the list.
+class TrainSink {
+public:
+    virtual ~TrainSink() = default;
+    virtual void Add(const TrainResult& result) = 0;
+};
+
+// The same search, handing each listed train to `sink` instead of a list.
+void SearchTrains(const SearchInputs& inputs, const GearSet& gears, TrainSink& sink, SearchStats* stats = nullptr);
+
 }  // namespace calc

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string_view>
 
+#include "calc/EntrySort.h"
 #include "calc/QuickSortBy.h"
 #include "calc/TrainOrder.h"
 
@@ -21,12 +22,16 @@ constexpr unsigned kMaxWidth = (64 - kIndexBits - kMarkBits - 1) / 3;  // up to 
 // by code unit: "" first, then "low ", "sec A ", ...
 struct MarksRanks {
     std::uint64_t rank[8] = {};
+    std::uint8_t marks[8] = {};  // per rank: the marks
     MarksRanks() {
         std::uint8_t order[8] = {0, 1, 2, 3, 4, 5, 6, 7};
         std::sort(order, order + 8, [](std::uint8_t x, std::uint8_t y) {
             return FitMarks(x).Text() < FitMarks(y).Text();
         });
-        for (std::uint64_t r = 0; r < 8; ++r) rank[order[r]] = r;
+        for (std::uint64_t r = 0; r < 8; ++r) {
+            rank[order[r]] = r;
+            marks[r] = order[r];
+        }
     }
 };
 
@@ -46,6 +51,9 @@ TrainSortKeys::TrainSortKeys(const GearSet& gears) {
     };
     slotRanks_.reserve(gears.Counts().size());
     for (std::int32_t count : gears.Counts()) slotRanks_.push_back(rankOf(count));
+    rankSlots_.assign(distinct.size(), -1);
+    for (std::size_t slot = slotRanks_.size(); slot-- > 0;)
+        rankSlots_[static_cast<std::size_t>(slotRanks_[slot])] = static_cast<std::int32_t>(slot);
     emptyRank_ = rankOf(0);
     width_ = std::max(1u, static_cast<unsigned>(std::bit_width(distinct.size())));
     usable_ = width_ <= kMaxWidth;
@@ -70,6 +78,25 @@ TrainSortEntry TrainSortKeys::EntryOf(const TrainResult& result, std::uint32_t i
         key = key << width_ | (result.c < 0 ? 0 : SlotRank(result.c));
     }
     return {std::fabs(result.err), key << kIndexBits | index};
+}
+
+std::int32_t TrainSortKeys::SlotOf(std::uint64_t rank) const {
+    return rank < rankSlots_.size() ? rankSlots_[static_cast<std::size_t>(rank)] : -1;
+}
+
+void TrainSortKeys::Unpack(const TrainSortEntry& entry, TrainResult& result) const {
+    const std::uint64_t mask = (std::uint64_t{1} << width_) - 1;
+    auto slotOf = [this](std::uint64_t rank) { return SlotOf(rank); };
+    std::uint64_t key = entry.keyAndIndex >> kIndexBits;
+    if ((key >> (2 * width_) & 1) != 0) {
+        result.b = result.c = -1;
+    } else {
+        result.c = slotOf(key & mask);
+        result.b = slotOf(key >> width_ & mask);
+    }
+    key >>= 2 * width_ + 1;
+    result.a = slotOf(key & mask);
+    result.comm = FitMarks(kMarksRanks.marks[key >> width_ & 7]);
 }
 
 bool TrainSortKeys::Fits(const TrainResult& result) {
@@ -97,7 +124,7 @@ std::vector<std::uint32_t> SortedOrder(const std::vector<TrainResult>& list, con
         for (long i = first; i <= last; ++i)
             entries[static_cast<std::size_t>(i)] =
                 keys.EntryOf(list[static_cast<std::size_t>(i)], static_cast<std::uint32_t>(i));
-        QuickSortBy(entries, first, last, keys.Before());
+        SortEntries(entries, first, last, keys.Before());
         for (long i = first; i <= last; ++i) order[static_cast<std::size_t>(i)] = entries[static_cast<std::size_t>(i)].Index();
     }
     order.erase(order.begin(), order.begin() + first);

@@ -34,7 +34,18 @@ public:
     // that is not a number).
     static bool Fits(const TrainResult& result);
 
+    // The entry of a result; `index` fills the low 32 bits, which the order
+    // never reads.
     TrainSortEntry EntryOf(const TrainResult& result, std::uint32_t index) const;
+
+    // The rank of a slot's count among the distinct counts, larger first.
+    std::uint64_t Rank(std::int32_t slot) const { return SlotRank(slot); }
+    // The first slot holding the count of a rank (-1 for none).
+    std::int32_t SlotOf(std::uint64_t rank) const;
+
+    // The marks and gears A, B and C an entry was packed from, as the first
+    // slots holding those counts; b and c are -1 for a two-gear train.
+    void Unpack(const TrainSortEntry& entry, TrainResult& result) const;
 
     // The same test as ComesBefore on the results the entries stand for.
     // A small value, so that a sort can keep it in registers.
@@ -59,6 +70,7 @@ private:
     std::uint64_t SlotRank(std::int32_t slot) const;
 
     std::vector<std::uint64_t> slotRanks_;  // per slot: rank of its count, 0 = largest
+    std::vector<std::int32_t> rankSlots_;   // per rank: the first slot holding its count, or -1
     std::uint64_t emptyRank_ = 0;           // rank of count 0, read for a slot outside the set
     unsigned width_ = 1;                  // bits per gear rank
     unsigned headShift_ = 0;              // marks and A lie above it (counted in the whole word)

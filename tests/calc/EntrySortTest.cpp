@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "calc/EntrySort.h"
+#include "calc/QuickSortBy.h"
+#include "calc/TrainSortKeys.h"
+
+using calc::TrainSortEntry;
+
+namespace {
+
+// Gear counts 20, 25, ..., 75: twelve distinct counts and 0.
+calc::GearSet TwelveGears() {
+    std::vector<std::int32_t> counts;
+    for (int t = 20; t <= 75; t += 5) counts.push_back(t);
+    return calc::GearSet(counts);
+}
+
+// How the entries of a list are drawn: `errors` distinct absolute errors,
+// `gears` distinct slots for A, B and C, marks on one in `marksEvery`
+// (0: none), a two-gear train one in `twoGearEvery` (0: none).
+struct Mix {
+    const char* name;
+    int errors;
+    int gears;
+    int marksEvery;
+    int twoGearEvery;
+};
+
+const Mix kMixes[] = {
+    {"all equal four-gear", 1, 1, 0, 0},
+    {"all equal two-gear", 1, 1, 0, 1},
+    {"few keys, some two-gear", 3, 2, 3, 4},
+    {"few keys, mostly two-gear", 2, 2, 0, 2},
+    {"one error, many gears", 1, 12, 5, 6},
+    {"many errors", 1000, 12, 4, 5},
+};
+
+std::vector<calc::TrainResult> Results(std::mt19937& random, const Mix& mix, std::size_t size) {
+    std::vector<calc::TrainResult> list;
+    auto draw = [&random](int n) { return static_cast<std::int32_t>(random() % static_cast<unsigned>(n)); };
+    for (std::size_t i = 0; i < size; ++i) {
+        calc::TrainResult r;
+        r.a = draw(mix.gears);
+        r.d = 11;
+        r.err = (draw(mix.errors) - mix.errors / 2) * 0.125;
+        if (mix.twoGearEvery == 0 || draw(mix.twoGearEvery) != 0) {
+            r.b = draw(mix.gears);
+            r.c = draw(mix.gears);
+            if (mix.marksEvery != 0 && draw(mix.marksEvery) == 0) r.comm = calc::FitMarks(static_cast<std::uint8_t>(draw(8)));
+        }
+        list.push_back(r);
+    }
+    return list;
+}
+
+// The arrangements a list arrives in besides its drawn order.
+enum class Arrangement { Drawn, Sorted, Reversed, OrganPipe };
+
+std::vector<TrainSortEntry> Entries(const std::vector<calc::TrainResult>& results, const calc::TrainSortKeys& keys,
+                                    Arrangement arrangement) {
+    std::vector<TrainSortEntry> entries;
+    for (std::size_t i = 0; i < results.size(); ++i) entries.push_back(keys.EntryOf(results[i], static_cast<std::uint32_t>(i)));
+    if (arrangement == Arrangement::Drawn) return entries;
+    auto byKeys = [](const TrainSortEntry& x, const TrainSortEntry& y) {
+        return x.absErr < y.absErr || (x.absErr == y.absErr && x.keyAndIndex >> 32 < y.keyAndIndex >> 32);
+    };
+    std::stable_sort(entries.begin(), entries.end(), byKeys);
+    if (arrangement == Arrangement::Reversed) std::reverse(entries.begin(), entries.end());
+    if (arrangement == Arrangement::OrganPipe) std::reverse(entries.begin() + static_cast<long>(entries.size() / 2), entries.end());
+    return entries;
+}
+
+void ExpectSameSort(std::vector<TrainSortEntry> entries, long first, calc::TrainSortKeys::Order order,
+                    const std::string& what) {
+    std::vector<TrainSortEntry> expected = entries;
+    calc::QuickSortBy(expected, first, -1, order);
+    calc::SortEntries(entries, first, -1, order);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        ASSERT_EQ(entries[i].keyAndIndex, expected[i].keyAndIndex) << what << ", position " << i;
+        ASSERT_EQ(entries[i].absErr, expected[i].absErr) << what << ", position " << i;
+    }
+}
+
+}  // namespace
+
+// The fast sort must leave every list exactly as the item-by-item sort does,
+// ties included (the index in each entry tells equal keys apart): lists of
+// every small size around the selection-sort threshold, larger ones, ranges
+// not starting at 0, and lists already in order, reversed or half reversed.
+TEST(EntrySort, SamePermutationAsQuickSortBy) {
+    const calc::GearSet gears = TwelveGears();
+    const calc::TrainSortKeys keys(gears);
+    std::mt19937 random(1357);
+    std::vector<std::size_t> sizes;
+    for (std::size_t size = 0; size <= 200; ++size) sizes.push_back(size);
+    for (std::size_t size : {255u, 256u, 257u, 1000u, 3001u}) sizes.push_back(size);
+    for (const Mix& mix : kMixes) {
+        for (std::size_t size : sizes) {
+            const auto results = Results(random, mix, size);
+            for (Arrangement arrangement :
+                 {Arrangement::Drawn, Arrangement::Sorted, Arrangement::Reversed, Arrangement::OrganPipe}) {
+                const auto entries = Entries(results, keys, arrangement);
+                for (long first : {0L, 1L, 7L}) {
+                    ExpectSameSort(entries, first, keys.Before(),
+                                   std::string(mix.name) + ", size " + std::to_string(size) + ", arrangement " +
+                                       std::to_string(static_cast<int>(arrangement)) + ", from " + std::to_string(first));
+                }
+            }
+        }
+    }
+}
+
+// Gear sets of other sizes change where the packed fields lie; the widest
+// packing leaves a single free bit above the marks.
+TEST(EntrySort, SamePermutationForEveryPackingWidth) {
+    std::mt19937 random(97531);
+    for (int distinct : {1, 2, 3, 7, 8, 63, 64, 200, 510}) {
+        std::vector<std::int32_t> counts;
+        for (int t = 0; t < distinct; ++t) counts.push_back(1000 - t);
+        const calc::GearSet gears(counts);
+        const calc::TrainSortKeys keys(gears);
+        ASSERT_TRUE(keys.Usable()) << distinct;
+        for (std::size_t size : {21u, 50u, 133u, 3000u}) {
+            const Mix mix{"wide", 4, distinct, 2, 3};
+            const auto entries = Entries(Results(random, mix, size), keys, Arrangement::Drawn);
+            ExpectSameSort(entries, 0, keys.Before(), std::to_string(distinct) + " counts, size " + std::to_string(size));
+        }
+    }
+}
