@@ -7,8 +7,7 @@
 
 #include "app/ResultsFill.h"
 #include "calc/ResultColumns.h"
-#include "calc/TrainSearch.h"
-#include "calc/SortedResults.h"
+#include "calc/SortedTrains.h"
 #include "grid/GridControl.h"
 #include "os/desktop/EventLoop.h"
 #include "os/windows/Window.h"
@@ -52,7 +51,7 @@ calc::GearSet FiftySixGears() {
 // Search, sort, write every row as the main window does, and paint once.
 void CalculateAndPaint(grid::VbGrid& g, const calc::GearSet& gears, const calc::SearchInputs& in) {
     g.SetRows(0);
-    calc::SortedResults sorted(calc::SearchTrains(in, gears), gears);
+    calc::SortedTrains sorted(in, gears);
     app::ShowResults(g, sorted, gears);
     g.Refresh();
 }

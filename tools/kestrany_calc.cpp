@@ -14,11 +14,9 @@
 
 #include "CalcOptions.h"
 #include "ChartOutput.h"
-#include "calc/PackedTrainList.h"
 #include "calc/ResultLineWriter.h"
 #include "calc/ResultTexts.h"
-#include "calc/TrainSortKeys.h"
-#include "calc/TrainSearch.h"
+#include "calc/SortedTrains.h"
 #include "runtime/NumberSeparators.h"
 
 namespace {
@@ -82,28 +80,12 @@ void PutHeader(BlockOutput& out) {
     out.Put(header);
 }
 
-// The usual case: the results held as packed sort entries, each row rebuilt
-// as it is written. False, with nothing written, when they do not pack.
-bool WritePacked(const tools::CalcRequest& request, const runtime::NumberSeparators& separators, BlockOutput& out,
-                 bool& written) {
-    calc::PackedTrainList packed(request.inputs, request.gears);
-    calc::SearchTrains(request.inputs, request.gears, packed);
-    if (!packed.Complete()) return false;
-    packed.Sort();
+// The header and every result line, best first.
+bool WriteResults(const tools::CalcRequest& request, const runtime::NumberSeparators& separators, BlockOutput& out) {
+    calc::SortedTrains results(request.inputs, request.gears);
     PutHeader(out);
     calc::ResultLineWriter writer(request.gears, separators);
-    for (std::size_t i = 0; i < packed.Size(); ++i) out.Line(writer, packed.Row(i), i);
-    written = out.Flush();
-    return true;
-}
-
-// Any results: the full records, in the order SortedOrder names.
-bool WriteRecords(const tools::CalcRequest& request, const runtime::NumberSeparators& separators, BlockOutput& out) {
-    const std::vector<calc::TrainResult> list = calc::SearchTrains(request.inputs, request.gears);
-    const std::vector<std::uint32_t> order = calc::SortedOrder(list, request.gears);
-    PutHeader(out);
-    calc::ResultLineWriter writer(request.gears, separators);
-    for (std::size_t i = 0; i < order.size(); ++i) out.Line(writer, list[order[i]], i);
+    for (std::size_t i = 0; i < results.Size(); ++i) out.Line(writer, results.Next(), i);
     return out.Flush();
 }
 
@@ -125,7 +107,5 @@ int main(int argc, char** argv) {
     if (request->chart) return Finish(Write(tools::ChartFileText(*request, separators)));
 
     BlockOutput out;
-    bool written = true;
-    if (!WritePacked(*request, separators, out, written)) written = WriteRecords(*request, separators, out);
-    return Finish(written);
+    return Finish(WriteResults(*request, separators, out));
 }

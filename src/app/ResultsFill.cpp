@@ -39,23 +39,19 @@ void ReadRemainingInputs(const forms::Form& window, calc::SearchInputs& inputs) 
     inputs.tolerance = FieldValue(window, inputs.requestTpi ? "txtPrecI" : "txtPrecM");
 }
 
-void ShowResults(grid::VbGrid& grid, calc::SortedResults& results, const calc::GearSet& gears) {
+void ShowResults(grid::VbGrid& grid, calc::SortedTrains& results, const calc::GearSet& gears) {
     grid.SetDelayedRedraw(true);
     grid.ReserveRows(static_cast<std::int32_t>(std::min<std::size_t>(results.Size(), INT32_MAX)));
     calc::ResultCellWriter writer(gears, runtime::UserSeparators());
-    std::size_t i = 0;
-    for (std::size_t k = 0; k < results.BlockCount(); ++k) {
-        for (const calc::TrainResult& result : results.Block(k)) {
-            const auto row = static_cast<std::int32_t>(i);
-            if (grid.Rows() < row + 1) grid.AddRow();
-            const calc::ResultCellWriter::Texts& texts = writer.Write(result, i++);
-            for (calc::ResultField field : calc::kCellWriteOrder) {
-                const std::size_t column = calc::ColumnOf(field);
-                grid.SetTextMatrix(row, static_cast<std::int32_t>(column), texts[column]);
-            }
-            grid.SetCellForeColor(row, kRowNumberColumn, kRowNumberColour);
+    for (std::size_t i = 0; i < results.Size(); ++i) {
+        const auto row = static_cast<std::int32_t>(i);
+        if (grid.Rows() < row + 1) grid.AddRow();
+        const calc::ResultCellWriter::Texts& texts = writer.Write(results.Next(), i);
+        for (calc::ResultField field : calc::kCellWriteOrder) {
+            const std::size_t column = calc::ColumnOf(field);
+            grid.SetTextMatrix(row, static_cast<std::int32_t>(column), texts[column]);
         }
-        results.ReleaseBlock(k);
+        grid.SetCellForeColor(row, kRowNumberColumn, kRowNumberColour);
     }
     grid.SetDelayedRedraw(false);
 }

@@ -4,7 +4,7 @@
 
 #include "calc/GearSet.h"
 #include "calc/SearchInputs.h"
-#include "calc/SortedResults.h"
+#include "calc/SortedTrains.h"
 #include "calc/TrainResult.h"
 
 namespace forms {
@@ -27,8 +27,7 @@ void ReadIncludeOptions(const forms::Form& window, calc::SearchInputs& inputs);
 void ReadRemainingInputs(const forms::Form& window, calc::SearchInputs& inputs);
 
 // Writes the sorted results into the grid, one row per result, with the
-// repaint held back until the last row is written. Each block of results
-// is given back once its rows are written.
-void ShowResults(grid::VbGrid& grid, calc::SortedResults& results, const calc::GearSet& gears);
+// repaint held back until the last row is written.
+void ShowResults(grid::VbGrid& grid, calc::SortedTrains& results, const calc::GearSet& gears);
 
 }  // namespace app

@@ -19,8 +19,7 @@
 #include "app/TrainDrawing.h"
 #include "app/WindowPlacement.h"
 #include "calc/NumVal.h"
-#include "calc/SortedResults.h"
-#include "calc/TrainSearch.h"
+#include "calc/SortedTrains.h"
 #include "forms/PictureCanvas.h"
 #include "grid/PropertyBag.h"
 #include "os/files/ProfileFiles.h"
@@ -162,13 +161,12 @@ void frmMain::FindGearTrains() {
     grid_.SetRows(0);
     DrawGearSketch(*Item("Image1").Picture());  // no row is selected now
     ReadRemainingInputs(form_, inputs);
-    std::vector<calc::TrainResult> list = calc::SearchTrains(inputs, gears_);
-    if (list.empty()) {
+    calc::SortedTrains results(inputs, gears_);
+    if (results.Size() == 0) {
         grid_.Clear(false);
         return;
     }
-    calc::SortedResults sorted(std::move(list), gears_);
-    ShowResults(grid_, sorted, gears_);
+    ShowResults(grid_, results, gears_);
 }
 
 // The train of the results grid's focus row, to scale, in the picture; the

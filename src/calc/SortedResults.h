@@ -26,6 +26,7 @@ public:
 
     std::size_t Size() const { return size_; }
     std::size_t BlockCount() const { return blocks_.size(); }
+    std::size_t BlockSize() const { return blockSize_; }
     // Block k holds the results from k times the block size on.
     const std::vector<TrainResult>& Block(std::size_t k) const { return blocks_[k]; }
     // Gives block k's memory back; it reads as empty afterwards.
@@ -34,6 +35,7 @@ public:
 private:
     std::vector<std::vector<TrainResult>> blocks_;
     std::size_t size_ = 0;
+    std::size_t blockSize_ = kBlockSize;
 };
 
 }  // namespace calc

@@ -37,6 +37,11 @@ bool Truth(const runtime::Variant& value) {
 void VbGrid::ComputeShownText(std::int32_t row, std::int32_t dataIndex) {
     GridCell& cell = Cell(row, dataIndex);
     const GridColumn& column = columns_[static_cast<std::size_t>(PositionOfDataIndex(dataIndex))];
+    if (!column.check && column.format.empty()) {
+        // A plain column shows the value itself (the common case, kept quick).
+        if (cell.HasExtras()) cell.MutableExtras().shownText.clear();
+        return;
+    }
     std::string shown;
     if (column.check) {
         if (Truth(cell.value.Get())) shown.push_back('+');

@@ -8,6 +8,8 @@
 #include "calc/ResultCellWriter.h"
 #include "calc/ResultTexts.h"
 #include "calc/SortedResults.h"
+#include "calc/SortedTrains.h"
+#include "calc/TrainSearch.h"
 
 using calc::GearSet;
 using calc::TrainResult;
@@ -92,5 +94,43 @@ TEST(ResultCellWriter, SameTextsAsTheCellTextsOneByOne) {
             for (std::size_t c = 0; c < calc::kResultColumnCount; ++c)
                 ASSERT_EQ(texts[c], expected[c]) << "row " << i << ", column " << c << ", mark " << separators.decimal;
         }
+    }
+}
+
+namespace {
+
+// Every row of SortedTrains against the records sorted by the record sort.
+void ExpectRowsOfTheRecordSort(const calc::SearchInputs& inputs, const GearSet& gears,
+                               calc::SortedTrains::Holding holding, std::size_t blockSize) {
+    std::vector<TrainResult> expected = calc::SearchTrains(inputs, gears);
+    reference::QuickSort(expected, 0, -1, gears);
+    calc::SortedTrains sorted(inputs, gears, holding, blockSize);
+    ASSERT_EQ(sorted.Size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const TrainResult& row = sorted.Next();
+        const TrainResult& e = expected[i];
+        // Slots may differ between gears of one count; the counts may not.
+        ASSERT_TRUE(gears.Count(row.a) == gears.Count(e.a) && gears.Count(row.b) == gears.Count(e.b) &&
+                    gears.Count(row.c) == gears.Count(e.c) && gears.Count(row.d) == gears.Count(e.d) &&
+                    row.err == e.err && row.pitch == e.pitch && row.tpi == e.tpi && row.comm == e.comm)
+            << "row " << i << ", block size " << blockSize;
+    }
+}
+
+}  // namespace
+
+// Packed or held as records in blocks of any size, the rows come out in the
+// record sort's order with the record's very values.
+TEST(SortedTrains, RowsInTheRecordSortsOrderPackedOrNot) {
+    using Holding = calc::SortedTrains::Holding;
+    calc::SearchInputs inputs;
+    inputs.request = 1.25;
+    inputs.tolerance = 2;
+    inputs.includeLow = inputs.includeIntersecting = true;
+    std::vector<std::int32_t> fiftySix;
+    for (std::int32_t teeth = 20; teeth <= 75; ++teeth) fiftySix.push_back(teeth);
+    for (const GearSet& gears : {GearSet(), GearSet(fiftySix)}) {
+        ExpectRowsOfTheRecordSort(inputs, gears, Holding::Packed, 1);
+        for (std::size_t blockSize : {1u, 1000u, 1u << 20}) ExpectRowsOfTheRecordSort(inputs, gears, Holding::Records, blockSize);
     }
 }

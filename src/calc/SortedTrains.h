@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+
+#include "calc/GearSet.h"
+#include "calc/PackedTrainList.h"
+#include "calc/SearchInputs.h"
+#include "calc/SortedResults.h"
+#include "calc/TrainResult.h"
+
+namespace calc {
+
+// A whole search, its results sorted as QuickSort sorts them, to be read
+// once, in order. The results are held as packed sort entries (16 bytes a
+// result, each row rebuilt as it is read) whenever they pack, else as full
+// records in blocks that are given back as the reading passes them.
+class SortedTrains {
+public:
+    // Packed: packed whenever the results pack; Records: always as records.
+    enum class Holding { Packed, Records };
+
+    SortedTrains(const SearchInputs& inputs, const GearSet& gears, Holding holding = Holding::Packed,
+                 std::size_t recordBlockSize = SortedResults::kBlockSize);
+
+    std::size_t Size() const { return size_; }
+    // The next row, from the first on; valid until the next call. Only
+    // Size() rows may be read.
+    const TrainResult& Next();
+
+private:
+    std::unique_ptr<PackedTrainList> packed_;
+    SortedResults records_;
+    std::size_t size_ = 0;
+    std::size_t next_ = 0;
+};
+
+}  // namespace calc
