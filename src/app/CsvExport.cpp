@@ -53,10 +53,25 @@ void ReportFailure(os::HWND owner, const std::string& path) {
 
 }  // namespace
 
-std::string ResultsCsv(const grid::VbGrid& grid) {
-    std::string text = HeaderLine(grid);
+bool WriteResultsCsv(const grid::VbGrid& grid, const std::function<bool(std::string_view)>& put) {
+    constexpr std::size_t kPiece = 1 << 20;
+    std::string piece = HeaderLine(grid);
     const std::int32_t rows = grid.Rows();
-    for (std::int32_t r = 0; r < rows; ++r) text += RowLine(grid, r);
+    for (std::int32_t r = 0; r < rows; ++r) {
+        piece += RowLine(grid, r);
+        if (piece.size() < kPiece) continue;
+        if (!put(piece)) return false;
+        piece.clear();
+    }
+    return put(piece);
+}
+
+std::string ResultsCsv(const grid::VbGrid& grid) {
+    std::string text;
+    WriteResultsCsv(grid, [&text](std::string_view piece) {
+        text += piece;
+        return true;
+    });
     return text;
 }
 
@@ -64,7 +79,10 @@ void ExportResultsCsv(os::HWND owner, const grid::VbGrid& grid, const std::strin
     os::OPENFILENAME parameters = SaveDialogParameters(owner, title);
     if (!os::GetSaveFileName(parameters)) return;
     const std::string path = TrimAtNul(parameters.file);
-    if (!os::ReplaceFileContents(path, ResultsCsv(grid))) ReportFailure(owner, path);
+    // The text goes to the file a piece at a time: a long list is never held as text whole.
+    const bool written = os::ReplaceFileContentsBy(
+        path, [&grid](const os::PieceWriter& put) { return WriteResultsCsv(grid, put); });
+    if (!written) ReportFailure(owner, path);
 }
 
 }  // namespace app

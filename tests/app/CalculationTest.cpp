@@ -245,6 +245,30 @@ TEST_F(CalculationTest, ExportIntoAFolderThatIsGoneIsReported) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+// A long list goes to the file in pieces; the file holds every row, byte
+// for byte what the grid holds.
+TEST_F(CalculationTest, ALongListIsSavedWhole) {
+    Open();
+    grid::VbGrid& grid = window->Grid();
+    const std::int32_t rows = 40000;  // a few megabytes of text
+    grid.SetRows(rows);
+    for (std::int32_t r = 0; r < rows; ++r) {
+        grid.SetTextMatrix(r, 0, std::to_string(r + 1));
+        grid.SetTextMatrix(r, 5, "-0.1234");
+        grid.SetTextMatrix(r, 8, r % 3 == 0 ? "sec D low " : "");
+    }
+    const std::string expected = app::ResultsCsv(grid);
+    ASSERT_GT(expected.size(), 1u << 20);
+    const std::string path = folder.File("long.csv");
+    DialogAnswer answer(path);
+    window->ExportCsv();
+    EXPECT_TRUE(answer.messages.empty());
+    EXPECT_TRUE(TempFolder::Read(path) == expected);
+    std::size_t pieces = 0;
+    EXPECT_FALSE(app::WriteResultsCsv(grid, [&pieces](std::string_view) { return ++pieces < 2; }));
+    EXPECT_EQ(pieces, 2u);  // the first refused piece ends the writing
+}
+
 TEST_F(CalculationTest, EmptyGridGivesTheHeaderAlone) {
     Open(false);
     EXPECT_EQ(app::ResultsCsv(window->Grid()), " ; A; B; C; D; +/- %; pitch, mm; tpi; comm\r\n");

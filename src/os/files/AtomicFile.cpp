@@ -7,13 +7,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <string_view>
 #include <vector>
 
 namespace os {
 
 namespace {
 
-bool WriteAll(int descriptor, const std::string& bytes) {
+bool WriteAll(int descriptor, std::string_view bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(descriptor, bytes.data() + written, bytes.size() - written);
@@ -103,6 +104,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 }
 
 bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
+    return ReplaceFileContentsBy(path, [&bytes](const PieceWriter& put) { return put(bytes); });
+}
+
+bool ReplaceFileContentsBy(const std::string& path, const std::function<bool(const PieceWriter& put)>& produce) {
     if (path.empty()) return false;
     const std::string target = LinkTarget(path);
     if (ExistsUnwritable(target)) return false;
@@ -112,8 +117,15 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
     temporary.push_back('\0');
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0) return false;
-    const bool complete = fault != WriteFault::Write && WriteAll(descriptor, bytes) &&
-                          ::fchmod(descriptor, PermissionsFor(target)) == 0 && ::fsync(descriptor) == 0;
+    bool produced = false;
+    try {
+        produced = fault != WriteFault::Write &&
+                   produce([descriptor](std::string_view piece) { return WriteAll(descriptor, piece); });
+    } catch (...) {
+        produced = false;  // whatever stopped the content, the old file stays
+    }
+    const bool complete =
+        produced && ::fchmod(descriptor, PermissionsFor(target)) == 0 && ::fsync(descriptor) == 0;
     const bool closed = ::close(descriptor) == 0;
     if (!complete || !closed || fault == WriteFault::Rename || std::rename(temporary.data(), target.c_str()) != 0) {
         ::unlink(temporary.data());

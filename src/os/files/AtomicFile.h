@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace os {
 
@@ -15,6 +17,12 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // that the user may not write is not replaced. Returns false on failure.
 // A symbolic link is written through (its target is replaced, the link stays).
 bool ReplaceFileContents(const std::string& path, const std::string& bytes);
+
+// The same for content made piece by piece, so that a long file is never
+// held whole: `produce` hands each piece to `put` in order, and returns
+// false (or throws) to give up, as `put` returns false once a write fails.
+using PieceWriter = std::function<bool(std::string_view)>;
+bool ReplaceFileContentsBy(const std::string& path, const std::function<bool(const PieceWriter& put)>& produce);
 
 // For tests that prove a failed write leaves the old file whole: the nth
 // replace from now on (1 = the next one) fails at the given step, as a full

@@ -1,3 +1,4 @@
+#include <new>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -82,6 +83,36 @@ TEST_F(ProfileFilesTest, FileThatIsNotUtf8IsReadAsLatin1) {
     EXPECT_EQ(Read("frmMain", "btnCalc", file), "Gr\xC3\xB6\xC3\x9F" "e");
     ASSERT_TRUE(os::WritePrivateProfileString("frmMain", "caption", "K", file));
     EXPECT_EQ(TempFolder::Read(file), "[frmMain]\nbtnCalc=Gr\xC3\xB6\xC3\x9F" "e\ncaption=K\n");
+}
+
+// Content made piece by piece lands whole, or, when its making gives up,
+// throws or meets a failed write, not at all: the old file stays and no
+// temporary file is left beside it.
+TEST_F(ProfileFilesTest, ContentWrittenInPiecesLandsWholeOrNotAtAll) {
+    TempFolder::Write(file, "old");
+    const std::size_t entries = folder.EntryCount();
+    EXPECT_TRUE(os::ReplaceFileContentsBy(file, [](const os::PieceWriter& put) {
+        return put("one, ") && put("") && put(std::string(100000, 'x')) && put(", three");
+    }));
+    EXPECT_EQ(TempFolder::Read(file), "one, " + std::string(100000, 'x') + ", three");
+    TempFolder::Write(file, "old");
+    const std::function<bool(const os::PieceWriter&)> failures[] = {
+        [](const os::PieceWriter& put) { return put("half") && false; },
+        [](const os::PieceWriter& put) -> bool {
+            put("half");
+            throw std::bad_alloc();
+        },
+    };
+    for (const auto& produce : failures) {
+        EXPECT_FALSE(os::ReplaceFileContentsBy(file, produce));
+        EXPECT_EQ(TempFolder::Read(file), "old");
+        EXPECT_EQ(folder.EntryCount(), entries);
+    }
+    os::InjectWriteFault(1, os::WriteFault::Write);
+    bool asked = false;
+    EXPECT_FALSE(os::ReplaceFileContentsBy(file, [&asked](const os::PieceWriter& put) { return asked = put("new"); }));
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(TempFolder::Read(file), "old");
 }
 
 TEST_F(ProfileFilesTest, ReplacingFileContentsKeepsTheOldFileOnFailure) {
