@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "forms/Form.h"
 #include "os/drawing/Colors.h"
@@ -120,7 +121,20 @@ struct PreviewSurface::Parts : public QObject {
         Resize();
     }
 
+    // The metrics of the current font, made once for each change of font.
+    const QFontMetricsF& Metrics() {
+        if (!metrics || metricsSize != size || metricsItalic != italic) {
+            metrics.emplace(FontOf(family, size, italic), canvas);
+            metricsSize = size;
+            metricsItalic = italic;
+        }
+        return *metrics;
+    }
+
     std::vector<DrawnText> texts;
+    std::optional<QFontMetricsF> metrics;
+    double metricsSize = 0;
+    bool metricsItalic = false;
     QString family;
     double size;
     bool italic = false;
@@ -192,11 +206,16 @@ void PreviewSurface::Print(const std::string& text) {
     Parts& p = *parts_;
     if (text.empty()) return;
     p.texts.push_back(DrawnText{text, p.x, p.y, p.size, p.italic});
-    const QFontMetricsF metrics(FontOf(p.family, p.size, p.italic), p.canvas);
+    const QFontMetricsF& metrics = p.Metrics();
     const double tppY = os::TwipsPerPixelY();
     p.Grow(static_cast<std::int64_t>(p.y) + static_cast<std::int64_t>(std::ceil(metrics.height() * tppY)));
+    // Only a text that lands in view needs a repaint: asking for one per text
+    // of a long table would make the pending repaint itself long to work out.
+    const double top = p.y / tppY;
+    const QScrollBar& scroll = *p.area->verticalScrollBar();
+    if (top > scroll.value() + p.area->viewport()->height() || top + metrics.height() < scroll.value()) return;
     const double tppX = os::TwipsPerPixelX();
-    const QRectF area(p.x / tppX, p.y / tppY, metrics.horizontalAdvance(os::ToQString(text)) + metrics.height(),
+    const QRectF area(p.x / tppX, top, metrics.horizontalAdvance(os::ToQString(text)) + metrics.height(),
                       metrics.height());
     p.canvas->update(area.toAlignedRect());
 }

@@ -12,6 +12,7 @@
 #include "os/drawing/Colors.h"
 #include "os/qt/QtConversions.h"
 #include "os/desktop/EventLoop.h"
+#include "os/painting/Twips.h"
 
 namespace {
 
@@ -78,6 +79,30 @@ TEST_F(PreviewSurfaceTest, TheMouseWheelScrollsToTheLastLine) {
     EXPECT_EQ(last.text, "Line 300 XXXXXXXX");
     EXPECT_GE(last.y, surface.ScrollTop());
     EXPECT_LE(last.y + 240, surface.ScrollTop() + surface.ViewHeight());
+}
+
+// Text drawn while the view stands in the middle shows where it lands: in
+// the view, and below it once scrolled to.
+TEST_F(PreviewSurfaceTest, TextDrawnWhileScrolledShowsWhereItLands) {
+    DrawLines(300);
+    surface.SetScrollTop(surface.ScrollMax() / 2);
+    os::ProcessPendingEvents();
+    const std::int32_t inView = surface.ScrollTop() + 1200;
+    surface.SetCurrentX(9000);
+    surface.SetCurrentY(inView);
+    surface.Print("WWWWWWWW");
+    surface.SetCurrentY(surface.ScrollTop() + surface.ViewHeight() + 2400);  // below the view
+    surface.Print("WWWWWWWW");
+    os::ProcessPendingEvents();
+    const QImage view = Area().viewport()->grab().toImage();
+    const int top = static_cast<int>((inView - surface.ScrollTop()) / os::TwipsPerPixelY());
+    const QImage right = view.copy(9000 / static_cast<int>(os::TwipsPerPixelX()) - 2, 0, 200, view.height());
+    EXPECT_TRUE(BandHasInk(right, top, top + 16));
+    surface.SetScrollTop(surface.ScrollTop() + surface.ViewHeight());
+    os::ProcessPendingEvents();
+    const QImage below = Area().viewport()->grab().toImage();
+    EXPECT_TRUE(BandHasInk(below.copy(9000 / static_cast<int>(os::TwipsPerPixelX()) - 2, 0, 200, below.height()), 0,
+                           below.height()));
 }
 
 TEST_F(PreviewSurfaceTest, ClearingEmptiesTheSurfaceAndKeepsTheFont) {
