@@ -182,41 +182,17 @@ void SelectionSortSmall(TrainSortEntry* list, long first, long last, const Order
     for (long k = 0; k < n; ++k) list[first + k] = {std::bit_cast<double>(err[k]), key[k]};
 }
 
-void Sort(TrainSortEntry* list, long first, long last, const Ordering& ordering, std::uint64_t* bits) {
-    // As QuickSortBy: the smaller part by recursion, the larger by looping.
-    for (;;) {
-        if (last - first < 20) {
-            SelectionSortSmall(list, first, last, ordering);
-            return;
-        }
-        const long lo = Partition(list, first, last, ordering, bits);
-        const bool sortLeft = first < lo - 1;
-        const bool sortRight = lo + 1 < last;
-        if (sortLeft && sortRight) {
-            if (lo - first < last - lo) {
-                Sort(list, first, lo - 1, ordering, bits);
-                first = lo + 1;
-            } else {
-                Sort(list, lo + 1, last, ordering, bits);
-                last = lo - 1;
-            }
-        } else if (sortLeft) {
-            last = lo - 1;
-        } else if (sortRight) {
-            first = lo + 1;
-        } else {
-            return;
-        }
-    }
-}
-
 }  // namespace
 
 void SortEntries(std::vector<TrainSortEntry>& entries, long first, long last, TrainSortKeys::Order order) {
     if (last < 0) last = static_cast<long>(entries.size()) - 1;
     if (last - first < 1) return;
     std::vector<std::uint64_t> bits(static_cast<std::size_t>((last - first) / 64 + 2));
-    Sort(entries.data(), first, last, Ordering(order), bits.data());
+    TrainSortEntry* list = entries.data();
+    const Ordering ordering(order);
+    SortRanges(
+        first, last, [&](long f, long l) { SelectionSortSmall(list, f, l, ordering); },
+        [&](long f, long l) { return Partition(list, f, l, ordering, bits.data()); });
 }
 
 }  // namespace calc

@@ -74,28 +74,28 @@ long Partition(std::vector<Item>& list, long first, long last, Before before) {
 
 }  // namespace detail
 
-// Partitions around the middle item and sorts both parts the same way;
-// ranges of fewer than 21 items go to SelectionSortBy.
-template <class Item, class Before>
-void QuickSortBy(std::vector<Item>& list, long first, long last, Before before) {
-    if (last < 0) last = static_cast<long>(list.size()) - 1;
-    // The two parts of a partition are independent, so the smaller one is
-    // sorted by recursion and the larger by looping: the result is the same
-    // as recursing into both, and the stack stays shallow for any list.
+// The ranges of the sort: a range of fewer than 21 items goes to
+// `small(first, last)`; a larger one is split by `split(first, last)`, which
+// returns where its pivot ended, and both parts are sorted the same way.
+// The two parts are independent, so the smaller one is sorted by recursion
+// and the larger by looping: the result is the same as recursing into both,
+// and the stack stays shallow for any list.
+template <class Small, class Split>
+void SortRanges(long first, long last, Small small, Split split) {
     for (;;) {
         if (last - first < 20) {
-            SelectionSortBy(list, first, last, before);
+            small(first, last);
             return;
         }
-        const long lo = detail::Partition(list, first, last, before);
+        const long lo = split(first, last);
         const bool sortLeft = first < lo - 1;
         const bool sortRight = lo + 1 < last;
         if (sortLeft && sortRight) {
             if (lo - first < last - lo) {
-                QuickSortBy(list, first, lo - 1, before);
+                SortRanges(first, lo - 1, small, split);
                 first = lo + 1;
             } else {
-                QuickSortBy(list, lo + 1, last, before);
+                SortRanges(lo + 1, last, small, split);
                 last = lo - 1;
             }
         } else if (sortLeft) {
@@ -106,6 +106,16 @@ void QuickSortBy(std::vector<Item>& list, long first, long last, Before before) 
             return;
         }
     }
+}
+
+// Partitions around the middle item and sorts both parts the same way;
+// ranges of fewer than 21 items go to SelectionSortBy.
+template <class Item, class Before>
+void QuickSortBy(std::vector<Item>& list, long first, long last, Before before) {
+    if (last < 0) last = static_cast<long>(list.size()) - 1;
+    SortRanges(
+        first, last, [&](long f, long l) { SelectionSortBy(list, f, l, before); },
+        [&](long f, long l) { return detail::Partition(list, f, l, before); });
 }
 
 }  // namespace calc
