@@ -5,7 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QScrollArea>
+#include <QAbstractScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
@@ -23,10 +23,11 @@ namespace forms {
 namespace {
 
 constexpr double kDefaultPoints = 8;
+constexpr int kWheelStep = 20;  // pixels an arrow click moves; a wheel notch moves three
 
 int ToPixelsY(std::int64_t twips) {
     const double pixels = std::ceil(static_cast<double>(twips) / os::TwipsPerPixelY());
-    return static_cast<int>(std::clamp(pixels, 0.0, static_cast<double>(QWIDGETSIZE_MAX)));
+    return static_cast<int>(std::clamp(pixels, 0.0, static_cast<double>(std::numeric_limits<int>::max())));
 }
 
 QFont FontOf(const QString& family, double size, bool italic) {
@@ -36,41 +37,111 @@ QFont FontOf(const QString& family, double size, bool italic) {
     return font;
 }
 
-// The drawing itself: paints the texts that fall into the exposed part.
-class PreviewCanvas : public QWidget {
+// The view of the drawing: a scroll area that paints the texts falling into
+// its exposed part at the scrolled offset. It scrolls by itself rather than
+// moving a child as tall as the drawing, because a widget cannot be taller
+// than about 16 million pixels and a long table is taller still.
+class PreviewView : public QAbstractScrollArea {
 public:
-    PreviewCanvas(const std::vector<DrawnText>& texts, const QString& family, QColor back, QColor fore)
-        : texts_(texts), family_(family), fore_(fore) {
-        setAutoFillBackground(true);
-        QPalette palette = this->palette();
+    PreviewView(QWidget* parent, const std::vector<DrawnText>& texts, const QString& family, QColor back, QColor fore)
+        : QAbstractScrollArea(parent), texts_(texts), family_(family), fore_(fore) {
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        QPalette palette = viewport()->palette();
         palette.setColor(QPalette::Window, back);
-        setPalette(palette);
+        viewport()->setPalette(palette);
+        viewport()->setAutoFillBackground(true);
+        verticalScrollBar()->setSingleStep(kWheelStep);
+        horizontalScrollBar()->setSingleStep(kWheelStep);
+    }
+
+    // The drawing's size in pixels: `width` wide, at least the view tall.
+    void SetContent(int width, int height) {
+        width_ = width;
+        height_ = height;
+        UpdateBars();
+    }
+    int ContentHeight() const { return std::max(height_, viewport()->height()); }
+
+    // Asks for a repaint of a rectangle of the drawing when any of it shows.
+    void UpdateContent(const QRectF& area) {
+        const QRect shown = area.toAlignedRect().translated(-Offset());
+        if (shown.intersects(viewport()->rect())) viewport()->update(shown);
+    }
+
+    // Texts come in drawing order; while their tops never go back up, a
+    // paint finds its first text by halving instead of reading from the start.
+    void Added(const DrawnText& item) {
+        ordered_ = ordered_ && item.y >= lastY_;
+        lastY_ = item.y;
+        largestSize_ = std::max(largestSize_, item.size);
+    }
+    void Cleared() {
+        ordered_ = true;
+        lastY_ = std::numeric_limits<std::int32_t>::min();
+        largestSize_ = 0;
     }
 
 protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QAbstractScrollArea::resizeEvent(event);
+        UpdateBars();
+    }
+
+    void scrollContentsBy(int dx, int dy) override { viewport()->scroll(dx, dy); }
+
     void paintEvent(QPaintEvent* event) override {
-        QPainter painter(this);
+        QPainter painter(viewport());
         painter.setPen(fore_);
-        const QRect exposed = event->rect();
+        const QPoint offset = Offset();
+        const QRect exposed = event->rect().translated(offset);
         const double tppX = os::TwipsPerPixelX();
         const double tppY = os::TwipsPerPixelY();
-        for (const DrawnText& item : texts_) {
-            // A line is less than four pixels a point tall (twice its size at
-            // 144 dpi): texts out of the exposed part are passed over before a
-            // font is made for them, so long tables scroll smoothly.
-            const double top = item.y / tppY;
-            if (top > exposed.bottom() + 1 || top + item.size * 4 < exposed.top()) continue;
-            const QFont font = FontOf(family_, item.size, item.italic);
+        // A line is less than four pixels a point tall (twice its size at
+        // 144 dpi): texts out of the exposed part are passed over before a
+        // font is made for them, so long tables scroll smoothly.
+        auto from = texts_.begin();
+        if (ordered_) {
+            const double firstTop = (exposed.top() - largestSize_ * 4) * tppY;
+            from = std::lower_bound(texts_.begin(), texts_.end(), firstTop,
+                                    [](const DrawnText& item, double top) { return item.y < top; });
+        }
+        for (auto item = from; item != texts_.end(); ++item) {
+            const double top = item->y / tppY;
+            if (top > exposed.bottom() + 1) {
+                if (ordered_) break;
+                continue;
+            }
+            if (top + item->size * 4 < exposed.top()) continue;
+            const QFont font = FontOf(family_, item->size, item->italic);
             painter.setFont(font);
-            const QFontMetricsF metrics(font, this);
-            painter.drawText(QPointF(item.x / tppX, top + metrics.ascent()), os::ToQString(item.text));
+            const QFontMetricsF metrics(font, viewport());
+            painter.drawText(QPointF(item->x / tppX - offset.x(), top - offset.y() + metrics.ascent()),
+                             os::ToQString(item->text));
         }
     }
 
 private:
+    QPoint Offset() const { return {horizontalScrollBar()->value(), verticalScrollBar()->value()}; }
+
+    void UpdateBars() {
+        const QSize view = viewport()->size();
+        verticalScrollBar()->setPageStep(std::max(1, view.height()));
+        verticalScrollBar()->setRange(0, std::max(0, height_ - view.height()));
+        horizontalScrollBar()->setPageStep(std::max(1, view.width()));
+        horizontalScrollBar()->setRange(0, std::max(0, width_ - view.width()));
+        viewport()->update();
+    }
+
     const std::vector<DrawnText>& texts_;
     QString family_;
     QColor fore_;
+    int width_ = 1;
+    int height_ = 0;
+    bool ordered_ = true;
+    std::int32_t lastY_ = std::numeric_limits<std::int32_t>::min();
+    double largestSize_ = 0;
 };
 
 }  // namespace
@@ -79,52 +150,36 @@ struct PreviewSurface::Parts : public QObject {
     Parts(QWidget& formWidget, QColor back, QColor fore)
         : family(formWidget.font().family()),
           size(formWidget.font().pointSizeF() > 0 ? formWidget.font().pointSizeF() : kDefaultPoints),
-          area(new QScrollArea(&formWidget)),
-          canvas(new PreviewCanvas(texts, family, back, fore)) {
-        area->setFrameShape(QFrame::NoFrame);
-        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        QPalette palette = area->viewport()->palette();
-        palette.setColor(QPalette::Window, back);
-        area->viewport()->setPalette(palette);
-        area->viewport()->setAutoFillBackground(true);
-        area->setWidget(canvas);
+          view(new PreviewView(&formWidget, texts, family, back, fore)) {
         formWidget.installEventFilter(this);
         Fit(formWidget.size());
-        area->show();
+        view->show();
     }
 
     // Follows the form's client area; the drawing keeps its width clear of
     // the vertical scroll bar, so that only a narrowed window scrolls sideways.
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Resize && watched == area->parentWidget()) {
-            Fit(area->parentWidget()->size());
-        }
+        if (event->type() == QEvent::Resize && watched == view->parentWidget()) Fit(view->parentWidget()->size());
         return false;
     }
 
     void Fit(QSize client) {
-        area->setGeometry(QRect(QPoint(0, 0), client));
-        const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+        view->setGeometry(QRect(QPoint(0, 0), client));
+        const int bar = view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
         width = std::max(1, client.width() - bar);
-        Resize();
-    }
-
-    void Resize() {
-        const int height = std::max(ToPixelsY(contentHeight), area->height());
-        if (canvas->width() != width || canvas->height() != height) canvas->setFixedSize(width, height);
+        view->SetContent(width, ToPixelsY(contentHeight));
     }
 
     void Grow(std::int64_t bottom) {
         if (bottom <= contentHeight) return;
         contentHeight = std::min<std::int64_t>(bottom, std::numeric_limits<std::int32_t>::max());
-        Resize();
+        view->SetContent(width, ToPixelsY(contentHeight));
     }
 
     // The metrics of the current font, made once for each change of font.
     const QFontMetricsF& Metrics() {
         if (!metrics || metricsSize != size || metricsItalic != italic) {
-            metrics.emplace(FontOf(family, size, italic), canvas);
+            metrics.emplace(FontOf(family, size, italic), view->viewport());
             metricsSize = size;
             metricsItalic = italic;
         }
@@ -142,8 +197,7 @@ struct PreviewSurface::Parts : public QObject {
     std::int32_t y = 0;
     std::int64_t contentHeight = 0;
     int width = 1;
-    QPointer<QScrollArea> area;  // a child of the form's widget
-    PreviewCanvas* canvas;    // owned by the area
+    QPointer<PreviewView> view;  // a child of the form's widget
 };
 
 PreviewSurface::PreviewSurface(Form& form, std::uint32_t backColor)
@@ -151,42 +205,43 @@ PreviewSurface::PreviewSurface(Form& form, std::uint32_t backColor)
                                      os::ToQColor(os::GetSysColor(os::COLOR_BTNTEXT)))) {}
 
 PreviewSurface::~PreviewSurface() {
-    if (parts_->area.isNull()) return;
-    if (QWidget* parent = parts_->area->parentWidget()) parent->removeEventFilter(parts_.get());
-    delete parts_->area.data();
+    if (parts_->view.isNull()) return;
+    if (QWidget* parent = parts_->view->parentWidget()) parent->removeEventFilter(parts_.get());
+    delete parts_->view.data();
 }
 
 void PreviewSurface::Clear() {
     Parts& p = *parts_;
     p.texts.clear();
+    p.view->Cleared();
     p.contentHeight = 0;
     p.x = p.y = 0;
-    p.Resize();
-    p.area->verticalScrollBar()->setValue(0);
-    p.canvas->update();
+    p.view->SetContent(p.width, 0);
+    p.view->verticalScrollBar()->setValue(0);
 }
 
 const std::vector<DrawnText>& PreviewSurface::Texts() const { return parts_->texts; }
 std::string PreviewSurface::FontName() const { return parts_->family.toStdString(); }
 
 std::int32_t PreviewSurface::SurfaceHeight() const {
-    return static_cast<std::int32_t>(std::lround(parts_->canvas->height() * os::TwipsPerPixelY()));
+    const double twips = std::round(parts_->view->ContentHeight() * os::TwipsPerPixelY());
+    return static_cast<std::int32_t>(std::min(twips, static_cast<double>(std::numeric_limits<std::int32_t>::max())));
 }
 
 std::int32_t PreviewSurface::ViewHeight() const {
-    return static_cast<std::int32_t>(std::lround(parts_->area->viewport()->height() * os::TwipsPerPixelY()));
+    return static_cast<std::int32_t>(std::lround(parts_->view->viewport()->height() * os::TwipsPerPixelY()));
 }
 
 std::int32_t PreviewSurface::ScrollTop() const {
-    return static_cast<std::int32_t>(std::lround(parts_->area->verticalScrollBar()->value() * os::TwipsPerPixelY()));
+    return static_cast<std::int32_t>(std::lround(parts_->view->verticalScrollBar()->value() * os::TwipsPerPixelY()));
 }
 
 std::int32_t PreviewSurface::ScrollMax() const {
-    return static_cast<std::int32_t>(std::lround(parts_->area->verticalScrollBar()->maximum() * os::TwipsPerPixelY()));
+    return static_cast<std::int32_t>(std::lround(parts_->view->verticalScrollBar()->maximum() * os::TwipsPerPixelY()));
 }
 
 void PreviewSurface::SetScrollTop(std::int32_t twips) {
-    parts_->area->verticalScrollBar()->setValue(ToPixelsY(twips));
+    parts_->view->verticalScrollBar()->setValue(ToPixelsY(twips));
 }
 
 std::int32_t PreviewSurface::CurrentX() const { return parts_->x; }
@@ -206,18 +261,15 @@ void PreviewSurface::Print(const std::string& text) {
     Parts& p = *parts_;
     if (text.empty()) return;
     p.texts.push_back(DrawnText{text, p.x, p.y, p.size, p.italic});
+    p.view->Added(p.texts.back());
     const QFontMetricsF& metrics = p.Metrics();
     const double tppY = os::TwipsPerPixelY();
     p.Grow(static_cast<std::int64_t>(p.y) + static_cast<std::int64_t>(std::ceil(metrics.height() * tppY)));
-    // Only a text that lands in view needs a repaint: asking for one per text
-    // of a long table would make the pending repaint itself long to work out.
-    const double top = p.y / tppY;
-    const QScrollBar& scroll = *p.area->verticalScrollBar();
-    if (top > scroll.value() + p.area->viewport()->height() || top + metrics.height() < scroll.value()) return;
     const double tppX = os::TwipsPerPixelX();
-    const QRectF area(p.x / tppX, top, metrics.horizontalAdvance(os::ToQString(text)) + metrics.height(),
-                      metrics.height());
-    p.canvas->update(area.toAlignedRect());
+    // Only a text that lands in view asks for a repaint: one request per text
+    // of a long table would make the pending repaint itself long to work out.
+    p.view->UpdateContent(QRectF(p.x / tppX, p.y / tppY,
+                                 metrics.horizontalAdvance(os::ToQString(text)) + metrics.height(), metrics.height()));
 }
 
 bool PreviewSurface::MakeRoom(std::int32_t height) {

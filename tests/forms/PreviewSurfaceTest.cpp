@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QScrollArea>
+#include <QAbstractScrollArea>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -25,7 +25,7 @@ protected:
         form.Show();
         os::ProcessPendingEvents();
     }
-    QScrollArea& Area() { return *form.Widget()->findChild<QScrollArea*>(); }
+    QAbstractScrollArea& Area() { return *form.Widget()->findChild<QAbstractScrollArea*>(); }
     // Draws `count` lines 240 twips apart below a top margin, as a table does.
     void DrawLines(int count) {
         for (int i = 0; i < count; ++i) {
@@ -103,6 +103,28 @@ TEST_F(PreviewSurfaceTest, TextDrawnWhileScrolledShowsWhereItLands) {
     const QImage below = Area().viewport()->grab().toImage();
     EXPECT_TRUE(BandHasInk(below.copy(9000 / static_cast<int>(os::TwipsPerPixelX()) - 2, 0, 200, below.height()), 0,
                            below.height()));
+}
+
+// A table of millions of rows is taller than any window can be; the
+// surface still scrolls down to its last line and shows it.
+TEST_F(PreviewSurfaceTest, ADrawingTallerThanAnyWindowScrollsToItsEnd) {
+    DrawLines(3);
+    const std::int32_t far = 900'000'000;  // 3.75 million rows of 240 twips
+    surface.SetCurrentX(900);
+    surface.SetCurrentY(far);
+    ASSERT_TRUE(surface.MakeRoom(240 + 900));
+    surface.Print("Line 3750000 XXXXXXXX");
+    EXPECT_GE(surface.SurfaceHeight(), far + 240 + 900 - 15);
+    surface.SetScrollTop(surface.ScrollMax());
+    os::ProcessPendingEvents();
+    EXPECT_GE(surface.ScrollTop(), far + 240 + 900 - surface.ViewHeight() - 15);
+    const QImage end = Area().viewport()->grab().toImage();
+    const int lastTop = end.height() - 60 - 16;
+    EXPECT_TRUE(BandHasInk(end, lastTop, lastTop + 16));
+    EXPECT_FALSE(BandHasInk(end, 0, lastTop - 4));
+    surface.SetScrollTop(0);
+    os::ProcessPendingEvents();
+    EXPECT_TRUE(BandHasInk(Area().viewport()->grab().toImage(), 60, 76));  // the first line again
 }
 
 TEST_F(PreviewSurfaceTest, ClearingEmptiesTheSurfaceAndKeepsTheFont) {
