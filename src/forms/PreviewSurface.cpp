@@ -57,16 +57,30 @@ public:
     }
 
     // The drawing's size in pixels: `width` wide, at least the view tall.
+    // A table grows row by row, so the scroll bars follow once the drawing
+    // pauses (or when they are read), not at every row.
     void SetContent(int width, int height) {
+        if (width == width_ && height == height_) return;
         width_ = width;
         height_ = height;
+        if (barsPending_) return;
+        barsPending_ = true;
+        QMetaObject::invokeMethod(this, [this] { SettleBars(); }, Qt::QueuedConnection);
+    }
+    void SettleBars() {
+        if (!barsPending_) return;
+        barsPending_ = false;
         UpdateBars();
     }
     int ContentHeight() const { return std::max(height_, viewport()->height()); }
 
-    // Asks for a repaint of a rectangle of the drawing when any of it shows.
-    void UpdateContent(const QRectF& area) {
-        const QRect shown = area.toAlignedRect().translated(-Offset());
+    // Asks for a repaint of a band of the drawing, from `left` to the right
+    // edge, when any of it shows. (Measuring the text for a tighter
+    // rectangle would cost more than the repaint, for every text drawn.)
+    void UpdateBand(double left, double top, double height) {
+        const QRect shown = QRectF(left, top, std::max<double>(width_, viewport()->width()) - left + 1, height)
+                                .toAlignedRect()
+                                .translated(-Offset());
         if (shown.intersects(viewport()->rect())) viewport()->update(shown);
     }
 
@@ -86,6 +100,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override {
         QAbstractScrollArea::resizeEvent(event);
+        barsPending_ = false;
         UpdateBars();
     }
 
@@ -139,6 +154,7 @@ private:
     QColor fore_;
     int width_ = 1;
     int height_ = 0;
+    bool barsPending_ = false;
     bool ordered_ = true;
     std::int32_t lastY_ = std::numeric_limits<std::int32_t>::min();
     double largestSize_ = 0;
@@ -217,6 +233,7 @@ void PreviewSurface::Clear() {
     p.contentHeight = 0;
     p.x = p.y = 0;
     p.view->SetContent(p.width, 0);
+    p.view->SettleBars();
     p.view->verticalScrollBar()->setValue(0);
 }
 
@@ -229,18 +246,22 @@ std::int32_t PreviewSurface::SurfaceHeight() const {
 }
 
 std::int32_t PreviewSurface::ViewHeight() const {
+    parts_->view->SettleBars();
     return static_cast<std::int32_t>(std::lround(parts_->view->viewport()->height() * os::TwipsPerPixelY()));
 }
 
 std::int32_t PreviewSurface::ScrollTop() const {
+    parts_->view->SettleBars();
     return static_cast<std::int32_t>(std::lround(parts_->view->verticalScrollBar()->value() * os::TwipsPerPixelY()));
 }
 
 std::int32_t PreviewSurface::ScrollMax() const {
+    parts_->view->SettleBars();
     return static_cast<std::int32_t>(std::lround(parts_->view->verticalScrollBar()->maximum() * os::TwipsPerPixelY()));
 }
 
 void PreviewSurface::SetScrollTop(std::int32_t twips) {
+    parts_->view->SettleBars();
     parts_->view->verticalScrollBar()->setValue(ToPixelsY(twips));
 }
 
@@ -265,11 +286,9 @@ void PreviewSurface::Print(const std::string& text) {
     const QFontMetricsF& metrics = p.Metrics();
     const double tppY = os::TwipsPerPixelY();
     p.Grow(static_cast<std::int64_t>(p.y) + static_cast<std::int64_t>(std::ceil(metrics.height() * tppY)));
-    const double tppX = os::TwipsPerPixelX();
     // Only a text that lands in view asks for a repaint: one request per text
     // of a long table would make the pending repaint itself long to work out.
-    p.view->UpdateContent(QRectF(p.x / tppX, p.y / tppY,
-                                 metrics.horizontalAdvance(os::ToQString(text)) + metrics.height(), metrics.height()));
+    p.view->UpdateBand(p.x / os::TwipsPerPixelX(), p.y / tppY, metrics.height());
 }
 
 bool PreviewSurface::MakeRoom(std::int32_t height) {
