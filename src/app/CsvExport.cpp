@@ -6,6 +6,7 @@
 #include "calc/ResultTexts.h"
 #include "grid/VbGrid.h"
 #include "os/desktop/Application.h"
+#include "os/desktop/BusyCursor.h"
 #include "os/files/AtomicFile.h"
 #include "os/commoncontrols/MessageBox.h"
 #include "os/commoncontrols/SaveFileDialog.h"
@@ -79,9 +80,13 @@ void ExportResultsCsv(os::HWND owner, const grid::VbGrid& grid, const std::strin
     os::OPENFILENAME parameters = SaveDialogParameters(owner, title);
     if (!os::GetSaveFileName(parameters)) return;
     const std::string path = TrimAtNul(parameters.file);
-    // The text goes to the file a piece at a time: a long list is never held as text whole.
-    const bool written = os::ReplaceFileContentsBy(
-        path, [&grid](const os::PieceWriter& put) { return WriteResultsCsv(grid, put); });
+    bool written = false;
+    {
+        const os::BusyCursor busy;  // a long list takes a while
+        // The text goes to the file a piece at a time: a long list is never held as text whole.
+        written = os::ReplaceFileContentsBy(
+            path, [&grid](const os::PieceWriter& put) { return WriteResultsCsv(grid, put); });
+    }
     if (!written) ReportFailure(owner, path);
 }
 

@@ -5,6 +5,7 @@
 #include "app/LanguageFile.h"
 #include "app/ResultsDrawing.h"
 #include "forms/Form.h"
+#include "os/desktop/BusyCursor.h"
 #include "os/commoncontrols/MessageBox.h"
 #include "os/printing/PrinterPage.h"
 
@@ -44,6 +45,7 @@ void PrintResults(const forms::Form& owner, const grid::VbGrid& grid) {
     os::PrinterPage printer;
     printer.SetFontName(owner.FontName());  // a refused face leaves the printer's own
     if (printer.StartDoc("Kestrany") == os::PrintFailure::None) {
+        const os::BusyCursor busy;  // a long table takes a while
         DrawAll(grid, printer);
         printer.EndDoc();
     }

@@ -188,6 +188,7 @@ void frmMain::ShowPreview() {
     preview_->Show();
     forms::PreviewSurface& surface = preview_->Surface();
     surface.Clear();
+    const os::BusyCursor busy;  // a long table takes a while
     DrawAll(grid_, surface);
 }
 

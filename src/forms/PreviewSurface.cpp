@@ -43,7 +43,7 @@ QFont FontOf(const QString& family, double size, bool italic) {
 // than about 16 million pixels and a long table is taller still.
 class PreviewView : public QAbstractScrollArea {
 public:
-    PreviewView(QWidget* parent, const std::vector<DrawnText>& texts, const QString& family, QColor back, QColor fore)
+    PreviewView(QWidget* parent, const DrawnTexts& texts, const QString& family, QColor back, QColor fore)
         : QAbstractScrollArea(parent), texts_(texts), family_(family), fore_(fore) {
         setFrameShape(QFrame::NoFrame);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -86,10 +86,10 @@ public:
 
     // Texts come in drawing order; while their tops never go back up, a
     // paint finds its first text by halving instead of reading from the start.
-    void Added(const DrawnText& item) {
-        ordered_ = ordered_ && item.y >= lastY_;
-        lastY_ = item.y;
-        largestSize_ = std::max(largestSize_, item.size);
+    void Added(std::int32_t y, double size) {
+        ordered_ = ordered_ && y >= lastY_;
+        lastY_ = y;
+        largestSize_ = std::max(largestSize_, size);
     }
     void Cleared() {
         ordered_ = true;
@@ -116,24 +116,34 @@ protected:
         // A line is less than four pixels a point tall (twice its size at
         // 144 dpi): texts out of the exposed part are passed over before a
         // font is made for them, so long tables scroll smoothly.
-        auto from = texts_.begin();
+        std::size_t from = 0;
         if (ordered_) {
+            // The first text whose top may reach into the exposed part.
             const double firstTop = (exposed.top() - largestSize_ * 4) * tppY;
-            from = std::lower_bound(texts_.begin(), texts_.end(), firstTop,
-                                    [](const DrawnText& item, double top) { return item.y < top; });
+            std::size_t count = texts_.size();
+            while (count > 0) {
+                const std::size_t half = count / 2;
+                if (texts_.YAt(from + half) < firstTop) {
+                    from += half + 1;
+                    count -= half + 1;
+                } else {
+                    count = half;
+                }
+            }
         }
-        for (auto item = from; item != texts_.end(); ++item) {
-            const double top = item->y / tppY;
+        for (std::size_t i = from; i < texts_.size(); ++i) {
+            const double top = texts_.YAt(i) / tppY;
             if (top > exposed.bottom() + 1) {
                 if (ordered_) break;
                 continue;
             }
-            if (top + item->size * 4 < exposed.top()) continue;
-            const QFont font = FontOf(family_, item->size, item->italic);
+            const double size = texts_.SizeAt(i);
+            if (top + size * 4 < exposed.top()) continue;
+            const QFont font = FontOf(family_, size, texts_.ItalicAt(i));
             painter.setFont(font);
             const QFontMetricsF metrics(font, viewport());
-            painter.drawText(QPointF(item->x / tppX - offset.x(), top - offset.y() + metrics.ascent()),
-                             os::ToQString(item->text));
+            painter.drawText(QPointF(texts_.XAt(i) / tppX - offset.x(), top - offset.y() + metrics.ascent()),
+                             os::ToQString(texts_.TextAt(i)));
         }
     }
 
@@ -149,7 +159,7 @@ private:
         viewport()->update();
     }
 
-    const std::vector<DrawnText>& texts_;
+    const DrawnTexts& texts_;
     QString family_;
     QColor fore_;
     int width_ = 1;
@@ -202,7 +212,7 @@ struct PreviewSurface::Parts : public QObject {
         return *metrics;
     }
 
-    std::vector<DrawnText> texts;
+    DrawnTexts texts;
     std::optional<QFontMetricsF> metrics;
     double metricsSize = 0;
     bool metricsItalic = false;
@@ -228,7 +238,7 @@ PreviewSurface::~PreviewSurface() {
 
 void PreviewSurface::Clear() {
     Parts& p = *parts_;
-    p.texts.clear();
+    p.texts.Clear();
     p.view->Cleared();
     p.contentHeight = 0;
     p.x = p.y = 0;
@@ -237,7 +247,7 @@ void PreviewSurface::Clear() {
     p.view->verticalScrollBar()->setValue(0);
 }
 
-const std::vector<DrawnText>& PreviewSurface::Texts() const { return parts_->texts; }
+const DrawnTexts& PreviewSurface::Texts() const { return parts_->texts; }
 std::string PreviewSurface::FontName() const { return parts_->family.toStdString(); }
 
 std::int32_t PreviewSurface::SurfaceHeight() const {
@@ -281,8 +291,8 @@ void PreviewSurface::SetFontItalic(bool italic) { parts_->italic = italic; }
 void PreviewSurface::Print(const std::string& text) {
     Parts& p = *parts_;
     if (text.empty()) return;
-    p.texts.push_back(DrawnText{text, p.x, p.y, p.size, p.italic});
-    p.view->Added(p.texts.back());
+    p.texts.Add(text, p.x, p.y, p.size, p.italic);
+    p.view->Added(p.y, p.size);
     const QFontMetricsF& metrics = p.Metrics();
     const double tppY = os::TwipsPerPixelY();
     p.Grow(static_cast<std::int64_t>(p.y) + static_cast<std::int64_t>(std::ceil(metrics.height() * tppY)));

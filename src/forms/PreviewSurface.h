@@ -5,20 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "forms/DrawnTexts.h"
 #include "os/printing/DrawingTarget.h"
 
 namespace forms {
 
 class Form;
-
-// One piece of text on a preview surface, in twips of the surface.
-struct DrawnText {
-    std::string text;
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    double size = 0;
-    bool italic = false;
-};
 
 // A drawing surface that fills a form's client area and keeps what is drawn
 // on it. It is as tall as its drawing, so it grows downwards as text goes
@@ -36,7 +28,7 @@ public:
     // the top-left corner. The font stays as it was.
     void Clear();
     // What has been drawn, in drawing order.
-    const std::vector<DrawnText>& Texts() const;
+    const DrawnTexts& Texts() const;
     std::string FontName() const;
     // The surface's height in twips: its drawing, and at least the view's.
     std::int32_t SurfaceHeight() const;

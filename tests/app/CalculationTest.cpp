@@ -27,10 +27,12 @@ public:
     explicit DialogAnswer(std::optional<std::string> path) {
         os::SetSaveFileAnswerer([this, path](const os::OPENFILENAME& parameters) {
             asked.push_back(parameters);
+            busyWhileShown = busyWhileShown || os::BusyCursorShown();
             return path;
         });
         os::SetMessageBoxPresenter([this](os::HWND, const std::string& text, const std::string&, os::UINT) {
             messages.push_back(text);
+            busyWhileShown = busyWhileShown || os::BusyCursorShown();
             return os::IDOK;
         });
     }
@@ -40,6 +42,7 @@ public:
     }
     std::vector<os::OPENFILENAME> asked;
     std::vector<std::string> messages;
+    bool busyWhileShown = false;  // the wait cursor stood over the dialog or a message
 };
 
 std::string KestranyCalcOutput(const std::string& arguments) {
@@ -243,6 +246,8 @@ TEST_F(CalculationTest, ExportIntoAFolderThatIsGoneIsReported) {
     ASSERT_EQ(answer.messages.size(), 1u);
     EXPECT_NE(answer.messages[0].find(path), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_FALSE(answer.busyWhileShown);  // the wait cursor is for the writing alone
+    EXPECT_FALSE(os::BusyCursorShown());
 }
 
 // A long list goes to the file in pieces; the file holds every row, byte

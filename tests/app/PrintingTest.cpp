@@ -253,7 +253,7 @@ TEST_F(PrintingTest, LeftClickShowsThePreviewWithEveryRow) {
     EXPECT_EQ(preview->Window().Caption(), "Vorschau");
     EXPECT_NEAR(preview->Window().ScaleWidth(), 13110, 15);
     EXPECT_NEAR(preview->Window().ScaleHeight(), 6885, 15);
-    const std::vector<forms::DrawnText>& texts = preview->Surface().Texts();
+    const forms::DrawnTexts& texts = preview->Surface().Texts();
     for (int r = 0; r < 26; ++r) {
         const auto rowNumber = [&](const forms::DrawnText& t) { return t.x == 900 && t.text == std::to_string(r + 1); };
         EXPECT_EQ(std::count_if(texts.begin(), texts.end(), rowNumber), 1) << r;
