@@ -12,6 +12,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <ranges>
 
 #include "forms/Form.h"
 #include "os/drawing/Colors.h"
@@ -120,16 +121,10 @@ protected:
         if (ordered_) {
             // The first text whose top may reach into the exposed part.
             const double firstTop = (exposed.top() - largestSize_ * 4) * tppY;
-            std::size_t count = texts_.size();
-            while (count > 0) {
-                const std::size_t half = count / 2;
-                if (texts_.YAt(from + half) < firstTop) {
-                    from += half + 1;
-                    count -= half + 1;
-                } else {
-                    count = half;
-                }
-            }
+            const auto indices = std::views::iota(std::size_t{0}, texts_.size());
+            const auto first = std::ranges::partition_point(
+                indices, [&](std::size_t i) { return texts_.YAt(i) < firstTop; });
+            from = first == indices.end() ? texts_.size() : *first;
         }
         for (std::size_t i = from; i < texts_.size(); ++i) {
             const double top = texts_.YAt(i) / tppY;
