@@ -12,7 +12,6 @@
 #include <cmath>
 #include <limits>
 #include <optional>
-#include <ranges>
 
 #include "forms/Form.h"
 #include "os/drawing/Colors.h"
@@ -121,10 +120,16 @@ protected:
         if (ordered_) {
             // The first text whose top may reach into the exposed part.
             const double firstTop = (exposed.top() - largestSize_ * 4) * tppY;
-            const auto indices = std::views::iota(std::size_t{0}, texts_.size());
-            const auto first = std::ranges::partition_point(
-                indices, [&](std::size_t i) { return texts_.YAt(i) < firstTop; });
-            from = first == indices.end() ? texts_.size() : *first;
+            std::size_t count = texts_.size();
+            while (count > 0) {  // halving, as std::partition_point does
+                const std::size_t half = count / 2;
+                if (texts_.YAt(from + half) < firstTop) {
+                    from += half + 1;
+                    count -= half + 1;
+                } else {
+                    count = half;
+                }
+            }
         }
         for (std::size_t i = from; i < texts_.size(); ++i) {
             const double top = texts_.YAt(i) / tppY;
