@@ -4,7 +4,10 @@
 #include <bit>
 #include <cassert>
 #include <cstdint>
+#include <system_error>
+#include <thread>
 #include <utility>
+#include <vector>
 
 #include "calc/QuickSortBy.h"
 
@@ -184,15 +187,70 @@ void SelectionSortSmall(TrainSortEntry* list, long first, long last, const Order
 
 }  // namespace
 
+namespace {
+
+// Sorts ranges one after another, with scratch of its own.
+void SortEach(TrainSortEntry* list, const std::vector<std::pair<long, long>>& ranges, const Ordering& ordering) {
+    std::size_t longest = 0;
+    for (const auto& [first, last] : ranges) longest = std::max(longest, static_cast<std::size_t>(last - first));
+    std::vector<std::uint64_t> bits(longest / 64 + 2);
+    for (const auto& [first, last] : ranges)
+        SortRanges(
+            first, last, [&](long f, long l) { SelectionSortSmall(list, f, l, ordering); },
+            [&](long f, long l) { return Partition(list, f, l, ordering, bits.data()); });
+}
+
+// Long lists are shared out between two threads. The two parts a partition
+// leaves are sorted independently of each other, so the largest range is
+// split a few times here, and the ranges are dealt out largest first to
+// whichever thread has less to do: the entries end in exactly the order one
+// thread would have left them in.
+constexpr long kSharedFrom = 1L << 16;
+
+void SortShared(TrainSortEntry* list, long first, long last, const Ordering& ordering) {
+    std::vector<std::uint64_t> bits(static_cast<std::size_t>((last - first) / 64 + 2));
+    std::vector<std::pair<long, long>> ranges{{first, last}};
+    for (int split = 0; split < 3; ++split) {
+        auto largest = std::max_element(ranges.begin(), ranges.end(), [](const auto& x, const auto& y) {
+            return x.second - x.first < y.second - y.first;
+        });
+        const auto [f, l] = *largest;
+        if (l - f < 20) break;
+        ranges.erase(largest);
+        const long lo = Partition(list, f, l, ordering, bits.data());
+        if (f < lo - 1) ranges.push_back({f, lo - 1});
+        if (lo + 1 < l) ranges.push_back({lo + 1, l});
+    }
+    std::sort(ranges.begin(), ranges.end(),
+              [](const auto& x, const auto& y) { return x.second - x.first > y.second - y.first; });
+    std::vector<std::pair<long, long>> mine, theirs;
+    long myLoad = 0, theirLoad = 0;
+    for (const auto& range : ranges) {
+        const long size = range.second - range.first + 1;
+        if (myLoad <= theirLoad) { mine.push_back(range); myLoad += size; }
+        else { theirs.push_back(range); theirLoad += size; }
+    }
+    std::thread other;
+    try {
+        other = std::thread([&] { SortEach(list, theirs, ordering); });
+    } catch (const std::system_error&) {  // no thread to be had: sort them here
+        SortEach(list, theirs, ordering);
+    }
+    SortEach(list, mine, ordering);
+    if (other.joinable()) other.join();
+}
+
+}  // namespace
+
 void SortEntries(std::vector<TrainSortEntry>& entries, long first, long last, TrainSortKeys::Order order) {
     if (last < 0) last = static_cast<long>(entries.size()) - 1;
     if (last - first < 1) return;
-    std::vector<std::uint64_t> bits(static_cast<std::size_t>((last - first) / 64 + 2));
-    TrainSortEntry* list = entries.data();
     const Ordering ordering(order);
-    SortRanges(
-        first, last, [&](long f, long l) { SelectionSortSmall(list, f, l, ordering); },
-        [&](long f, long l) { return Partition(list, f, l, ordering, bits.data()); });
+    if (last - first >= kSharedFrom && std::thread::hardware_concurrency() > 1) {
+        SortShared(entries.data(), first, last, ordering);
+        return;
+    }
+    SortEach(entries.data(), {{first, last}}, ordering);
 }
 
 }  // namespace calc

@@ -12,11 +12,6 @@ GearSet::GearSet(std::vector<std::int32_t> counts) : counts_(std::move(counts)) 
 
 GearSet GearSet::Factory() { return GearSet(); }
 
-std::int32_t GearSet::Count(int slot) const {
-    if (slot < 0 || slot > Upper()) return 0;
-    return counts_[static_cast<std::size_t>(slot)];
-}
-
 void GearSet::SetCount(int slot, std::int32_t count) {
     if (slot < 0) throw runtime::Error(runtime::errors::SubscriptOutOfRange);
     if (slot > Upper()) Resize(slot);

@@ -21,7 +21,9 @@ public:
     static GearSet Factory();
 
     int Upper() const { return static_cast<int>(counts_.size()) - 1; }
-    std::int32_t Count(int slot) const;  // 0 for a slot outside the set
+    std::int32_t Count(int slot) const {  // 0 for a slot outside the set
+        return slot < 0 || slot > Upper() ? 0 : counts_[static_cast<std::size_t>(slot)];
+    }
     const std::vector<std::int32_t>& Counts() const { return counts_; }
 
     // Stores a count; a slot beyond Upper() extends the set with empty slots.

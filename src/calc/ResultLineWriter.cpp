@@ -60,7 +60,12 @@ char* Put(char* p, std::string_view text) {
 }  // namespace
 
 ResultLineWriter::ResultLineWriter(const GearSet& gears, const runtime::NumberSeparators& separators)
-    : gears_(gears), separators_(separators) {}
+    : gears_(gears), slotTexts_(gears.Counts().size()), separators_(separators) {
+    for (std::size_t slot = 0; slot < slotTexts_.size(); ++slot) {
+        CountText& t = slotTexts_[slot];
+        t.length = static_cast<std::uint8_t>(std::to_chars(t.text, t.text + sizeof t.text, gears.Counts()[slot]).ptr - t.text);
+    }
+}
 
 void ResultLineWriter::Append(std::string& out, const TrainResult& result, std::size_t rowIndex) {
     if (const char* end = Write(line_, result, rowIndex)) {
@@ -77,28 +82,58 @@ void ResultLineWriter::Append(std::string& out, const TrainResult& result, std::
 }
 
 char* ResultLineWriter::Write(char* at, const TrainResult& result, std::size_t rowIndex) {
-    char* p = at;
-    for (const ResultColumn& column : kResultColumns) {
-        if (p != at) p = Put(p, "; ");
-        p = Field(p, column.field, result, rowIndex);
-        if (p == nullptr) return nullptr;
-    }
-    return Put(p, kCsvLineEnd);
+    char* p = Fields(at, result, rowIndex, std::make_index_sequence<kResultColumnCount>());
+    return p == nullptr ? nullptr : Put(p, kCsvLineEnd);
 }
 
-char* ResultLineWriter::Field(char* p, ResultField field, const TrainResult& r, std::size_t rowIndex) {
-    switch (field) {
-    case ResultField::RowNumber: return std::to_chars(p, p + 24, rowIndex + 1).ptr;
-    case ResultField::GearA: return Count(p, r.a);
-    case ResultField::GearB: return Count(p, r.b);
-    case ResultField::GearC: return Count(p, r.c);
-    case ResultField::GearD: return Count(p, r.d);
-    case ResultField::Error: return Measure(p, r.err, measures_[0]);
-    case ResultField::Pitch: return Measure(p, r.pitch, measures_[1]);
-    case ResultField::Tpi: return Measure(p, r.tpi, measures_[2]);
-    case ResultField::Marks: return Put(p, kMarks.texts[r.comm.Bits()]);
-    }
+// The fields in column order, joined by "; ", as straight-line code: the
+// columns are known when the program is built.
+template <std::size_t... Columns>
+char* ResultLineWriter::Fields(char* p, const TrainResult& result, std::size_t rowIndex,
+                               std::index_sequence<Columns...>) {
+    const char* const start = p;
+    auto field = [&]<std::size_t column>() {
+        if (p == nullptr) return;
+        if (p != start) p = Put(p, "; ");
+        p = Field<kResultColumns[column].field>(p, result, rowIndex);
+    };
+    (field.template operator()<Columns>(), ...);
     return p;
+}
+
+template <ResultField field>
+char* ResultLineWriter::Field(char* p, const TrainResult& r, std::size_t rowIndex) {
+    if constexpr (field == ResultField::RowNumber) return RowNumber(p, rowIndex);
+    if constexpr (field == ResultField::GearA) return Count(p, r.a);
+    if constexpr (field == ResultField::GearB) return Count(p, r.b);
+    if constexpr (field == ResultField::GearC) return Count(p, r.c);
+    if constexpr (field == ResultField::GearD) return Count(p, r.d);
+    if constexpr (field == ResultField::Error) return Measure(p, r.err, measures_[0]);
+    if constexpr (field == ResultField::Pitch) return Measure(p, r.pitch, measures_[1]);
+    if constexpr (field == ResultField::Tpi) return Measure(p, r.tpi, measures_[2]);
+    if constexpr (field == ResultField::Marks) return Put(p, kMarks.texts[r.comm.Bits()]);
+    return p;
+}
+
+// Rows are mostly written one after another: the next number is the last
+// one's text counted up by one, its digits carried from the right.
+char* ResultLineWriter::RowNumber(char* p, std::size_t rowIndex) {
+    const std::size_t number = rowIndex + 1;
+    if (rowLength_ != 0 && number == rowIndex_ + 2) {
+        std::size_t i = rowLength_;
+        while (i > 0 && rowText_[i - 1] == '9') rowText_[--i] = '0';
+        if (i == 0) {
+            std::memmove(rowText_ + 1, rowText_, rowLength_++);
+            rowText_[0] = '1';
+        } else {
+            ++rowText_[i - 1];
+        }
+    } else {
+        rowLength_ = static_cast<std::size_t>(std::to_chars(rowText_, rowText_ + 20, number).ptr - rowText_);
+    }
+    rowIndex_ = rowIndex;
+    std::memcpy(p, rowText_, sizeof rowText_);
+    return p + rowLength_;
 }
 
 char* ResultLineWriter::Measure(char* p, double value, MeasureCache& cache) {
@@ -114,9 +149,10 @@ char* ResultLineWriter::Measure(char* p, double value, MeasureCache& cache) {
 
 char* ResultLineWriter::Count(char* p, int slot) const {
     if (slot < 0) return p;
-    const std::int32_t count = slot <= gears_.Upper() ? gears_.Counts()[static_cast<std::size_t>(slot)] : 0;
-    if (count >= 0 && count < 1000) return Put(p, kSmallCounts[static_cast<std::size_t>(count)]);
-    return std::to_chars(p, p + 12, count).ptr;
+    if (static_cast<std::size_t>(slot) >= slotTexts_.size()) return Put(p, kSmallCounts[0]);
+    const CountText& t = slotTexts_[static_cast<std::size_t>(slot)];
+    std::memcpy(p, t.text, sizeof t.text);
+    return p + t.length;
 }
 
 }  // namespace calc

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "calc/GearSet.h"
 #include "calc/ResultColumns.h"
@@ -41,11 +43,26 @@ private:
         char text[kMeasureBuffer];
     };
 
-    char* Field(char* p, ResultField field, const TrainResult& result, std::size_t rowIndex);
+    // A tooth count's text, kept per slot: a move of its padded block.
+    struct CountText {
+        char text[12] = {};
+        std::uint8_t length = 0;
+    };
+
+    template <std::size_t... Columns>
+    char* Fields(char* p, const TrainResult& result, std::size_t rowIndex, std::index_sequence<Columns...>);
+    template <ResultField field>
+    char* Field(char* p, const TrainResult& result, std::size_t rowIndex);
+    char* RowNumber(char* p, std::size_t rowIndex);
     char* Measure(char* p, double value, MeasureCache& cache);
     char* Count(char* p, int slot) const;
 
     const GearSet& gears_;
+    std::vector<CountText> slotTexts_;
+    // The row number last written, counted on in place for the next row.
+    char rowText_[24] = {};
+    std::size_t rowLength_ = 0;
+    std::size_t rowIndex_ = 0;
     const runtime::NumberSeparators separators_;  // a copy: the writer may outlive a temporary
     MeasureCache measures_[3];  // error, pitch, threads per inch
     char line_[kLineRoom];

@@ -1,6 +1,8 @@
 #include "calc/TrainSearch.h"
 
+#include <algorithm>
 #include <bit>
+#include <optional>
 #include <utility>
 
 #include "calc/CombinationSet.h"
@@ -35,16 +37,31 @@ private:
     bool tpiRequest_;
 };
 
+// Whether two slots that hold gears hold the same count.
+bool CountsRepeat(const GearSet& gears) {
+    std::vector<std::int32_t> counts;
+    for (std::int32_t count : gears.Counts())
+        if (Mounts(count)) counts.push_back(count);
+    std::sort(counts.begin(), counts.end());
+    return std::adjacent_find(counts.begin(), counts.end()) != counts.end();
+}
+
 // Collects the accepted arrangements: the first occurrence of every
 // distinct combination of tooth counts, in the order of first recording.
+// When no count repeats, different slots are different combinations, and
+// nothing needs remembering.
 class Recorder {
 public:
-    Recorder(const GearSet& gears, TrainSink& sink)
-        : twoGear_(gears.Counts(), 2), fourGear_(gears.Counts(), 4), sink_(sink) {}
+    Recorder(const GearSet& gears, TrainSink& sink) : sink_(sink) {
+        if (CountsRepeat(gears)) {
+            twoGear_.emplace(gears.Counts(), 2);
+            fourGear_.emplace(gears.Counts(), 4);
+        }
+    }
 
     void Record(const std::array<int, 4>& slots, bool twoGear, const TrainResult& record) {
         ++recorded_;
-        bool first = twoGear ? twoGear_.Insert(slots) : fourGear_.Insert(slots);
+        const bool first = !twoGear_ || (twoGear ? twoGear_->Insert(slots) : fourGear_->Insert(slots));
         // A pitch of exactly 0 is never listed.
         if (first && record.pitch != 0) sink_.Add(record);
     }
@@ -52,8 +69,8 @@ public:
     std::int64_t Recorded() const { return recorded_; }
 
 private:
-    CombinationSet twoGear_;
-    CombinationSet fourGear_;
+    std::optional<CombinationSet> twoGear_;
+    std::optional<CombinationSet> fourGear_;
     TrainSink& sink_;
     std::int64_t recorded_ = 0;
 };

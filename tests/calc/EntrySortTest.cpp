@@ -117,6 +117,27 @@ TEST(EntrySort, SamePermutationAsQuickSortBy) {
     }
 }
 
+// Lists long enough to be shared out between threads come out the same.
+// (Lists of mostly equal keys take the partition quadratic time at these
+// lengths, as they would in use; the mixes here have real variety.)
+TEST(EntrySort, SamePermutationForLongLists) {
+    const calc::GearSet gears = TwelveGears();
+    const calc::TrainSortKeys keys(gears);
+    std::mt19937 random(2468);
+    for (const Mix& mix : {kMixes[4], kMixes[5]}) {
+        for (std::size_t size : {70000u, 200000u}) {
+            const auto results = Results(random, mix, size);
+            for (Arrangement arrangement : {Arrangement::Drawn, Arrangement::Reversed}) {
+                for (long first : {0L, 7L}) {
+                    ExpectSameSort(Entries(results, keys, arrangement), first, keys.Before(),
+                                   std::string(mix.name) + ", size " + std::to_string(size) + ", from " +
+                                       std::to_string(first));
+                }
+            }
+        }
+    }
+}
+
 // Gear sets of other sizes change where the packed fields lie; the widest
 // packing leaves a single free bit above the marks.
 TEST(EntrySort, SamePermutationForEveryPackingWidth) {

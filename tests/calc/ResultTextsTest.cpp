@@ -85,9 +85,12 @@ TEST(ResultTexts, AWriterOfManyLinesWritesEachLinesOwnText) {
     for (const runtime::NumberSeparators& s : {runtime::NumberSeparators{".", ","}, runtime::NumberSeparators{",", "."}}) {
         calc::ResultLineWriter writer(g, s);
         std::string written, expected;
-        for (std::size_t i = 0; i < std::size(sequence); ++i) {
-            writer.Append(written, sequence[i], i);
-            expected += calc::JoinCsvFields(calc::ResultRowTexts(sequence[i], i, g, s)) + calc::kCsvLineEnd;
+        // Row numbers that carry into a new digit, and jumps back and ahead.
+        const std::size_t rows[] = {0, 1, 8, 9, 10, 98, 99, 100, 4, 5, 999998, 999999, 1000000, 3};
+        for (std::size_t k = 0; k < std::size(rows); ++k) {
+            const TrainResult& r = sequence[k % std::size(sequence)];
+            writer.Append(written, r, rows[k]);
+            expected += calc::JoinCsvFields(calc::ResultRowTexts(r, rows[k], g, s)) + calc::kCsvLineEnd;
         }
         EXPECT_EQ(written, expected);
     }
