@@ -9,7 +9,9 @@ ChartTable::ChartTable(std::vector<calc::ChartRow> rows, const calc::GearSet& ge
     : rows_(std::move(rows)), gears_(gears), tolerances_(tolerances), separators_(runtime::UserSeparators()) {}
 
 std::string ChartTable::Text(std::int32_t row, std::int32_t dataIndex) const {
-    if (dataIndex < 0 || static_cast<std::size_t>(dataIndex) >= calc::kChartColumnCount) return {};
+    if (row < 0 || row >= RowCount() || dataIndex < 0 ||
+        static_cast<std::size_t>(dataIndex) >= calc::kChartColumnCount)
+        return {};
     if (row != textsRow_) {
         texts_ = calc::ChartRowTexts(rows_[static_cast<std::size_t>(row)], gears_, separators_);
         textsRow_ = row;
@@ -18,6 +20,7 @@ std::string ChartTable::Text(std::int32_t row, std::int32_t dataIndex) const {
 }
 
 std::int32_t ChartTable::ForeColour(std::int32_t row, std::int32_t /*dataIndex*/) const {
+    if (row < 0 || row >= RowCount()) return -1;
     const calc::ChartRow& chartRow = rows_[static_cast<std::size_t>(row)];
     const double tolerance = chartRow.thread->kind == calc::ThreadKind::Tpi ? tolerances_.tpi : tolerances_.mm;
     return chartRow.Within(tolerance) ? -1 : kOutsideToleranceColour;

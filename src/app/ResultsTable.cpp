@@ -21,7 +21,9 @@ std::int32_t ResultsTable::RowCount() const {
 }
 
 std::string ResultsTable::Text(std::int32_t row, std::int32_t dataIndex) const {
-    if (dataIndex < 0 || static_cast<std::size_t>(dataIndex) >= calc::kResultColumnCount) return {};
+    if (row < 0 || row >= RowCount() || dataIndex < 0 ||
+        static_cast<std::size_t>(dataIndex) >= calc::kResultColumnCount)
+        return {};
     return std::string(TextsOf(row)[static_cast<std::size_t>(dataIndex)]);
 }
 

@@ -35,6 +35,7 @@ public:
 
     // As many rows as the grid can count.
     std::int32_t RowCount() const override;
+    // Empty for a cell outside the table.
     std::string Text(std::int32_t row, std::int32_t dataIndex) const override;
     // The row numbers have their colour, the rest the grid's.
     std::int32_t ForeColour(std::int32_t row, std::int32_t dataIndex) const override;

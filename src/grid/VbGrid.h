@@ -540,6 +540,8 @@ private:
         return cells_[static_cast<std::size_t>(row) * columns_.size() + static_cast<std::size_t>(dataIndex)];
     }
     void ValidateCell(std::int32_t row, std::int32_t dataIndex) const;
+    // Whether the table has the row: rows added beyond a host's table show empty cells.
+    bool InTable(std::int32_t row) const { return row < table_->RowCount(); }
     void ValidateRow(std::int32_t row) const;
     std::int32_t RequirePosition(const ColumnArg& vKey, bool standardText) const;
     GridColumn* FindColumn(const ColumnArg& vKey);

@@ -63,15 +63,15 @@ void VbGrid::RecomputeShownTexts(std::int32_t dataIndex) {
 }
 
 std::string VbGrid::DisplayedText(std::int32_t row, std::int32_t dataIndex) const {
-    return table_->Text(row, dataIndex);
+    return InTable(row) ? table_->Text(row, dataIndex) : std::string();
 }
 
 std::int32_t VbGrid::ShownForeColour(std::int32_t row, std::int32_t dataIndex) const {
-    return table_->ForeColour(row, dataIndex);
+    return InTable(row) ? table_->ForeColour(row, dataIndex) : -1;
 }
 
 std::int32_t VbGrid::EffectiveTextFlags(std::int32_t row, std::int32_t dataIndex) const {
-    std::int32_t flags = table_->TextFlags(row, dataIndex);
+    std::int32_t flags = InTable(row) ? table_->TextFlags(row, dataIndex) : -1;
     if (flags == -1) flags = columns_[static_cast<std::size_t>(PositionOfDataIndex(dataIndex))].textFlags;
     return flags | text_flags::NoPrefix;
 }
@@ -88,7 +88,7 @@ void VbGrid::StoreValue(std::int32_t row, std::int32_t dataIndex, const runtime:
 std::string VbGrid::TextMatrix(std::int32_t lRow, std::int32_t lCol) const {
     if (!ShowsOwnCells()) {
         ValidateCell(lRow, lCol);
-        return table_->Text(lRow, lCol);
+        return DisplayedText(lRow, lCol);
     }
     return CellAt(lRow, lCol).value.Text();
 }
@@ -168,7 +168,7 @@ void VbGrid::StoreForeColour(GridCell& cell, std::int32_t colour) {
 std::int32_t VbGrid::CellForeColor(std::int32_t lRow, std::int32_t lCol) const {
     ResolveCurrent(lRow, lCol);
     ValidateCell(lRow, lCol);
-    return table_->ForeColour(lRow, lCol);
+    return ShownForeColour(lRow, lCol);
 }
 
 void VbGrid::SetCellForeColor(std::int32_t lRow, std::int32_t lCol, std::int32_t oColor) {
@@ -219,7 +219,7 @@ void VbGrid::SetCellFont(std::int32_t lRow, std::int32_t lCol, FontRef sFnt) {
 
 std::int32_t VbGrid::CellTextFlags(std::int32_t lRow, std::int32_t lCol) const {
     ValidateCell(lRow, lCol);
-    return table_->TextFlags(lRow, lCol);
+    return InTable(lRow) ? table_->TextFlags(lRow, lCol) : -1;
 }
 
 void VbGrid::SetCellTextFlags(std::int32_t lRow, std::int32_t lCol, std::int32_t eAlign) {

@@ -276,8 +276,8 @@ public:
 }  // namespace
 
 // A host's table is what the grid shows, measures, searches and tells in
-// tooltips; writing a cell does not change it; clearing the rows goes back
-// to the grid's own cells.
+// tooltips; writing a cell does not change it, a row added beyond it is
+// empty, and clearing the rows goes back to the grid's own cells.
 TEST_F(RenderedGrid, AHostsTableIsWhatTheGridShows) {
     VbGrid& g = Grid();
     const HostTable table;
@@ -304,6 +304,9 @@ TEST_F(RenderedGrid, AHostsTableIsWhatTheGridShows) {
 
     g.SetTextMatrix(1, 0, "own");
     EXPECT_EQ(g.TextMatrix(1, 0), "WWWW");
+    g.AddRow();  // beyond the table: empty
+    EXPECT_EQ(g.TextMatrix(3, 0), "");
+    EXPECT_EQ(g.CellForeColor(3, 0), -1);
     g.Clear(false);
     EXPECT_FALSE(&g.Table() == &table);
     g.AddRow();
