@@ -4,13 +4,11 @@
 
 namespace app {
 
-ChartTable::ChartTable(std::vector<calc::ChartRow> rows, const calc::GearSet& gears,
-                       const ChartTolerances& tolerances)
+ChartTable::ChartTable(std::vector<calc::ChartRow> rows, const calc::GearSet& gears, const ChartTolerances& tolerances)
     : rows_(std::move(rows)), gears_(gears), tolerances_(tolerances), separators_(runtime::UserSeparators()) {}
 
 std::string ChartTable::Text(std::int32_t row, std::int32_t dataIndex) const {
-    if (row < 0 || row >= RowCount() || dataIndex < 0 ||
-        static_cast<std::size_t>(dataIndex) >= calc::kChartColumnCount)
+    if (row < 0 || row >= RowCount() || dataIndex < 0 || static_cast<std::size_t>(dataIndex) >= calc::kChartColumnCount)
         return {};
     if (row != textsRow_) {
         texts_ = calc::ChartRowTexts(rows_[static_cast<std::size_t>(row)], gears_, separators_);

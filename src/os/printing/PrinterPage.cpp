@@ -141,7 +141,8 @@ std::int32_t PrinterPage::TextWidth(const std::string& text) {
     const Parts& p = *parts_;
     if (!p.printer || text.empty()) return 0;
     const QFontMetricsF metrics(p.font, p.printer.get());
-    return static_cast<std::int32_t>(std::ceil(metrics.horizontalAdvance(ToQString(text)) * kTwipsPerInch / p.Resolution()));
+    return static_cast<std::int32_t>(
+        std::ceil(metrics.horizontalAdvance(ToQString(text)) * kTwipsPerInch / p.Resolution()));
 }
 
 bool PrinterPage::MakeRoom(std::int32_t height) {
