@@ -2,7 +2,7 @@
 
 #include "app/ResultsGridSetup.h"
 #include "grid/VbGrid.h"
-#include "runtime/NumberSeparators.h"
+#include "calc/ThreadChart.h"
 
 namespace app {
 
@@ -10,10 +10,6 @@ namespace {
 
 constexpr std::int32_t kThreadColumnWidth = 1500;  // twips
 constexpr std::int32_t kAlignLeft = 1;
-
-double ToleranceFor(const calc::ThreadEntry& thread, const ChartTolerances& tolerances) {
-    return thread.kind == calc::ThreadKind::Tpi ? tolerances.tpi : tolerances.mm;
-}
 
 }  // namespace
 
@@ -24,24 +20,4 @@ void SetUpChartGrid(grid::VbGrid& grid) {
     grid.SetColAlignment(runtime::Variant(0), kAlignLeft);
     grid.SetDelayedRedraw(false);
 }
-
-void ShowChart(grid::VbGrid& grid, const std::vector<calc::ChartRow>& rows, const calc::GearSet& gears,
-               const ChartTolerances& tolerances) {
-    grid.SetDelayedRedraw(true);
-    grid.SetRows(0);
-    const runtime::NumberSeparators& separators = runtime::UserSeparators();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const auto row = static_cast<std::int32_t>(i);
-        grid.AddRow();
-        const calc::ChartTexts texts = calc::ChartRowTexts(rows[i], gears, separators);
-        const bool within = rows[i].Within(ToleranceFor(*rows[i].thread, tolerances));
-        for (std::size_t c = 0; c < texts.size(); ++c) {
-            const auto column = static_cast<std::int32_t>(c);
-            grid.SetTextMatrix(row, column, texts[c]);
-            if (!within) grid.SetCellForeColor(row, column, kOutsideToleranceColour);
-        }
-    }
-    grid.SetDelayedRedraw(false);
-}
-
 }  // namespace app

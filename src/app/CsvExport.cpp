@@ -24,8 +24,9 @@ std::string HeaderLine(const grid::VbGrid& grid) {
 }
 
 std::string RowLine(const grid::VbGrid& grid, std::int32_t row) {
+    const grid::GridTable& table = grid.Table();
     std::vector<std::string> fields;
-    for (std::int32_t c = 0; c < grid.Cols(); ++c) fields.push_back(grid.TextMatrix(row, c));
+    for (std::int32_t c = 0; c < grid.Cols(); ++c) fields.push_back(table.Text(row, c));
     return calc::JoinCsvFields(fields) + calc::kCsvLineEnd;
 }
 

@@ -55,7 +55,7 @@ std::string SelectedRowsText(const grid::VbGrid& grid) {
     AppendLine(text, cells);
     for (std::int32_t r : rows) {
         cells.clear();
-        for (std::int32_t c : columns) cells.push_back(grid.DisplayedText(r, c));
+        for (std::int32_t c : columns) cells.push_back(grid.Table().Text(r, c));
         AppendLine(text, cells);
     }
     return text;

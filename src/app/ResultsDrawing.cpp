@@ -11,8 +11,9 @@ bool DrawAll(const grid::VbGrid& grid, os::DrawingTarget& target) {
     // font the target had when the drawing began.
     const double headerSize = target.FontSize();
     const bool headerItalic = target.FontItalic();
+    const std::vector<std::int32_t> lefts = PrintedColumnLefts(grid, target, kTableLeft);
     target.SetCurrentY(kTableTop);
-    drawHeader(grid, target);
+    drawHeader(grid, target, lefts);
     bool pageHasRows = false;
     for (std::int32_t r = 0; r < rows; ++r) {
         // A row too tall for any page goes on a page of its own rather than
@@ -22,32 +23,30 @@ bool DrawAll(const grid::VbGrid& grid, os::DrawingTarget& target) {
             target.SetFontSize(headerSize);
             target.SetFontItalic(headerItalic);
             target.SetCurrentY(kTableTop);
-            drawHeader(grid, target);
+            drawHeader(grid, target, lefts);
         }
-        drawRow(grid, target, r);
+        drawRow(grid, target, lefts, r);
         pageHasRows = true;
     }
     return true;
 }
 
-void drawHeader(const grid::VbGrid& grid, os::DrawingTarget& target) {
-    std::int32_t x = kTableLeft;
+void drawHeader(const grid::VbGrid& grid, os::DrawingTarget& target, const std::vector<std::int32_t>& lefts) {
     for (std::int32_t c = 0; c < grid.Cols(); ++c) {
-        target.SetCurrentX(x);
+        target.SetCurrentX(lefts[static_cast<std::size_t>(c)]);
         target.Print(grid.ColumnHeader(runtime::Variant(c)));
-        x += grid.ColWidth(runtime::Variant(c));
     }
     target.SetCurrentY(target.CurrentY() + grid.HeaderHeight());
 }
 
-void drawRow(const grid::VbGrid& grid, os::DrawingTarget& target, std::int32_t row) {
-    std::int32_t x = kTableLeft;
+void drawRow(const grid::VbGrid& grid, os::DrawingTarget& target, const std::vector<std::int32_t>& lefts,
+             std::int32_t row) {
+    const grid::GridTable& table = grid.Table();
     for (std::int32_t c = 0; c < grid.Cols(); ++c) {
-        target.SetCurrentX(x);
+        target.SetCurrentX(lefts[static_cast<std::size_t>(c)]);
         target.SetFontSize(c == 0 ? kRowNumberPoints : kCellPoints);
         target.SetFontItalic(c == 0);
-        target.Print(grid.TextMatrix(row, c));
-        x += grid.ColWidth(runtime::Variant(c));
+        target.Print(table.Text(row, c));
     }
     target.SetCurrentY(target.CurrentY() + grid.RowHeight(row));
 }

@@ -1,20 +1,13 @@
 #include "app/ResultsFill.h"
 
-#include <algorithm>
-#include <cstdint>
-
 #include "calc/NumVal.h"
-#include "calc/ResultCellWriter.h"
 #include "forms/Form.h"
 #include "grid/VbGrid.h"
-#include "runtime/NumberSeparators.h"
 #include "runtime/Rounding.h"
 
 namespace app {
 
 namespace {
-
-constexpr auto kRowNumberColumn = static_cast<std::int32_t>(calc::ColumnOf(calc::ResultField::RowNumber));
 
 double FieldValue(const forms::Form& window, const char* name) { return calc::NumVal(window.Find(name)->Text()); }
 
@@ -39,20 +32,9 @@ void ReadRemainingInputs(const forms::Form& window, calc::SearchInputs& inputs) 
     inputs.tolerance = FieldValue(window, inputs.requestTpi ? "txtPrecI" : "txtPrecM");
 }
 
-void ShowResults(grid::VbGrid& grid, calc::SortedTrains& results, const calc::GearSet& gears) {
+void ShowResults(grid::VbGrid& grid, const grid::GridTable& results) {
     grid.SetDelayedRedraw(true);
-    grid.ReserveRows(static_cast<std::int32_t>(std::min<std::size_t>(results.Size(), INT32_MAX)));
-    calc::ResultCellWriter writer(gears, runtime::UserSeparators());
-    for (std::size_t i = 0; i < results.Size(); ++i) {
-        const auto row = static_cast<std::int32_t>(i);
-        if (grid.Rows() < row + 1) grid.AddRow();
-        const calc::ResultCellWriter::Texts& texts = writer.Write(results.Next(), i);
-        for (calc::ResultField field : calc::kCellWriteOrder) {
-            const std::size_t column = calc::ColumnOf(field);
-            grid.SetTextMatrix(row, static_cast<std::int32_t>(column), texts[column]);
-        }
-        grid.SetCellForeColor(row, kRowNumberColumn, kRowNumberColour);
-    }
+    grid.ShowTable(&results);
     grid.SetDelayedRedraw(false);
 }
 

@@ -1,11 +1,7 @@
 #pragma once
 
-#include <vector>
-
-#include "calc/GearSet.h"
 #include "calc/SearchInputs.h"
-#include "calc/SortedTrains.h"
-#include "calc/TrainResult.h"
+#include "grid/GridTable.h"
 
 namespace forms {
 class Form;
@@ -16,9 +12,6 @@ class VbGrid;
 
 namespace app {
 
-// The colour of the row numbers: red 0, green 0, blue 30.
-inline constexpr std::int32_t kRowNumberColour = 30 << 16;
-
 // The two include options of the main window (chkLow, then chkAll).
 void ReadIncludeOptions(const forms::Form& window, calc::SearchInputs& inputs);
 // The leadscrew, the ratio, the request and the tolerance of the main window.
@@ -26,8 +19,10 @@ void ReadIncludeOptions(const forms::Form& window, calc::SearchInputs& inputs);
 // the calculation always runs.
 void ReadRemainingInputs(const forms::Form& window, calc::SearchInputs& inputs);
 
-// Writes the sorted results into the grid, one row per result, with the
-// repaint held back until the last row is written.
-void ShowResults(grid::VbGrid& grid, calc::SortedTrains& results, const calc::GearSet& gears);
+// Shows a table of results (the calculation's, the thread chart's) in the
+// grid, one row per result, with the repaint held back until the grid has
+// them all. The grid reads the table while it shows it; no text is copied
+// into the grid.
+void ShowResults(grid::VbGrid& grid, const grid::GridTable& results);
 
 }  // namespace app

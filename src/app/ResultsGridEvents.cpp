@@ -6,16 +6,18 @@
 
 namespace app {
 
-void ResultsGridEvents::KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
+void HandleResultsKey(grid::VbGrid& grid, std::int16_t& KeyCode, std::int16_t Shift) {
     if (Shift != os::CtrlMask) return;
     if (KeyCode == 'C') {
-        CopySelectedRows(grid_);
+        CopySelectedRows(grid);
         KeyCode = 0;
     } else if (KeyCode == 'A') {
-        grid::GridSelection(grid_).SetAllSelected(true);
-        grid_.RequestRepaint();
+        grid::GridSelection(grid).SetAllSelected(true);
+        grid.RequestRepaint();
         KeyCode = 0;
     }
 }
+
+void ResultsGridEvents::KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) { HandleResultsKey(grid_, KeyCode, Shift); }
 
 }  // namespace app

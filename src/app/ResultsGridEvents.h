@@ -9,6 +9,10 @@
 
 namespace app {
 
+// Ctrl+C copies the grid's selected rows to the clipboard, Ctrl+A selects
+// every row; either key is used up.
+void HandleResultsKey(grid::VbGrid& grid, std::int16_t& KeyCode, std::int16_t Shift);
+
 // What the main window does with the results grid's events: Ctrl+C copies
 // the selected rows to the clipboard, Ctrl+A selects every row, and a focus
 // moved by keyboard or mouse (or a click on the focus row) is passed on, so

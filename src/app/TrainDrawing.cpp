@@ -4,11 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "calc/NumVal.h"
-#include "calc/ResultColumns.h"
 #include "calc/TrainGeometry.h"
-#include "grid/VbGrid.h"
-#include "runtime/Rounding.h"
 #include "forms/PictureCanvas.h"
 
 namespace app {
@@ -147,22 +143,14 @@ void DrawLabels(forms::PictureCanvas& canvas, const Scale& scale, const TrainGeo
     DrawLabel(canvas, scale, large, std::max((small.tipRadius + large.pitchRadius) / 2, 12 / scale.Factor()));
 }
 
-// A gear column's tooth count; nothing for an empty cell.
-std::optional<std::int32_t> TeethIn(const grid::VbGrid& grid, std::int32_t row, calc::ResultField field) {
-    const std::string text = grid.TextMatrix(row, static_cast<std::int32_t>(calc::ColumnOf(field)));
-    if (text.empty()) return std::nullopt;
-    const std::int32_t teeth = runtime::RoundToLongClamped(calc::NumVal(text));
-    return teeth > 0 ? std::optional(teeth) : std::nullopt;
-}
-
 }  // namespace
 
-std::optional<calc::TrainGeometry> TrainOfRow(const grid::VbGrid& grid, std::int32_t row) {
-    if (row < 0 || row >= grid.Rows()) return std::nullopt;
-    const auto a = TeethIn(grid, row, calc::ResultField::GearA);
-    const auto b = TeethIn(grid, row, calc::ResultField::GearB);
-    const auto c = TeethIn(grid, row, calc::ResultField::GearC);
-    const auto d = TeethIn(grid, row, calc::ResultField::GearD);
+std::optional<calc::TrainGeometry> GeometryOf(const calc::TrainResult& train, const calc::GearSet& gears) {
+    const auto teeth = [&gears](int slot) {
+        const std::int32_t count = slot < 0 ? 0 : gears.Count(slot);
+        return count > 0 ? std::optional(count) : std::nullopt;
+    };
+    const auto a = teeth(train.a), b = teeth(train.b), c = teeth(train.c), d = teeth(train.d);
     if (!a || !d) return std::nullopt;
     if (b && c) return calc::CompoundTrainGeometry(*a, *b, *c, *d);
     return calc::SimpleTrainGeometry(*a, *d);

@@ -3,11 +3,10 @@
 #include <cstdint>
 #include <optional>
 
+#include "calc/GearSet.h"
 #include "calc/TrainGeometry.h"
+#include "calc/TrainResult.h"
 
-namespace grid {
-class VbGrid;
-}
 namespace forms {
 class PictureCanvas;
 }
@@ -22,9 +21,8 @@ namespace app {
 // gap of arms that cannot meet.
 void DrawTrain(forms::PictureCanvas& canvas, const calc::TrainGeometry& train);
 
-// The train a row of the results grid shows: four gears, or A and D alone
-// (B and C empty) for a two-gear train; nothing for a row that is not there
-// or does not hold a train.
-std::optional<calc::TrainGeometry> TrainOfRow(const grid::VbGrid& grid, std::int32_t row);
+// Where a result's gears sit: four gears, or A and D alone for a two-gear
+// train; nothing when A or D counts no teeth.
+std::optional<calc::TrainGeometry> GeometryOf(const calc::TrainResult& train, const calc::GearSet& gears);
 
 }  // namespace app

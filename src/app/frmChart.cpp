@@ -4,12 +4,10 @@
 
 #include "app/ChartFill.h"
 #include "app/ChartLayout.h"
-#include "app/CsvExport.h"
 #include "app/LanguageFile.h"
 #include "app/MainLayout.h"
-#include "app/ResultsDrawing.h"
 #include "app/ResultsFill.h"
-#include "app/ResultsPrinting.h"
+#include "app/ResultsGridEvents.h"
 #include "app/SettingValues.h"
 #include "app/Settings.h"
 #include "app/frmMain.h"
@@ -19,9 +17,6 @@
 namespace app {
 
 namespace {
-
-constexpr std::int32_t kLeftButton = 1;
-constexpr std::int32_t kRightButton = 2;
 
 // The settings key that remembers whether a family is checked.
 std::string FamilyKey(const calc::ThreadFamily& family) { return "chart_" + std::string(family.key); }
@@ -43,7 +38,8 @@ frmChart::frmChart(frmMain& main)
     : main_(main),
       form_("frmChart", *this),
       gridControl_(std::make_unique<grid::GridControl>(BuildChartLayoutFor(form_))),
-      grid_(gridControl_->Grid()) {
+      grid_(gridControl_->Grid()),
+      output_(form_, grid_) {
     Item("vbGrid1").SetHostClient(gridControl_.get());
     grid_.ReadProperties(grid::PropertyBag::FromText(ResultsGridStoredSettings()));
     grid_.SetEvents(this);
@@ -82,15 +78,17 @@ void frmChart::Unload(bool& /*cancel*/) { closed_ = true; }
 
 void frmChart::Click(forms::Control& control) {
     if (control.Name() == "chkFamily") FamilyClicked(control);
-    else if (control.Name() == "btnPrint") PrintClicked();
+    else if (control.Name() == "btnPrint") output_.Clicked();
 }
 
 void frmChart::MouseDown(forms::Control& control, std::int16_t button, std::int16_t /*shift*/, float /*x*/,
                          float /*y*/) {
-    if (control.Name() == "btnPrint") lastPrintButton_ = button;
+    if (control.Name() == "btnPrint") output_.Pressed(button);
 }
 
 void frmChart::DblClick() { UseThread(grid_.row()); }
+
+void frmChart::KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) { HandleResultsKey(grid_, KeyCode, Shift); }
 
 // The choice is remembered at once, so that it outlives the window.
 void frmChart::FamilyClicked(const forms::Control& box) {
@@ -99,14 +97,6 @@ void frmChart::FamilyClicked(const forms::Control& box) {
     if (box.Index() < 0 || static_cast<std::size_t>(box.Index()) >= families.size()) return;
     WriteSetting(FamilyKey(families[static_cast<std::size_t>(box.Index())]), BooleanText(box.CheckValue() == 1));
     Recalculate();
-}
-
-// As on the main window: the left button previews, the right one saves,
-// any other way prints.
-void frmChart::PrintClicked() {
-    if (lastPrintButton_ == kLeftButton) ShowPreview();
-    else if (lastPrintButton_ == kRightButton) ExportCsv();
-    else PrintTable();
 }
 
 void frmChart::Recalculate() {
@@ -121,32 +111,24 @@ void frmChart::Recalculate() {
     ReadRemainingInputs(main, inputs);
     const ChartTolerances tolerances{calc::NumVal(main_.Item("txtPrecM").Text()),
                                      calc::NumVal(main_.Item("txtPrecI").Text())};
-    rows_ = calc::BuildThreadChart(families, main_.Gears(), inputs);
-    ShowChart(grid_, rows_, main_.Gears(), tolerances);
+    auto chart = std::make_unique<ChartTable>(calc::BuildThreadChart(families, main_.Gears(), inputs), main_.Gears(),
+                                              tolerances);
+    ShowResults(grid_, *chart);
+    chart_ = std::move(chart);
 }
 
 void frmChart::UseThread(std::int32_t row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) return;
-    const calc::ThreadEntry& thread = *rows_[static_cast<std::size_t>(row)].thread;
+    if (row < 0 || static_cast<std::size_t>(row) >= Rows().size()) return;
+    const calc::ThreadEntry& thread = *Rows()[static_cast<std::size_t>(row)].thread;
     main_.Item("Option1", thread.kind == calc::ThreadKind::Tpi ? 1 : 0).SetOptionValue(true);
     main_.Item("reqPitch").SetText(ValueText(thread.value));
     main_.FindGearTrains();
     main_.Item("btnPrint").SetEnabled(true);
 }
 
-void frmChart::ShowPreview() {
-    if (preview_ && preview_->Closed()) preview_.reset();
-    if (!preview_) preview_ = std::make_unique<frmPrint>();
-    preview_->Show();
-    forms::PreviewSurface& surface = preview_->Surface();
-    surface.Clear();
-    DrawAll(grid_, surface);
+const std::vector<calc::ChartRow>& frmChart::Rows() const {
+    static const std::vector<calc::ChartRow> none;
+    return chart_ ? chart_->Rows() : none;
 }
-
-void frmChart::ExportCsv() {
-    ExportResultsCsv(form_.hWnd(), grid_, ReadLangText("saveas", "frmMain", "Save as"));
-}
-
-void frmChart::PrintTable() { PrintResults(form_, grid_); }
 
 }  // namespace app

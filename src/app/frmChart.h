@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/ChartTable.h"
+#include "app/ResultsOutput.h"
 #include "app/frmPrint.h"
 #include "calc/ThreadChart.h"
 #include "forms/Form.h"
@@ -36,7 +38,7 @@ public:
     forms::Form& Window() { return form_; }
     forms::Control& Item(const std::string& name, std::int32_t index = -1) const;
     grid::VbGrid& Grid() { return grid_; }
-    const std::vector<calc::ChartRow>& Rows() const { return rows_; }
+    const std::vector<calc::ChartRow>& Rows() const;
 
     // Works the chart out afresh from the main window's inputs and the
     // checked families.
@@ -44,33 +46,36 @@ public:
     // Puts the thread of a grid row into the main window and calculates it there.
     void UseThread(std::int32_t row);
 
-    void ShowPreview();
-    void ExportCsv();
-    void PrintTable();
-    frmPrint* Preview() { return preview_.get(); }
+    // The ways out of the chart (see ResultsOutput).
+    void ShowPreview() { output_.ShowPreview(); }
+    void ExportCsv() { output_.ExportCsv(); }
+    void PrintTable() { output_.PrintTable(); }
+    frmPrint* Preview() { return output_.Preview(); }
 
     // Window events. The grid's events of the same names stay in view.
     using grid::GridEvents::Click;
+    using grid::GridEvents::KeyDown;
     using grid::GridEvents::MouseDown;
     void Load() override;
     void Resize() override;
     void Unload(bool& cancel) override;
     void Click(forms::Control& control) override;
     void MouseDown(forms::Control& control, std::int16_t button, std::int16_t shift, float x, float y) override;
-    // Grid events.
+    // Grid events: a double click uses the thread; Ctrl+C and Ctrl+A as
+    // on the results grid.
     void DblClick() override;
+    void KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
 
 private:
     void FamilyClicked(const forms::Control& box);
-    void PrintClicked();
 
     frmMain& main_;
     forms::Form form_;
+    // The rows shown; the grid shows them, so they outlive it.
+    std::unique_ptr<ChartTable> chart_;
     std::unique_ptr<grid::GridControl> gridControl_;
     grid::VbGrid& grid_;
-    std::vector<calc::ChartRow> rows_;
-    std::unique_ptr<frmPrint> preview_;
-    std::int32_t lastPrintButton_ = 0;
+    ResultsOutput output_;
     bool closed_ = false;
     bool loading_ = false;
 };

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/CsvExport.h"
 #include "app/GearBoxes.h"
 #include "app/GearSketch.h"
 #include "app/LanguageFile.h"
@@ -12,14 +11,11 @@
 #include "app/MainSettings.h"
 #include "app/Paths.h"
 #include "app/ResultsFill.h"
-#include "app/ResultsDrawing.h"
 #include "app/ResultsGridSetup.h"
-#include "app/ResultsPrinting.h"
 #include "app/Settings.h"
 #include "app/TrainDrawing.h"
 #include "app/WindowPlacement.h"
 #include "calc/NumVal.h"
-#include "calc/SortedTrains.h"
 #include "forms/PictureCanvas.h"
 #include "grid/PropertyBag.h"
 #include "os/files/ProfileFiles.h"
@@ -42,9 +38,6 @@ public:
 private:
     bool& flag_;
 };
-
-constexpr std::int32_t kLeftButton = 1;
-constexpr std::int32_t kRightButton = 2;
 
 // Lays out the window's controls and gives the window of the results grid.
 os::HWND BuildMainLayoutFor(forms::Form& form) {
@@ -111,13 +104,13 @@ void frmMain::Change(forms::Control& control) {
 
 void frmMain::Click(forms::Control& control) {
     if (control.Name() == "btnCalc") CalculateClicked();
-    else if (control.Name() == "btnPrint") PrintClicked();
+    else if (control.Name() == "btnPrint") output_.Clicked();
     else if (control.Name() == "chkLow" || control.Name() == "chkAll" || control.Name() == "optScrew") chart_.Refresh();
 }
 
 void frmMain::MouseDown(forms::Control& control, std::int16_t button, std::int16_t /*shift*/, float /*x*/,
                         float /*y*/) {
-    if (control.Name() == "btnPrint") lastPrintButton_ = button;
+    if (control.Name() == "btnPrint") output_.Pressed(button);
 }
 
 // Every gear box shows nothing or a whole number, and the gear list follows
@@ -146,52 +139,33 @@ void frmMain::CalculateClicked() {
     Item("btnPrint").SetEnabled(true);
 }
 
-// The left button opens the print preview, the right one saves the results;
-// any other way (the keyboard, the middle button) prints at once.
-void frmMain::PrintClicked() {
-    if (lastPrintButton_ == kLeftButton) ShowPreview();
-    else if (lastPrintButton_ == kRightButton) ExportCsv();
-    else PrintTable();
-}
-
 void frmMain::FindGearTrains() {
     const os::BusyCursor busy;  // a large calculation takes seconds
     calc::SearchInputs inputs;
     ReadIncludeOptions(form_, inputs);
-    grid_.SetRows(0);
+    grid_.SetRows(0);  // the grid lets go of the results shown
+    results_.reset();
     DrawGearSketch(*Item("Image1").Picture());  // no row is selected now
     ReadRemainingInputs(form_, inputs);
-    calc::SortedTrains results(inputs, gears_);
-    if (results.Size() == 0) {
+    auto results = std::make_unique<ResultsTable>(inputs, gears_);
+    if (results->Size() == 0) {
         grid_.Clear(false);
         return;
     }
-    ShowResults(grid_, results, gears_);
+    ShowResults(grid_, *results);
+    results_ = std::move(results);
 }
 
 // The train of the results grid's focus row, to scale, in the picture; the
 // sketch of the gear positions while there is no such row.
 void frmMain::ShowFocusTrain() {
     forms::PictureCanvas& picture = *Item("Image1").Picture();
-    const std::optional<calc::TrainGeometry> train = TrainOfRow(grid_, grid_.row());
+    const std::int32_t row = grid_.row();
+    const bool shown = results_ && &grid_.Table() == results_.get() && row >= 0 && row < grid_.Rows();
+    const std::optional<calc::TrainGeometry> train =
+        shown ? GeometryOf(results_->Train(row), results_->Gears()) : std::nullopt;
     if (train) DrawTrain(picture, *train);
     else DrawGearSketch(picture);
 }
-
-void frmMain::ExportCsv() {
-    ExportResultsCsv(form_.hWnd(), grid_, ReadLangText("saveas", form_.Name(), "Save as"));
-}
-
-void frmMain::ShowPreview() {
-    if (preview_ && preview_->Closed()) preview_.reset();
-    if (!preview_) preview_ = std::make_unique<frmPrint>();
-    preview_->Show();
-    forms::PreviewSurface& surface = preview_->Surface();
-    surface.Clear();
-    const os::BusyCursor busy;  // a long table takes a while
-    DrawAll(grid_, surface);
-}
-
-void frmMain::PrintTable() { PrintResults(form_, grid_); }
 
 }  // namespace app

@@ -11,6 +11,8 @@
 #include <memory>
 
 #include "app/ResultsGridEvents.h"
+#include "app/ResultsOutput.h"
+#include "app/ResultsTable.h"
 #include "app/frmPrint.h"
 #include "grid/GridControl.h"
 #include "grid/VbGrid.h"
@@ -45,7 +47,7 @@ public:
     const calc::GearSet& Gears() const { return gears_; }
     calc::GearSet& Gears() { return gears_; }
     // The mouse button of the latest press on btnPrint: 0 none yet, 1 left, 2 right, 4 middle.
-    std::int32_t LastPrintButton() const { return lastPrintButton_; }
+    std::int32_t LastPrintButton() const { return output_.LastPressed(); }
     // The About window that the system menu opens.
     AboutWindow& About() { return about_; }
     // The thread chart window that the system menu opens.
@@ -53,15 +55,11 @@ public:
 
     // The calculation from the window's inputs into the grid.
     void FindGearTrains();
-    // Saves the grid as a CSV file under a name the user chooses.
-    void ExportCsv();
-    // Shows the preview window, created anew when there is none or the user
-    // closed it, and draws the table on it afresh.
-    void ShowPreview();
-    // Prints the table on the default printer.
-    void PrintTable();
-    // The preview window, nullptr before the first preview.
-    frmPrint* Preview() { return preview_.get(); }
+    // The ways out of the results (see ResultsOutput).
+    void ExportCsv() { output_.ExportCsv(); }
+    void ShowPreview() { output_.ShowPreview(); }
+    void PrintTable() { output_.PrintTable(); }
+    frmPrint* Preview() { return output_.Preview(); }
 
     // Window events.
     void Load() override;
@@ -81,7 +79,6 @@ private:
     void ShowFocusTrain();
     void RequiredPitchChanged();
     void CalculateClicked();
-    void PrintClicked();
     void AppendAboutItem();
     void HookMessages();
     void UnhookMessages();
@@ -91,13 +88,14 @@ private:
     ChartWindow chart_{*this};
     forms::Form form_;
     calc::GearSet gears_;
+    // The latest calculation's results; the grid shows them, so they outlive it.
+    std::unique_ptr<ResultsTable> results_;
     std::unique_ptr<grid::GridControl> gridControl_;  // draws on the vbGrid1 control
     grid::VbGrid& grid_;
     ResultsGridEvents gridEvents_;
+    ResultsOutput output_{form_, grid_};
     platform::cSubclass hooks_;
     bool hooked_ = false;
-    std::unique_ptr<frmPrint> preview_;
-    std::int32_t lastPrintButton_ = 0;
     bool gearEditGuard_ = false;
     AboutWindow about_;
 };

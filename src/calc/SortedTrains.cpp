@@ -29,4 +29,9 @@ const TrainResult& SortedTrains::Next() {
     return records_.Block(block)[offset];
 }
 
+const TrainResult& SortedTrains::Row(std::size_t i) {
+    if (packed_) return packed_->Row(i);
+    return records_.Block(i / records_.BlockSize())[i % records_.BlockSize()];
+}
+
 }  // namespace calc

@@ -11,10 +11,12 @@
 
 namespace calc {
 
-// A whole search, its results sorted as QuickSort sorts them, to be read
-// once, in order. The results are held as packed sort entries (16 bytes a
-// result, each row rebuilt as it is read) whenever they pack, else as full
-// records in blocks that are given back as the reading passes them.
+// A whole search, its results sorted as QuickSort sorts them. The results
+// are held as packed sort entries (16 bytes a result, each row rebuilt as it
+// is read) whenever they pack, else as full records in blocks. They are read
+// either once, in order, with Next, which gives each block of records back
+// as the reading passes it, or by row with Row, in any order and as often as
+// wanted; a list read with Next is not read with Row.
 class SortedTrains {
 public:
     // Packed: packed whenever the results pack; Records: always as records.
@@ -27,6 +29,8 @@ public:
     // The next row, from the first on; valid until the next call. Only
     // Size() rows may be read.
     const TrainResult& Next();
+    // Row i (below Size()), valid until the next call.
+    const TrainResult& Row(std::size_t i);
 
 private:
     std::unique_ptr<PackedTrainList> packed_;

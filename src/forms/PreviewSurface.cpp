@@ -301,6 +301,12 @@ void PreviewSurface::Print(const std::string& text) {
     p.view->UpdateBand(p.x / os::TwipsPerPixelX(), p.y / tppY, metrics.height());
 }
 
+std::int32_t PreviewSurface::TextWidth(const std::string& text) {
+    if (text.empty()) return 0;
+    const double pixels = parts_->Metrics().horizontalAdvance(os::ToQString(text));
+    return static_cast<std::int32_t>(std::ceil(pixels * os::TwipsPerPixelX()));
+}
+
 bool PreviewSurface::MakeRoom(std::int32_t height) {
     parts_->Grow(static_cast<std::int64_t>(parts_->y) + std::max(0, height));
     return true;

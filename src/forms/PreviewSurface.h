@@ -48,6 +48,7 @@ public:
     bool FontItalic() const override;
     void SetFontItalic(bool italic) override;
     void Print(const std::string& text) override;
+    std::int32_t TextWidth(const std::string& text) override;
     bool MakeRoom(std::int32_t height) override;
     bool NewPage() override { return true; }
 

@@ -46,7 +46,8 @@ CellPainter::Look CellPainter::Background(std::int32_t row, std::int32_t positio
         if (rgb != -1) Fill(rect, static_cast<os::COLORREF>(rgb));
     }
     std::int32_t fore = -1;
-    if (const std::int32_t own = grid_.ForeColourOf(cell); own != -1) fore = grid_.Canvas().TranslateColor(own);
+    if (const std::int32_t own = grid_.ShownForeColour(row, column.dataIndex); own != -1)
+        fore = grid_.Canvas().TranslateColor(own);
     look.text = fore != -1 ? static_cast<os::COLORREF>(fore) : pass_.textColour;
     return look;
 }

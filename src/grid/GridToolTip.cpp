@@ -12,7 +12,7 @@ std::string CellTipText(const VbGrid& grid, std::int32_t row, std::int32_t col) 
     const GridCell& cell = grid.CellAt(row, col);
     const GridColumn& column = grid.ColumnAt(grid.PositionOfDataIndex(col));
     std::string tip = cell.Extras().toolTip;
-    const std::string text = cell.value.IsEmpty() ? std::string() : cell.value.Text();
+    const std::string text = grid.TextMatrix(row, col);
     if (tip.empty()) tip = column.toolTip;
     // The room the drawing leaves the text: the cell less its margins.
     const std::int32_t margins = (grid.GridLines() != 0 ? 4 : 2) + cell.Extras().indent;

@@ -8,10 +8,12 @@
 #include <string_view>
 #include <vector>
 
+#include "grid/CellStorageTable.h"
 #include "grid/GridCanvas.h"
 #include "grid/GridEvents.h"
 #include "grid/GridInteraction.h"
 #include "grid/GridRecords.h"
+#include "grid/GridTable.h"
 #include "grid/TextFlags.h"
 #include "os/drawing/GdiTypes.h"
 #include "runtime/Variant.h"
@@ -90,6 +92,18 @@ public:
     GridHeader* HeaderControl() const { return headerControl_; }
     GridCanvas& Canvas() const { return *canvas_; }
     GridEvents& Events() const;
+
+    // --- the table the cells show ---
+    // The cells' texts, fore colours and drawing flags: the grid's own cells,
+    // or the table a host gave it.
+    const GridTable& Table() const { return *table_; }
+    // Replaces the rows with the rows of a host's table, which must outlive
+    // its use here: the cells show its texts, colours and flags, while the
+    // rows' heights, visibility and selection stay the grid's. Writing a cell
+    // changes nothing shown then. nullptr, like clearing the rows, goes back
+    // to the grid's own cells.
+    void ShowTable(const GridTable* table);
+    bool ShowsOwnCells() const { return table_ == &ownTable_; }
 
     // --- table and column structure ---
     std::int32_t Cols() const { return static_cast<std::int32_t>(columns_.size()); }
@@ -418,13 +432,15 @@ public:
     void MoveColumnRecord(std::int32_t from, std::int32_t to);
     std::int32_t FixedWidth() const { return fixedWidth_; }
     std::int32_t FixedHeight() const { return fixedHeight_; }
-    // The text a cell shows: its shown text, else its value as text.
+    // The text a cell shows, as the table gives it.
     std::string DisplayedText(std::int32_t row, std::int32_t dataIndex) const;
-    // The cell's effective drawing flags (its own, else its column's, with no-prefix).
+    // The cell's effective drawing flags (the table's, else its column's, with no-prefix).
     std::int32_t EffectiveTextFlags(std::int32_t row, std::int32_t dataIndex) const;
     const std::vector<GridFont>& FontTable() const { return fonts_; }
-    // A cell's fore colour, -1 for the grid's.
+    // A stored cell's fore colour, -1 for the grid's.
     std::int32_t ForeColourOf(const GridCell& cell) const;
+    // The fore colour the table gives a cell, -1 for the grid's.
+    std::int32_t ShownForeColour(std::int32_t row, std::int32_t dataIndex) const;
     std::int32_t ToPixelsX(std::int32_t twips) const;
     std::int32_t ToPixelsY(std::int32_t twips) const;
     std::int32_t ToTwipsX(std::int32_t pixels) const;
@@ -524,6 +540,8 @@ private:
         return cells_[static_cast<std::size_t>(row) * columns_.size() + static_cast<std::size_t>(dataIndex)];
     }
     void ValidateCell(std::int32_t row, std::int32_t dataIndex) const;
+    // Whether the table has the row: rows added beyond a host's table show empty cells.
+    bool InTable(std::int32_t row) const { return row < table_->RowCount(); }
     void ValidateRow(std::int32_t row) const;
     std::int32_t RequirePosition(const ColumnArg& vKey, bool standardText) const;
     GridColumn* FindColumn(const ColumnArg& vKey);
@@ -562,6 +580,8 @@ private:
     void SetCellAttribute(std::int32_t lRow, std::int32_t lCol, T CellExtras::*field, T value);
     [[noreturn]] void Raise(std::int32_t number, const std::string& description = {}) const;
 
+    CellStorageTable ownTable_{*this};
+    const GridTable* table_ = &ownTable_;
     GridCanvas* canvas_;
     std::unique_ptr<DetachedCanvas> ownCanvas_;
     GridEvents* events_ = nullptr;

@@ -63,14 +63,15 @@ void VbGrid::RecomputeShownTexts(std::int32_t dataIndex) {
 }
 
 std::string VbGrid::DisplayedText(std::int32_t row, std::int32_t dataIndex) const {
-    const GridCell& cell = CellAt(row, dataIndex);
-    const std::string& shown = cell.Extras().shownText;
-    return shown.empty() ? cell.value.Text() : shown;
+    return InTable(row) ? table_->Text(row, dataIndex) : std::string();
+}
+
+std::int32_t VbGrid::ShownForeColour(std::int32_t row, std::int32_t dataIndex) const {
+    return InTable(row) ? table_->ForeColour(row, dataIndex) : -1;
 }
 
 std::int32_t VbGrid::EffectiveTextFlags(std::int32_t row, std::int32_t dataIndex) const {
-    const GridCell& cell = CellAt(row, dataIndex);
-    std::int32_t flags = cell.Extras().textFlags;
+    std::int32_t flags = InTable(row) ? table_->TextFlags(row, dataIndex) : -1;
     if (flags == -1) flags = columns_[static_cast<std::size_t>(PositionOfDataIndex(dataIndex))].textFlags;
     return flags | text_flags::NoPrefix;
 }
@@ -84,7 +85,13 @@ void VbGrid::StoreValue(std::int32_t row, std::int32_t dataIndex, const runtime:
     MarkCellDirty(row, dataIndex);
 }
 
-std::string VbGrid::TextMatrix(std::int32_t lRow, std::int32_t lCol) const { return CellAt(lRow, lCol).value.Text(); }
+std::string VbGrid::TextMatrix(std::int32_t lRow, std::int32_t lCol) const {
+    if (!ShowsOwnCells()) {
+        ValidateCell(lRow, lCol);
+        return DisplayedText(lRow, lCol);
+    }
+    return CellAt(lRow, lCol).value.Text();
+}
 
 // Text goes into the cell as it is, without a Variant on the way: the
 // results are written this way, a row of cells at a time.
@@ -97,7 +104,10 @@ void VbGrid::SetTextMatrix(std::int32_t lRow, std::int32_t lCol, std::string_vie
     MarkCellDirty(lRow, lCol);
 }
 
-runtime::Variant VbGrid::CellText(std::int32_t lRow, std::int32_t lCol) const { return CellAt(lRow, lCol).value.Get(); }
+runtime::Variant VbGrid::CellText(std::int32_t lRow, std::int32_t lCol) const {
+    if (!ShowsOwnCells()) return runtime::Variant(TextMatrix(lRow, lCol));
+    return CellAt(lRow, lCol).value.Get();
+}
 
 void VbGrid::SetCellText(std::int32_t lRow, std::int32_t lCol, const runtime::Variant& sText) {
     StoreValue(lRow, lCol, sText);
@@ -157,7 +167,8 @@ void VbGrid::StoreForeColour(GridCell& cell, std::int32_t colour) {
 
 std::int32_t VbGrid::CellForeColor(std::int32_t lRow, std::int32_t lCol) const {
     ResolveCurrent(lRow, lCol);
-    return ForeColourOf(CellAt(lRow, lCol));
+    ValidateCell(lRow, lCol);
+    return ShownForeColour(lRow, lCol);
 }
 
 void VbGrid::SetCellForeColor(std::int32_t lRow, std::int32_t lCol, std::int32_t oColor) {
@@ -207,7 +218,8 @@ void VbGrid::SetCellFont(std::int32_t lRow, std::int32_t lCol, FontRef sFnt) {
 }
 
 std::int32_t VbGrid::CellTextFlags(std::int32_t lRow, std::int32_t lCol) const {
-    return CellAt(lRow, lCol).Extras().textFlags;
+    ValidateCell(lRow, lCol);
+    return InTable(lRow) ? table_->TextFlags(lRow, lCol) : -1;
 }
 
 void VbGrid::SetCellTextFlags(std::int32_t lRow, std::int32_t lCol, std::int32_t eAlign) {

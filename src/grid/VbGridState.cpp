@@ -209,7 +209,7 @@ std::int32_t VbGrid::FindSearchMatchRow(const std::string& sSearchString, bool b
     const std::string wanted = upper(sSearchString);
     auto matches = [&](std::int32_t r) {
         if (bVisibleRowsOnly && !rows_[static_cast<std::size_t>(r)].visible) return false;
-        const std::string text = Cell(r, keySearchColumn_).value.Text();
+        const std::string text = TextMatrix(r, keySearchColumn_);
         return !text.empty() && text.size() >= wanted.size() && upper(text).starts_with(wanted);
     };
     const std::int32_t start = std::max(0, currentRow_ >= 0 ? 1 : (bLoop ? currentRow_ + 1 : currentRow_));

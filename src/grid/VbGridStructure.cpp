@@ -167,6 +167,18 @@ void VbGrid::SetRows(std::int32_t lRows) {
     RequestRepaint();
 }
 
+void VbGrid::ShowTable(const GridTable* table) {
+    Clear(false);
+    if (!table || table == &ownTable_) return;
+    table_ = table;
+    const std::int32_t rows = table->RowCount();
+    if (rows <= Rows() || Cols() == 0) return;
+    ReserveRows(rows);
+    GrowRowsTo(rows);
+    fullRepaintPending_ = true;
+    RequestRepaint();
+}
+
 void VbGrid::ReserveRows(std::int32_t rows) {
     if (rows <= Rows()) return;
     rows_.reserve(static_cast<std::size_t>(rows));
@@ -258,6 +270,7 @@ void VbGrid::Clear(bool bRemoveCols) {
         fixedHeight_ = 0;
         fixedWidth_ = 0;
     }
+    table_ = &ownTable_;
     currentRow_ = currentCol_ = 0;
     previousRow_ = previousCol_ = 0;
     scrollX_ = scrollY_ = 0;

@@ -5,12 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "MainWindowFixture.h"
 #include "PrintedText.h"
 #include "app/ChartFill.h"
 #include "app/frmChart.h"
 #include "calc/ThreadFamilies.h"
+#include "grid/GridTable.h"
+#include "os/commoncontrols/Clipboard.h"
+#include "os/desktop/BusyCursor.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/Menu.h"
 #include "os/commoncontrols/SaveFileDialog.h"
@@ -197,6 +201,79 @@ TEST_F(ChartWindowTest, PrintButtonPreviewsSavesAndPrints) {
     EXPECT_EQ(saved.substr(0, saved.find("\r\n")), "thread; A; B; C; D; +/- %; pitch, mm; tpi; comm");
     EXPECT_NE(saved.find("\r\n0 BA; 80; 80; 40; 60; 0.0; 1.0; 25.4; \r\n"), std::string::npos);
 
+    // The right button was used by its click: the keyboard prints again.
+    const std::string again = folder.File("again.pdf");
+    os::SetPrinterStandIn({os::PrinterStandIn::Kind::PdfFile, again});
+    chart.Item("btnPrint").SetFocus();
+    os::testing::KeyClick(chart.Item("btnPrint").hWnd(), os::VK_SPACE);
+    os::ProcessPendingEvents();
+    EXPECT_TRUE(PrintedText(again).Readable());
+}
+
+TEST_F(ChartWindowTest, CtrlASelectsAndCtrlCCopiesTheThreads) {
+    Open();
+    app::frmChart& chart = OpenChart();
+    CheckOnly(chart, {"ba"});
+    std::vector<std::string> copied;
+    os::SetClipboardReceiver([&copied](const std::string& text) { copied.push_back(text); });
+    const os::HWND grid = chart.Item("vbGrid1").hWnd();
+    os::testing::KeyClick(grid, 'A', os::CtrlMask);
+    os::testing::KeyClick(grid, 'C', os::CtrlMask);
+    os::SetClipboardReceiver({});
+    ASSERT_EQ(copied.size(), 1u);
+    EXPECT_EQ(static_cast<std::size_t>(std::count(copied[0].begin(), copied[0].end(), '\n')),
+              ThreadCount({"ba"}) + 1);  // the header and every thread
+    EXPECT_EQ(copied[0].rfind("thread\tA\t", 0), 0u);
+    EXPECT_NE(copied[0].find("\n0 BA\t80\t80\t40\t60\t0.0\t1.0\t25.4\t\n"), std::string::npos);
+}
+
+namespace {
+
+// A table that notes whether it was ever read without the wait cursor.
+class BusyProbe : public grid::GridTable {
+public:
+    std::int32_t RowCount() const override { return 2; }
+    std::string Text(std::int32_t, std::int32_t) const override {
+        readIdle = readIdle || !os::BusyCursorShown();
+        ++reads;
+        return "x";
+    }
+    std::int32_t ForeColour(std::int32_t, std::int32_t) const override { return -1; }
+    std::int32_t TextFlags(std::int32_t, std::int32_t) const override { return -1; }
+    mutable bool readIdle = false;
+    mutable int reads = 0;
+};
+
+}  // namespace
+
+// Both windows preview, print and save their rows under the wait cursor.
+TEST_F(ChartWindowTest, BothWindowsShowTheWaitCursorWhileTheirRowsGoOut) {
+    Open();
+    app::frmChart& chart = OpenChart();
+    const std::string csv = folder.File("busy.csv");
+    os::SetSaveFileAnswerer([&csv](const os::OPENFILENAME&) { return std::optional<std::string>(csv); });
+    os::SetPrinterStandIn({os::PrinterStandIn::Kind::PdfFile, folder.File("busy.pdf")});
+    for (const bool onChart : {false, true}) {
+        grid::VbGrid& grid = onChart ? chart.Grid() : window->Grid();
+        BusyProbe probe;
+        grid.ShowTable(&probe);
+        os::ProcessPendingEvents();
+        const std::function<void()> ways[] = {
+            [&] { onChart ? chart.ShowPreview() : window->ShowPreview(); },
+            [&] { onChart ? chart.PrintTable() : window->PrintTable(); },
+            [&] { onChart ? chart.ExportCsv() : window->ExportCsv(); },
+        };
+        for (std::size_t way = 0; way < std::size(ways); ++way) {
+            SCOPED_TRACE(std::to_string(onChart) + " " + std::to_string(way));
+            probe.readIdle = false;
+            probe.reads = 0;
+            ways[way]();
+            EXPECT_GT(probe.reads, 0);
+            EXPECT_FALSE(probe.readIdle);
+        }
+        grid.ShowTable(nullptr);
+    }
+    os::SetSaveFileAnswerer({});
 }
 
 TEST_F(ChartWindowTest, ClosingTheMainWindowClosesTheChart) {

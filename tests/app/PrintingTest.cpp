@@ -10,6 +10,7 @@
 #include "app/ResultsDrawing.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/MessageBox.h"
+#include "os/commoncontrols/SaveFileDialog.h"
 #include "os/printing/DrawingTarget.h"
 #include "os/testing/SimulatedInput.h"
 #include "os/windows/VirtualKeys.h"
@@ -42,6 +43,10 @@ public:
     bool FontItalic() const override { return italic_; }
     void SetFontItalic(bool italic) override { italic_ = italic; }
     void Print(const std::string& text) override { texts.push_back({page, text, x_, y_, size_, italic_}); }
+    // Each character as wide as `characterWidth`, 0 by default: the grid's widths hold.
+    std::int32_t TextWidth(const std::string& text) override {
+        return static_cast<std::int32_t>(text.size()) * characterWidth;
+    }
     bool MakeRoom(std::int32_t height) override { return pageHeight_ == 0 || y_ + height <= pageHeight_; }
     bool NewPage() override {
         if (page + 1 == failingPage_) return false;
@@ -52,6 +57,7 @@ public:
 
     int page = 1;
     std::vector<Text> texts;
+    std::int32_t characterWidth = 0;
 
 private:
     std::int32_t pageHeight_;
@@ -219,6 +225,36 @@ TEST_F(PrintingTest, RowNumbersAreSmallerAndItalicAndTheHeaderKeepsTheTargetsFon
     }
 }
 
+// A column is as wide as the wider of its grid width and its widest text
+// (header included) with a gap, so no text runs into the next column.
+TEST_F(PrintingTest, ColumnsWidenToTheirWidestTexts) {
+    struct Case {
+        std::int32_t characterWidth;
+        std::int32_t errorColumn;  // where the column after the error column starts, from the error column
+        std::int32_t pitchColumn;  // the same after the pitch column
+    };
+    Open(false);
+    FillRows(3);
+    window->Grid().SetTextMatrix(1, 5, "-14.2857");
+    const std::int32_t errorWidth = window->Grid().ColWidth(runtime::Variant(5));
+    const std::int32_t pitchWidth = window->Grid().ColWidth(runtime::Variant(6));
+    const Case cases[] = {
+        {0, errorWidth, pitchWidth},  // nothing measured: the grid's widths
+        {100, 8 * 100 + app::kColumnGap, 9 * 100 + app::kColumnGap},  // "-14.2857", header "pitch, mm"
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.characterWidth);
+        PageRecorder target(0);
+        target.characterWidth = test.characterWidth;
+        app::DrawAll(window->Grid(), target);
+        std::map<std::string, std::int32_t> x;
+        for (const PageRecorder::Text& text : target.texts) x[text.text] = text.x;
+        EXPECT_EQ(x["pitch, mm"] - x["+/- %"], test.errorColumn);
+        EXPECT_EQ(x["tpi"] - x["pitch, mm"], test.pitchColumn);
+        EXPECT_EQ(x["-14.2857"], x["+/- %"]);
+    }
+}
+
 TEST_F(PrintingTest, ARowTallerThanAPageGetsAPageOfItsOwn) {
     Open(false);
     FillRows(3);
@@ -327,6 +363,39 @@ TEST_F(PrintingTest, KeyboardPrintsTheResultsOnOnePage) {
     const PrintedText printed(pdf);
     ASSERT_TRUE(printed.Readable());
     EXPECT_EQ(printed.Pages().size(), 1u);
+    ExpectWholeTable(printed);
+}
+
+// The button of a click is used by that click alone: a key press after it prints.
+TEST_F(PrintingTest, AKeyAfterAClickPrints) {
+    Open();
+    Calculate("1.0");
+    os::SetSaveFileAnswerer([](const os::OPENFILENAME&) { return std::optional<std::string>(); });
+    for (std::int16_t button : {1, 2}) {
+        SCOPED_TRACE(button);
+        ClickWith(Item("btnPrint"), button);
+        const std::string pdf = folder.File("after" + std::to_string(button) + ".pdf");
+        PrintToPdf(pdf);
+        EXPECT_EQ(window->LastPrintButton(), button);
+        EXPECT_TRUE(PrintedText(pdf).Readable());
+    }
+    os::SetSaveFileAnswerer({});
+}
+
+// Factory gears, 1.0 mm, 20 % with both options: errors such as -14.2857
+// and the widest texts of every column stand apart on paper.
+TEST_F(PrintingTest, AWideListPrintsEveryRowLegibly) {
+    Open();
+    Item("chkLow").SetCheckValue(1);
+    Item("chkAll").SetCheckValue(1);
+    forms::testing::ClearByTyping(Item("txtPrecM"));
+    TypeText(Item("txtPrecM"), "20");
+    Calculate("1.0");
+    ASSERT_EQ(window->Grid().Rows(), 479);
+    const std::string pdf = folder.File("wide.pdf");
+    PrintToPdf(pdf);
+    const PrintedText printed(pdf);
+    ASSERT_TRUE(printed.Readable());
     ExpectWholeTable(printed);
 }
 

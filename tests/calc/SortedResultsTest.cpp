@@ -99,15 +99,17 @@ TEST(ResultCellWriter, SameTextsAsTheCellTextsOneByOne) {
 
 namespace {
 
-// Every row of SortedTrains against the records sorted by the record sort.
+// Every row of SortedTrains against the records sorted by the record sort:
+// read once in order, or by row from the last to the first.
 void ExpectRowsOfTheRecordSort(const calc::SearchInputs& inputs, const GearSet& gears,
-                               calc::SortedTrains::Holding holding, std::size_t blockSize) {
+                               calc::SortedTrains::Holding holding, std::size_t blockSize, bool byRowBackwards) {
     std::vector<TrainResult> expected = calc::SearchTrains(inputs, gears);
     reference::QuickSort(expected, 0, -1, gears);
     calc::SortedTrains sorted(inputs, gears, holding, blockSize);
     ASSERT_EQ(sorted.Size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        const TrainResult& row = sorted.Next();
+    for (std::size_t n = 0; n < expected.size(); ++n) {
+        const std::size_t i = byRowBackwards ? expected.size() - 1 - n : n;
+        const TrainResult& row = byRowBackwards ? sorted.Row(i) : sorted.Next();
         const TrainResult& e = expected[i];
         // Slots may differ between gears of one count; the counts may not.
         ASSERT_TRUE(gears.Count(row.a) == gears.Count(e.a) && gears.Count(row.b) == gears.Count(e.b) &&
@@ -119,8 +121,8 @@ void ExpectRowsOfTheRecordSort(const calc::SearchInputs& inputs, const GearSet& 
 
 }  // namespace
 
-// Packed or held as records in blocks of any size, the rows come out in the
-// record sort's order with the record's very values.
+// Packed or held as records in blocks of any size, read in order or by row,
+// the rows come out in the record sort's order with the record's very values.
 TEST(SortedTrains, RowsInTheRecordSortsOrderPackedOrNot) {
     using Holding = calc::SortedTrains::Holding;
     calc::SearchInputs inputs;
@@ -130,7 +132,10 @@ TEST(SortedTrains, RowsInTheRecordSortsOrderPackedOrNot) {
     std::vector<std::int32_t> fiftySix;
     for (std::int32_t teeth = 20; teeth <= 75; ++teeth) fiftySix.push_back(teeth);
     for (const GearSet& gears : {GearSet(), GearSet(fiftySix)}) {
-        ExpectRowsOfTheRecordSort(inputs, gears, Holding::Packed, 1);
-        for (std::size_t blockSize : {1u, 1000u, 1u << 20}) ExpectRowsOfTheRecordSort(inputs, gears, Holding::Records, blockSize);
+        for (bool byRow : {false, true}) {
+            ExpectRowsOfTheRecordSort(inputs, gears, Holding::Packed, 1, byRow);
+            for (std::size_t blockSize : {1u, 1000u, 1u << 20})
+                ExpectRowsOfTheRecordSort(inputs, gears, Holding::Records, blockSize, byRow);
+        }
     }
 }

@@ -3,6 +3,8 @@
 
 #include "grid/DrawPass.h"
 #include "grid/GridControl.h"
+#include "grid/GridTable.h"
+#include "grid/GridToolTip.h"
 #include "os/drawing/DeviceContext.h"
 #include "os/drawing/Drawing.h"
 #include "os/desktop/EventLoop.h"
@@ -251,6 +253,66 @@ TEST_F(RenderedGrid, AutoResizeColumnsFillTheWidth) {
     EXPECT_EQ(g.ColumnAt(1).width, first + 11);
     EXPECT_EQ(g.ColumnAt(3).width, last + 10);
     EXPECT_EQ(g.ColumnAt(3).left + g.ColumnAt(3).width, 321);
+}
+
+namespace {
+
+// Three rows held by the host: "WWWW" in red at (1, 0), right-aligned texts
+// in column 3, numbers elsewhere.
+class HostTable : public grid::GridTable {
+public:
+    std::int32_t RowCount() const override { return 3; }
+    std::string Text(std::int32_t row, std::int32_t col) const override {
+        return row == 1 && col == 0 ? "WWWW" : std::to_string(row * 10 + col);
+    }
+    std::int32_t ForeColour(std::int32_t row, std::int32_t col) const override {
+        return row == 1 && col == 0 ? static_cast<std::int32_t>(kRed) : -1;
+    }
+    std::int32_t TextFlags(std::int32_t, std::int32_t col) const override {
+        return col == 3 ? grid::text_flags::Right | grid::text_flags::SingleLine : -1;
+    }
+};
+
+}  // namespace
+
+// A host's table is what the grid shows, measures, searches and tells in
+// tooltips; writing a cell does not change it, a row added beyond it is
+// empty, and clearing the rows goes back to the grid's own cells.
+TEST_F(RenderedGrid, AHostsTableIsWhatTheGridShows) {
+    VbGrid& g = Grid();
+    const HostTable table;
+    g.ShowTable(&table);
+    Settle();
+    ASSERT_EQ(g.Rows(), 3);
+    EXPECT_EQ(g.TextMatrix(1, 0), "WWWW");
+    EXPECT_EQ(g.TextMatrix(2, 3), "23");
+    EXPECT_EQ(g.CellFormattedText(2, 3), "23");
+    EXPECT_EQ(g.CellForeColor(1, 0), static_cast<std::int32_t>(kRed));
+    EXPECT_EQ(g.CellForeColor(0, 0), -1);
+    EXPECT_EQ(g.CellAlignment(0, 3), grid::text_flags::Right);
+    bool red = false;
+    for (int x = 1; x < 60 && !red; ++x)
+        for (int y = 17; y < 31 && !red; ++y) red = Pixel(x, y) == kRed;
+    EXPECT_TRUE(red);  // the table's text in the table's colour
+
+    g.AutoWidthColumn(runtime::Variant(std::int32_t{0}));
+    EXPECT_EQ(g.ColumnAt(0).width, g.EvaluateTextWidth(1, 0) + 4);
+    g.SetColWidth(runtime::Variant(std::int32_t{0}), 10 * 15);
+    EXPECT_EQ(grid::CellTipText(g, 1, 0), "WWWW");  // cut off: the tip shows it
+    EXPECT_TRUE(g.Search(0, "ww"));
+    EXPECT_EQ(g.row(), 1);
+
+    g.SetTextMatrix(1, 0, "own");
+    EXPECT_EQ(g.TextMatrix(1, 0), "WWWW");
+    g.AddRow();  // beyond the table: empty
+    EXPECT_EQ(g.TextMatrix(3, 0), "");
+    EXPECT_EQ(g.CellForeColor(3, 0), -1);
+    g.Clear(false);
+    EXPECT_FALSE(&g.Table() == &table);
+    g.AddRow();
+    g.SetTextMatrix(0, 0, "own");
+    EXPECT_EQ(g.TextMatrix(0, 0), "own");
+    EXPECT_EQ(g.Table().Text(0, 0), "own");
 }
 
 TEST(DrawPass, ReleasesWhatItMade) {

@@ -25,6 +25,8 @@ public:
     // Draws the text with its top-left corner at the current position; the
     // position stays where it is.
     virtual void Print(const std::string& text) = 0;
+    // The width the text takes in the current font, in twips.
+    virtual std::int32_t TextWidth(const std::string& text) = 0;
 
     // Makes room for a band `height` twips tall below the current y: true
     // when it fits, false when it would pass the bottom of a page (a screen

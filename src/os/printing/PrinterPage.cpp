@@ -137,6 +137,14 @@ void PrinterPage::Print(const std::string& text) {
     p.painter.drawText(QPointF(p.ToDevice(p.x), p.ToDevice(p.y) + metrics.ascent()), ToQString(text));
 }
 
+std::int32_t PrinterPage::TextWidth(const std::string& text) {
+    const Parts& p = *parts_;
+    if (!p.printer || text.empty()) return 0;
+    const QFontMetricsF metrics(p.font, p.printer.get());
+    return static_cast<std::int32_t>(
+        std::ceil(metrics.horizontalAdvance(ToQString(text)) * kTwipsPerInch / p.Resolution()));
+}
+
 bool PrinterPage::MakeRoom(std::int32_t height) {
     return static_cast<std::int64_t>(parts_->y) + height <= ScaleHeight();
 }
