@@ -11,10 +11,6 @@ namespace {
 constexpr std::int32_t kThreadColumnWidth = 1500;  // twips
 constexpr std::int32_t kAlignLeft = 1;
 
-double ToleranceFor(const calc::ThreadEntry& thread, const ChartTolerances& tolerances) {
-    return thread.kind == calc::ThreadKind::Tpi ? tolerances.tpi : tolerances.mm;
-}
-
 }  // namespace
 
 void SetUpChartGrid(grid::VbGrid& grid) {
@@ -34,7 +30,7 @@ void ShowChart(grid::VbGrid& grid, const std::vector<calc::ChartRow>& rows, cons
         const auto row = static_cast<std::int32_t>(i);
         grid.AddRow();
         const calc::ChartTexts texts = calc::ChartRowTexts(rows[i], gears, separators);
-        const bool within = rows[i].Within(ToleranceFor(*rows[i].thread, tolerances));
+        const bool within = rows[i].Within(calc::ToleranceFor(*rows[i].thread, tolerances));
         for (std::size_t c = 0; c < texts.size(); ++c) {
             const auto column = static_cast<std::int32_t>(c);
             grid.SetTextMatrix(row, column, texts[c]);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "calc/FewestChanges.h"
 #include "calc/GearSet.h"
 #include "calc/ThreadChart.h"
 
@@ -16,10 +17,7 @@ namespace app {
 inline constexpr std::int32_t kOutsideToleranceColour = 0x808080;
 
 // The accepted error, in percent, for threads given in mm and in threads per inch.
-struct ChartTolerances {
-    double mm = 0;
-    double tpi = 0;
-};
+using ChartTolerances = calc::ThreadTolerances;
 
 // Sets up the grid as the results grid, with the thread in the first column.
 void SetUpChartGrid(grid::VbGrid& grid);

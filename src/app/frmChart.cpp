@@ -4,6 +4,7 @@
 
 #include "app/ChartFill.h"
 #include "app/ChartLayout.h"
+#include "app/ChartSheetOutput.h"
 #include "app/CsvExport.h"
 #include "app/LanguageFile.h"
 #include "app/MainLayout.h"
@@ -13,6 +14,7 @@
 #include "app/SettingValues.h"
 #include "app/Settings.h"
 #include "app/frmMain.h"
+#include "calc/DoorSheet.h"
 #include "calc/NumVal.h"
 #include "grid/PropertyBag.h"
 
@@ -25,6 +27,7 @@ constexpr std::int32_t kRightButton = 2;
 
 // The settings key that remembers whether a family is checked.
 std::string FamilyKey(const calc::ThreadFamily& family) { return "chart_" + std::string(family.key); }
+constexpr const char* kFewestKey = "chart_fewest";
 
 os::HWND BuildChartLayoutFor(forms::Form& form) {
     BuildChartLayout(form);
@@ -72,6 +75,7 @@ void frmChart::Load() {
     std::int32_t index = 0;
     for (const calc::ThreadFamily& family : calc::ThreadFamilies())
         Item("chkFamily", index++).SetCheckValue(ReadBooleanSetting(FamilyKey(family), true) ? 1 : 0);
+    Item("chkFewest").SetCheckValue(ReadBooleanSetting(kFewestKey, false) ? 1 : 0);
     loading_ = false;
     Recalculate();
 }
@@ -83,6 +87,9 @@ void frmChart::Unload(bool& /*cancel*/) { closed_ = true; }
 void frmChart::Click(forms::Control& control) {
     if (control.Name() == "chkFamily") FamilyClicked(control);
     else if (control.Name() == "btnPrint") PrintClicked();
+    else if (control.Name() == "chkFewest") FewestClicked(control);
+    else if (control.Name() == "btnPrintChart") PrintChart();
+    else if (control.Name() == "btnSavePdf") SaveChartPdf();
 }
 
 void frmChart::MouseDown(forms::Control& control, std::int16_t button, std::int16_t /*shift*/, float /*x*/,
@@ -98,6 +105,12 @@ void frmChart::FamilyClicked(const forms::Control& box) {
     const auto families = calc::ThreadFamilies();
     if (box.Index() < 0 || static_cast<std::size_t>(box.Index()) >= families.size()) return;
     WriteSetting(FamilyKey(families[static_cast<std::size_t>(box.Index())]), BooleanText(box.CheckValue() == 1));
+    Recalculate();
+}
+
+void frmChart::FewestClicked(const forms::Control& box) {
+    if (loading_) return;
+    WriteSetting(kFewestKey, BooleanText(box.CheckValue() == 1));
     Recalculate();
 }
 
@@ -121,8 +134,19 @@ void frmChart::Recalculate() {
     ReadRemainingInputs(main, inputs);
     const ChartTolerances tolerances{calc::NumVal(main_.Item("txtPrecM").Text()),
                                      calc::NumVal(main_.Item("txtPrecI").Text())};
+    inputs_ = inputs;
     rows_ = calc::BuildThreadChart(families, main_.Gears(), inputs);
+    ShowGearChanges(calc::FewestChangesChart(rows_, main_.Gears(), inputs, tolerances));
     ShowChart(grid_, rows_, main_.Gears(), tolerances);
+}
+
+// The status line gives the changes both ways; the chart shows the fewest
+// when they are asked for.
+void frmChart::ShowGearChanges(std::vector<calc::ChartRow> fewest) {
+    const int best = calc::ChartGearChanges(rows_, main_.Gears());
+    const int least = calc::ChartGearChanges(fewest, main_.Gears());
+    Item("lblStatus").SetCaption(calc::GearChangesText(least, best));
+    if (Item("chkFewest").CheckValue() == 1) rows_ = std::move(fewest);
 }
 
 void frmChart::UseThread(std::int32_t row) {
@@ -148,5 +172,13 @@ void frmChart::ExportCsv() {
 }
 
 void frmChart::PrintTable() { PrintResults(form_, grid_); }
+
+runtime::TextSheet frmChart::DoorSheet() const {
+    return calc::DoorSheet(rows_, main_.Gears(), inputs_, calc::TodayIsoDate(), runtime::UserSeparators());
+}
+
+void frmChart::PrintChart() { PrintChartSheet(form_, DoorSheet()); }
+
+void frmChart::SaveChartPdf() { SaveChartSheetPdf(form_, DoorSheet()); }
 
 }  // namespace app

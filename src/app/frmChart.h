@@ -7,6 +7,7 @@
 
 #include "app/frmPrint.h"
 #include "calc/ThreadChart.h"
+#include "runtime/TextSheet.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"
 #include "grid/GridControl.h"
@@ -20,8 +21,12 @@ class frmMain;
 // The thread chart: for every thread of the checked families, the best
 // train of the main window's gears under its leadscrew, ratio and include
 // options. Threads whose best train misses the main window's tolerance for
-// their kind are grey. The chart follows the main window's inputs; a double
-// click on a thread calculates that thread in the main window.
+// their kind are grey. With "fewest changes" checked, each thread shows the
+// train within its tolerance that makes going down the chart change the
+// fewest gears; the status line gives the changes both ways. The chart
+// follows the main window's inputs; a double click on a thread calculates
+// that thread in the main window. The chart prints, and saves as PDF, as a
+// sheet for the lathe door.
 class frmChart : public forms::FormEvents, public grid::GridEvents {
 public:
     explicit frmChart(frmMain& main);
@@ -47,6 +52,10 @@ public:
     void ShowPreview();
     void ExportCsv();
     void PrintTable();
+    // The chart as the sheet for the lathe door, printed or saved as PDF.
+    runtime::TextSheet DoorSheet() const;
+    void PrintChart();
+    void SaveChartPdf();
     frmPrint* Preview() { return preview_.get(); }
 
     // Window events. The grid's events of the same names stay in view.
@@ -62,6 +71,8 @@ public:
 
 private:
     void FamilyClicked(const forms::Control& box);
+    void FewestClicked(const forms::Control& box);
+    void ShowGearChanges(std::vector<calc::ChartRow> fewest);
     void PrintClicked();
 
     frmMain& main_;
@@ -69,6 +80,7 @@ private:
     std::unique_ptr<grid::GridControl> gridControl_;
     grid::VbGrid& grid_;
     std::vector<calc::ChartRow> rows_;
+    calc::SearchInputs inputs_;
     std::unique_ptr<frmPrint> preview_;
     std::int32_t lastPrintButton_ = 0;
     bool closed_ = false;
