@@ -21,6 +21,7 @@ constexpr int kGridGap = 90;
 // The line of the sheet's controls below the check boxes, and the status
 // line below the grid.
 constexpr int kSheetLineGap = 30;
+constexpr int kFewestWidth = 1700;
 constexpr int kPrintChartWidth = 1200;
 constexpr int kSavePdfWidth = 1700;
 constexpr int kButtonGap = 60;
@@ -41,12 +42,12 @@ int GridHeight(int clientHeight) { return std::max(0, clientHeight - GridTop() -
 void AddSheetControls(forms::Form& window, std::vector<forms::Control*>& order) {
     const int top = SheetLineTop();
     forms::Control& fewest = window.AddControl(forms::ControlKind::CheckBox, "chkFewest",
-                                               {kMargin, top + (kButtonHeight - kBoxHeight) / 2, kBoxWidth - 60, kBoxHeight});
+                                               {kMargin, top + (kButtonHeight - kBoxHeight) / 2, kFewestWidth, kBoxHeight});
     fewest.SetCaption("Fewest changes");
     fewest.SetTag("ttFewest");
     fewest.SetToolTipText("Choose each thread's train among those within the tolerance so that going down the chart "
                           "changes the fewest gears");
-    int left = kMargin + kBoxWidth;
+    int left = kMargin + kFewestWidth + kButtonGap;
     forms::Control& print = window.AddControl(forms::ControlKind::CommandButton, "btnPrintChart",
                                               {left, top, kPrintChartWidth, kButtonHeight});
     print.SetCaption("Print chart");
@@ -54,9 +55,10 @@ void AddSheetControls(forms::Form& window, std::vector<forms::Control*>& order) 
     forms::Control& save = window.AddControl(forms::ControlKind::CommandButton, "btnSavePdf",
                                              {left, top, kSavePdfWidth, kButtonHeight});
     save.SetCaption("Save chart as PDF\u2026");
-    window.AddControl(forms::ControlKind::Label, "lblStatus",
-                      {kMargin, kChartClientHeight - kMargin - kStatusHeight, kChartClientWidth - 2 * kMargin,
-                       kStatusHeight});
+    forms::Control& status = window.AddControl(
+        forms::ControlKind::Label, "lblStatus",
+        {kMargin, kChartClientHeight - kMargin - kStatusHeight, kChartClientWidth - 2 * kMargin, kStatusHeight});
+    status.SetToolTipText("Changing gear B or C counts 4 changes, as the banjo must be set again; A or D counts 1");
     order.insert(order.end(), {&fewest, &print, &save});
 }
 

@@ -258,7 +258,7 @@ std::vector<ChartRow> FewestChangesChart(std::span<const ChartRow> rows, const G
 }
 
 std::string GearChangesText(int fewest, int best) {
-    return "Gear changes along the chart (B, C count 4, A, D 1): " + std::to_string(fewest) +
+    return "Gear changes: " + std::to_string(fewest) +
            " with the fewest changes, " + std::to_string(best) + " with the best trains";
 }
 

@@ -220,8 +220,7 @@ TEST_F(ChartWindowTest, FewestChangesAndTheSheetForTheLatheDoor) {
     CheckOnly(chart, {"metric-coarse"});
     const std::string best = RowText(chart, RowOf(chart, "M3 × 0.5"));
     EXPECT_EQ(chart.Item("lblStatus").Caption(),
-              "Gear changes along the chart (B, C count 4, A, D 1): 44 with the fewest changes, 160 with the best "
-              "trains");
+              "Gear changes: 44 with the fewest changes, 160 with the best trains");
     chart.Item("chkFewest").SetCheckValue(1);
     os::ProcessPendingEvents();
     EXPECT_NE(RowText(chart, RowOf(chart, "M3 × 0.5")), best);
