@@ -68,7 +68,7 @@ BENCHMARK(BM_ChartFactoryGearsBothOptions)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Chart56GearsBothOptions)->Unit(benchmark::kMillisecond);  // the 1 s goal
 BENCHMARK(BM_Chart56Gears)->Unit(benchmark::kMillisecond);
 // The 1 s goal at the chosen cap, and the caps around it.
-BENCHMARK(BM_FewestChanges56GearsBothOptions)->Arg(16)->Arg(32)->Arg(64)->Arg(128)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FewestChangesFactoryGearsBothOptions)->Arg(16)->Arg(32)->Arg(64)->Arg(128)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FewestChanges56GearsBothOptions)->Arg(64)->Arg(256)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FewestChangesFactoryGearsBothOptions)->Arg(16)->Arg(32)->Arg(512)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

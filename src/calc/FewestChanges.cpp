@@ -36,6 +36,11 @@ struct WalkCost {
     }
 };
 
+// The candidate search starts at this tolerance, in percent, and widens it
+// by the factor until it holds enough trains or reaches the thread's own.
+constexpr double kNarrowestTolerance = 0.001;
+constexpr double kWidening = 4;
+
 // The places a step keeps, as bits: 1 for A, 2 for B, 4 for C, 8 for D.
 constexpr unsigned kAllPlaces = 15;
 
@@ -207,9 +212,16 @@ std::vector<TrainResult> CandidateTrains(const ChartRow& row, const GearSet& gea
     SearchInputs search = inputs;
     search.requestTpi = row.thread->kind == ThreadKind::Tpi;
     search.request = row.thread->value;
-    search.tolerance = tolerance;
-    std::vector<TrainResult> within = SearchTrains(search, gears);
-    // Only the first `cap` in the order are wanted: the best train is among them.
+    // Only the first `cap` trains in the order are wanted, and the order
+    // goes by error first: a narrower tolerance that still holds `cap`
+    // trains holds the same first ones, and its search meets far fewer
+    // (a wide tolerance with many gears holds millions).
+    std::vector<TrainResult> within;
+    for (double narrow = kNarrowestTolerance;; narrow *= kWidening) {
+        search.tolerance = std::min(narrow, tolerance);
+        within = SearchTrains(search, gears);
+        if (within.size() >= cap || search.tolerance >= tolerance) break;
+    }
     const std::size_t wanted = std::min(within.size(), cap);
     std::partial_sort(within.begin(), within.begin() + static_cast<std::ptrdiff_t>(wanted), within.end(),
                       [&gears](const TrainResult& x, const TrainResult& y) { return ComesBefore(x, y, gears); });

@@ -33,13 +33,18 @@ struct ThreadTolerances {
 };
 double ToleranceFor(const ThreadEntry& thread, const ThreadTolerances& tolerances);
 
-// How many trains per thread the chart chooses among: more would cost time
-// without finding fewer changes on the charts measured in bench/.
-inline constexpr std::size_t kCandidateCap = 64;
+// How many trains per thread the chart chooses among. Measured in bench/
+// on every family with 56 gears (20 to 75 teeth) and both include options,
+// where thousands of trains lie within the tolerance: the changes fall
+// from 1121 with the best trains to 458 at 64 trains, 288 at 256, 253 at
+// 512, 217 at 1024 and 196 with every train, while the time grows with the
+// cap; 512 keeps the whole chart well within a second. With the factory
+// gears 32 trains already find the optimum.
+inline constexpr std::size_t kCandidateCap = 512;
 
 // The trains a chart row may show: its best train first, then the other
-// trains within the tolerance in the order of the results list, at most
-// `cap` in all. A row whose best train misses the tolerance keeps that
+// trains strictly within the tolerance in the order of the results list,
+// at most `cap` in all. A row whose best train misses the tolerance keeps that
 // train alone; a row without a train has none.
 std::vector<TrainResult> CandidateTrains(const ChartRow& row, const GearSet& gears, const SearchInputs& inputs,
                                          double tolerance, std::size_t cap = kCandidateCap);
