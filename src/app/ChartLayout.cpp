@@ -36,24 +36,28 @@ int SheetLineTop() { return kMargin + BoxLines() * kBoxHeight + kSheetLineGap; }
 
 int GridTop() { return SheetLineTop() + kButtonHeight + kGridGap; }
 
-int GridHeight(int clientHeight) { return std::max(0, clientHeight - GridTop() - kMargin - kStatusHeight - kSheetLineGap); }
+int GridHeight(int clientHeight) {
+    return std::max(0, clientHeight - GridTop() - kMargin - kStatusHeight - kSheetLineGap);
+}
 
 // The fewest-changes check box, the sheet's two buttons and the status line.
 void AddSheetControls(forms::Form& window, std::vector<forms::Control*>& order) {
     const int top = SheetLineTop();
-    forms::Control& fewest = window.AddControl(forms::ControlKind::CheckBox, "chkFewest",
-                                               {kMargin, top + (kButtonHeight - kBoxHeight) / 2, kFewestWidth, kBoxHeight});
+    forms::Control& fewest =
+        window.AddControl(forms::ControlKind::CheckBox, "chkFewest",
+                          {kMargin, top + (kButtonHeight - kBoxHeight) / 2, kFewestWidth, kBoxHeight});
     fewest.SetCaption("Fewest changes");
     fewest.SetTag("ttFewest");
-    fewest.SetToolTipText("Choose each thread's train among those within the tolerance so that going down the chart "
-                          "changes the fewest gears");
+    fewest.SetToolTipText(
+        "Choose each thread's train among those within the tolerance so that going down the chart "
+        "changes the fewest gears");
     int left = kMargin + kFewestWidth + kButtonGap;
     forms::Control& print = window.AddControl(forms::ControlKind::CommandButton, "btnPrintChart",
                                               {left, top, kPrintChartWidth, kButtonHeight});
     print.SetCaption("Print chart");
     left += kPrintChartWidth + kButtonGap;
-    forms::Control& save = window.AddControl(forms::ControlKind::CommandButton, "btnSavePdf",
-                                             {left, top, kSavePdfWidth, kButtonHeight});
+    forms::Control& save =
+        window.AddControl(forms::ControlKind::CommandButton, "btnSavePdf", {left, top, kSavePdfWidth, kButtonHeight});
     save.SetCaption("Save chart as PDF\u2026");
     forms::Control& status = window.AddControl(
         forms::ControlKind::Label, "lblStatus",

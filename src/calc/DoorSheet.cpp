@@ -13,8 +13,12 @@ namespace {
 // The chart's columns that the sheet shows: the pitch and threads per inch
 // of the train are left out, as the thread's name says what it cuts.
 constexpr std::array kSheetColumns = {
-    std::size_t{0},           ColumnOf(ResultField::GearA), ColumnOf(ResultField::GearB),
-    ColumnOf(ResultField::GearC), ColumnOf(ResultField::GearD), ColumnOf(ResultField::Error),
+    std::size_t{0},
+    ColumnOf(ResultField::GearA),
+    ColumnOf(ResultField::GearB),
+    ColumnOf(ResultField::GearC),
+    ColumnOf(ResultField::GearD),
+    ColumnOf(ResultField::Error),
     ColumnOf(ResultField::Marks),
 };
 

@@ -76,7 +76,8 @@ public:
 private:
     std::uint64_t Rank(std::int32_t count) const {
         if (count == 0) return 0;
-        return static_cast<std::uint64_t>(std::lower_bound(counts_.begin(), counts_.end(), count) - counts_.begin()) + 1;
+        return static_cast<std::uint64_t>(std::lower_bound(counts_.begin(), counts_.end(), count) - counts_.begin()) +
+               1;
     }
 
     const GearSet& gears_;
@@ -270,8 +271,8 @@ std::vector<ChartRow> FewestChangesChart(std::span<const ChartRow> rows, const G
 }
 
 std::string GearChangesText(int fewest, int best) {
-    return "Gear changes: " + std::to_string(fewest) +
-           " with the fewest changes, " + std::to_string(best) + " with the best trains";
+    return "Gear changes: " + std::to_string(fewest) + " with the fewest changes, " + std::to_string(best) +
+           " with the best trains";
 }
 
 }  // namespace calc

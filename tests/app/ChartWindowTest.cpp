@@ -219,8 +219,7 @@ TEST_F(ChartWindowTest, FewestChangesAndTheSheetForTheLatheDoor) {
     app::frmChart& chart = OpenChart();
     CheckOnly(chart, {"metric-coarse"});
     const std::string best = RowText(chart, RowOf(chart, "M3 × 0.5"));
-    EXPECT_EQ(chart.Item("lblStatus").Caption(),
-              "Gear changes: 44 with the fewest changes, 160 with the best trains");
+    EXPECT_EQ(chart.Item("lblStatus").Caption(), "Gear changes: 44 with the fewest changes, 160 with the best trains");
     chart.Item("chkFewest").SetCheckValue(1);
     os::ProcessPendingEvents();
     EXPECT_NE(RowText(chart, RowOf(chart, "M3 × 0.5")), best);

@@ -83,13 +83,19 @@ TEST(FewestChanges, ShortestPathThroughTheLayers) {
     } cases[] = {
         {"a second-best train keeps the stud pair for three threads",
          {{Four(0, 1, 2, 7)}, {Four(4, 5, 6, 7, 0.01), Four(4, 1, 2, 6, 0.02)}, {Four(0, 1, 2, 6)}},
-         {0, 1, 0}, 19, 3},
+         {0, 1, 0},
+         19,
+         3},
         {"ties go to the smaller error",
          {{Four(0, 1, 2, 7)}, {Four(4, 1, 2, 7, 0.05), Four(5, 1, 2, 7, -0.01)}, {Four(0, 1, 2, 7)}},
-         {0, 1, 0}, 2, 2},
+         {0, 1, 0},
+         2,
+         2},
         {"a thread without a train is passed over",
          {{Two(0, 7)}, {}, {Four(0, 1, 2, 7, 0.01), Two(0, 6, 0.02)}, {Two(1, 6)}},
-         {0, 0, 1, 0}, 18, 2},
+         {0, 0, 1, 0},
+         18,
+         2},
         {"a lone thread keeps its best train", {{Four(0, 1, 2, 7), Two(1, 2, 0.3)}}, {0}, 0, 0},
         {"an empty chart", {}, {}, 0, 0},
     };
@@ -124,8 +130,10 @@ using calc::ThreadKind;
 
 // Threads cut with the factory gears on a 1.5 mm leadscrew; 5.5 mm has no
 // train within 0.1 %.
-const calc::ThreadEntry kHandThreads[] = {{"0.25 mm", ThreadKind::Mm, 0.25}, {"0.3 mm", ThreadKind::Mm, 0.3},
-                                          {"5.5 mm", ThreadKind::Mm, 5.5},   {"0.35 mm", ThreadKind::Mm, 0.35},
+const calc::ThreadEntry kHandThreads[] = {{"0.25 mm", ThreadKind::Mm, 0.25},
+                                          {"0.3 mm", ThreadKind::Mm, 0.3},
+                                          {"5.5 mm", ThreadKind::Mm, 5.5},
+                                          {"0.35 mm", ThreadKind::Mm, 0.35},
                                           {"0.4 mm", ThreadKind::Mm, 0.4}};
 const calc::ThreadFamily kHandFamily{"hand", "Hand", kHandThreads};
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -69,11 +70,17 @@ TEST(ThreadChart, DoorSheetGroupsTheRowsThatKeepTheStudPair) {
         const calc::ChartTexts texts = calc::ChartRowTexts(rows[i], gears, kPoint);
         EXPECT_EQ(sheet.rows[i].cells,
                   (std::vector<std::string>{texts[0], texts[1], texts[2], texts[3], texts[4], texts[5], texts[8]}));
-        const bool sameStudPair = i > 0 && texts[2] == sheet.rows[i - 1].cells[2] && texts[3] == sheet.rows[i - 1].cells[3];
+        const bool sameStudPair =
+            i > 0 && texts[2] == sheet.rows[i - 1].cells[2] && texts[3] == sheet.rows[i - 1].cells[3];
         EXPECT_EQ(sheet.rows[i].startsGroup, i > 0 && !sameStudPair) << i;
     }
+    // The chart has both: rows that keep the stud pair and rows that change it.
+    const auto starts = std::count_if(sheet.rows.begin(), sheet.rows.end(), [](const auto& r) { return r.startsGroup; });
+    EXPECT_GT(starts, 0);
+    EXPECT_LT(starts, static_cast<std::ptrdiff_t>(sheet.rows.size()) - 1);
 
     in.imperialLeadscrew = true;
     in.leadscrew = 8;
-    EXPECT_EQ(calc::DoorSheet({}, gears, in, "today", kPoint).title, "Gears 20 40 60 80   Leadscrew 8 tpi   Ratio 40:20   today");
+    EXPECT_EQ(calc::DoorSheet({}, gears, in, "today", kPoint).title,
+              "Gears 20 40 60 80   Leadscrew 8 tpi   Ratio 40:20   today");
 }

@@ -64,8 +64,10 @@ TEST(KestranyCalcChart, FewestChangesAndTheSheetForTheLatheDoor) {
     EXPECT_NE(run.out, best.out);
     int fewest = -1, bestTrains = -1;
     ASSERT_EQ(std::sscanf(run.err.c_str(),
-                          "kestrany-calc: Gear changes: %d with the fewest changes, %d with the best trains\n",
-                          &fewest, &bestTrains), 2) << run.err;
+                          "kestrany-calc: Gear changes: %d with the fewest changes, %d with the best trains\n", &fewest,
+                          &bestTrains),
+              2)
+        << run.err;
     EXPECT_LT(fewest, bestTrains);
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
 
@@ -91,7 +93,7 @@ TEST(KestranyCalcChart, FewestChangesAndTheSheetForTheLatheDoor) {
 
 TEST(KestranyCalcChart, BadFamilyIsAnError) {
     for (const char* args : {"--chart xyz", "--chart unc,,unf", "--chart UNC", "--chart", "--chart unc --pitch-mm 1",
-                              "--pitch-mm 1 --fewest-changes", "--pitch-mm 1 --pdf x.pdf", "--chart me --pdf="}) {
+                             "--pitch-mm 1 --fewest-changes", "--pitch-mm 1 --pdf x.pdf", "--chart me --pdf="}) {
         CalcProcessRun run = RunCalcProcess(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_EQ(run.out, "") << args;

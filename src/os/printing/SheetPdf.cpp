@@ -59,10 +59,10 @@ bool DrawPdf(const runtime::TextSheet& sheet, QIODevice& out, const std::string&
     writer.setResolution(kPdfResolution);
     writer.setTitle(ToQString(documentTitle));
     writer.setCreator(QStringLiteral("Kestrany"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                     QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
-                                               kMarginMillimetres),
-                                     QPageLayout::Millimeter));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                    QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+                    QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&writer)) return false;
     PaintedSheet target(writer, painter);

@@ -19,8 +19,8 @@ runtime::TextSheet Sheet(int rows) {
     sheet.headers = {"thread", "A", "B", "C", "D", "+/- %", "comm"};
     for (int r = 0; r < rows; ++r) {
         const std::string b = std::to_string(20 + r / 3 * 5);
-        sheet.rows.push_back({{"Row " + std::to_string(r), "40", b, "35", "60", "0.01", r % 7 ? "" : "sec D low"},
-                              r > 0 && r % 3 == 0});
+        sheet.rows.push_back(
+            {{"Row " + std::to_string(r), "40", b, "35", "60", "0.01", r % 7 ? "" : "sec D low"}, r > 0 && r % 3 == 0});
     }
     return sheet;
 }
