@@ -90,13 +90,14 @@ class SheetPages {
 public:
     SheetPages(const runtime::TextSheet& sheet, SheetTarget& target) : sheet_(sheet), target_(target) {
         columns_.Fit(sheet, target);
-        // Room for the longest title the pages can have.
-        const std::size_t titleLines = Title(9999, 9999).size();
-        tableTop_ = static_cast<std::int32_t>(titleLines) * LineHeight(kSheetTitleFont) + kTitleGap +
-                    LineHeight(columns_.header);
-        const std::int32_t rowHeight = LineHeight(columns_.row);
-        rowsPerPage_ = static_cast<std::size_t>(std::max(1, (target.PageHeight() - tableTop_) / rowHeight));
-        pages_ = std::max<std::size_t>(1, (sheet.rows.size() + rowsPerPage_ - 1) / rowsPerPage_);
+        // The title of the last page is the longest; a page count that
+        // lengthens it by a line takes room from the rows, so the count is
+        // worked out again until the title no longer grows.
+        std::size_t titleLines = 0;
+        for (std::size_t lines = Title(1, 1).size(); lines > titleLines; lines = Title(pages_, pages_).size()) {
+            titleLines = lines;
+            Paginate(titleLines);
+        }
     }
 
     bool Draw() {
@@ -111,6 +112,14 @@ public:
     }
 
 private:
+    void Paginate(std::size_t titleLines) {
+        tableTop_ = static_cast<std::int32_t>(titleLines) * LineHeight(kSheetTitleFont) + kTitleGap +
+                    LineHeight(columns_.header);
+        const std::int32_t rowHeight = LineHeight(columns_.row);
+        rowsPerPage_ = static_cast<std::size_t>(std::max(1, (target_.PageHeight() - tableTop_) / rowHeight));
+        pages_ = std::max<std::size_t>(1, (sheet_.rows.size() + rowsPerPage_ - 1) / rowsPerPage_);
+    }
+
     std::vector<std::string> Title(std::size_t page, std::size_t pages) const {
         const std::string text = pages > 1 ? sheet_.title + "   " + PageText(page, pages) : sheet_.title;
         return Wrapped(text, kSheetTitleFont, target_.PageWidth(), target_);
