@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "calc/FewestChanges.h"
 #include "calc/ThreadChart.h"
 
 namespace {
@@ -32,6 +33,29 @@ void Chart(benchmark::State& state, const calc::GearSet& gears, bool includeBoth
     state.counters["threads"] = static_cast<double>(rows);
 }
 
+// The chart with the fewest gear changes, as `--chart all --fewest-changes`
+// works it out, at a cap of state.range(0) candidate trains per thread; the
+// counters show the changes the cap reaches, so the cap can be chosen where
+// they stop falling.
+void FewestChanges(benchmark::State& state, const calc::GearSet& gears) {
+    const auto families = AllFamilies();
+    calc::SearchInputs in;
+    in.includeLow = in.includeIntersecting = true;
+    const auto cap = static_cast<std::size_t>(state.range(0));
+    int best = 0, fewest = 0;
+    for (auto _ : state) {
+        const auto chart = calc::BuildThreadChart(families, gears, in);
+        const auto chosen = calc::FewestChangesChart(chart, gears, in, {0.1, 0.2}, cap);
+        best = calc::ChartGearChanges(chart, gears);
+        fewest = calc::ChartGearChanges(chosen, gears);
+    }
+    state.counters["best_trains"] = best;
+    state.counters["fewest"] = fewest;
+}
+
+void BM_FewestChanges56GearsBothOptions(benchmark::State& state) { FewestChanges(state, FiftySixGears()); }
+void BM_FewestChangesFactoryGearsBothOptions(benchmark::State& state) { FewestChanges(state, calc::GearSet()); }
+
 void BM_ChartFactoryGears(benchmark::State& state) { Chart(state, calc::GearSet(), false); }
 void BM_ChartFactoryGearsBothOptions(benchmark::State& state) { Chart(state, calc::GearSet(), true); }
 void BM_Chart56GearsBothOptions(benchmark::State& state) { Chart(state, FiftySixGears(), true); }
@@ -43,5 +67,8 @@ BENCHMARK(BM_ChartFactoryGears)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChartFactoryGearsBothOptions)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Chart56GearsBothOptions)->Unit(benchmark::kMillisecond);  // the 1 s goal
 BENCHMARK(BM_Chart56Gears)->Unit(benchmark::kMillisecond);
+// The 1 s goal at the chosen cap, and the caps around it.
+BENCHMARK(BM_FewestChanges56GearsBothOptions)->Arg(64)->Arg(256)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FewestChangesFactoryGearsBothOptions)->Arg(16)->Arg(32)->Arg(512)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

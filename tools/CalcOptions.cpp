@@ -92,6 +92,11 @@ std::vector<const calc::ThreadFamily*> ChartFamilies(const std::string& text) {
     return families;
 }
 
+std::string PdfPath(const std::string& text) {
+    if (text.empty()) throw BadOption("--pdf needs a file name");
+    return text;
+}
+
 void Ratio(const std::string& text, calc::SearchInputs& inputs) {
     std::size_t colon = text.find(':');
     if (colon == std::string::npos) throw BadOption("--ratio needs L:R, got '" + Shown(text) + "'");
@@ -121,12 +126,13 @@ struct Parser {
         else if (option == "--tpi") Request(true, option, value);
         else if (option == "--tolerance") { toleranceSeen = true; in.tolerance = Number(option, value); }
         else if (option == "--chart") { request.chart = true; request.chartFamilies = ChartFamilies(value); }
+        else if (option == "--pdf") request.pdfPath = PdfPath(value);
         else throw BadOption("unknown option: " + Shown(option));
     }
 
     static bool TakesValue(const std::string& option) {
         static const char* valued[] = {"--gears", "--leadscrew-mm", "--leadscrew-tpi", "--ratio",
-                                       "--pitch-mm", "--tpi", "--tolerance", "--chart"};
+                                       "--pitch-mm", "--tpi", "--tolerance", "--chart", "--pdf"};
         for (const char* v : valued)
             if (option == v) return true;
         return false;
@@ -146,6 +152,7 @@ struct Parser {
             if (option == "--version") { request.version = true; continue; }
             if (option == "--include-low") { request.inputs.includeLow = true; continue; }
             if (option == "--include-intersecting") { request.inputs.includeIntersecting = true; continue; }
+            if (option == "--fewest-changes") { request.fewestChanges = true; continue; }
             if (!TakesValue(option)) throw BadOption("unknown option: " + Shown(option));
             if (!hasValue) {
                 if (i + 1 >= args.size()) throw BadOption(Shown(option) + " needs a value");
@@ -154,6 +161,8 @@ struct Parser {
             Valued(option, value);
         }
         if (request.help || request.version) return;
+        if (!request.chart && (request.fewestChanges || !request.pdfPath.empty()))
+            throw BadOption("--fewest-changes and --pdf go with --chart");
         if (request.chart) {
             if (requestSeen) throw BadOption("--chart lists standard threads: leave out --pitch-mm and --tpi");
             if (toleranceSeen) request.chartTolerance = request.inputs.tolerance;
@@ -196,6 +205,11 @@ const char* CalcUsage() {
            "                         (with --chart: list only threads whose best error is below T)\n"
            "  --include-low          also list trains that may be too small to reach\n"
            "  --include-intersecting also list trains whose gears foul a shaft\n"
+           "  --fewest-changes       (with --chart) choose each thread's train among those within\n"
+           "                         the tolerance so that going down the chart changes the\n"
+           "                         fewest gears (B, C count 4, A, D 1); both counts go to stderr\n"
+           "  --pdf FILE             (with --chart) write the chart as a landscape sheet for the\n"
+           "                         lathe door into FILE (PDF) instead of the lines\n"
            "  --help                 this text\n"
            "  --version              the program's version\n";
 }

@@ -21,6 +21,10 @@ struct CalcRequest {
     bool chart = false;
     std::vector<const calc::ThreadFamily*> chartFamilies;
     std::optional<double> chartTolerance;
+    // --fewest-changes: each thread's train chosen for the fewest gear changes along the chart.
+    bool fewestChanges = false;
+    // --pdf FILE: the chart goes into FILE as the sheet for the lathe door.
+    std::string pdfPath;
 };
 
 // Reads the options; on a bad option or value returns nothing and sets

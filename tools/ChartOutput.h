@@ -1,16 +1,17 @@
 #pragma once
 
+#include <span>
 #include <string>
 
-#include "CalcOptions.h"
+#include "calc/GearSet.h"
+#include "calc/ThreadChart.h"
 #include "runtime/NumberSeparators.h"
 
 namespace tools {
 
-// The thread chart the request asks for, as the lines of a results file:
-// the header, then one line per thread in family order (only those within
-// the chart tolerance when one is given), fields joined by "; ", each line
-// ended by CR LF.
-std::string ChartFileText(const CalcRequest& request, const runtime::NumberSeparators& separators);
+// The chart as the lines of a results file: the header, then one line per
+// row, fields joined by "; ", each line ended by CR LF.
+std::string ChartFileText(std::span<const calc::ChartRow> rows, const calc::GearSet& gears,
+                          const runtime::NumberSeparators& separators);
 
 }  // namespace tools

@@ -14,9 +14,12 @@
 
 #include "CalcOptions.h"
 #include "ChartOutput.h"
+#include "ChartRows.h"
+#include "calc/DoorSheet.h"
 #include "calc/ResultLineWriter.h"
 #include "calc/ResultTexts.h"
 #include "calc/SortedTrains.h"
+#include "os/printing/SheetPdf.h"
 #include "runtime/NumberSeparators.h"
 
 namespace {
@@ -89,6 +92,20 @@ bool WriteResults(const tools::CalcRequest& request, const runtime::NumberSepara
     return out.Flush();
 }
 
+// The chart as lines on stdout, or as the sheet for the lathe door in a
+// PDF file; with --fewest-changes the changes both ways go to stderr.
+int WriteChart(const tools::CalcRequest& request, const runtime::NumberSeparators& separators) {
+    const tools::RequestedChart chart = tools::BuildRequestedChart(request);
+    if (request.fewestChanges)
+        std::cerr << "kestrany-calc: " << calc::GearChangesText(chart.fewestChanges, chart.bestTrainChanges) << "\n";
+    if (request.pdfPath.empty()) return Finish(Write(tools::ChartFileText(chart.rows, request.gears, separators)));
+    const runtime::TextSheet sheet =
+        calc::DoorSheet(chart.rows, request.gears, request.inputs, calc::TodayIsoDate(), separators);
+    if (os::WriteTextSheetPdf(sheet, request.pdfPath, "Thread chart")) return 0;
+    std::cerr << "kestrany-calc: could not write the PDF file '" << request.pdfPath << "'\n";
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -104,7 +121,7 @@ int main(int argc, char** argv) {
     if (request->help) return Finish(Write(tools::CalcUsage()));
     if (request->version) return Finish(Write(std::string("kestrany-calc ") + KESTRANY_VERSION + "\n"));
 
-    if (request->chart) return Finish(Write(tools::ChartFileText(*request, separators)));
+    if (request->chart) return WriteChart(*request, separators);
 
     BlockOutput out;
     return Finish(WriteResults(*request, separators, out));

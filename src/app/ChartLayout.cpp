@@ -18,13 +18,53 @@ constexpr int kBoxesPerLine = 4;
 constexpr int kButtonWidth = 1005;
 constexpr int kButtonHeight = 375;
 constexpr int kGridGap = 90;
+// The line of the sheet's controls below the check boxes, and the status
+// line below the grid.
+constexpr int kSheetLineGap = 30;
+constexpr int kFewestWidth = 1700;
+constexpr int kPrintChartWidth = 1200;
+constexpr int kSavePdfWidth = 1700;
+constexpr int kButtonGap = 60;
+constexpr int kStatusHeight = 255;
 
 int BoxLines() {
     const auto families = static_cast<int>(calc::ThreadFamilies().size());
     return (families + kBoxesPerLine - 1) / kBoxesPerLine;
 }
 
-int GridTop() { return kMargin + BoxLines() * kBoxHeight + kGridGap; }
+int SheetLineTop() { return kMargin + BoxLines() * kBoxHeight + kSheetLineGap; }
+
+int GridTop() { return SheetLineTop() + kButtonHeight + kGridGap; }
+
+int GridHeight(int clientHeight) {
+    return std::max(0, clientHeight - GridTop() - kMargin - kStatusHeight - kSheetLineGap);
+}
+
+// The fewest-changes check box, the sheet's two buttons and the status line.
+void AddSheetControls(forms::Form& window, std::vector<forms::Control*>& order) {
+    const int top = SheetLineTop();
+    forms::Control& fewest =
+        window.AddControl(forms::ControlKind::CheckBox, "chkFewest",
+                          {kMargin, top + (kButtonHeight - kBoxHeight) / 2, kFewestWidth, kBoxHeight});
+    fewest.SetCaption("Fewest changes");
+    fewest.SetTag("ttFewest");
+    fewest.SetToolTipText(
+        "Choose each thread's train among those within the tolerance so that going down the chart "
+        "changes the fewest gears");
+    int left = kMargin + kFewestWidth + kButtonGap;
+    forms::Control& print = window.AddControl(forms::ControlKind::CommandButton, "btnPrintChart",
+                                              {left, top, kPrintChartWidth, kButtonHeight});
+    print.SetCaption("Print chart");
+    left += kPrintChartWidth + kButtonGap;
+    forms::Control& save =
+        window.AddControl(forms::ControlKind::CommandButton, "btnSavePdf", {left, top, kSavePdfWidth, kButtonHeight});
+    save.SetCaption("Save chart as PDF\u2026");
+    forms::Control& status = window.AddControl(
+        forms::ControlKind::Label, "lblStatus",
+        {kMargin, kChartClientHeight - kMargin - kStatusHeight, kChartClientWidth - 2 * kMargin, kStatusHeight});
+    status.SetToolTipText("Changing gear B or C counts 4 changes, as the banjo must be set again; A or D counts 1");
+    order.insert(order.end(), {&fewest, &print, &save});
+}
 
 }  // namespace
 
@@ -42,6 +82,7 @@ void BuildChartLayout(forms::Form& window) {
         order.push_back(&box);
         ++index;
     }
+    AddSheetControls(window, order);
     forms::Control& print = window.AddControl(
         forms::ControlKind::CommandButton, "btnPrint",
         {kChartClientWidth - kMargin - kButtonWidth, kMargin, kButtonWidth, kButtonHeight});
@@ -49,7 +90,7 @@ void BuildChartLayout(forms::Form& window) {
     print.SetTag("ttPrint");
     forms::Control& grid = window.AddControl(forms::ControlKind::Host, "vbGrid1",
                                              {kMargin, GridTop(), kChartClientWidth - 2 * kMargin,
-                                              kChartClientHeight - GridTop() - kMargin});
+                                              GridHeight(kChartClientHeight)});
     order.push_back(&print);
     order.push_back(&grid);
     window.SetTabOrder(order);
@@ -58,7 +99,10 @@ void BuildChartLayout(forms::Form& window) {
 void LayoutChartWindow(forms::Form& window) {
     forms::Control& grid = *window.Find("vbGrid1");
     grid.SetWidth(std::max(0, window.ScaleWidth() - grid.Left() - kMargin));
-    grid.SetHeight(std::max(0, window.ScaleHeight() - grid.Top() - kMargin));
+    grid.SetHeight(GridHeight(window.ScaleHeight()));
+    forms::Control& status = *window.Find("lblStatus");
+    status.SetTop(std::max(grid.Top(), window.ScaleHeight() - kMargin - kStatusHeight));
+    status.SetWidth(std::max(0, window.ScaleWidth() - 2 * kMargin));
     forms::Control& print = *window.Find("btnPrint");
     print.SetLeft(std::max(kMargin + kBoxesPerLine * kBoxWidth, window.ScaleWidth() - kMargin - kButtonWidth));
 }

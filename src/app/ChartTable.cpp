@@ -20,8 +20,7 @@ std::string ChartTable::Text(std::int32_t row, std::int32_t dataIndex) const {
 std::int32_t ChartTable::ForeColour(std::int32_t row, std::int32_t /*dataIndex*/) const {
     if (row < 0 || row >= RowCount()) return -1;
     const calc::ChartRow& chartRow = rows_[static_cast<std::size_t>(row)];
-    const double tolerance = chartRow.thread->kind == calc::ThreadKind::Tpi ? tolerances_.tpi : tolerances_.mm;
-    return chartRow.Within(tolerance) ? -1 : kOutsideToleranceColour;
+    return chartRow.Within(calc::ToleranceFor(*chartRow.thread, tolerances_)) ? -1 : kOutsideToleranceColour;
 }
 
 std::int32_t ChartTable::TextFlags(std::int32_t /*row*/, std::int32_t /*dataIndex*/) const { return -1; }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/FewestChanges.h"
 #include "calc/GearSet.h"
 #include "calc/ThreadChart.h"
 #include "grid/GridTable.h"
@@ -15,10 +16,7 @@ namespace app {
 inline constexpr std::int32_t kOutsideToleranceColour = 0x808080;
 
 // The accepted error, in percent, for threads given in mm and in threads per inch.
-struct ChartTolerances {
-    double mm = 0;
-    double tpi = 0;
-};
+using ChartTolerances = calc::ThreadTolerances;
 
 // The thread chart's rows as the table its grid shows: the thread's name,
 // then the best train's texts as the results table writes them; a row whose

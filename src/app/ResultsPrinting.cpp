@@ -32,14 +32,14 @@ FailureText TextOf(os::PrintFailure failure) {
     }
 }
 
-void ReportFailure(const forms::Form& owner, os::PrintFailure failure, const std::string& printer) {
+}  // namespace
+
+void ReportPrintFailure(const forms::Form& owner, os::PrintFailure failure, const std::string& printer) {
     const FailureText what = TextOf(failure);
     std::string message = ReadLangText(what.key, "frmMain", what.text);
     if (!printer.empty()) message += "\n\n" + printer;
     os::MessageBox(owner.hWnd(), message, "Kestrany", os::MB_OK | os::MB_ICONEXCLAMATION);
 }
-
-}  // namespace
 
 void PrintResults(const forms::Form& owner, const grid::VbGrid& grid) {
     os::PrinterPage printer;
@@ -49,7 +49,7 @@ void PrintResults(const forms::Form& owner, const grid::VbGrid& grid) {
         DrawAll(grid, printer);
         printer.EndDoc();
     }
-    if (printer.Failure() != os::PrintFailure::None) ReportFailure(owner, printer.Failure(), printer.PrinterName());
+    if (printer.Failure() != os::PrintFailure::None) ReportPrintFailure(owner, printer.Failure(), printer.PrinterName());
 }
 
 }  // namespace app

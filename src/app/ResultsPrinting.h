@@ -1,5 +1,9 @@
 #pragma once
 
+#include <string>
+
+#include "os/printing/PrinterPage.h"
+
 namespace forms {
 class Form;
 }
@@ -16,5 +20,9 @@ namespace app {
 // message box over the owner says which; the texts come from the language
 // file (keys noPrinter, printPageFailed, printEndFailed of section frmMain).
 void PrintResults(const forms::Form& owner, const grid::VbGrid& grid);
+
+// The message box over the owner that says how printing failed; `printer`
+// names the printer when one was found.
+void ReportPrintFailure(const forms::Form& owner, os::PrintFailure failure, const std::string& printer);
 
 }  // namespace app

@@ -4,6 +4,7 @@
 
 #include "app/ChartFill.h"
 #include "app/ChartLayout.h"
+#include "app/ChartSheetOutput.h"
 #include "app/LanguageFile.h"
 #include "app/MainLayout.h"
 #include "app/ResultsFill.h"
@@ -11,6 +12,7 @@
 #include "app/SettingValues.h"
 #include "app/Settings.h"
 #include "app/frmMain.h"
+#include "calc/DoorSheet.h"
 #include "calc/NumVal.h"
 #include "grid/PropertyBag.h"
 
@@ -20,6 +22,7 @@ namespace {
 
 // The settings key that remembers whether a family is checked.
 std::string FamilyKey(const calc::ThreadFamily& family) { return "chart_" + std::string(family.key); }
+constexpr const char* kFewestKey = "chart_fewest";
 
 os::HWND BuildChartLayoutFor(forms::Form& form) {
     BuildChartLayout(form);
@@ -68,6 +71,7 @@ void frmChart::Load() {
     std::int32_t index = 0;
     for (const calc::ThreadFamily& family : calc::ThreadFamilies())
         Item("chkFamily", index++).SetCheckValue(ReadBooleanSetting(FamilyKey(family), true) ? 1 : 0);
+    Item("chkFewest").SetCheckValue(ReadBooleanSetting(kFewestKey, false) ? 1 : 0);
     loading_ = false;
     Recalculate();
 }
@@ -79,6 +83,9 @@ void frmChart::Unload(bool& /*cancel*/) { closed_ = true; }
 void frmChart::Click(forms::Control& control) {
     if (control.Name() == "chkFamily") FamilyClicked(control);
     else if (control.Name() == "btnPrint") output_.Clicked();
+    else if (control.Name() == "chkFewest") FewestClicked(control);
+    else if (control.Name() == "btnPrintChart") PrintChart();
+    else if (control.Name() == "btnSavePdf") SaveChartPdf();
 }
 
 void frmChart::MouseDown(forms::Control& control, std::int16_t button, std::int16_t /*shift*/, float /*x*/,
@@ -99,6 +106,12 @@ void frmChart::FamilyClicked(const forms::Control& box) {
     Recalculate();
 }
 
+void frmChart::FewestClicked(const forms::Control& box) {
+    if (loading_) return;
+    WriteSetting(kFewestKey, BooleanText(box.CheckValue() == 1));
+    Recalculate();
+}
+
 void frmChart::Recalculate() {
     if (closed_ || !form_.Loaded()) return;
     std::vector<const calc::ThreadFamily*> families;
@@ -111,10 +124,23 @@ void frmChart::Recalculate() {
     ReadRemainingInputs(main, inputs);
     const ChartTolerances tolerances{calc::NumVal(main_.Item("txtPrecM").Text()),
                                      calc::NumVal(main_.Item("txtPrecI").Text())};
-    auto chart = std::make_unique<ChartTable>(calc::BuildThreadChart(families, main_.Gears(), inputs), main_.Gears(),
-                                              tolerances);
+    inputs_ = inputs;
+    auto chart = std::make_unique<ChartTable>(
+        WithGearChanges(calc::BuildThreadChart(families, main_.Gears(), inputs), tolerances), main_.Gears(),
+        tolerances);
     ShowResults(grid_, *chart);
     chart_ = std::move(chart);
+}
+
+// The status line gives the changes both ways; the chart shows the fewest
+// when they are asked for, else the best trains.
+std::vector<calc::ChartRow> frmChart::WithGearChanges(std::vector<calc::ChartRow> best,
+                                                      const ChartTolerances& tolerances) {
+    std::vector<calc::ChartRow> fewest = calc::FewestChangesChart(best, main_.Gears(), inputs_, tolerances);
+    const int bestChanges = calc::ChartGearChanges(best, main_.Gears());
+    const int leastChanges = calc::ChartGearChanges(fewest, main_.Gears());
+    Item("lblStatus").SetCaption(calc::GearChangesText(leastChanges, bestChanges));
+    return Item("chkFewest").CheckValue() == 1 ? std::move(fewest) : std::move(best);
 }
 
 void frmChart::UseThread(std::int32_t row) {
@@ -130,5 +156,13 @@ const std::vector<calc::ChartRow>& frmChart::Rows() const {
     static const std::vector<calc::ChartRow> none;
     return chart_ ? chart_->Rows() : none;
 }
+
+runtime::TextSheet frmChart::DoorSheet() const {
+    return calc::DoorSheet(Rows(), main_.Gears(), inputs_, calc::TodayIsoDate(), runtime::UserSeparators());
+}
+
+void frmChart::PrintChart() { PrintChartSheet(form_, DoorSheet()); }
+
+void frmChart::SaveChartPdf() { SaveChartSheetPdf(form_, DoorSheet()); }
 
 }  // namespace app

@@ -9,6 +9,7 @@
 #include "app/ResultsOutput.h"
 #include "app/frmPrint.h"
 #include "calc/ThreadChart.h"
+#include "runtime/TextSheet.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"
 #include "grid/GridControl.h"
@@ -22,8 +23,12 @@ class frmMain;
 // The thread chart: for every thread of the checked families, the best
 // train of the main window's gears under its leadscrew, ratio and include
 // options. Threads whose best train misses the main window's tolerance for
-// their kind are grey. The chart follows the main window's inputs; a double
-// click on a thread calculates that thread in the main window.
+// their kind are grey. With "fewest changes" checked, each thread shows the
+// train within its tolerance that makes going down the chart change the
+// fewest gears; the status line gives the changes both ways. The chart
+// follows the main window's inputs; a double click on a thread calculates
+// that thread in the main window. The chart prints, and saves as PDF, as a
+// sheet for the lathe door.
 class frmChart : public forms::FormEvents, public grid::GridEvents {
 public:
     explicit frmChart(frmMain& main);
@@ -51,6 +56,10 @@ public:
     void ExportCsv() { output_.ExportCsv(); }
     void PrintTable() { output_.PrintTable(); }
     frmPrint* Preview() { return output_.Preview(); }
+    // The chart as the sheet for the lathe door, printed or saved as PDF.
+    runtime::TextSheet DoorSheet() const;
+    void PrintChart();
+    void SaveChartPdf();
 
     // Window events. The grid's events of the same names stay in view.
     using grid::GridEvents::Click;
@@ -68,6 +77,8 @@ public:
 
 private:
     void FamilyClicked(const forms::Control& box);
+    void FewestClicked(const forms::Control& box);
+    std::vector<calc::ChartRow> WithGearChanges(std::vector<calc::ChartRow> best, const ChartTolerances& tolerances);
 
     frmMain& main_;
     forms::Form form_;
@@ -76,6 +87,7 @@ private:
     std::unique_ptr<grid::GridControl> gridControl_;
     grid::VbGrid& grid_;
     ResultsOutput output_;
+    calc::SearchInputs inputs_;  // of the chart shown
     bool closed_ = false;
     bool loading_ = false;
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 
 #include "MainWindowFixture.h"
@@ -17,6 +18,9 @@
 #include "os/desktop/BusyCursor.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/Menu.h"
+#include "os/commoncontrols/MessageBox.h"
+#include "os/files/AtomicFile.h"
+#include "os/printing/PrinterPage.h"
 #include "os/commoncontrols/SaveFileDialog.h"
 #include "os/testing/WindowInput.h"
 #include "os/windows/Messages.h"
@@ -286,3 +290,49 @@ TEST_F(ChartWindowTest, ClosingTheMainWindowClosesTheChart) {
 }
 
 }  // namespace
+
+TEST_F(ChartWindowTest, FewestChangesAndTheSheetForTheLatheDoor) {
+    Open();
+    app::frmChart& chart = OpenChart();
+    CheckOnly(chart, {"metric-coarse"});
+    const std::string best = RowText(chart, RowOf(chart, "M3 × 0.5"));
+    EXPECT_EQ(chart.Item("lblStatus").Caption(), "Gear changes: 44 with the fewest changes, 160 with the best trains");
+    chart.Item("chkFewest").SetCheckValue(1);
+    os::ProcessPendingEvents();
+    EXPECT_NE(RowText(chart, RowOf(chart, "M3 × 0.5")), best);
+    EXPECT_EQ(chart.Grid().Rows(), static_cast<int>(ThreadCount({"metric-coarse"})));
+    EXPECT_NE(Ini().find("chart_fewest="), std::string::npos);
+
+    // Printed and saved alike: the gear set on top of every page, every thread once.
+    auto expectSheet = [](const std::string& pdf) {
+        const PrintedText printed(pdf);
+        ASSERT_TRUE(printed.Readable()) << pdf;
+        for (const auto& page : printed.Pages()) EXPECT_TRUE(PrintedText::StartsWith(page, {"Gears", "20", "20"}));
+        for (const calc::ThreadEntry& thread : calc::FindThreadFamily("metric-coarse")->threads)
+            EXPECT_EQ(printed.Count(PrintedText::Words(std::string(thread.name))), 1u) << thread.name;
+    };
+    const std::string printed = folder.File("printed.pdf");
+    os::SetPrinterStandIn({os::PrinterStandIn::Kind::PdfFile, printed});
+    ClickWith(chart.Item("btnPrintChart"), 1);
+    os::SetPrinterStandIn({});
+    expectSheet(printed);
+    const std::string saved = folder.File("door.pdf");
+    os::SetSaveFileAnswerer([&saved](const os::OPENFILENAME&) { return std::optional<std::string>(saved); });
+    ClickWith(chart.Item("btnSavePdf"), 1);
+    expectSheet(saved);
+
+    // A file that cannot be written is told and left out.
+    std::string told;
+    os::SetMessageBoxPresenter([&told](os::HWND, const std::string& text, const std::string&, os::UINT) {
+        told = text;
+        return os::IDOK;
+    });
+    const std::string failed = folder.File("failed.pdf");
+    os::SetSaveFileAnswerer([&failed](const os::OPENFILENAME&) { return std::optional<std::string>(failed); });
+    os::InjectWriteFault(1, os::WriteFault::Write);
+    ClickWith(chart.Item("btnSavePdf"), 1);
+    os::SetSaveFileAnswerer({});
+    os::SetMessageBoxPresenter({});
+    EXPECT_NE(told.find(failed), std::string::npos) << told;
+    EXPECT_FALSE(std::filesystem::exists(failed));
+}

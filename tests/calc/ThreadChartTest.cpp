@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "calc/DoorSheet.h"
 #include "calc/ThreadChart.h"
 
 using calc::GearSet;
@@ -51,4 +53,34 @@ TEST(ThreadChart, TooFewGearsGiveEmptyFields) {
 
 TEST(ThreadChart, Headers) {
     EXPECT_EQ(Joined(calc::ChartHeaders()), "thread|A|B|C|D|+/- %|pitch, mm|tpi|comm");
+}
+
+TEST(ThreadChart, DoorSheetGroupsTheRowsThatKeepTheStudPair) {
+    const calc::ThreadFamily* families[] = {calc::FindThreadFamily("metric-coarse")};
+    calc::SearchInputs in;
+    in.ratioLeft = 40;
+    in.ratioRight = 20;
+    const GearSet gears({20, 0, 40, 60, 80});
+    const auto rows = calc::BuildThreadChart(families, gears, in);
+    const runtime::TextSheet sheet = calc::DoorSheet(rows, gears, in, "2026-12-08", kPoint);
+    EXPECT_EQ(sheet.title, "Gears 20 40 60 80   Leadscrew 1.5 mm   Ratio 40:20   2026-12-08");
+    EXPECT_EQ(sheet.headers, (std::vector<std::string>{"thread", "A", "B", "C", "D", "+/- %", "comm"}));
+    ASSERT_EQ(sheet.rows.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const calc::ChartTexts texts = calc::ChartRowTexts(rows[i], gears, kPoint);
+        EXPECT_EQ(sheet.rows[i].cells,
+                  (std::vector<std::string>{texts[0], texts[1], texts[2], texts[3], texts[4], texts[5], texts[8]}));
+        const bool sameStudPair =
+            i > 0 && texts[2] == sheet.rows[i - 1].cells[2] && texts[3] == sheet.rows[i - 1].cells[3];
+        EXPECT_EQ(sheet.rows[i].startsGroup, i > 0 && !sameStudPair) << i;
+    }
+    // The chart has both: rows that keep the stud pair and rows that change it.
+    const auto starts = std::count_if(sheet.rows.begin(), sheet.rows.end(), [](const auto& r) { return r.startsGroup; });
+    EXPECT_GT(starts, 0);
+    EXPECT_LT(starts, static_cast<std::ptrdiff_t>(sheet.rows.size()) - 1);
+
+    in.imperialLeadscrew = true;
+    in.leadscrew = 8;
+    EXPECT_EQ(calc::DoorSheet({}, gears, in, "today", kPoint).title,
+              "Gears 20 40 60 80   Leadscrew 8 tpi   Ratio 40:20   today");
 }

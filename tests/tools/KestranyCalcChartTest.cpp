@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "CalcOptions.h"
 #include "CalcProcess.h"
+#include "PrintedText.h"
+#include "TempFolder.h"
 
 namespace {
 
@@ -52,8 +55,45 @@ TEST(KestranyCalcChart, FactoryGearsAndAllFamilies) {
     EXPECT_TRUE(run.out.substr(kChartHeader.size()).starts_with("M1 × 0.25; ")) << run.out.substr(0, 200);
 }
 
+TEST(KestranyCalcChart, FewestChangesAndTheSheetForTheLatheDoor) {
+    // The changes both ways go to stderr; the chart keeps its threads.
+    const CalcProcessRun best = RunCalcProcess("--chart metric-coarse");
+    CalcProcessRun run = RunCalcProcess("--chart metric-coarse --fewest-changes");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(CountLines(run.out), CountLines(best.out));
+    EXPECT_NE(run.out, best.out);
+    int fewest = -1, bestTrains = -1;
+    ASSERT_EQ(std::sscanf(run.err.c_str(),
+                          "kestrany-calc: Gear changes: %d with the fewest changes, %d with the best trains\n", &fewest,
+                          &bestTrains),
+              2)
+        << run.err;
+    EXPECT_LT(fewest, bestTrains);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+
+    // The sheet goes into the file, every thread once; nothing on stdout.
+    const TempFolder folder;
+    const std::string pdf = folder.File("door.pdf");
+    run = RunCalcProcess("--chart ba,me --fewest-changes --pdf " + pdf);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    const PrintedText printed(pdf);
+    ASSERT_TRUE(printed.Readable());
+    for (const char* key : {"ba", "me"})
+        for (const calc::ThreadEntry& thread : calc::FindThreadFamily(key)->threads)
+            EXPECT_EQ(printed.Count(PrintedText::Words(std::string(thread.name))), 1u) << thread.name;
+    EXPECT_TRUE(PrintedText::StartsWith(printed.Pages().at(0), {"Gears", "20", "20", "30"}));
+
+    // A file that cannot be written is one line on stderr and no file.
+    run = RunCalcProcess("--chart me --pdf " + folder.File("missing/door.pdf"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_EQ(folder.EntryCount(), 1u);
+}
+
 TEST(KestranyCalcChart, BadFamilyIsAnError) {
-    for (const char* args : {"--chart xyz", "--chart unc,,unf", "--chart UNC", "--chart", "--chart unc --pitch-mm 1"}) {
+    for (const char* args : {"--chart xyz", "--chart unc,,unf", "--chart UNC", "--chart", "--chart unc --pitch-mm 1",
+                             "--pitch-mm 1 --fewest-changes", "--pitch-mm 1 --pdf x.pdf", "--chart me --pdf="}) {
         CalcProcessRun run = RunCalcProcess(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_EQ(run.out, "") << args;

@@ -4,9 +4,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <cmath>
 
+#include "os/printing/DefaultPrinter.h"
 #include "os/qt/QtConversions.h"
 
 namespace os {
@@ -14,31 +14,6 @@ namespace os {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
-
-PrinterStandIn& StandIn() {
-    static PrinterStandIn standIn;
-    return standIn;
-}
-
-// The printer the pages go to, or nothing when there is no default printer.
-// Qt would quietly write a PDF file when asked for a printer that does not
-// exist, so the default printer is looked up first.
-std::unique_ptr<QPrinter> OpenPrinter() {
-    const PrinterStandIn& standIn = StandIn();
-    if (standIn.kind == PrinterStandIn::Kind::NoPrinter) return nullptr;
-    if (standIn.kind == PrinterStandIn::Kind::PdfFile) {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(ToQString(standIn.pdfPath));
-        printer->setPrinterName(QStringLiteral("PDF"));
-        return printer;
-    }
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull() || info.printerName().isEmpty()) return nullptr;
-    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    if (printer->outputFormat() != QPrinter::NativeFormat) return nullptr;
-    return printer;
-}
 
 }  // namespace
 
@@ -68,7 +43,7 @@ PrinterPage::~PrinterPage() {
 PrintFailure PrinterPage::StartDoc(const std::string& documentName) {
     Parts& p = *parts_;
     if (p.Active() || p.failure != PrintFailure::None) return p.failure;
-    p.printer = OpenPrinter();
+    p.printer = OpenDefaultPrinter();
     if (!p.printer) {
         p.Fail(PrintFailure::NoPrinter);
         return p.failure;
@@ -159,12 +134,6 @@ bool PrinterPage::NewPage() {
     p.x = p.y = 0;
     ++p.pages;
     return true;
-}
-
-PrinterStandIn SetPrinterStandIn(PrinterStandIn standIn) {
-    PrinterStandIn previous = std::move(StandIn());
-    StandIn() = std::move(standIn);
-    return previous;
 }
 
 }  // namespace os
