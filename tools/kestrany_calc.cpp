@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cerrno>
 #include <cstdio>
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -14,15 +15,19 @@
 
 #include "CalcOptions.h"
 #include "ChartOutput.h"
+#include "NoTrainNotice.h"
 #include "calc/ResultLineWriter.h"
 #include "calc/ResultTexts.h"
 #include "calc/SortedTrains.h"
 #include "runtime/NumberSeparators.h"
 
+#include <signal.h>
+
 namespace {
 
-// Every failed write of the output (a full disk, a closed pipe or terminal)
-// is one line on stderr and status 1, never a quiet success.
+// Every failed write of the output (a full disk, a closed stream or terminal)
+// is one line on stderr and status 1, never a quiet success. A pipe whose
+// reader went away ends the program by SIGPIPE before this, quietly.
 int Finish(bool written) {
     written = std::fflush(stdout) == 0 && written && !std::ferror(stdout);
     if (written) return 0;
@@ -80,18 +85,33 @@ void PutHeader(BlockOutput& out) {
     out.Put(header);
 }
 
-// The header and every result line, best first.
+// The header and every result line, best first. When no train is within the
+// tolerance, stderr tells how near the best one comes.
 bool WriteResults(const tools::CalcRequest& request, const runtime::NumberSeparators& separators, BlockOutput& out) {
     calc::SortedTrains results(request.inputs, request.gears);
     PutHeader(out);
     calc::ResultLineWriter writer(request.gears, separators);
     for (std::size_t i = 0; i < results.Size(); ++i) out.Line(writer, results.Next(), i);
+    if (results.Size() == 0)
+        std::cerr << "kestrany-calc: " << tools::NoTrainNotice(request.gears, request.inputs, separators) << '\n';
     return out.Flush();
+}
+
+// Like other command-line tools, the program ends quietly by SIGPIPE when
+// the reader of its output goes away (`kestrany-calc ... | head`), even
+// when it was started with the signal ignored or blocked.
+void EndQuietlyOnABrokenPipe() {
+    std::signal(SIGPIPE, SIG_DFL);
+    sigset_t pipeSignal;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    sigprocmask(SIG_UNBLOCK, &pipeSignal, nullptr);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    EndQuietlyOnABrokenPipe();
     std::setlocale(LC_NUMERIC, "");
     const runtime::NumberSeparators separators = runtime::SeparatorsFromCLocale();
 
