@@ -6,6 +6,7 @@
 #include "app/ChartLayout.h"
 #include "app/CsvExport.h"
 #include "app/LanguageFile.h"
+#include "app/LanguageTexts.h"
 #include "app/MainLayout.h"
 #include "app/ResultsDrawing.h"
 #include "app/ResultsFill.h"
@@ -144,7 +145,7 @@ void frmChart::ShowPreview() {
 }
 
 void frmChart::ExportCsv() {
-    ExportResultsCsv(form_.hWnd(), grid_, ReadLangText("saveas", "frmMain", "Save as"));
+    ExportResultsCsv(form_.hWnd(), grid_, ReadLangText(kSaveAsText));
 }
 
 void frmChart::PrintTable() { PrintResults(form_, grid_); }

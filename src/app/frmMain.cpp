@@ -7,6 +7,7 @@
 #include "app/GearBoxes.h"
 #include "app/GearSketch.h"
 #include "app/LanguageFile.h"
+#include "app/LanguageTexts.h"
 #include "app/MainLayout.h"
 #include "app/MainResize.h"
 #include "app/MainSettings.h"
@@ -179,7 +180,7 @@ void frmMain::ShowFocusTrain() {
 }
 
 void frmMain::ExportCsv() {
-    ExportResultsCsv(form_.hWnd(), grid_, ReadLangText("saveas", form_.Name(), "Save as"));
+    ExportResultsCsv(form_.hWnd(), grid_, ReadLangText(kSaveAsText));
 }
 
 void frmMain::ShowPreview() {
