@@ -28,7 +28,9 @@ trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked"
 [ -z "$(find "$unpacked" -mindepth 1 -maxdepth 1 ! -name usr)" ] || fail "files outside /usr"
 for program in kestrany kestrany-calc; do
-  if readelf -S "$unpacked/usr/bin/$program" | grep -q '\.debug_info'; then fail "$program is not stripped"; fi
+  sections="$(readelf -S "$unpacked/usr/bin/$program")"
+  if grep -q '\.debug_info' <<<"$sections"; then fail "$program is not stripped"; fi
+  if grep -q '\.comment' <<<"$sections"; then fail "$program keeps its .comment section"; fi
 done
 bash "$here/check-tree.sh" "$unpacked/usr" "$build" || fail "unpacked tree"
 

@@ -20,7 +20,8 @@ metainfo=(share/metainfo/*.metainfo.xml)
 id="$(basename "${desktop[0]}" .desktop)"
 
 expected=(bin/kestrany bin/kestrany-calc "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
-          share/icons/hicolor/scalable/apps/kestrany.svg share/man/man1/kestrany-calc.1.gz)
+          share/icons/hicolor/scalable/apps/kestrany.svg share/man/man1/kestrany.1.gz share/man/man1/kestrany-calc.1.gz
+          share/kestrany/README share/doc/kestrany/copyright share/doc/kestrany/changelog.gz)
 for size in "${sizes[@]}"; do expected+=("share/icons/hicolor/${size}x${size}/apps/kestrany.png"); done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(find . -type f -printf '%P\n' | sort) >&2 \
   || fail "installed files differ from the expected list (< expected, > installed)"
@@ -41,13 +42,16 @@ for size in "${sizes[@]}"; do
   [ "$w" = "$size" ] && [ "$h" = "$size" ] || fail "$png is ${w}x${h}"
 done
 
-man="share/man/man1/kestrany-calc.1.gz"
-gzip -t "$man" || fail "manual page is not gzip"
-zcat "$man" | head -1 | grep -q '^\.TH KESTRANY-CALC 1 .*'"$version" || fail "manual page title or version"
-if command -v man >/dev/null; then
-  warnings="$(man --warnings -l "$man" 2>&1 >/dev/null)"
-  [ -z "$warnings" ] || fail "manual page warnings: $warnings"
-fi
+for page in kestrany kestrany-calc; do
+  man="share/man/man1/$page.1.gz"
+  gzip -t "$man" || fail "$man is not gzip"
+  zcat "$man" | head -1 | grep -q "^\.TH ${page^^} 1 .*$version" || fail "$man: title or version"
+  if command -v man >/dev/null; then
+    warnings="$(man --warnings -l "$man" 2>&1 >/dev/null)"
+    [ -z "$warnings" ] || fail "$man warnings: $warnings"
+  fi
+done
+zcat share/doc/kestrany/changelog.gz | head -1 | grep -q "^kestrany ($version) " || fail "changelog lacks $version"
 
 out="$(bin/kestrany-calc --version)" || fail "kestrany-calc --version status"
 [ "$out" = "kestrany-calc $version" ] || fail "kestrany-calc --version printed '$out'"
