@@ -58,5 +58,14 @@ out="$(bin/kestrany-calc --version)" || fail "kestrany-calc --version status"
 out="$(LC_ALL=C bin/kestrany-calc --gears 40,40 --pitch-mm 1.5 | tr -d '\r' | tail -1)"
 [ "$out" = "1; 40; ; ; 40; 0.0; 1.5; 16.9333; " ] || fail "installed kestrany-calc calculated '$out'"
 
+# The translator's template, written without a window or a display.
+template="$(mktemp "${TMPDIR:-/tmp}/kestrany-template-XXXXXX")"
+env -u DISPLAY -u WAYLAND_DISPLAY bin/kestrany --write-language-template "$template" 2>/dev/null \
+  || fail "kestrany --write-language-template status"
+for line in '[frmMain]' 'btnCalc=Calculate!' '[frmChart]' '[frmAbout]' '[frmPrint]' 'caption=Preview'; do
+  grep -qxF "$line" "$template" || fail "the language template lacks '$line'"
+done
+rm -f "$template"
+
 if [ "$failures" -ne 0 ]; then echo "$failures check(s) failed" >&2; exit 1; fi
 echo "installed tree OK: ${#expected[@]} files under $prefix"

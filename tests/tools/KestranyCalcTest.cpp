@@ -76,6 +76,7 @@ TEST(KestranyCalc, NothingFoundIsNotAnError) {
         const char* args;
         const char* err;
     } cases[] = {
+        {"--pitch-mm 1000", "kestrany-calc: no train within 0.1 %; the best is 80/20/80/20 at -97.6 %\n"},
         {"--tpi 20", "kestrany-calc: no train within 0.2 %; the best is 60/40/45/80 at 0.3457 %\n"},
         {"--pitch-mm 1.3 --tolerance 0.01", "kestrany-calc: no train within 0.01 %; the best is 80/40/35/80 at 0.9615 %\n"},
         {"--gears 40,40 --pitch-mm 1.6", "kestrany-calc: no train within 0.1 %; the best is 40/40 at -6.25 %\n"},
