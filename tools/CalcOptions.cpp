@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
-#include <map>
+#include <set>
 
 #include "runtime/NumberReading.h"
-#include "runtime/Rounding.h"
 
 namespace tools {
 
@@ -42,16 +40,43 @@ double Number(const std::string& option, const std::string& text) {
     return *value;
 }
 
-// Any whole number a 32-bit count holds, as the window's boxes take them.
-std::int32_t WholeNumber(const std::string& option, const std::string& text) {
-    const double rounded = runtime::RoundHalfEven(Number(option, text));
-    if (rounded < -2147483648.0 || rounded > 2147483647.0)
-        throw BadOption("value out of range for " + option + ": '" + Shown(text) + "'");
-    return static_cast<std::int32_t>(rounded);
+// A pitch, a count of threads per inch or a leadscrew: a number above 0.
+double PositiveNumber(const std::string& option, const std::string& text) {
+    const double value = Number(option, text);
+    if (!(value > 0)) throw BadOption(option + " must be greater than 0, got '" + Shown(text) + "'");
+    return value;
+}
+
+// An error in percent: 0 or more.
+double Tolerance(const std::string& text) {
+    const double value = Number("--tolerance", text);
+    if (value < 0) throw BadOption("--tolerance must be 0 or more, got '" + Shown(text) + "'");
+    return value;
+}
+
+// A whole number from 0 up, without a sign. Nothing is rounded: a fraction
+// or a sign is a mistake the user hears of.
+bool IsCount(double value) { return value == std::floor(value) && !std::signbit(value); }
+
+// A count up to what 32 bits hold, as the window's boxes take them.
+std::int32_t CountInRange(const std::string& what, double value, const std::string& text) {
+    if (value > 2147483647.0) throw BadOption("value out of range for " + what + ": '" + Shown(text) + "'");
+    return static_cast<std::int32_t>(value);
 }
 
 // The window has this many gear boxes; the command line takes no more.
 constexpr std::size_t kMostGears = 56;
+
+// Slot `slot` (from 1) of --gears: a tooth count, or 0 or nothing for an empty slot.
+std::int32_t ToothCount(std::size_t slot, const std::string& text) {
+    if (text.find_first_not_of(' ') == std::string::npos) return 0;
+    const std::string what = "--gears slot " + std::to_string(slot);
+    const double value = Number(what, text);
+    if (!IsCount(value))
+        throw BadOption(what + ": a tooth count is a whole number from 1 up (0 or nothing for an empty slot), got '" +
+                        Shown(text) + "'");
+    return CountInRange(what, value, text);
+}
 
 // "20,20,30,,40": the slots in order; an empty entry or 0 is an empty slot.
 calc::GearSet Gears(const std::string& text) {
@@ -60,7 +85,7 @@ calc::GearSet Gears(const std::string& text) {
     for (;;) {
         std::size_t comma = text.find(',', start);
         std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-        counts.push_back(item.find_first_not_of(' ') == std::string::npos ? 0 : WholeNumber("--gears", item));
+        counts.push_back(ToothCount(counts.size() + 1, item));
         if (counts.size() > kMostGears)
             throw BadOption("--gears takes at most " + std::to_string(kMostGears) + " slots, as the window has");
         if (comma == std::string::npos) break;
@@ -69,7 +94,21 @@ calc::GearSet Gears(const std::string& text) {
     return calc::GearSet(counts);
 }
 
-// "unc,unf" or "all": the families, each once, in the order given.
+std::string Lowered(std::string text) {
+    for (char& ch : text)
+        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+    return text;
+}
+
+// "metric-coarse, metric-fine, ..., all": the names --chart takes.
+std::string FamilyNames() {
+    std::string names;
+    for (const calc::ThreadFamily& family : calc::ThreadFamilies()) names += std::string(family.key) + ", ";
+    return names + "all";
+}
+
+// "unc,UNF" or "all": the families, each once, in the order given; names are
+// matched without regard to case.
 std::vector<const calc::ThreadFamily*> ChartFamilies(const std::string& text) {
     std::vector<const calc::ThreadFamily*> families;
     auto add = [&families](const calc::ThreadFamily* family) {
@@ -78,13 +117,14 @@ std::vector<const calc::ThreadFamily*> ChartFamilies(const std::string& text) {
     std::size_t start = 0;
     for (;;) {
         std::size_t comma = text.find(',', start);
-        std::string name = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        std::string name = Lowered(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
         if (name == "all") {
             for (const calc::ThreadFamily& family : calc::ThreadFamilies()) add(&family);
         } else if (const calc::ThreadFamily* family = calc::FindThreadFamily(name)) {
             add(family);
         } else {
-            throw BadOption("unknown thread family for --chart: '" + Shown(name) + "'");
+            throw BadOption("unknown thread family for --chart: '" + Shown(name) + "' (the families: " +
+                            FamilyNames() + ")");
         }
         if (comma == std::string::npos) break;
         start = comma + 1;
@@ -97,34 +137,61 @@ std::string PdfPath(const std::string& text) {
     return text;
 }
 
+// One side of --ratio: a whole number from 1 up, or nothing.
+std::optional<std::int32_t> RatioSide(const std::string& text) {
+    const auto value = runtime::ParseLocaleNumber(text, runtime::NumberSeparators{".", ""});
+    if (!value || !std::isfinite(*value) || !IsCount(*value) || *value < 1) return std::nullopt;
+    return CountInRange("--ratio", *value, text);
+}
+
+// "L:R", two whole numbers from 1 up.
 void Ratio(const std::string& text, calc::SearchInputs& inputs) {
-    std::size_t colon = text.find(':');
-    if (colon == std::string::npos) throw BadOption("--ratio needs L:R, got '" + Shown(text) + "'");
-    inputs.ratioLeft = WholeNumber("--ratio", text.substr(0, colon));
-    inputs.ratioRight = WholeNumber("--ratio", text.substr(colon + 1));
+    const std::size_t colon = text.find(':');
+    std::optional<std::int32_t> left, right;
+    if (colon != std::string::npos) {
+        left = RatioSide(text.substr(0, colon));
+        right = RatioSide(text.substr(colon + 1));
+    }
+    if (!left || !right) throw BadOption("--ratio wants L:R, two whole numbers from 1 up, got '" + Shown(text) + "'");
+    inputs.ratioLeft = *left;
+    inputs.ratioRight = *right;
 }
 
 struct Parser {
     CalcRequest request;
     bool requestSeen = false;
+    bool leadscrewSeen = false;
     bool toleranceSeen = false;
+    std::set<std::string> seen;
+
+    // Every option is taken once; a second one is more likely a slip than a change of mind.
+    void Once(const std::string& option) {
+        if (!seen.insert(option).second) throw BadOption(option + " is given more than once");
+    }
 
     void Request(bool tpi, const std::string& option, const std::string& value) {
         if (requestSeen) throw BadOption("give only one of --pitch-mm and --tpi");
         requestSeen = true;
         request.inputs.requestTpi = tpi;
-        request.inputs.request = Number(option, value);
+        request.inputs.request = PositiveNumber(option, value);
+    }
+
+    void Leadscrew(bool tpi, const std::string& option, const std::string& value) {
+        if (leadscrewSeen) throw BadOption("give only one of --leadscrew-mm and --leadscrew-tpi");
+        leadscrewSeen = true;
+        request.inputs.imperialLeadscrew = tpi;
+        request.inputs.leadscrew = PositiveNumber(option, value);
     }
 
     void Valued(const std::string& option, const std::string& value) {
         calc::SearchInputs& in = request.inputs;
         if (option == "--gears") request.gears = Gears(value);
-        else if (option == "--leadscrew-mm") { in.imperialLeadscrew = false; in.leadscrew = Number(option, value); }
-        else if (option == "--leadscrew-tpi") { in.imperialLeadscrew = true; in.leadscrew = Number(option, value); }
+        else if (option == "--leadscrew-mm") Leadscrew(false, option, value);
+        else if (option == "--leadscrew-tpi") Leadscrew(true, option, value);
         else if (option == "--ratio") Ratio(value, in);
         else if (option == "--pitch-mm") Request(false, option, value);
         else if (option == "--tpi") Request(true, option, value);
-        else if (option == "--tolerance") { toleranceSeen = true; in.tolerance = Number(option, value); }
+        else if (option == "--tolerance") { toleranceSeen = true; in.tolerance = Tolerance(value); }
         else if (option == "--chart") { request.chart = true; request.chartFamilies = ChartFamilies(value); }
         else if (option == "--pdf") request.pdfPath = PdfPath(value);
         else throw BadOption("unknown option: " + Shown(option));
@@ -150,6 +217,7 @@ struct Parser {
             }
             if (option == "--help" || option == "-h") { request.help = true; continue; }
             if (option == "--version") { request.version = true; continue; }
+            Once(option);
             if (option == "--include-low") { request.inputs.includeLow = true; continue; }
             if (option == "--include-intersecting") { request.inputs.includeIntersecting = true; continue; }
             if (option == "--fewest-changes") { request.fewestChanges = true; continue; }
@@ -192,16 +260,19 @@ const char* CalcUsage() {
            "best first, as the lines of the results file (fields joined by \"; \").\n"
            "   or: kestrany-calc --chart FAMILY[,FAMILY...] [options]\n"
            "Lists the best train for each standard thread of the families: metric-coarse,\n"
-           "metric-fine, unc, unf, bsw, bsf, bsp, ba, me, module, dp, or all.\n"
+           "metric-fine, unc, unf, bsw, bsf, bsp, ba, me, module, dp, or all (any case).\n"
            "\n"
-           "  --gears N,N,...        the gear slots in order; 0 or nothing is an empty slot\n"
+           "  --gears N,N,...        the gear slots in order, at most 56 (the window's boxes):\n"
+           "                         tooth counts from 1 up; 0 or nothing is an empty slot\n"
            "                         (default: 20,20,30,35,40,40,45,50,60,60,80,80)\n"
            "  --leadscrew-mm V       metric leadscrew pitch in mm (default 1.5)\n"
            "  --leadscrew-tpi V      imperial leadscrew in threads per inch\n"
-           "  --ratio L:R            fixed ratio ahead of the change gears (default 40:40)\n"
+           "  --ratio L:R            fixed ratio ahead of the change gears, two whole\n"
+           "                         numbers from 1 up (default 40:40)\n"
            "  --pitch-mm V           the thread wanted, as a pitch in mm\n"
            "  --tpi V                the thread wanted, in threads per inch\n"
-           "  --tolerance T          accepted error in percent (default 0.1 for mm, 0.2 for TPI)\n"
+           "  --tolerance T          accepted error in percent, 0 or more\n"
+           "                         (default 0.1 for mm, 0.2 for TPI)\n"
            "                         (with --chart: list only threads whose best error is below T)\n"
            "  --include-low          also list trains that may be too small to reach\n"
            "  --include-intersecting also list trains whose gears foul a shaft\n"
@@ -211,7 +282,8 @@ const char* CalcUsage() {
            "  --pdf FILE             (with --chart) write the chart as a landscape sheet for the\n"
            "                         lathe door into FILE (PDF) instead of the lines\n"
            "  --help                 this text\n"
-           "  --version              the program's version\n";
+           "  --version              the program's version\n"
+           "Pitches, TPI and leadscrews are greater than 0; each option is given once.\n";
 }
 
 }  // namespace tools

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cerrno>
 #include <cstdio>
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -16,16 +17,24 @@
 #include "ChartOutput.h"
 #include "ChartRows.h"
 #include "calc/DoorSheet.h"
+#include "NoTrainNotice.h"
 #include "calc/ResultLineWriter.h"
 #include "calc/ResultTexts.h"
 #include "calc/SortedTrains.h"
+#ifdef KESTRANY_CALC_SHEETS
 #include "os/printing/SheetPdf.h"
+#else
+#include "SheetProgram.h"
+#endif
 #include "runtime/NumberSeparators.h"
+
+#include <signal.h>
 
 namespace {
 
-// Every failed write of the output (a full disk, a closed pipe or terminal)
-// is one line on stderr and status 1, never a quiet success.
+// Every failed write of the output (a full disk, a closed stream or terminal)
+// is one line on stderr and status 1, never a quiet success. A pipe whose
+// reader went away ends the program by SIGPIPE before this, quietly.
 int Finish(bool written) {
     written = std::fflush(stdout) == 0 && written && !std::ferror(stdout);
     if (written) return 0;
@@ -83,12 +92,15 @@ void PutHeader(BlockOutput& out) {
     out.Put(header);
 }
 
-// The header and every result line, best first.
+// The header and every result line, best first. When no train is within the
+// tolerance, stderr tells how near the best one comes.
 bool WriteResults(const tools::CalcRequest& request, const runtime::NumberSeparators& separators, BlockOutput& out) {
     calc::SortedTrains results(request.inputs, request.gears);
     PutHeader(out);
     calc::ResultLineWriter writer(request.gears, separators);
     for (std::size_t i = 0; i < results.Size(); ++i) out.Line(writer, results.Next(), i);
+    if (results.Size() == 0)
+        std::cerr << "kestrany-calc: " << tools::NoTrainNotice(request.gears, request.inputs, separators) << '\n';
     return out.Flush();
 }
 
@@ -99,16 +111,30 @@ int WriteChart(const tools::CalcRequest& request, const runtime::NumberSeparator
     if (request.fewestChanges)
         std::cerr << "kestrany-calc: " << calc::GearChangesText(chart.fewestChanges, chart.bestTrainChanges) << "\n";
     if (request.pdfPath.empty()) return Finish(Write(tools::ChartFileText(chart.rows, request.gears, separators)));
+#ifdef KESTRANY_CALC_SHEETS
     const runtime::TextSheet sheet =
         calc::DoorSheet(chart.rows, request.gears, request.inputs, calc::TodayIsoDate(), separators);
     if (os::WriteTextSheetPdf(sheet, request.pdfPath, "Thread chart")) return 0;
     std::cerr << "kestrany-calc: could not write the PDF file '" << request.pdfPath << "'\n";
+#endif
     return 1;
+}
+
+// Like other command-line tools, the program ends quietly by SIGPIPE when
+// the reader of its output goes away (`kestrany-calc ... | head`), even
+// when it was started with the signal ignored or blocked.
+void EndQuietlyOnABrokenPipe() {
+    std::signal(SIGPIPE, SIG_DFL);
+    sigset_t pipeSignal;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    sigprocmask(SIG_UNBLOCK, &pipeSignal, nullptr);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    EndQuietlyOnABrokenPipe();
     std::setlocale(LC_NUMERIC, "");
     const runtime::NumberSeparators separators = runtime::SeparatorsFromCLocale();
 
@@ -121,6 +147,9 @@ int main(int argc, char** argv) {
     if (request->help) return Finish(Write(tools::CalcUsage()));
     if (request->version) return Finish(Write(std::string("kestrany-calc ") + KESTRANY_VERSION + "\n"));
 
+#ifndef KESTRANY_CALC_SHEETS
+    if (request->chart && !request->pdfPath.empty()) return tools::RunSheetProgram(argv);
+#endif
     if (request->chart) return WriteChart(*request, separators);
 
     BlockOutput out;

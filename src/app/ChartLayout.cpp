@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/LanguageFile.h"
+#include "app/LanguageTexts.h"
 #include "calc/ThreadFamilies.h"
 #include "forms/Form.h"
 
@@ -69,7 +70,7 @@ void AddSheetControls(forms::Form& window, std::vector<forms::Control*>& order) 
 }  // namespace
 
 void BuildChartLayout(forms::Form& window) {
-    window.SetCaption(ReadLangText("chart", "frmMain", "Thread chart"));
+    window.SetCaption(ReadLangText(kChartMenuText));
     window.SetBorderStyle(forms::BorderSizable);
     window.SetClientSize(kChartClientWidth, kChartClientHeight);
     std::vector<forms::Control*> order;

@@ -1,6 +1,7 @@
 #include "app/LanguageFile.h"
 
 #include "app/IniFile.h"
+#include "app/LanguageTexts.h"
 #include "app/Paths.h"
 #include "forms/Form.h"
 #include "os/commoncontrols/MessageBox.h"
@@ -24,11 +25,28 @@ std::string TemplateText(const forms::Control& control) {
     return HasText(control) ? control.Caption() : std::string();
 }
 
+// The key of a control's text: its name, and for an element of a control
+// array its name and index, "Option1(1)", so that the elements' texts differ.
+std::string TextKey(const forms::Control& control) {
+    if (control.Index() < 0) return control.Name();
+    return control.Name() + "(" + std::to_string(control.Index()) + ")";
+}
+
 }  // namespace
+
+void ForEachTemplateText(const forms::Form& window, const TemplateTextSink& put) {
+    for (const forms::Control* control : window.Controls()) {
+        if (!control->Tag().empty()) put(control->Tag(), control->ToolTipText());
+        const std::string text = TemplateText(*control);
+        if (!text.empty()) put(TextKey(*control), text);
+    }
+}
 
 std::string ReadLangText(const std::string& key, const std::string& section, const std::string& defaultValue) {
     return ReadIni(section, key, defaultValue, LangPath());
 }
+
+std::string ReadLangText(const LanguageText& text) { return ReadLangText(text.key, "frmMain", text.text); }
 
 std::string WriteLangText(const std::string& key, const std::string& value, const std::string& section) {
     WriteIni(section, key, value, LangPath());
@@ -42,7 +60,9 @@ void ApplyLanguage(forms::Form& window) {
             const std::string tip = ReadLangText(control->Tag(), section, "");
             if (!tip.empty()) control->SetToolTipText(tip);
         }
-        const std::string text = ReadLangText(control->Name(), section, "");
+        // An array element's own text comes before the text of the whole array.
+        std::string text = control->Index() < 0 ? std::string() : ReadLangText(TextKey(*control), section, "");
+        if (text.empty()) text = ReadLangText(control->Name(), section, "");
         if (!text.empty()) ApplyControlText(*control, text);
     }
     const std::string title = ReadLangText("caption", section, "");
@@ -54,11 +74,9 @@ void ApplyLanguage(forms::Form& window) {
 bool WriteLanguageTemplate(const forms::Form& window) {
     const std::string& section = window.Name();
     os::ProfileWriteBatch batch(LangPath());
-    for (const forms::Control* control : window.Controls()) {
-        if (!control->Tag().empty()) WriteLangText(control->Tag(), control->ToolTipText(), section);
-        const std::string text = TemplateText(*control);
-        if (!text.empty()) WriteLangText(control->Name(), text, section);
-    }
+    ForEachTemplateText(window, [&section](const std::string& key, const std::string& text) {
+        WriteLangText(key, text, section);
+    });
     if (batch.Commit()) return true;
     os::MessageBox(window.hWnd(), "The language template could not be written; the language file has been left "
                                   "as it was:\n" + LangPath(),

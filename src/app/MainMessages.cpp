@@ -1,6 +1,7 @@
 // The main window's own messages: its minimum size, and the Thread chart and
 // About items of its system menu, which open those windows.
 #include "app/LanguageFile.h"
+#include "app/LanguageTexts.h"
 #include "app/MainLayout.h"
 #include "app/frmMain.h"
 #include "forms/Screen.h"
@@ -20,6 +21,13 @@ std::int32_t MinimumPixels(double twips, double twipsPerPixel) {
 }
 
 bool IsSystemMenuOpening(os::LPARAM lParam) { return os::HIWORD(static_cast<std::uintptr_t>(lParam)) != 0; }
+
+// A system menu item's text, its first letter the access key.
+std::string MenuItemText(const LanguageText& text) {
+    std::string item = "&";
+    item += ReadLangText(text);
+    return item;
+}
 
 }  // namespace
 
@@ -58,8 +66,8 @@ void frmMain::WindowProc(os::HWND window, os::UINT message, os::WPARAM wParam, o
 void frmMain::AppendAboutItem() {
     const os::HMENU menu = os::GetSystemMenu(form_.hWnd(), false);
     os::AppendMenu(menu, os::MF_SEPARATOR, 0, "");
-    os::AppendMenu(menu, os::MF_STRING, kChartMenuId, "&" + ReadLangText("chart", form_.Name(), "Thread chart"));
-    os::AppendMenu(menu, os::MF_STRING, kAboutMenuId, "&" + ReadLangText("about", form_.Name(), "About"));
+    os::AppendMenu(menu, os::MF_STRING, kChartMenuId, MenuItemText(kChartMenuText));
+    os::AppendMenu(menu, os::MF_STRING, kAboutMenuId, MenuItemText(kAboutMenuText));
 }
 
 void frmMain::HookMessages() {

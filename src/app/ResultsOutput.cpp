@@ -4,6 +4,7 @@
 
 #include "app/CsvExport.h"
 #include "app/LanguageFile.h"
+#include "app/LanguageTexts.h"
 #include "app/ResultsDrawing.h"
 #include "app/ResultsPrinting.h"
 #include "forms/Form.h"
@@ -34,7 +35,7 @@ void ResultsOutput::ShowPreview() {
 }
 
 void ResultsOutput::ExportCsv() {
-    ExportResultsCsv(owner_.hWnd(), grid_, ReadLangText("saveas", "frmMain", "Save as"));
+    ExportResultsCsv(owner_.hWnd(), grid_, ReadLangText(kSaveAsText));
 }
 
 void ResultsOutput::PrintTable() { PrintResults(owner_, grid_); }

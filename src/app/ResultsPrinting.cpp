@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/LanguageFile.h"
+#include "app/LanguageTexts.h"
 #include "app/ResultsDrawing.h"
 #include "forms/Form.h"
 #include "os/desktop/BusyCursor.h"
@@ -13,30 +14,18 @@ namespace app {
 
 namespace {
 
-struct FailureText {
-    const char* key;
-    const char* text;
-};
-
-FailureText TextOf(os::PrintFailure failure) {
+const LanguageText& TextOf(os::PrintFailure failure) {
     switch (failure) {
-    case os::PrintFailure::NoPrinter:
-        return {"noPrinter", "There is no default printer, so nothing was printed. Set up a printer as the "
-                             "default and print again."};
-    case os::PrintFailure::PageNotStarted:
-        return {"printPageFailed", "The printer could not start a page, so the results were not printed "
-                                   "completely."};
-    default:
-        return {"printEndFailed", "The printer could not finish the document; the results may not have been "
-                                  "printed."};
+    case os::PrintFailure::NoPrinter: return kNoPrinterText;
+    case os::PrintFailure::PageNotStarted: return kPrintPageFailedText;
+    default: return kPrintEndFailedText;
     }
 }
 
 }  // namespace
 
 void ReportPrintFailure(const forms::Form& owner, os::PrintFailure failure, const std::string& printer) {
-    const FailureText what = TextOf(failure);
-    std::string message = ReadLangText(what.key, "frmMain", what.text);
+    std::string message = ReadLangText(TextOf(failure));
     if (!printer.empty()) message += "\n\n" + printer;
     os::MessageBox(owner.hWnd(), message, "Kestrany", os::MB_OK | os::MB_ICONEXCLAMATION);
 }

@@ -2,6 +2,7 @@
 
 #include "app/IniFile.h"
 #include "app/LanguageFile.h"
+#include "app/LanguageTexts.h"
 #include "app/Paths.h"
 #include "app/SettingValues.h"
 #include "os/commoncontrols/MessageBox.h"
@@ -31,9 +32,7 @@ bool ReadBooleanSetting(const std::string& key, bool defaultValue) {
 }
 
 void ReportSettingsNotSaved(os::HWND owner, const std::string& path) {
-    const std::string text = ReadLangText("settingsNotSaved", "frmMain",
-                                          "The settings could not be saved. The folder may be read-only or the "
-                                          "disk full; the settings file has been left as it was:");
+    const std::string text = ReadLangText(kSettingsNotSavedText);
     os::MessageBox(owner, text + "\n" + path, "Kestrany", os::MB_OK | os::MB_ICONEXCLAMATION);
 }
 

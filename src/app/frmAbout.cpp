@@ -3,6 +3,7 @@
 #include "app/AboutBanner.h"
 #include "app/AboutLayout.h"
 #include "app/AboutText.h"
+#include "app/LanguageFile.h"
 #include "forms/Screen.h"
 #include "os/drawing/Colors.h"
 #include "os/drawing/GdiObjects.h"
@@ -44,6 +45,7 @@ frmAbout::frmAbout()
       linkTim_(&linkTimHandler_),
       timer1_(&timer1Handler_) {
     BuildAboutLayout(form_);
+    ApplyLanguage(form_);
     os::AttachSurface(form_.hWnd());
     DrawAboutBanner(*Item("Image1").Picture());
     timer1_.SetInterval(kBannerTipDelay);

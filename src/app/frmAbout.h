@@ -19,7 +19,8 @@ inline constexpr const char* kContactAddress = "kestrany@example.org";
 inline constexpr const char* kAboutBannerTip = "Kestrany: change gears for cutting threads";
 
 // The About window: the logo strip, the banner, the painted name and version
-// lines, the contact address as a link and OK. Not modal. Closing it
+// lines, the contact address as a link and OK; creating it applies the
+// language file (the title, OK). Not modal. Closing it
 // detaches its messages; the object is then spent.
 class frmAbout : public forms::FormEvents, public platform::ISubclass {
 public:

@@ -6,6 +6,7 @@
 #include "app/ChartLayout.h"
 #include "app/ChartSheetOutput.h"
 #include "app/LanguageFile.h"
+#include "app/LanguageTexts.h"
 #include "app/MainLayout.h"
 #include "app/ResultsFill.h"
 #include "app/ResultsGridEvents.h"

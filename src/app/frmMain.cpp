@@ -6,6 +6,7 @@
 #include "app/GearBoxes.h"
 #include "app/GearSketch.h"
 #include "app/LanguageFile.h"
+#include "app/LanguageTexts.h"
 #include "app/MainLayout.h"
 #include "app/MainResize.h"
 #include "app/MainSettings.h"

@@ -59,7 +59,7 @@ void GridEditor::BeginCellEdit(std::int32_t row, std::int32_t col, std::int16_t 
         return;
     }
     PlaceOver(row, col);
-    tag_ = "0";
+    tag_ = '0';  // a character: g++ 12 warns falsely (-Wrestrict) on a one-letter string here
     if (firstChar != 0) {
         os::SetEditBoxFlat(window_, true);
         os::SetEditBoxText(window_, "");

@@ -99,12 +99,14 @@ std::string GeneralNumberText(double value, const NumberSeparators& separators) 
         std::string mantissa = form.digits.substr(0, 1);
         if (form.digits.size() > 1) mantissa += separators.decimal + form.digits.substr(1);
         std::string e = std::to_string(std::abs(exponent));
-        if (e.size() < 2) e.insert(0, "0");
+        // One character goes in as a character, not as a one-letter string: g++ 12
+        // warns falsely (-Wrestrict) on the string's inlined copy in release builds.
+        if (e.size() < 2) e.insert(e.begin(), '0');
         return sign + mantissa + "E" + (exponent < 0 ? "-" : "+") + e;
     }
     int fractionDigits = std::max(0, static_cast<int>(form.digits.size()) - form.pointPosition);
     std::string integer = form.IntegerDigits();
-    if (integer.empty()) integer = "0";
+    if (integer.empty()) integer = '0';  // a character, as above
     std::string text = sign + integer;
     if (fractionDigits > 0) text += separators.decimal + form.FractionDigits(fractionDigits);
     return text;

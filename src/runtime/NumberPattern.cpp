@@ -128,8 +128,9 @@ std::string NumberPattern::ApplyScientific(double value, const NumberSeparators&
     std::string integer = PadLeft(form.IntegerDigits(), integerZeros_);
     std::string fraction = TrimFraction(form.FractionDigits(fractionPlaces_), fractionZeros_);
     std::string exponentText = PadLeft(std::to_string(std::abs(exponent)), exponentZeros_);
-    if (exponent < 0) exponentText.insert(0, "-");
-    else if (exponent >= 0) exponentText.insert(0, "+");
+    // The sign goes in as a character, not as a one-letter string: g++ 12
+    // warns falsely (-Wrestrict) on the string's inlined copy in release builds.
+    exponentText.insert(exponentText.begin(), exponent < 0 ? '-' : '+');
     return Emit(integer, fraction, exponentText, separators);
 }
 

@@ -14,7 +14,9 @@ NumberSeparators& Current() {
 const NumberSeparators& UserSeparators() { return Current(); }
 
 void SetUserSeparators(NumberSeparators separators) {
-    if (separators.decimal.empty()) separators.decimal = ".";
+    // A character, not a one-letter string: g++ 12 warns falsely (-Wrestrict)
+    // on the string's inlined copy in release builds.
+    if (separators.decimal.empty()) separators.decimal = '.';
     Current() = std::move(separators);
 }
 

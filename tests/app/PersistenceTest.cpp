@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "MainWindowFixture.h"
 #include "calc/ResultColumns.h"
 #include "app/LanguageFile.h"
+#include "app/LanguageTemplate.h"
+#include "app/LanguageTexts.h"
+#include "app/frmAbout.h"
+#include "app/frmChart.h"
 #include "forms/Screen.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/Menu.h"
@@ -178,13 +184,76 @@ TEST_F(MainWindowTest, TemplateHoldsTooltipKeysAndCurrentTexts) {
     for (const char* line : {"[frmMain]\n", "ttPrint=\n", "precM_tt=Precision for metric threads\n",
                              "precI_tt=Precision for inch threads\n", "chkLow_tt=Some gear sets may be too small",
                              "chkAll_tt=Some gear sets can intersects", "btnCalc=Calculate!\n",
-                             "Frame3=Pitch reqired\n", "txtPrecM=0.1\n", "Option1=/inch\n"})
+                             "Frame3=Pitch reqired\n", "txtPrecM=0.1\n", "Option1(0)=mm\n", "Option1(1)=/inch\n"})
         EXPECT_NE(lang.find(line), std::string::npos) << line;
-    // The elements of an array share one key; the last box with a text wins.
-    EXPECT_NE(lang.find("t_gears=80\n"), std::string::npos);
+    // Each element of an array has a key of its own, with its index.
+    EXPECT_NE(lang.find("t_gears(11)=80\n"), std::string::npos);
+    EXPECT_EQ(lang.find("Option1="), std::string::npos);
     for (const char* key : {"caption=", "gridPitch=", "gridComm=", "gridtt=", "about=", "saveas=", "Image1=",
                             "vbGrid1="})
         EXPECT_EQ(lang.find(key), std::string::npos) << key;
+}
+
+// Every text the user sees in the four windows, and the messages' texts.
+class WindowTextsTest : public MainWindowTest {
+protected:
+    std::vector<std::string> AllTexts() {
+        Open();
+        window->Chart().Show();
+        window->About().Show();
+        window->ShowPreview();
+        os::ProcessPendingEvents();
+        std::vector<std::string> texts;
+        for (const forms::Form* form : {&window->Window(), &window->Chart().Current()->Window(),
+                                        &window->About().Current()->Window(), &window->Preview()->Window()}) {
+            texts.push_back(form->Name() + " title: " + form->Caption());
+            for (const forms::Control* control : form->Controls())
+                texts.push_back(form->Name() + "." + control->Name() + "(" + std::to_string(control->Index()) +
+                                "): " + control->Caption() + " | " + control->Text() + " | " + control->ToolTipText());
+        }
+        for (grid::VbGrid* grid : {&window->Grid(), &window->Chart().Current()->Grid()})
+            for (std::int32_t c = 0; c < grid->Cols(); ++c)
+                texts.push_back("column: " + grid->ColumnHeader(runtime::Variant(c)) + " | " +
+                                grid->ColToolTip(runtime::Variant(c)));
+        for (const os::MenuItem& item : os::GetMenuItems(os::GetSystemMenu(window->Window().hWnd(), false)))
+            texts.push_back("menu: " + item.text);
+        for (const app::LanguageText& text : app::kKeyedLanguageTexts) texts.push_back(app::ReadLangText(text));
+        window.reset();
+        return texts;
+    }
+};
+
+// The template holds the texts of every window and of no control, and
+// copied to lang.txt it changes nothing: they are the built-in texts.
+TEST_F(WindowTextsTest, TheTemplateFileCoversEveryWindowAndChangesNothing) {
+    const std::vector<std::string> builtIn = AllTexts();
+    ASSERT_TRUE(app::WriteLanguageTemplateFile(folder.File("template.txt")));
+    const std::string lang = TempFolder::Read(folder.File("template.txt"));
+    for (const char* line : {"[frmMain]\n", "caption=Kestrany\n", "gridPitch=pitch, mm\n", "gridtt='low' means",
+                             "about=About\n", "chart=Thread chart\n", "saveas=Save as\n", "noPrinter=There is",
+                             "settingsNotSaved=The settings", "[frmChart]\n", "caption=Thread chart\n",
+                             "chkFamily(0)=", "[frmAbout]\n", "caption=Startup\n", "cmdOk=OK\n", "[frmPrint]\n",
+                             "caption=Preview\n"})
+        EXPECT_NE(lang.find(line), std::string::npos) << line;
+    EXPECT_EQ(folder.EntryCount(), 1u) << "no settings or language file is written";
+
+    WriteLang(lang);
+    EXPECT_EQ(AllTexts(), builtIn);
+}
+
+// Each window takes its texts from the language file.
+TEST_F(WindowTextsTest, ATranslationReachesEveryWindow) {
+    const std::vector<std::string> builtIn = AllTexts();
+    WriteLang("[frmMain]\nOption1(1)=/Zoll\n[frmChart]\nchkFamily=x\nchkFamily(1)=y\n[frmAbout]\ncmdOk=Gut\n");
+    const std::vector<std::string> translated = AllTexts();
+    std::vector<std::string> changed;
+    for (std::size_t i = 0; i < translated.size() && i < builtIn.size(); ++i)
+        if (translated[i] != builtIn[i]) changed.push_back(translated[i].substr(0, translated[i].find(" |")));
+    EXPECT_EQ(changed.size(), 1u + 11u + 1u);
+    EXPECT_NE(std::find(changed.begin(), changed.end(), "frmMain.Option1(1): /Zoll"), changed.end());
+    EXPECT_NE(std::find(changed.begin(), changed.end(), "frmChart.chkFamily(0): x"), changed.end());
+    EXPECT_NE(std::find(changed.begin(), changed.end(), "frmChart.chkFamily(1): y"), changed.end());
+    EXPECT_NE(std::find(changed.begin(), changed.end(), "frmAbout.cmdOk(-1): Gut"), changed.end());
 }
 
 }  // namespace

@@ -27,8 +27,10 @@ unpacked="$(mktemp -d "${TMPDIR:-/tmp}/kestrany-deb-XXXXXX")"
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked"
 [ -z "$(find "$unpacked" -mindepth 1 -maxdepth 1 ! -name usr)" ] || fail "files outside /usr"
-for program in kestrany kestrany-calc; do
-  if readelf -S "$unpacked/usr/bin/$program" | grep -q '\.debug_info'; then fail "$program is not stripped"; fi
+for program in bin/kestrany bin/kestrany-calc libexec/kestrany/kestrany-calc-sheet; do
+  sections="$(readelf -S "$unpacked/usr/$program")"
+  if grep -q '\.debug_info' <<<"$sections"; then fail "$program is not stripped"; fi
+  if grep -q '\.comment' <<<"$sections"; then fail "$program keeps its .comment section"; fi
 done
 bash "$here/check-tree.sh" "$unpacked/usr" "$build" || fail "unpacked tree"
 

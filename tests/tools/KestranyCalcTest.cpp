@@ -69,21 +69,77 @@ TEST(KestranyCalc, FactoryCaseAndOptions) {
     EXPECT_EQ(Lines(RunCalc("--pitch-mm 0.75 --ratio 30:40").out), 27);
 }
 
+// Finding nothing is not an error: the header alone, status 0, and stderr
+// tells how near the best train comes.
 TEST(KestranyCalc, NothingFoundIsNotAnError) {
-    CalcRun run = RunCalc("--pitch-mm 1000");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, kHeader);
+    struct Case {
+        const char* args;
+        const char* err;
+    } cases[] = {
+        {"--pitch-mm 1000", "kestrany-calc: no train within 0.1 %; the best is 80/20/80/20 at -97.6 %\n"},
+        {"--tpi 20", "kestrany-calc: no train within 0.2 %; the best is 60/40/45/80 at 0.3457 %\n"},
+        {"--pitch-mm 1.3 --tolerance 0.01", "kestrany-calc: no train within 0.01 %; the best is 80/40/35/80 at 0.9615 %\n"},
+        {"--gears 40,40 --pitch-mm 1.6", "kestrany-calc: no train within 0.1 %; the best is 40/40 at -6.25 %\n"},
+        {"--gears 40 --pitch-mm 1.5", "kestrany-calc: no train within 0.1 %; the gears make no train\n"},
+    };
+    for (const Case& c : cases) {
+        CalcRun run = RunCalc(c.args);
+        EXPECT_EQ(run.status, 0) << c.args;
+        EXPECT_EQ(run.out, kHeader) << c.args;
+        EXPECT_EQ(run.err, c.err) << c.args;
+    }
 }
 
+// A bad option or value is one line on stderr that says what is wrong, and status 2.
 TEST(KestranyCalc, BadInputGivesStatusTwo) {
-    for (const char* args : {"--pitch-mm abc", "--bogus --pitch-mm 1", "", "--pitch-mm 1 --tpi 8",
-                             "--gears 20,x,30 --pitch-mm 1", "--ratio 40 --pitch-mm 1", "--pitch-mm",
-                             "--tolerance 1e999 --pitch-mm 1", "--gears 1e20 --pitch-mm 1"}) {
-        CalcRun run = RunCalc(args);
-        EXPECT_EQ(run.status, 2) << args;
-        EXPECT_EQ(run.out, "") << args;
-        EXPECT_EQ(run.err.rfind("kestrany-calc: ", 0), 0u) << args;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args;
+    struct Case {
+        const char* args;
+        const char* says;
+    } cases[] = {
+        {"--pitch-mm abc", "not a number for --pitch-mm: 'abc'"},
+        {"--bogus --pitch-mm 1", "unknown option: --bogus"},
+        {"", "give the thread wanted"},
+        {"--pitch-mm 1 --tpi 8", "give only one of --pitch-mm and --tpi"},
+        {"--gears 20,x,30 --pitch-mm 1", "not a number for --gears slot 2: 'x'"},
+        {"--pitch-mm", "--pitch-mm needs a value"},
+        {"--tolerance 1e999 --pitch-mm 1", "not a number for --tolerance"},
+        {"--gears 1e20 --pitch-mm 1", "value out of range for --gears slot 1"},
+        // Tooth counts are whole numbers from 1 up; 0 or nothing is an empty slot.
+        {"--gears -50,-60 --pitch-mm 1.25", "--gears slot 1: a tooth count is a whole number from 1 up"},
+        {"--gears 40,60.6 --pitch-mm 1.25", "--gears slot 2: a tooth count is a whole number from 1 up (0 or "
+                                            "nothing for an empty slot), got '60.6'"},
+        {"--gears 40,,-0 --pitch-mm 1.25", "--gears slot 3: a tooth count"},
+        // Pitch, TPI and leadscrew above 0, the tolerance 0 or more.
+        {"--pitch-mm -1.25", "--pitch-mm must be greater than 0, got '-1.25'"},
+        {"--pitch-mm 0", "--pitch-mm must be greater than 0, got '0'"},
+        {"--tpi 0", "--tpi must be greater than 0, got '0'"},
+        {"--tpi -8", "--tpi must be greater than 0"},
+        {"--leadscrew-mm -1.5 --pitch-mm 1", "--leadscrew-mm must be greater than 0, got '-1.5'"},
+        {"--leadscrew-tpi 0 --pitch-mm 1", "--leadscrew-tpi must be greater than 0"},
+        {"--tolerance -1 --pitch-mm 1", "--tolerance must be 0 or more, got '-1'"},
+        // The ratio: L:R, both sides whole numbers from 1 up.
+        {"--ratio 40 --pitch-mm 1", "--ratio wants L:R, two whole numbers from 1 up, got '40'"},
+        {"--ratio 1:2:3 --pitch-mm 1", "--ratio wants L:R, two whole numbers from 1 up, got '1:2:3'"},
+        {"--ratio 0:40 --pitch-mm 1", "--ratio wants L:R"},
+        {"--ratio 40:-30 --pitch-mm 1", "--ratio wants L:R"},
+        {"--ratio 40:30.5 --pitch-mm 1", "--ratio wants L:R"},
+        // Each option once.
+        {"--pitch-mm 1.25 --pitch-mm 1.5", "--pitch-mm is given more than once"},
+        {"--tpi 8 --tpi=9", "--tpi is given more than once"},
+        {"--gears 40,40 --gears 20,20 --pitch-mm 1", "--gears is given more than once"},
+        {"--include-low --include-low --pitch-mm 1", "--include-low is given more than once"},
+        {"--leadscrew-mm 2 --leadscrew-tpi 8 --pitch-mm 1", "give only one of --leadscrew-mm and --leadscrew-tpi"},
+        // A wrong family is answered with the list.
+        {"--chart unx", "unknown thread family for --chart: 'unx' (the families: metric-coarse, metric-fine, unc, "
+                        "unf, bsw, bsf, bsp, ba, me, module, dp, all)"},
+    };
+    for (const Case& c : cases) {
+        CalcRun run = RunCalc(c.args);
+        EXPECT_EQ(run.status, 2) << c.args;
+        EXPECT_EQ(run.out, "") << c.args;
+        EXPECT_EQ(run.err.rfind("kestrany-calc: ", 0), 0u) << c.args;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << c.args << ": " << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << c.args;
     }
     EXPECT_EQ(RunCalc("--help").status, 0);
 }
@@ -147,13 +203,13 @@ TEST(KestranyCalc, HelpAndVersion) {
     EXPECT_EQ(RunCalc("--version").out, "kestrany-calc " KESTRANY_VERSION "\n");
     const std::string help = RunCalc("--help").out;
     for (const char* option : {"--gears", "--leadscrew-mm", "--leadscrew-tpi", "--ratio", "--pitch-mm", "--tpi",
-                               "--tolerance", "--include-low", "--include-intersecting", "--version"})
+                               "--tolerance", "--include-low", "--include-intersecting", "--version", "at most 56"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
 }
 
 TEST(CalcOptions, ReadsEveryOption) {
     std::string error;
-    auto request = tools::ParseCalcOptions({"--gears", "20,,30,0,40.5", "--leadscrew-tpi", "16", "--ratio", "30:40",
+    auto request = tools::ParseCalcOptions({"--gears", "20,,30,0,40", "--leadscrew-tpi", "16", "--ratio", "30:40",
                                             "--tpi", "12", "--include-low"}, error);
     ASSERT_TRUE(request) << error;
     EXPECT_EQ(request->gears.Counts(), (std::vector<std::int32_t>{20, 0, 30, 0, 40}));
@@ -189,6 +245,31 @@ TEST(KestranyCalc, FailedWritesOfTheOutputAreReported) {
             EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
             EXPECT_EQ(err.rfind("kestrany-calc: could not write the output", 0), 0u) << err;
         }
+    }
+}
+
+// A reader that goes away (`kestrany-calc ... | head`) ends the program
+// quietly by SIGPIPE, as it ends other tools: no message, status 141 in the
+// shell, also when the program was started with the signal ignored.
+TEST(KestranyCalc, AReaderThatGoesAwayEndsItQuietly) {
+    std::string gears = "20";
+    for (int n = 21; n < 76; ++n) gears += "," + std::to_string(n);
+    for (const char* ignored : {"", "trap '' PIPE; "}) {
+        const std::string statusFile = testing::TempDir() + "kestrany_calc_pipe_status.txt";
+        const std::string errFile = testing::TempDir() + "kestrany_calc_pipe_err.txt";
+        const std::string command = std::string(ignored) + "{ " KESTRANY_CALC_PATH " --gears " + gears +
+                                    " --pitch-mm 1 --tolerance 5 2>" + errFile + "; echo $? >" + statusFile +
+                                    "; } | head -c 100 >/dev/null";
+        ASSERT_EQ(std::system(command.c_str()), 0) << ignored;
+        std::string status, err;
+        char buffer[512];
+        for (auto [file, text] : {std::pair{&statusFile, &status}, std::pair{&errFile, &err}})
+            if (FILE* f = std::fopen(file->c_str(), "rb")) {
+                for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) text->append(buffer, n);
+                std::fclose(f);
+            }
+        EXPECT_EQ(status, "141\n") << ignored;
+        EXPECT_EQ(err, "") << ignored;
     }
 }
 
