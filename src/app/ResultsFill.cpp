@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "app/RowNumberColumn.h"
 #include "calc/NumVal.h"
 #include "calc/ResultCellWriter.h"
 #include "forms/Form.h"
@@ -53,6 +54,7 @@ void ShowResults(grid::VbGrid& grid, calc::SortedTrains& results, const calc::Ge
         }
         grid.SetCellForeColor(row, kRowNumberColumn, kRowNumberColour);
     }
+    FitRowNumberColumn(grid);
     grid.SetDelayedRedraw(false);
 }
 
