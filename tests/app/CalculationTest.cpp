@@ -83,6 +83,7 @@ TEST_F(CalculationTest, TheFactoryCaseFillsTwentySixRows) {
     }
     EXPECT_TRUE(Item("btnPrint").Enabled());
     EXPECT_FALSE(grid.DelayedRedraw());
+    EXPECT_EQ(grid.ColWidth(runtime::Variant(0)), 300);  // two digits fit as laid out
 }
 
 // Sixteen gears and a wide tolerance give more than 10,000 trains; the row
