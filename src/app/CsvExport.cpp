@@ -79,7 +79,11 @@ std::string ResultsCsv(const grid::VbGrid& grid) {
 
 void ExportResultsCsv(os::HWND owner, const grid::VbGrid& grid, const std::string& title) {
     os::OPENFILENAME parameters = SaveDialogParameters(owner, title);
-    if (!os::GetSaveFileName(parameters)) return;
+    if (!os::GetSaveFileName(parameters)) {
+        // A name too long for any path is refused as the system refuses it.
+        if (os::CommDlgExtendedError() == os::FNERR_BUFFERTOOSMALL) ReportFailure(owner, parameters.file);
+        return;
+    }
     const std::string path = TrimAtNul(parameters.file);
     bool written = false;
     {

@@ -2,9 +2,7 @@
 
 #include <filesystem>
 
-#include "app/FileLocations.h"
 #include "os/desktop/Application.h"
-#include "os/desktop/Process.h"
 
 namespace app {
 
@@ -46,12 +44,14 @@ std::string InstalledDataFolder(const std::string& exeFolder) {
     return (std::filesystem::path(exeFolder) / KESTRANY_DATA_FROM_BIN).lexically_normal().string();
 }
 
-void FormFilePaths() {
-    const FileSystemView machine = RealFileSystem();
-    const std::string folder = os::ExecutableFolder();
+void FormFilePaths() { FormFilePathsFor(os::ExecutablePath(), RealFileSystem()); }
+
+void FormFilePathsFor(const std::string& executablePath, const FileSystemView& view) {
+    const std::filesystem::path executable(executablePath);
+    const std::string folder = executable.parent_path().string();
     const std::string dataFolder = InstalledDataFolder(folder);
-    SetIniPath(ChooseSettingsPath(folder, os::ExecutableName(), dataFolder, machine));
-    SetLangPath(ChooseLanguagePath(folder, dataFolder, IniPath(), machine));
+    SetIniPath(ChooseSettingsPath(folder, executable.filename().string(), dataFolder, view));
+    SetLangPath(ChooseLanguagePath(folder, dataFolder, IniPath(), view));
 }
 
 }  // namespace app

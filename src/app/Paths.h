@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "app/FileLocations.h"
+
 namespace app {
 
 // A name without its extension: when the last four characters hold a ".",
@@ -25,5 +27,9 @@ std::string InstalledDataFolder(const std::string& exeFolder);
 // Forms both from the running executable's folder and name, the user's
 // configuration folder and the installed data folder (see FileLocations.h).
 void FormFilePaths();
+// The same for the executable at `executablePath` on the machine `view`.
+// Its file name goes through StripExtension once, whole: "kestrany-1.0"
+// and "kestrany.1.2" both keep "kestrany.ini".
+void FormFilePathsFor(const std::string& executablePath, const FileSystemView& view);
 
 }  // namespace app

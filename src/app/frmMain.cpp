@@ -12,6 +12,7 @@
 #include "app/MainSettings.h"
 #include "app/Paths.h"
 #include "app/ResultsFill.h"
+#include "app/RowNumberColumn.h"
 #include "app/ResultsGridSetup.h"
 #include "app/Settings.h"
 #include "app/TrainDrawing.h"
@@ -154,6 +155,7 @@ void frmMain::FindGearTrains() {
         return;
     }
     ShowResults(grid_, *results);
+    FitRowNumberColumn(grid_);
     results_ = std::move(results);
 }
 

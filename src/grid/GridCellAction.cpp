@@ -85,9 +85,10 @@ void GridCellAction::KeySearch(std::int16_t code) {
     search = Upper(search + CharacterText(code));
     std::int32_t found = grid_.FindSearchMatchRow(search, true, true);
     if (found < 0) {
-        // The longer text matches nothing: keep what matched before.
+        // The longer text matches nothing: keep what matched before and
+        // search with it again. A first character that matches nothing
+        // leaves the text empty, which finds the first non-empty key.
         search = before;
-        if (search.empty()) return;
         found = grid_.FindSearchMatchRow(search, true, true);
         if (found < 0) return;
     }

@@ -151,6 +151,8 @@ void GridEditor::KeyDown(std::int16_t& keyCode, std::int16_t& shift) {
         DoneEdit();
         keyCode = 0;
     } else if (keyCode == os::VK_ESCAPE) {
+        // Only Escape throws the typed text away; Delete is left to the
+        // text box, where it deletes a character as in any other text box.
         state.editorKey = true;
         tag_ = "27";
         CancelCellEdit();

@@ -12,13 +12,13 @@ namespace grid {
 namespace {
 
 // Tab walks the cells as Right does, or the rows in row mode; Shift turns
-// it round and is used up by that.
-void RewriteTab(std::int16_t& keyCode, std::int16_t& shift, bool rowMode) {
+// it round. Only the key changes: the Shift stays, so that Shift+Tab
+// extends a multiple selection as Shift+Left does and the host sees it.
+void RewriteTab(std::int16_t& keyCode, std::int16_t shift, bool rowMode) {
     if (keyCode != os::VK_TAB) return;
     const bool back = (shift & os::ShiftMask) != 0;
     if (rowMode) keyCode = static_cast<std::int16_t>(back ? os::VK_UP : os::VK_DOWN);
     else keyCode = static_cast<std::int16_t>(back ? os::VK_LEFT : os::VK_RIGHT);
-    shift = static_cast<std::int16_t>(shift & ~os::ShiftMask);
 }
 
 }  // namespace
@@ -145,7 +145,9 @@ void GridKeyboard::Page(bool down, std::int16_t shift) {
             if (rowMode) selection.SelectRow(r, true);
             else selection.SelectCell(grid_.col(), r, true);
         }
-    } else if (shift == 0) {
+    } else if (!down || shift == 0) {
+        // Up a page any key but Shift selects the new unit alone; down a
+        // page Ctrl (or Alt) leaves the selection and moves only the focus.
         selection.SelectOnlyUnit(rowMode ? SelectionUnit::Row : SelectionUnit::Cell, newRow, grid_.col());
     }
     navigation.FinishStep();

@@ -59,9 +59,10 @@ bool GridMouse::PressOnCell(const Hit& hit, std::int16_t shift) {
         grid_.PlaceFocus(hit.row, hit.col);
     } else {
         if (!grid_.FocusInside()) grid_.PlaceFocus(hit.row, hit.col);
-        // A block needs a second corner outside the fixed bands.
-        const bool blockable = grid_.MultiSelect() && hit.row >= grid_.FixedRows() &&
-                               grid_.PositionOfDataIndex(hit.col) >= grid_.FixedCols();
+        // A block needs a second corner outside the fixed bands, and never
+        // one in the first row or column, with or without fixed bands.
+        const bool blockable = grid_.MultiSelect() && hit.row >= 1 && hit.col >= 1 &&
+                               hit.row >= grid_.FixedRows() && grid_.PositionOfDataIndex(hit.col) >= grid_.FixedCols();
         if (blockable) {
             if (hit.row == grid_.row() && hit.col == grid_.col()) GridCellAction(grid_).Run(0);
             else SelectBlock(hit);

@@ -376,6 +376,8 @@ public:
     // The width (pixels) that shows the whole content of the column at a
     // display position.
     std::int32_t FittingWidth(std::int32_t position) const;
+    // The width (pixels) that shows one cell (row, data index) whole.
+    std::int32_t CellFittingWidth(std::int32_t lRow, std::int32_t lCol) const;
     bool HasFocus() const { return hasFocus_; }
     void SetHasFocus(bool focus) { hasFocus_ = focus; }
     // Moves the current cell to the next visible row, after the current one

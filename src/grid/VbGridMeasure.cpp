@@ -67,19 +67,20 @@ void VbGrid::AutoWidthColumn(const ColumnArg& vKey) {
 
 std::int32_t VbGrid::FittingWidth(std::int32_t position) const {
     const std::int32_t d = columns_.at(static_cast<std::size_t>(position)).dataIndex;
-    const os::SIZE icon = imageList_ && painter_ ? painter_->IconSize() : os::SIZE{};
     std::int32_t widest = 26;
-    for (std::int32_t r = 0; r < Rows(); ++r) {
-        if (!rows_[static_cast<std::size_t>(r)].visible) continue;
-        const CellExtras& extras = Cell(r, d).Extras();
-        std::int32_t width = EvaluateTextWidth(r, d, true) + extras.indent;
-        if (extras.icon > 0) width += icon.cx;
-        if (extras.extraIcon > 0) width += icon.cx;
-        if (extras.picture) width += extras.pictureWidth;
-        width += 4 + (VerticalLines(gridLines_) ? 4 : 0);
-        widest = std::max(widest, width);
-    }
+    for (std::int32_t r = 0; r < Rows(); ++r)
+        if (rows_[static_cast<std::size_t>(r)].visible) widest = std::max(widest, CellFittingWidth(r, d));
     return widest;
+}
+
+std::int32_t VbGrid::CellFittingWidth(std::int32_t lRow, std::int32_t lCol) const {
+    const os::SIZE icon = imageList_ && painter_ ? painter_->IconSize() : os::SIZE{};
+    const CellExtras& extras = Cell(lRow, lCol).Extras();
+    std::int32_t width = EvaluateTextWidth(lRow, lCol, true) + extras.indent;
+    if (extras.icon > 0) width += icon.cx;
+    if (extras.extraIcon > 0) width += icon.cx;
+    if (extras.picture) width += extras.pictureWidth;
+    return width + 4 + (VerticalLines(gridLines_) ? 4 : 0);
 }
 
 std::vector<std::int32_t> VbGrid::OtherAutoResizeColumns(std::int32_t position) const {

@@ -83,6 +83,24 @@ TEST_F(CalculationTest, TheFactoryCaseFillsTwentySixRows) {
     }
     EXPECT_TRUE(Item("btnPrint").Enabled());
     EXPECT_FALSE(grid.DelayedRedraw());
+    EXPECT_EQ(grid.ColWidth(runtime::Variant(0)), 300);  // two digits fit as laid out
+}
+
+// Sixteen gears and a wide tolerance give more than 10,000 trains; the row
+// numbers' column widens so that the largest number shows whole.
+TEST_F(CalculationTest, RowNumbersOfFiveDigitsShowWhole) {
+    std::string sets = "[sets]\nGears_count=15\ntxtPrecm=30\nchkAll=1\nchklow=1\n";
+    for (int n = 0; n < 16; ++n) sets += "gears_" + std::to_string(n) + "=" + std::to_string(20 + 4 * n) + "\n";
+    WriteIni(sets);
+    Open();
+    grid::VbGrid& grid = window->Grid();
+    const runtime::Variant numbers(0);
+    const std::int32_t laidOut = grid.ColWidth(numbers);
+    Calculate("1.5");
+    const std::int32_t last = grid.Rows() - 1;
+    ASSERT_GE(last, 9999);
+    EXPECT_GT(grid.ColWidth(numbers), laidOut);
+    EXPECT_LE(grid.CellFittingWidth(last, 0), grid.ToPixelsX(grid.ColWidth(numbers)));
 }
 
 TEST_F(CalculationTest, AnotherCalculationReplacesTheRows) {

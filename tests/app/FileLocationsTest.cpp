@@ -101,6 +101,23 @@ TEST(FileLocationsTest, InstalledDataFolderIsFoundFromTheExecutable) {
     EXPECT_EQ(app::InstalledDataFolder("/tmp/prefix/bin"), "/tmp/prefix/share/kestrany");
 }
 
+// The executable's file name goes through StripExtension once, whole.
+TEST(FileLocationsTest, TheExecutablesFileNameLosesItsExtensionOnce) {
+    const FakeMachine machine{{}, {"/opt/k"}, kHomeOnly};
+    const std::pair<const char*, const char*> cases[] = {
+        {"kestrany", "/opt/k/kestrany.ini"},         {"kestrany-1.0", "/opt/k/kestrany.ini"},
+        {"kestrany.1.2", "/opt/k/kestrany.ini"},     {"kestrany.exe", "/opt/k/kestrany.ini"},
+        {"my.kestrany", "/opt/k/my.kestrany.ini"},
+    };
+    for (const auto& [name, ini] : cases) {
+        app::FormFilePathsFor(std::string("/opt/k/") + name, machine.View());
+        EXPECT_EQ(app::IniPath(), ini) << name;
+        EXPECT_EQ(app::LangPath(), "/opt/k/lang.txt") << name;
+    }
+    app::SetIniPath("");
+    app::SetLangPath("");
+}
+
 // Settings written and read back on the real machine, with the environment
 // pointing at a temporary configuration home.
 class SettingsLocationTest : public ::testing::Test {

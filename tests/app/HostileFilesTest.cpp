@@ -116,8 +116,8 @@ TEST_F(HostileFilesTest, ASettingsFileThatIsALinkIsUpdatedThroughTheLink) {
     EXPECT_NE(TempFolder::Read(target).find("gears_0=44\n"), std::string::npos);
 }
 
-// However the placement was edited, the window opens on the screen, no
-// larger than its free area and no smaller than the window allows, and what
+// However the placement was edited, the window opens on the screen, inside
+// no larger than its free area and no smaller than the window allows, and what
 // is written back is what was shown.
 TEST_F(HostileFilesTest, ExtremePlacementsOpenOnTheScreen) {
     const auto most = std::to_string(std::numeric_limits<std::int32_t>::max());
@@ -134,14 +134,14 @@ TEST_F(HostileFilesTest, ExtremePlacementsOpenOnTheScreen) {
         const forms::Form& shown = window->Window();
         EXPECT_GE(shown.Left(), 0);
         EXPECT_GE(shown.Top(), 0);
-        EXPECT_LE(shown.Width(), forms::AvailableWidth());
-        EXPECT_LE(shown.Height(), forms::AvailableHeight());
+        EXPECT_LE(shown.ScaleWidth(), forms::AvailableWidth());
+        EXPECT_LE(shown.ScaleHeight(), forms::AvailableHeight());
         // The smallest size is held in whole pixels.
         EXPECT_GE(shown.Width(), app::kMinTrackWidth - forms::TwipsPerPixelX());
         EXPECT_GE(shown.Height(), std::min<double>(app::kMinTrackHeight, forms::AvailableHeight()) -
                                       forms::TwipsPerPixelY());
         const std::string written = "x=" + std::to_string(shown.Left()) + "\ny=" + std::to_string(shown.Top()) +
-                                    "\nw=" + std::to_string(shown.Width()) + "\nh=" + std::to_string(shown.Height());
+                                    "\nw=" + std::to_string(shown.ScaleWidth()) + "\nh=" + std::to_string(shown.ScaleHeight());
         CloseWindow();
         EXPECT_NE(Ini().find(written), std::string::npos) << Ini();
     }
@@ -180,12 +180,14 @@ TEST_F(HostileFilesTest, LongSavePathsAreUsedAndRefusedOnesAreReported) {
     const std::string longPath = (deep / "results.csv").string();
     ASSERT_GT(longPath.size(), 255u);
     const std::string refusedPath = folder.File(std::string(300, 'r') + ".csv");
-    for (const std::string& path : {longPath, refusedPath}) {
+    std::string beyondAnyPath = folder.Path().string();
+    while (beyondAnyPath.size() < 4096) beyondAnyPath += "/" + std::string(200, 'b');
+    for (const std::string& path : {longPath, refusedPath, beyondAnyPath}) {
         os::SetSaveFileAnswerer([&path](const os::OPENFILENAME&) { return std::optional<std::string>(path); });
         MessageRecorder recorder;
         window->ExportCsv();
         os::SetSaveFileAnswerer({});
-        const bool refused = path == refusedPath;
+        const bool refused = path != longPath;
         std::error_code error;
         EXPECT_EQ(std::filesystem::exists(path, error), !refused) << path.size();
         EXPECT_EQ(recorder.messages.size(), refused ? 1u : 0u) << path.size();

@@ -143,6 +143,25 @@ TEST_F(MainWindowTest, StoredPlacementIsKeptOnTheScreen) {
     }
 }
 
+// The size stored is the inside size: it comes back the same session after
+// session, however thick a frame the window manager puts round the window.
+TEST_F(MainWindowTest, AnUntouchedWindowKeepsItsSizeOverSessions) {
+    WriteIni("[frmMain]\nw=9000\nh=9000\n");
+    Open();
+    const std::int32_t width = window->Window().ScaleWidth(), height = window->Window().ScaleHeight();
+    EXPECT_EQ(width, std::min<std::int32_t>(9000, forms::AvailableWidth()));
+    EXPECT_EQ(height, std::min<std::int32_t>(9000, forms::AvailableHeight()));
+    const std::string size = "w=" + std::to_string(width) + "\nh=" + std::to_string(height) + "\n";
+    for (int session = 0; session < 5; ++session) {
+        SCOPED_TRACE(session);
+        CloseWindow();
+        EXPECT_NE(Ini().find(size), std::string::npos) << Ini();
+        Open();
+        EXPECT_EQ(window->Window().ScaleWidth(), width);
+        EXPECT_EQ(window->Window().ScaleHeight(), height);
+    }
+}
+
 TEST_F(MainWindowTest, ReadingChklowAndWritingChkLowIsOneEntry) {
     WriteIni("[SETS]\nCHKLOW=1\n");
     Open();

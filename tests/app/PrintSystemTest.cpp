@@ -8,7 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <set>
+#include <map>
 #include <sstream>
 
 #include "MainWindowFixture.h"
@@ -58,12 +58,17 @@ std::vector<fs::path> OutputFolders() {
             ConfiguredFolder("AnonDirName", "/var/spool/cups-pdf/ANONYMOUS")};
 }
 
-std::set<fs::path> PdfFiles() {
-    std::set<fs::path> files;
+// The PDF files there, each with the time it was last written: cups-pdf
+// names a file after the job's title, so printing the same table again
+// writes a file of a name already seen, and only its time tells it apart.
+std::map<fs::path, fs::file_time_type> PdfFiles() {
+    std::map<fs::path, fs::file_time_type> files;
     for (const fs::path& folder : OutputFolders()) {
         std::error_code error;
         for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-            if (it->path().extension() == ".pdf") files.insert(it->path());
+            std::error_code timeError;
+            const fs::file_time_type written = it->last_write_time(timeError);
+            if (it->path().extension() == ".pdf" && !timeError) files[it->path()] = written;
         }
     }
     return files;
@@ -97,7 +102,7 @@ TEST_F(PrintSystemTest, KeyboardPrintReachesTheDefaultPrinterWithEveryRow) {
         messages.push_back(text);
         return os::IDOK;
     });
-    const std::set<fs::path> before = PdfFiles();
+    const std::map<fs::path, fs::file_time_type> before = PdfFiles();
     Item("btnPrint").SetFocus();
     os::testing::KeyClick(Item("btnPrint").hWnd(), os::VK_SPACE);
     os::ProcessPendingEvents();
@@ -116,8 +121,9 @@ TEST_F(PrintSystemTest, KeyboardPrintReachesTheDefaultPrinterWithEveryRow) {
     std::unique_ptr<PrintedText> printed;
     const bool arrived = os::ProcessEventsUntil(
         [&] {
-            for (const fs::path& file : PdfFiles()) {
-                if (before.count(file)) continue;
+            for (const auto& [file, written] : PdfFiles()) {
+                const auto seen = before.find(file);
+                if (seen != before.end() && seen->second == written) continue;
                 auto candidate = std::make_unique<PrintedText>(file.string());
                 if (candidate->Readable() && candidate->Count(row(25)) == 1) {
                     printed = std::move(candidate);

@@ -122,6 +122,8 @@ TEST_F(EditGrid, DeleteInTheEditorDeletesText) {
     EditorKey(os::VK_DELETE);
     EXPECT_TRUE(Grid().InEdit());
     EXPECT_EQ(os::EditBoxText(Editor()), "bc");
+    EditorKey(os::VK_RETURN);  // what was typed is kept
+    EXPECT_EQ(Grid().TextMatrix(1, 1), "bc");
 }
 
 TEST_F(EditGrid, DeleteOnTheGridClearsEditableCells) {

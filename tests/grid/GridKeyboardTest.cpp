@@ -1,4 +1,6 @@
 // The grid under the keyboard: moves, wrapping, events, selection, search.
+#include <algorithm>
+
 #include "InputGridFixture.h"
 
 using os::CtrlMask;
@@ -165,6 +167,27 @@ TEST_F(InputGrid, ModifiersDecideTheSelection) {
     EXPECT_EQ(Selected(), (Log{"1,1"}));
     Key(os::VK_END, ShiftMask);
     EXPECT_EQ(Selected(), (Log{"1,1", "3,0", "3,1"}));
+    Key(os::VK_PRIOR, CtrlMask);  // up a page only Shift keeps the selection
+    EXPECT_EQ(Selected(), (Log{"0,1"}));
+    Key(os::VK_NEXT, CtrlMask);  // down a page Ctrl moves only the focus
+    EXPECT_EQ(Focus(), std::make_pair(3, 1));
+    EXPECT_EQ(Selected(), (Log{"0,1"}));
+}
+
+TEST_F(InputGrid, ShiftTabExtendsTheSelectionAsShiftLeftDoes) {
+    Fill(3, 4);
+    Grid().SetMultiSelect(true);
+    Grid().SetRow(2);
+    Grid().SetCol(1);
+    Key(os::VK_RIGHT);
+    Key(os::VK_LEFT);
+    EXPECT_EQ(Selected(), (Log{"2,1"}));
+    host.log.clear();
+    Key(os::VK_TAB, ShiftMask);
+    EXPECT_EQ(Focus(), std::make_pair(2, 0));
+    EXPECT_EQ(Selected(), (Log{"2,0", "2,1"}));
+    const std::string shiftLeft = "KeyDown(37," + std::to_string(ShiftMask) + ")";
+    EXPECT_NE(std::find(host.log.begin(), host.log.end(), shiftLeft), host.log.end());
 }
 
 TEST_F(InputGrid, RowModeSelectsWholeRows) {
@@ -201,7 +224,7 @@ TEST_F(KeySearch, TypingJumpsToTheFirstMatchFromRowOne) {
         {"ABQ", 3},   // nothing for ABQ: back to "AB"
         {"AX", 2},    // nothing for AX: back to "A"
         {"Z", 1},
-        {"Q", 0},     // nothing at all: nothing moves
+        {"Q", 1},     // nothing at all: the empty text finds the first key from row 1
         {"B", 4},
     };
     for (const Case& c : cases) {
@@ -209,10 +232,7 @@ TEST_F(KeySearch, TypingJumpsToTheFirstMatchFromRowOne) {
         Grid().SetCol(0);
         Key(os::VK_ESCAPE);  // starts the search again
         for (const char* p = c.typed; *p; ++p) Key(*p);
-        EXPECT_EQ(Grid().row(), c.row) << c.typed;
-        if (c.row != 0) {
-            EXPECT_EQ(Grid().col(), 1) << c.typed;
-        }
+        EXPECT_EQ(Focus(), std::make_pair(c.row, 1)) << c.typed;
     }
 }
 

@@ -75,10 +75,15 @@ TEST_F(InputGrid, ShiftClickSelectsTheRectangleAndKeepsTheFocus) {
     EXPECT_EQ(Selected(), (Log{"1,1", "1,2", "2,1", "2,2", "3,1", "3,2"}));
     EXPECT_EQ(Focus(), std::make_pair(1, 1));
     EXPECT_EQ(host.log, (Log{"MouseDown", "MouseUp", "Click"}));
+    // No block reaches into the first row or column: the clicked cell alone.
     ClickCell(0, 0, ShiftMask);
-    EXPECT_EQ(Selected(), (Log{"0,0", "0,1", "1,0", "1,1"}));
+    EXPECT_EQ(Selected(), (Log{"0,0"}));
+    ClickCell(2, 2);
+    ClickCell(0, 1, ShiftMask);
+    EXPECT_EQ(Selected(), (Log{"0,1"}));
+    EXPECT_EQ(Focus(), std::make_pair(2, 2));
     Grid().SetSelectionMode(1);
-    ClickCell(2, 3, ShiftMask);
+    ClickCell(1, 3, ShiftMask);
     EXPECT_EQ(Selected().size(), 8u);  // rows 1 and 2, every column
 }
 

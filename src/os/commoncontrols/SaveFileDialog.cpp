@@ -38,16 +38,28 @@ std::optional<std::string> AskUser(const OPENFILENAME& parameters) {
     return dialog.selectedFiles().first().toStdString();
 }
 
+DWORD& LastDialogError() {
+    static DWORD error = 0;
+    return error;
+}
+
 }  // namespace
 
 bool GetSaveFileName(OPENFILENAME& parameters) {
+    LastDialogError() = 0;
     const std::optional<std::string> chosen = Answerer() ? Answerer()(parameters) : AskUser(parameters);
-    if (!chosen || chosen->empty() || chosen->size() >= parameters.maxFile) return false;
+    if (!chosen || chosen->empty()) return false;
     parameters.file = *chosen;
+    if (chosen->size() >= parameters.maxFile) {
+        LastDialogError() = FNERR_BUFFERTOOSMALL;
+        return false;
+    }
     parameters.fileTitle = std::filesystem::path(*chosen).filename().string();
     if (parameters.fileTitle.size() >= parameters.maxFileTitle) parameters.fileTitle.resize(parameters.maxFileTitle - 1);
     return true;
 }
+
+DWORD CommDlgExtendedError() { return LastDialogError(); }
 
 SaveFileAnswerer SetSaveFileAnswerer(SaveFileAnswerer answerer) {
     SaveFileAnswerer previous = std::move(Answerer());

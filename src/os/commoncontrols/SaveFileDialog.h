@@ -34,9 +34,17 @@ struct OPENFILENAME {
     std::string defaultExtension;  // added when the name typed has none
 };
 
+// The error of a save-file dialog that returned false although the user
+// chose a name: the name does not fit in `maxFile` - 1 characters.
+inline constexpr DWORD FNERR_BUFFERTOOSMALL = 0x3003;
+
 // Shows the save-file dialog; true when the user confirmed a name that fits
-// in `maxFile` - 1 characters.
+// in `maxFile` - 1 characters. A chosen name that does not fit gives false
+// with CommDlgExtendedError() = FNERR_BUFFERTOOSMALL and the name in `file`,
+// so that the caller can tell it from a Cancel.
 bool GetSaveFileName(OPENFILENAME& parameters);
+// Why the last save-file dialog returned false: 0 for a Cancel.
+DWORD CommDlgExtendedError();
 
 // Test seam: answers the dialog in place of the user, with a path or nothing
 // (cancel). An empty answerer brings the dialog back. Returns the answerer

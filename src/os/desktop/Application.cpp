@@ -30,12 +30,14 @@ void InitCommonControls() {}
 
 void SetDesktopEntryName(const std::string& name) { QGuiApplication::setDesktopFileName(QString::fromStdString(name)); }
 
-std::string ExecutableFolder() {
+std::string ExecutablePath() {
     std::error_code error;
     const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return std::filesystem::current_path(error).string();
-    return path.parent_path().string();
+    if (error) return (std::filesystem::current_path(error) / "kestrany").string();
+    return path.string();
 }
+
+std::string ExecutableFolder() { return std::filesystem::path(ExecutablePath()).parent_path().string(); }
 
 std::string CurrentDirectory() {
     std::error_code error;

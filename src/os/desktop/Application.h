@@ -36,6 +36,9 @@ void InitCommonControls();
 // it is the windows' application id.
 void SetDesktopEntryName(const std::string& name);
 
+// The running executable's path, with its file name as it lies in the
+// folder ("kestrany-1.0", extension and all).
+std::string ExecutablePath();
 // The folder of the running executable, without a trailing separator.
 std::string ExecutableFolder();
 // The process's current directory.
