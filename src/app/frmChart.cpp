@@ -7,6 +7,7 @@
 #include "app/CsvExport.h"
 #include "app/LanguageFile.h"
 #include "app/MainLayout.h"
+#include "app/MemoryShortfall.h"
 #include "app/ResultsDrawing.h"
 #include "app/ResultsFill.h"
 #include "app/ResultsPrinting.h"
@@ -22,6 +23,8 @@ namespace {
 
 constexpr std::int32_t kLeftButton = 1;
 constexpr std::int32_t kRightButton = 2;
+// How long the main window's inputs rest before the chart follows them.
+constexpr std::int32_t kRestMilliseconds = 300;
 
 // The settings key that remembers whether a family is checked.
 std::string FamilyKey(const calc::ThreadFamily& family) { return "chart_" + std::string(family.key); }
@@ -48,6 +51,7 @@ frmChart::frmChart(frmMain& main)
     grid_.ReadProperties(grid::PropertyBag::FromText(ResultsGridStoredSettings()));
     grid_.SetEvents(this);
     ApplyLanguage(form_);
+    recalculateTimer_.SetInterval(kRestMilliseconds);
 }
 
 frmChart::~frmChart() {
@@ -90,7 +94,16 @@ void frmChart::MouseDown(forms::Control& control, std::int16_t button, std::int1
     if (control.Name() == "btnPrint") lastPrintButton_ = button;
 }
 
-void frmChart::DblClick() { UseThread(grid_.row()); }
+void frmChart::DblClick() {
+    const std::int32_t row = grid_.row();  // the same thread after a catch-up: the families stay
+    CatchUp();
+    UseThread(row);
+}
+
+// What the user acts on is the chart of the current inputs.
+void frmChart::CatchUp() {
+    if (RecalculationPending()) Recalculate();
+}
 
 // The choice is remembered at once, so that it outlives the window.
 void frmChart::FamilyClicked(const forms::Control& box) {
@@ -103,13 +116,22 @@ void frmChart::FamilyClicked(const forms::Control& box) {
 
 // As on the main window: the left button previews, the right one saves,
 // any other way prints.
+// A preview that ran out of memory is dropped: a part of the table would look whole.
 void frmChart::PrintClicked() {
-    if (lastPrintButton_ == kLeftButton) ShowPreview();
-    else if (lastPrintButton_ == kRightButton) ExportCsv();
-    else PrintTable();
+    CatchUp();
+    const os::HWND owner = form_.hWnd();
+    if (lastPrintButton_ == kLeftButton) RunWithinMemory(owner, [this] { ShowPreview(); }, [this] { preview_.reset(); });
+    else if (lastPrintButton_ == kRightButton) RunWithinMemory(owner, [this] { ExportCsv(); });
+    else RunWithinMemory(owner, [this] { PrintTable(); });
+}
+
+void frmChart::RecalculateSoon() {
+    recalculateTimer_.SetEnabled(false);  // each change starts the wait anew
+    recalculateTimer_.SetEnabled(true);
 }
 
 void frmChart::Recalculate() {
+    recalculateTimer_.SetEnabled(false);
     if (closed_ || !form_.Loaded()) return;
     std::vector<const calc::ThreadFamily*> families;
     std::int32_t index = 0;
@@ -121,8 +143,19 @@ void frmChart::Recalculate() {
     ReadRemainingInputs(main, inputs);
     const ChartTolerances tolerances{calc::NumVal(main_.Item("txtPrecM").Text()),
                                      calc::NumVal(main_.Item("txtPrecI").Text())};
-    rows_ = calc::BuildThreadChart(families, main_.Gears(), inputs);
-    ShowChart(grid_, rows_, main_.Gears(), tolerances);
+    // Out of memory, the chart keeps what it showed, or is emptied when the
+    // grid ran out while it filled.
+    std::vector<calc::ChartRow> rows;
+    if (!RunWithinMemory(form_.hWnd(), [&] { rows = calc::BuildThreadChart(families, main_.Gears(), inputs); }))
+        return;
+    rows_ = std::move(rows);
+    RunWithinMemory(
+        form_.hWnd(), [&] { ShowChart(grid_, rows_, main_.Gears(), tolerances); },
+        [this] {
+            rows_.clear();
+            grid_.SetDelayedRedraw(false);
+            grid_.SetRows(0);
+        });
 }
 
 void frmChart::UseThread(std::int32_t row) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/TimerHandler.h"
 #include "app/frmPrint.h"
 #include "calc/ThreadChart.h"
 #include "forms/Form.h"
@@ -12,6 +13,7 @@
 #include "grid/GridControl.h"
 #include "grid/GridEvents.h"
 #include "grid/VbGrid.h"
+#include "platform/objTimer.h"
 
 namespace app {
 
@@ -41,6 +43,11 @@ public:
     // Works the chart out afresh from the main window's inputs and the
     // checked families.
     void Recalculate();
+    // The same once the inputs have rested for a moment, so that typing in
+    // the main window is not held up by a calculation for every keystroke.
+    void RecalculateSoon();
+    // Whether a recalculation waits for the inputs to rest.
+    bool RecalculationPending() const { return recalculateTimer_.Enabled(); }
     // Puts the thread of a grid row into the main window and calculates it there.
     void UseThread(std::int32_t row);
 
@@ -61,6 +68,7 @@ public:
     void DblClick() override;
 
 private:
+    void CatchUp();
     void FamilyClicked(const forms::Control& box);
     void PrintClicked();
 
@@ -73,6 +81,8 @@ private:
     std::int32_t lastPrintButton_ = 0;
     bool closed_ = false;
     bool loading_ = false;
+    TimerHandler recalculateTick_{[this] { Recalculate(); }};
+    platform::objTimer recalculateTimer_{&recalculateTick_};
 };
 
 }  // namespace app

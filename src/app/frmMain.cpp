@@ -10,6 +10,7 @@
 #include "app/MainLayout.h"
 #include "app/MainResize.h"
 #include "app/MainSettings.h"
+#include "app/MemoryShortfall.h"
 #include "app/Paths.h"
 #include "app/ResultsFill.h"
 #include "app/ResultsDrawing.h"
@@ -91,16 +92,10 @@ void frmMain::Load() {
 
 void frmMain::Resize() { LayoutMainWindow(form_); }
 
-// The inputs and the window's place go to the settings file in one replace:
-// all of them, or (a full disk, a folder that may not be written) none, and
-// the user hears of it once.
 void frmMain::Unload(bool& /*cancel*/) {
     UnhookMessages();
     chart_.Close();
-    os::ProfileWriteBatch batch(IniPath());
-    WriteMainSettings(*this);
-    SaveWindowPlacement(form_);
-    if (!batch.Commit()) ReportSettingsNotSaved(form_.hWnd(), IniPath());
+    SaveMainSettings(*this);
 }
 
 void frmMain::Change(forms::Control& control) {
@@ -148,25 +143,36 @@ void frmMain::CalculateClicked() {
 
 // The left button opens the print preview, the right one saves the results;
 // any other way (the keyboard, the middle button) prints at once.
+// A preview that ran out of memory is dropped: a part of the table would look whole.
 void frmMain::PrintClicked() {
-    if (lastPrintButton_ == kLeftButton) ShowPreview();
-    else if (lastPrintButton_ == kRightButton) ExportCsv();
-    else PrintTable();
+    const os::HWND owner = form_.hWnd();
+    if (lastPrintButton_ == kLeftButton) RunWithinMemory(owner, [this] { ShowPreview(); }, [this] { preview_.reset(); });
+    else if (lastPrintButton_ == kRightButton) RunWithinMemory(owner, [this] { ExportCsv(); });
+    else RunWithinMemory(owner, [this] { PrintTable(); });
 }
 
+// The trains are found before the grid is emptied, so that a search that
+// runs out of memory leaves the list shown before; a grid that runs out of
+// memory while it fills is emptied, as a part of the list would look whole.
 void frmMain::FindGearTrains() {
     const os::BusyCursor busy;  // a large calculation takes seconds
     calc::SearchInputs inputs;
     ReadIncludeOptions(form_, inputs);
+    ReadRemainingInputs(form_, inputs);
+    std::optional<calc::SortedTrains> results;
+    if (!RunWithinMemory(form_.hWnd(), [&] { results.emplace(inputs, gears_); })) return;
     grid_.SetRows(0);
     DrawGearSketch(*Item("Image1").Picture());  // no row is selected now
-    ReadRemainingInputs(form_, inputs);
-    calc::SortedTrains results(inputs, gears_);
-    if (results.Size() == 0) {
+    if (results->Size() == 0) {
         grid_.Clear(false);
         return;
     }
-    ShowResults(grid_, results, gears_);
+    RunWithinMemory(
+        form_.hWnd(), [&] { ShowResults(grid_, *results, gears_); },
+        [this] {
+            grid_.SetDelayedRedraw(false);
+            grid_.Clear(false);
+        });
 }
 
 // The train of the results grid's focus row, to scale, in the picture; the

@@ -2,13 +2,17 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace os {
 
 // The lines of an INI text, with lookup and replacement of one value.
 // Lines that are neither section headers nor key lines are kept as they are,
-// and so is every line that a change does not touch.
+// and so is every line that a change does not touch. Lookups go through an
+// index of the sections, and of the keys of each section asked for, made
+// on first use, so that a huge file costs one pass and not one per key.
 class ProfileDocument {
 public:
     explicit ProfileDocument(const std::string& text);
@@ -22,15 +26,25 @@ private:
         std::size_t sectionLine;
         std::size_t endLine;  // one past the section's last key line
     };
-    std::optional<Location> FindSection(const std::string& section) const;
-    std::optional<std::size_t> FindKey(const Location& location, const std::string& key) const;
-    std::string Line(std::size_t index) const;
+    struct SectionIndex {
+        Location location;
+        bool keysIndexed = false;
+        std::unordered_map<std::string, std::size_t> keys;  // lower-case name -> first line
+    };
+    SectionIndex* FindSection(const std::string& section) const;
+    std::optional<std::size_t> FindKey(SectionIndex& section, const std::string& key) const;
+    void IndexSections() const;
+    void IndexKeys(SectionIndex& section) const;
+    void LineInserted(std::size_t line);
+    std::string_view Line(std::size_t index) const;
     std::string RawLine(const std::string& line) const;
     void TerminateLastLine();
 
     std::vector<std::string> lines_;  // as in the file, without their line feeds
     bool lastTerminated_;
     std::string lineEnd_ = "\n";
+    mutable bool sectionsIndexed_ = false;
+    mutable std::unordered_map<std::string, SectionIndex> sections_;  // lower-case name -> first section
 };
 
 }  // namespace os
