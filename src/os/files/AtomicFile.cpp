@@ -27,8 +27,9 @@ bool WriteAll(int descriptor, std::string_view bytes) {
     return true;
 }
 
-std::optional<std::string> ReadAll(int descriptor) {
+std::optional<std::string> ReadAll(int descriptor, std::size_t expected) {
     std::string bytes;
+    bytes.reserve(expected);  // a large file is not copied again and again as it grows
     char chunk[65536];
     for (;;) {
         const ssize_t n = ::read(descriptor, chunk, sizeof chunk);
@@ -97,7 +98,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     std::optional<std::string> bytes;
     try {
         struct stat info {};
-        if (::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode)) bytes = ReadAll(descriptor);
+        if (::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode))
+            bytes = ReadAll(descriptor, static_cast<std::size_t>(info.st_size) + 1);
     } catch (...) {
         bytes.reset();
     }

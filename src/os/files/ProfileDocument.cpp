@@ -15,6 +15,12 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
 std::string Lower(std::string_view name) {
     std::string lower(name);
     std::transform(lower.begin(), lower.end(), lower.begin(),
@@ -54,6 +60,7 @@ std::string_view Unquoted(std::string_view value) {
 // meaning is read without one carriage return at its end.
 ProfileDocument::ProfileDocument(const std::string& text) : lastTerminated_(text.empty() || text.back() == '\n') {
     if (text.find("\r\n") != std::string::npos) lineEnd_ = "\r\n";
+    lines_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t start = 0;
     while (start < text.size()) {
         auto end = text.find('\n', start);
@@ -83,21 +90,20 @@ void ProfileDocument::TerminateLastLine() {
     if (lineEnd_ == "\r\n" && (last.empty() || last.back() != '\r')) last += '\r';
 }
 
-// One pass over the lines finds the first section of every name and where
-// its key lines end; later sections of the same name are not read.
-void ProfileDocument::IndexSections() const {
-    sections_.clear();
-    SectionIndex* current = nullptr;
+// The first section of that name and where its key lines end; later
+// sections of the same name are not read.
+ProfileDocument::SectionIndex ProfileDocument::LocateSection(const std::string& section) const {
+    SectionIndex found;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const std::string_view line = Line(i);
-        if (const auto name = SectionName(line)) {
-            const auto [entry, added] = sections_.try_emplace(Lower(*name), SectionIndex{{i, i + 1}, false, {}});
-            current = added ? &entry->second : nullptr;
-        } else if (current != nullptr && KeyName(line)) {
-            current->location.endLine = i + 1;
-        }
+        const auto name = SectionName(Line(i));
+        if (!name || !SameName(*name, section)) continue;
+        found.present = true;
+        found.location = {i, i + 1};
+        for (std::size_t j = i + 1; j < lines_.size() && !SectionName(Line(j)); ++j)
+            if (KeyName(Line(j))) found.location.endLine = j + 1;
+        break;
     }
-    sectionsIndexed_ = true;
+    return found;
 }
 
 void ProfileDocument::IndexKeys(SectionIndex& section) const {
@@ -106,10 +112,12 @@ void ProfileDocument::IndexKeys(SectionIndex& section) const {
     section.keysIndexed = true;
 }
 
+// Missing sections are remembered too, until a write adds them.
 ProfileDocument::SectionIndex* ProfileDocument::FindSection(const std::string& section) const {
-    if (!sectionsIndexed_) IndexSections();
-    const auto found = sections_.find(Lower(section));
-    return found == sections_.end() ? nullptr : &found->second;
+    const std::string name = Lower(section);
+    auto found = sections_.find(name);
+    if (found == sections_.end()) found = sections_.emplace(name, LocateSection(section)).first;
+    return found->second.present ? &found->second : nullptr;
 }
 
 std::optional<std::size_t> ProfileDocument::FindKey(SectionIndex& section, const std::string& key) const {
@@ -122,6 +130,7 @@ std::optional<std::size_t> ProfileDocument::FindKey(SectionIndex& section, const
 // Every line from `line` on moved one down.
 void ProfileDocument::LineInserted(std::size_t line) {
     for (auto& [name, section] : sections_) {
+        if (!section.present) continue;
         if (section.location.sectionLine >= line) ++section.location.sectionLine;
         if (section.location.endLine >= line) ++section.location.endLine;
         for (auto& [key, keyLine] : section.keys)
@@ -153,7 +162,7 @@ void ProfileDocument::SetValue(const std::string& section, const std::string& ke
         const std::size_t header = lines_.size();
         lines_.push_back(RawLine("[" + section + "]"));
         lines_.push_back(keyLine);
-        sections_.try_emplace(Lower(section), SectionIndex{{header, header + 2}, true, {{Lower(key), header + 1}}});
+        sections_[Lower(section)] = SectionIndex{true, {header, header + 2}, true, {{Lower(key), header + 1}}};
         return;
     }
     const std::size_t line = location->location.endLine;

@@ -10,9 +10,9 @@ namespace os {
 
 // The lines of an INI text, with lookup and replacement of one value.
 // Lines that are neither section headers nor key lines are kept as they are,
-// and so is every line that a change does not touch. Lookups go through an
-// index of the sections, and of the keys of each section asked for, made
-// on first use, so that a huge file costs one pass and not one per key.
+// and so is every line that a change does not touch. Each section asked for
+// is found once and its keys indexed then, so that a huge file costs a pass
+// per section and not one per key.
 class ProfileDocument {
 public:
     explicit ProfileDocument(const std::string& text);
@@ -27,13 +27,14 @@ private:
         std::size_t endLine;  // one past the section's last key line
     };
     struct SectionIndex {
-        Location location;
+        bool present = false;
+        Location location{0, 0};
         bool keysIndexed = false;
         std::unordered_map<std::string, std::size_t> keys;  // lower-case name -> first line
     };
     SectionIndex* FindSection(const std::string& section) const;
     std::optional<std::size_t> FindKey(SectionIndex& section, const std::string& key) const;
-    void IndexSections() const;
+    SectionIndex LocateSection(const std::string& section) const;
     void IndexKeys(SectionIndex& section) const;
     void LineInserted(std::size_t line);
     std::string_view Line(std::size_t index) const;
@@ -43,7 +44,6 @@ private:
     std::vector<std::string> lines_;  // as in the file, without their line feeds
     bool lastTerminated_;
     std::string lineEnd_ = "\n";
-    mutable bool sectionsIndexed_ = false;
     mutable std::unordered_map<std::string, SectionIndex> sections_;  // lower-case name -> first section
 };
 

@@ -24,8 +24,10 @@ std::size_t CutLength(const std::string& text, std::size_t limit) {
 }
 
 ProfileDocument Parse(const std::string& fileName) {
-    const auto bytes = ReadWholeFile(fileName);
-    return ProfileDocument(bytes ? TextAsUtf8(*bytes) : std::string());
+    auto bytes = ReadWholeFile(fileName);
+    if (!bytes) return ProfileDocument(std::string());
+    if (!IsValidUtf8(*bytes)) *bytes = Latin1ToUtf8(*bytes);
+    return ProfileDocument(*bytes);
 }
 
 // The file as last parsed, while it is known to be the same file with the
