@@ -21,6 +21,13 @@ bool SameName(std::string_view a, std::string_view b) {
            });
 }
 
+// A hash of the name without regard to case.
+std::size_t NameHash(std::string_view name) {
+    std::size_t hash = 14695981039346656037ull;  // FNV-1a
+    for (char c : name) hash = (hash ^ static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c)))) * 1099511628211ull;
+    return hash;
+}
+
 std::string Lower(std::string_view name) {
     std::string lower(name);
     std::transform(lower.begin(), lower.end(), lower.begin(),
@@ -108,8 +115,14 @@ ProfileDocument::SectionIndex ProfileDocument::LocateSection(const std::string& 
 
 void ProfileDocument::IndexKeys(SectionIndex& section) const {
     for (std::size_t i = section.location.sectionLine + 1; i < section.location.endLine; ++i)
-        if (const auto name = KeyName(Line(i))) section.keys.try_emplace(Lower(*name), i);
+        if (const auto name = KeyName(Line(i))) section.keys.emplace_back(NameHash(*name), i);
+    std::sort(section.keys.begin(), section.keys.end());
     section.keysIndexed = true;
+}
+
+void ProfileDocument::AddKey(SectionIndex& section, std::string_view name, std::size_t line) {
+    const std::pair<std::size_t, std::size_t> entry(NameHash(name), line);
+    section.keys.insert(std::lower_bound(section.keys.begin(), section.keys.end(), entry), entry);
 }
 
 // Missing sections are remembered too, until a write adds them.
@@ -122,9 +135,11 @@ ProfileDocument::SectionIndex* ProfileDocument::FindSection(const std::string& s
 
 std::optional<std::size_t> ProfileDocument::FindKey(SectionIndex& section, const std::string& key) const {
     if (!section.keysIndexed) IndexKeys(section);
-    const auto found = section.keys.find(Lower(key));
-    if (found == section.keys.end()) return std::nullopt;
-    return found->second;
+    const std::size_t hash = NameHash(key);
+    auto entry = std::lower_bound(section.keys.begin(), section.keys.end(), std::make_pair(hash, std::size_t{0}));
+    for (; entry != section.keys.end() && entry->first == hash; ++entry)
+        if (SameName(*KeyName(Line(entry->second)), key)) return entry->second;
+    return std::nullopt;
 }
 
 // Every line from `line` on moved one down.
@@ -133,7 +148,7 @@ void ProfileDocument::LineInserted(std::size_t line) {
         if (!section.present) continue;
         if (section.location.sectionLine >= line) ++section.location.sectionLine;
         if (section.location.endLine >= line) ++section.location.endLine;
-        for (auto& [key, keyLine] : section.keys)
+        for (auto& [hash, keyLine] : section.keys)
             if (keyLine >= line) ++keyLine;
     }
 }
@@ -162,14 +177,16 @@ void ProfileDocument::SetValue(const std::string& section, const std::string& ke
         const std::size_t header = lines_.size();
         lines_.push_back(RawLine("[" + section + "]"));
         lines_.push_back(keyLine);
-        sections_[Lower(section)] = SectionIndex{true, {header, header + 2}, true, {{Lower(key), header + 1}}};
+        SectionIndex& added = sections_[Lower(section)];
+        added = SectionIndex{true, {header, header + 2}, true, {}};
+        AddKey(added, key, header + 1);
         return;
     }
     const std::size_t line = location->location.endLine;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(line), keyLine);
     LineInserted(line);
     location->location.endLine = line + 1;
-    location->keys.try_emplace(Lower(key), line);
+    AddKey(*location, key, line);
 }
 
 std::string ProfileDocument::Text() const {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace os {
@@ -30,12 +31,15 @@ private:
         bool present = false;
         Location location{0, 0};
         bool keysIndexed = false;
-        std::unordered_map<std::string, std::size_t> keys;  // lower-case name -> first line
+        // The hash of each key line's lower-case name with the line, in the
+        // order of hash and line: small and quick to make for any number of keys.
+        std::vector<std::pair<std::size_t, std::size_t>> keys;
     };
     SectionIndex* FindSection(const std::string& section) const;
     std::optional<std::size_t> FindKey(SectionIndex& section, const std::string& key) const;
     SectionIndex LocateSection(const std::string& section) const;
     void IndexKeys(SectionIndex& section) const;
+    static void AddKey(SectionIndex& section, std::string_view name, std::size_t line);
     void LineInserted(std::size_t line);
     std::string_view Line(std::size_t index) const;
     std::string RawLine(const std::string& line) const;
