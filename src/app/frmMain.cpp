@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 #include "app/CsvExport.h"
@@ -151,16 +152,21 @@ void frmMain::PrintClicked() {
     else RunWithinMemory(owner, [this] { PrintTable(); });
 }
 
-// The trains are found before the grid is emptied, so that a search that
-// runs out of memory leaves the list shown before; a grid that runs out of
-// memory while it fills is emptied, as a part of the list would look whole.
+// The trains are found, and the grid's room for them is made, before the
+// grid is emptied, so that running out of memory there leaves the list shown
+// before; a grid that runs out of memory while it fills is emptied, as a
+// part of the list would look whole.
 void frmMain::FindGearTrains() {
     const os::BusyCursor busy;  // a large calculation takes seconds
     calc::SearchInputs inputs;
     ReadIncludeOptions(form_, inputs);
     ReadRemainingInputs(form_, inputs);
     std::optional<calc::SortedTrains> results;
-    if (!RunWithinMemory(form_.hWnd(), [&] { results.emplace(inputs, gears_); })) return;
+    const auto findAndMakeRoom = [&] {
+        results.emplace(inputs, gears_);
+        grid_.ReserveRows(static_cast<std::int32_t>(std::min<std::size_t>(results->Size(), INT32_MAX)));
+    };
+    if (!RunWithinMemory(form_.hWnd(), findAndMakeRoom)) return;
     grid_.SetRows(0);
     DrawGearSketch(*Item("Image1").Picture());  // no row is selected now
     if (results->Size() == 0) {
