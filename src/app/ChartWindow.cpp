@@ -15,7 +15,7 @@ void ChartWindow::Show() {
 }
 
 void ChartWindow::Refresh() {
-    if (frmChart* chart = Current()) chart->Recalculate();
+    if (frmChart* chart = Current()) chart->RecalculateSoon();
 }
 
 void ChartWindow::Close() {

@@ -18,7 +18,8 @@ public:
     ChartWindow& operator=(const ChartWindow&) = delete;
 
     void Show();
-    // Works an open chart out afresh (the main window's inputs changed).
+    // Works an open chart out afresh once the main window's inputs, which
+    // changed, have rested for a moment.
     void Refresh();
     // Closes an open chart.
     void Close();

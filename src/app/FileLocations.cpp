@@ -15,17 +15,22 @@ std::string InFolder(const std::string& folder, const std::string& name) {
     return (std::filesystem::path(folder) / name).string();
 }
 
+bool IsAbsolute(const std::string& folder) { return !folder.empty() && folder.front() == '/'; }
+
 std::string FolderOf(const std::string& path) { return std::filesystem::path(path).parent_path().string(); }
 
 }  // namespace
 
-FileSystemView RealFileSystem() { return {os::FileExists, os::FolderWritable, os::EnvironmentValue}; }
+FileSystemView RealFileSystem() {
+    return {os::FileExists, os::FolderWritable, os::EnvironmentValue, os::UserDatabaseHome};
+}
 
 std::string UserConfigFolder(const FileSystemView& view) {
     const std::string configHome = view.environment("XDG_CONFIG_HOME");
-    if (!configHome.empty() && configHome.front() == '/') return InFolder(configHome, kProgramFolder);
-    const std::string home = view.environment("HOME");
-    if (home.empty() || home.front() != '/') return {};
+    if (IsAbsolute(configHome)) return InFolder(configHome, kProgramFolder);
+    std::string home = view.environment("HOME");
+    if (!IsAbsolute(home) && view.userDatabaseHome) home = view.userDatabaseHome();
+    if (!IsAbsolute(home)) return {};
     return InFolder(InFolder(home, ".config"), kProgramFolder);
 }
 
@@ -36,7 +41,7 @@ std::string ChooseSettingsPath(const std::string& exeFolder, const std::string& 
     const bool installed = view.fileExists(dataFolder);
     if (!installed && view.folderWritable(exeFolder)) return beside;
     const std::string configFolder = UserConfigFolder(view);
-    if (configFolder.empty()) return beside;
+    if (configFolder.empty()) return {};
     return SettingsPathFor(configFolder, exeName);
 }
 
@@ -48,7 +53,8 @@ std::string ChooseLanguagePath(const std::string& exeFolder, const std::string& 
         const std::string candidate = LanguagePathFor(folder);
         if (view.fileExists(candidate)) return candidate;
     }
-    return LanguagePathFor(FolderOf(settingsPath));
+    if (!settingsPath.empty()) return LanguagePathFor(FolderOf(settingsPath));
+    return LanguagePathFor(view.fileExists(dataFolder) ? dataFolder : exeFolder);
 }
 
 }  // namespace app

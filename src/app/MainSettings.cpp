@@ -5,9 +5,13 @@
 #include <string>
 
 #include "app/MainLayout.h"
+#include "app/Paths.h"
 #include "app/SettingValues.h"
 #include "app/Settings.h"
+#include "app/WindowPlacement.h"
 #include "app/frmMain.h"
+#include "calc/NumVal.h"
+#include "os/files/ProfileFiles.h"
 
 namespace app {
 
@@ -16,6 +20,11 @@ namespace {
 constexpr int kHighestGearBox = kGearBoxCount - 1;
 
 std::string GearKey(int n) { return "gears_" + std::to_string(n); }
+
+// A gear has at least one tooth: a stored count of 0 or less is an empty slot.
+std::int32_t StoredToothCount(int n, std::int32_t defaultValue) {
+    return std::max(0, ReadLongSetting(GearKey(n), defaultValue));
+}
 
 // A stored count of -1 (all boxes were empty) gives an empty list; a count
 // beyond the last gear box is held at the last box.
@@ -29,7 +38,7 @@ void ReadGearList(frmMain& window) {
     }
     gears.Resize(count);
     for (int n = 0; n <= count; ++n) {
-        gears.SetCount(n, ReadLongSetting(GearKey(n), gears.Count(n)));
+        gears.SetCount(n, StoredToothCount(n, gears.Count(n)));
         window.Item("t_gears", n).SetText(NumberText(gears.Count(n)));
     }
 }
@@ -40,6 +49,13 @@ void ReadOption(frmMain& window, const char* key, const char* name, int index, b
 
 void ReadText(frmMain& window, const char* key, const char* name, const char* defaultValue) {
     window.Item(name).SetText(ReadSetting(key, defaultValue));
+}
+
+// A leadscrew or a ratio side has no meaning below 0; such a stored value
+// reads as 0, which lists nothing for a leadscrew and leaves a ratio out.
+void ReadPositiveText(frmMain& window, const char* key, const char* name, const char* defaultValue) {
+    const std::string text = ReadSetting(key, defaultValue);
+    window.Item(name).SetText(calc::NumVal(text) < 0 ? "0" : text);
 }
 
 // A check box holds 0, 1 or 2; anything else read gives the default 0.
@@ -77,10 +93,10 @@ void ReadMainSettings(frmMain& window) {
     ReadGearList(window);
     ReadOption(window, "optScrew0", "optScrew", 0, true);
     ReadOption(window, "optScrew1", "optScrew", 1, false);
-    ReadText(window, "screwpitchm", "screwpitchM", "1.5");
-    ReadText(window, "screwpitchi", "screwpitchI", "16");
-    ReadText(window, "prevl", "prevL", "40");
-    ReadText(window, "prevr", "prevR", "40");
+    ReadPositiveText(window, "screwpitchm", "screwpitchM", "1.5");
+    ReadPositiveText(window, "screwpitchi", "screwpitchI", "16");
+    ReadPositiveText(window, "prevl", "prevL", "40");
+    ReadPositiveText(window, "prevr", "prevR", "40");
     ReadOption(window, "optPitch0", "Option1", 0, true);
     ReadOption(window, "optPitch1", "Option1", 1, false);
     ReadText(window, "txtPrecm", "txtPrecM", "0.1");
@@ -103,6 +119,18 @@ void WriteMainSettings(const frmMain& window) {
     WriteCheck(window, "chkAll", "chkAll");
     WriteText(window, "prevl", "prevL");
     WriteText(window, "prevr", "prevR");
+}
+
+void SaveMainSettings(frmMain& window) {
+    forms::Form& form = window.Window();
+    if (IniPath().empty()) {
+        ReportSettingsKeptInMemory(form.hWnd());
+        return;
+    }
+    os::ProfileWriteBatch batch(IniPath());
+    WriteMainSettings(window);
+    SaveWindowPlacement(form);
+    if (!batch.Commit()) ReportSettingsNotSaved(form.hWnd(), IniPath());
 }
 
 }  // namespace app

@@ -5,6 +5,7 @@
 #include "app/CsvExport.h"
 #include "app/LanguageFile.h"
 #include "app/LanguageTexts.h"
+#include "app/MemoryShortfall.h"
 #include "app/ResultsDrawing.h"
 #include "app/ResultsPrinting.h"
 #include "forms/Form.h"
@@ -17,11 +18,13 @@ constexpr std::int32_t kLeftButton = 1;
 constexpr std::int32_t kRightButton = 2;
 }  // namespace
 
+// A preview that ran out of memory is dropped: a part of the table would look whole.
 void ResultsOutput::Clicked() {
     const std::int32_t button = std::exchange(pending_, 0);
-    if (button == kLeftButton) ShowPreview();
-    else if (button == kRightButton) ExportCsv();
-    else PrintTable();
+    const os::HWND owner = owner_.hWnd();
+    if (button == kLeftButton) RunWithinMemory(owner, [this] { ShowPreview(); }, [this] { preview_.reset(); });
+    else if (button == kRightButton) RunWithinMemory(owner, [this] { ExportCsv(); });
+    else RunWithinMemory(owner, [this] { PrintTable(); });
 }
 
 void ResultsOutput::ShowPreview() {

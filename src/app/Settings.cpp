@@ -36,6 +36,14 @@ void ReportSettingsNotSaved(os::HWND owner, const std::string& path) {
     os::MessageBox(owner, text + "\n" + path, "Kestrany", os::MB_OK | os::MB_ICONEXCLAMATION);
 }
 
+void ReportSettingsKeptInMemory(os::HWND owner) {
+    const std::string text = ReadLangText("settingsInMemory", "frmMain",
+                                          "The settings cannot be saved: no home folder is known (HOME is not set "
+                                          "and the user database names none). They were kept only while the "
+                                          "program ran.");
+    os::MessageBox(owner, text, "Kestrany", os::MB_OK | os::MB_ICONEXCLAMATION);
+}
+
 double ClampValue(double low, double value, double high) {
     if (value < low) return low;
     if (value > high) return high;

@@ -25,6 +25,10 @@ bool ReadBooleanSetting(const std::string& key, bool defaultValue);
 // previous file, if any, was left whole.
 void ReportSettingsNotSaved(os::HWND owner, const std::string& path);
 
+// Tells the user that no home folder is known, so the settings cannot be
+// saved and last only as long as the program runs.
+void ReportSettingsKeptInMemory(os::HWND owner);
+
 // low when value < low; otherwise high when value > high; otherwise value.
 double ClampValue(double low, double value, double high);
 

@@ -8,6 +8,7 @@
 #include "app/LanguageFile.h"
 #include "app/LanguageTexts.h"
 #include "app/MainLayout.h"
+#include "app/MemoryShortfall.h"
 #include "app/ResultsFill.h"
 #include "app/ResultsGridEvents.h"
 #include "app/SettingValues.h"
@@ -20,6 +21,9 @@
 namespace app {
 
 namespace {
+
+// How long the main window's inputs rest before the chart follows them.
+constexpr std::int32_t kRestMilliseconds = 300;
 
 // The settings key that remembers whether a family is checked.
 std::string FamilyKey(const calc::ThreadFamily& family) { return "chart_" + std::string(family.key); }
@@ -48,6 +52,7 @@ frmChart::frmChart(frmMain& main)
     grid_.ReadProperties(grid::PropertyBag::FromText(ResultsGridStoredSettings()));
     grid_.SetEvents(this);
     ApplyLanguage(form_);
+    recalculateTimer_.SetInterval(kRestMilliseconds);
 }
 
 frmChart::~frmChart() {
@@ -83,7 +88,10 @@ void frmChart::Unload(bool& /*cancel*/) { closed_ = true; }
 
 void frmChart::Click(forms::Control& control) {
     if (control.Name() == "chkFamily") FamilyClicked(control);
-    else if (control.Name() == "btnPrint") output_.Clicked();
+    else if (control.Name() == "btnPrint") {
+        CatchUp();  // what goes out is the chart of the current inputs
+        output_.Clicked();
+    }
     else if (control.Name() == "chkFewest") FewestClicked(control);
     else if (control.Name() == "btnPrintChart") PrintChart();
     else if (control.Name() == "btnSavePdf") SaveChartPdf();
@@ -94,7 +102,16 @@ void frmChart::MouseDown(forms::Control& control, std::int16_t button, std::int1
     if (control.Name() == "btnPrint") output_.Pressed(button);
 }
 
-void frmChart::DblClick() { UseThread(grid_.row()); }
+void frmChart::DblClick() {
+    const std::int32_t row = grid_.row();  // the same thread after a catch-up: the families stay
+    CatchUp();
+    UseThread(row);
+}
+
+// What the user acts on is the chart of the current inputs.
+void frmChart::CatchUp() {
+    if (RecalculationPending()) Recalculate();
+}
 
 void frmChart::KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) { HandleResultsKey(grid_, KeyCode, Shift); }
 
@@ -113,7 +130,13 @@ void frmChart::FewestClicked(const forms::Control& box) {
     Recalculate();
 }
 
+void frmChart::RecalculateSoon() {
+    recalculateTimer_.SetEnabled(false);  // each change starts the wait anew
+    recalculateTimer_.SetEnabled(true);
+}
+
 void frmChart::Recalculate() {
+    recalculateTimer_.SetEnabled(false);
     if (closed_ || !form_.Loaded()) return;
     std::vector<const calc::ThreadFamily*> families;
     std::int32_t index = 0;
@@ -126,10 +149,21 @@ void frmChart::Recalculate() {
     const ChartTolerances tolerances{calc::NumVal(main_.Item("txtPrecM").Text()),
                                      calc::NumVal(main_.Item("txtPrecI").Text())};
     inputs_ = inputs;
-    auto chart = std::make_unique<ChartTable>(
-        WithGearChanges(calc::BuildThreadChart(families, main_.Gears(), inputs), tolerances), main_.Gears(),
-        tolerances);
-    ShowResults(grid_, *chart);
+    // Out of memory, the chart keeps what it showed, or is emptied when the
+    // grid ran out while it filled.
+    std::unique_ptr<ChartTable> chart;
+    const auto build = [&] {
+        chart = std::make_unique<ChartTable>(
+            WithGearChanges(calc::BuildThreadChart(families, main_.Gears(), inputs), tolerances), main_.Gears(),
+            tolerances);
+    };
+    if (!RunWithinMemory(form_.hWnd(), build)) return;
+    RunWithinMemory(
+        form_.hWnd(), [&] { ShowResults(grid_, *chart); },
+        [this] {
+            grid_.SetDelayedRedraw(false);
+            grid_.SetRows(0);
+        });
     chart_ = std::move(chart);
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/ChartTable.h"
 #include "app/ResultsOutput.h"
+#include "app/TimerHandler.h"
 #include "app/frmPrint.h"
 #include "calc/ThreadChart.h"
 #include "runtime/TextSheet.h"
@@ -15,6 +16,7 @@
 #include "grid/GridControl.h"
 #include "grid/GridEvents.h"
 #include "grid/VbGrid.h"
+#include "platform/objTimer.h"
 
 namespace app {
 
@@ -48,6 +50,11 @@ public:
     // Works the chart out afresh from the main window's inputs and the
     // checked families.
     void Recalculate();
+    // The same once the inputs have rested for a moment, so that typing in
+    // the main window is not held up by a calculation for every keystroke.
+    void RecalculateSoon();
+    // Whether a recalculation waits for the inputs to rest.
+    bool RecalculationPending() const { return recalculateTimer_.Enabled(); }
     // Puts the thread of a grid row into the main window and calculates it there.
     void UseThread(std::int32_t row);
 
@@ -76,6 +83,7 @@ public:
     void KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
 
 private:
+    void CatchUp();
     void FamilyClicked(const forms::Control& box);
     void FewestClicked(const forms::Control& box);
     std::vector<calc::ChartRow> WithGearChanges(std::vector<calc::ChartRow> best, const ChartTolerances& tolerances);
@@ -90,6 +98,8 @@ private:
     calc::SearchInputs inputs_;  // of the chart shown
     bool closed_ = false;
     bool loading_ = false;
+    TimerHandler recalculateTick_{[this] { Recalculate(); }};
+    platform::objTimer recalculateTimer_{&recalculateTick_};
 };
 
 }  // namespace app

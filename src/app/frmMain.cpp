@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 #include "app/GearBoxes.h"
@@ -10,6 +11,7 @@
 #include "app/MainLayout.h"
 #include "app/MainResize.h"
 #include "app/MainSettings.h"
+#include "app/MemoryShortfall.h"
 #include "app/Paths.h"
 #include "app/ResultsFill.h"
 #include "app/RowNumberColumn.h"
@@ -86,16 +88,10 @@ void frmMain::Load() {
 
 void frmMain::Resize() { LayoutMainWindow(form_); }
 
-// The inputs and the window's place go to the settings file in one replace:
-// all of them, or (a full disk, a folder that may not be written) none, and
-// the user hears of it once.
 void frmMain::Unload(bool& /*cancel*/) {
     UnhookMessages();
     chart_.Close();
-    os::ProfileWriteBatch batch(IniPath());
-    WriteMainSettings(*this);
-    SaveWindowPlacement(form_);
-    if (!batch.Commit()) ReportSettingsNotSaved(form_.hWnd(), IniPath());
+    SaveMainSettings(*this);
 }
 
 void frmMain::Change(forms::Control& control) {
@@ -141,21 +137,33 @@ void frmMain::CalculateClicked() {
     Item("btnPrint").SetEnabled(true);
 }
 
+// The trains are found before the grid lets go of the list shown, so that
+// running out of memory there leaves that list; a grid that runs out of
+// memory while it fills is emptied, as a part of the list would look whole.
 void frmMain::FindGearTrains() {
     const os::BusyCursor busy;  // a large calculation takes seconds
     calc::SearchInputs inputs;
     ReadIncludeOptions(form_, inputs);
+    ReadRemainingInputs(form_, inputs);
+    std::unique_ptr<ResultsTable> results;
+    if (!RunWithinMemory(form_.hWnd(), [&] { results = std::make_unique<ResultsTable>(inputs, gears_); })) return;
     grid_.SetRows(0);  // the grid lets go of the results shown
     results_.reset();
     DrawGearSketch(*Item("Image1").Picture());  // no row is selected now
-    ReadRemainingInputs(form_, inputs);
-    auto results = std::make_unique<ResultsTable>(inputs, gears_);
     if (results->Size() == 0) {
         grid_.Clear(false);
         return;
     }
-    ShowResults(grid_, *results);
-    FitRowNumberColumn(grid_);
+    RunWithinMemory(
+        form_.hWnd(),
+        [&] {
+            ShowResults(grid_, *results);
+            FitRowNumberColumn(grid_);
+        },
+        [this] {
+            grid_.SetDelayedRedraw(false);
+            grid_.Clear(false);
+        });
     results_ = std::move(results);
 }
 

@@ -4,10 +4,13 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 
+#include "AllocationLimit.h"
 #include "MainWindowFixture.h"
 #include "app/CsvExport.h"
 #include "app/ResultsFill.h"
+#include "app/frmChart.h"
 #include "calc/ResultColumns.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/MessageBox.h"
@@ -299,6 +302,54 @@ TEST_F(CalculationTest, EmptyGridGivesTheHeaderAlone) {
     window->Grid().SetTextMatrix(0, 8, "a; b");
     EXPECT_EQ(app::ResultsCsv(window->Grid()),
               " ; A; B; C; D; +/- %; pitch, mm; tpi; comm\r\na; b\r\n");  // empty leading fields add no separator
+}
+
+// A command that runs out of memory keeps what was there and says so, in a
+// text of its own: the list shown, an existing file of the name chosen; a
+// preview or a chart cut short is not left looking whole.
+TEST_F(CalculationTest, RunningOutOfMemoryKeepsWhatWasThereAndSaysSo) {
+    constexpr std::size_t kLimit = 32 * 1024;  // less than the lists below need
+    WriteLang("[frmMain]\nnotEnoughMemory=Zu wenig Speicher\n");
+    std::string gears = "[sets]\nGears_count=15\ntxtPrecm=100\n";
+    for (int n = 0; n < 16; ++n) gears += "gears_" + std::to_string(n) + "=" + std::to_string(20 + 2 * n) + "\n";
+    WriteIni(gears);
+    Open();
+    Calculate("1.0");
+    const int listed = window->Grid().Rows();
+    ASSERT_GT(listed, 3000);
+    const std::vector<std::string> first = Row(0);
+    window->Chart().Show();
+    app::frmChart& chart = *window->Chart().Current();
+    const std::size_t charted = chart.Rows().size();
+    const std::string csv = folder.File("results.csv");
+    TempFolder::Write(csv, "old results\r\n");
+    DialogAnswer answer(csv);
+    struct Case {
+        const char* what;
+        std::function<void()> command;
+    };
+    const Case cases[] = {
+        {"calculation", [this] { ClickWith(Item("btnCalc"), 1); }},
+        {"preview", [this] { ClickWith(Item("btnPrint"), 1); }},
+        {"save", [this] { ClickWith(Item("btnPrint"), 2); }},
+        {"chart", [&chart] { chart.Recalculate(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        answer.messages.clear();
+        {
+            const AllocationLimit limit(kLimit);
+            c.command();
+        }
+        EXPECT_EQ(answer.messages, std::vector<std::string>{"Zu wenig Speicher"});
+        EXPECT_EQ(window->Grid().Rows(), listed);
+        EXPECT_EQ(Row(0), first);
+        // The chart keeps its rows, or is emptied when its grid ran out while it filled.
+        EXPECT_TRUE(chart.Rows().size() == charted || chart.Rows().empty());
+        EXPECT_EQ(chart.Grid().Rows(), static_cast<int>(chart.Rows().size()));
+        EXPECT_EQ(TempFolder::Read(csv), "old results\r\n");
+        EXPECT_TRUE(window->Preview() == nullptr || window->Preview()->Closed());
+    }
 }
 
 }  // namespace

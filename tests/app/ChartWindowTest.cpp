@@ -55,6 +55,10 @@ protected:
         EXPECT_NE(chart, nullptr);
         return *chart;
     }
+    // Lets the chart follow the inputs, which it does once they rest.
+    static void WaitForRest(app::frmChart& chart) {
+        EXPECT_TRUE(os::ProcessEventsUntil([&chart] { return !chart.RecalculationPending(); }, 5000));
+    }
     // The grid row of a thread, -1 when it is not listed.
     static int RowOf(app::frmChart& chart, const std::string& name) {
         for (int r = 0; r < chart.Grid().Rows(); ++r)
@@ -116,14 +120,49 @@ TEST_F(ChartWindowTest, ThreadsOutsideTheToleranceAreGreyAndTheChartFollowsTheIn
     // A wider inch tolerance takes the grey away.
     ClearByTyping(Item("txtPrecI"));
     TypeText(Item("txtPrecI"), "50");
+    WaitForRest(chart);
     EXPECT_FALSE(Grey(chart, RowOf(chart, "ME 40 TPI")));
 
     // Another leadscrew gives other trains: 1 mm on a 2 mm leadscrew.
     ClearByTyping(Item("screwpitchM"));
     TypeText(Item("screwpitchM"), "2");
+    WaitForRest(chart);
     EXPECT_NE(RowText(chart, RowOf(chart, "0 BA")), "0 BA|80|80|40|60|0.0|1.0|25.4|");
     EXPECT_EQ(RowText(chart, RowOf(chart, "0 BA")).substr(0, 10), "0 BA|80|80");
     EXPECT_FALSE(Grey(chart, RowOf(chart, "0 BA")));
+}
+
+// Typing in the main window does not recalculate the chart at every
+// keystroke: the chart stays as it was while the keys come and follows the
+// inputs once they rest; what the user then prints is the chart of the
+// current inputs.
+TEST_F(ChartWindowTest, TheChartFollowsTypingOnceItPauses) {
+    Open();
+    app::frmChart& chart = OpenChart();
+    CheckOnly(chart, {"ba", "me"});
+    const int inexact = RowOf(chart, "ME 40 TPI");
+    for (const char* box : {"txtPrecI", "screwpitchM", "prevL"}) {
+        SCOPED_TRACE(box);
+        const std::string before = RowText(chart, inexact);
+        ClearByTyping(Item(box));
+        TypeText(Item(box), "50");
+        EXPECT_EQ(RowText(chart, inexact), before);
+        EXPECT_TRUE(chart.RecalculationPending());
+        WaitForRest(chart);
+    }
+    EXPECT_NE(RowText(chart, RowOf(chart, "0 BA")), "0 BA|80|80|40|60|0.0|1.0|25.4|");
+
+    // A print right after typing prints the chart of what was typed.
+    ClearByTyping(Item("prevL"));
+    TypeText(Item("prevL"), "40");
+    ClearByTyping(Item("screwpitchM"));
+    TypeText(Item("screwpitchM"), "1.5");
+    const std::string csv = folder.File("chart.csv");
+    os::SetSaveFileAnswerer([&csv](const os::OPENFILENAME&) { return std::optional<std::string>(csv); });
+    ClickWith(chart.Item("btnPrint"), 2);
+    os::SetSaveFileAnswerer({});
+    EXPECT_FALSE(chart.RecalculationPending());
+    EXPECT_NE(TempFolder::Read(csv).find("\r\n0 BA; 80; 80; 40; 60; 0.0; 1.0; 25.4; \r\n"), std::string::npos);
 }
 
 TEST_F(ChartWindowTest, TheFamiliesChosenAreRemembered) {

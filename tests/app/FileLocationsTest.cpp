@@ -13,11 +13,13 @@
 
 namespace {
 
-// A machine described by its existing files, its writable folders and its environment.
+// A machine described by its existing files, its writable folders, its
+// environment and the home folder its user database gives.
 struct FakeMachine {
     std::set<std::string> files;
     std::set<std::string> writable;
     std::map<std::string, std::string> environment;
+    std::string userHome = {};
 
     app::FileSystemView View() const {
         return {[this](const std::string& path) { return files.count(path) > 0; },
@@ -25,7 +27,8 @@ struct FakeMachine {
                 [this](const std::string& name) {
                     auto found = environment.find(name);
                     return found == environment.end() ? std::string() : found->second;
-                }};
+                },
+                [this] { return userHome; }};
     }
 };
 
@@ -40,6 +43,7 @@ TEST(FileLocationsTest, SettingsStayBesideTheExecutableWhenTheyCan) {
         std::map<std::string, std::string> environment;
         const char* exeName;
         const char* expected;
+        const char* userHome = "";
     } cases[] = {
         {"writable folder", {}, {"/stick"}, kConfigHome, "kestrany", "/stick/kestrany.ini"},
         {"file exists, folder read-only", {"/stick/kestrany.ini"}, {}, kConfigHome, "kestrany",
@@ -52,8 +56,15 @@ TEST(FileLocationsTest, SettingsStayBesideTheExecutableWhenTheyCan) {
          "/home/ann/.config/kestrany/kestrany.ini"},
         {"named after the executable", {}, {}, kConfigHome, "kestrany.bin", "/cfg/kestrany/kestrany.ini"},
         {"renamed copy", {}, {}, kConfigHome, "lathe2", "/cfg/kestrany/lathe2.ini"},
-        {"no home at all: beside, unwritten", {}, {}, {}, "kestrany", "/stick/kestrany.ini"},
-        {"relative HOME is not a home", {}, {}, {{"HOME", "ann"}}, "kestrany", "/stick/kestrany.ini"},
+        {"no home at all: kept in memory", {}, {}, {}, "kestrany", ""},
+        {"relative HOME is not a home", {}, {}, {{"HOME", "ann"}}, "kestrany", ""},
+        {"no HOME: the user database's home", {}, {}, {}, "kestrany", "/home/db/.config/kestrany/kestrany.ini",
+         "/home/db"},
+        {"relative HOME: the user database's home", {}, {}, {{"HOME", "ann"}}, "kestrany",
+         "/home/db/.config/kestrany/kestrany.ini", "/home/db"},
+        {"HOME before the user database", {}, {}, kHomeOnly, "kestrany", "/home/ann/.config/kestrany/kestrany.ini",
+         "/home/db"},
+        {"installed, writable, no home at all: never in bin", {"/share/kestrany"}, {"/stick"}, {}, "kestrany", ""},
         {"another folder's file does not count", {"/cfg/kestrany/kestrany.ini"}, {}, kConfigHome, "kestrany",
          "/cfg/kestrany/kestrany.ini"},
         {"installed, folder writable (superuser)", {"/share/kestrany"}, {"/stick"}, kConfigHome, "kestrany",
@@ -64,7 +75,7 @@ TEST(FileLocationsTest, SettingsStayBesideTheExecutableWhenTheyCan) {
          "kestrany", "/stick/kestrany.ini"},
     };
     for (const Case& c : cases) {
-        const FakeMachine machine{c.files, c.writable, c.environment};
+        const FakeMachine machine{c.files, c.writable, c.environment, c.userHome};
         EXPECT_EQ(app::ChooseSettingsPath("/stick", c.exeName, "/share/kestrany", machine.View()), c.expected)
             << c.what;
     }
@@ -94,6 +105,10 @@ TEST(FileLocationsTest, LanguageFileIsTheFirstFoundInSearchOrder) {
     const FakeMachine homeless{{}, {}, {}};
     EXPECT_EQ(app::ChooseLanguagePath("/usr/bin", "/usr/share/kestrany", "/usr/bin/kestrany.ini", homeless.View()),
               beside);
+    // Settings kept in memory: the data folder of an installed tree, else beside the executable.
+    const FakeMachine installed{{"/usr/share/kestrany"}, {}, {}};
+    EXPECT_EQ(app::ChooseLanguagePath("/usr/bin", "/usr/share/kestrany", "", installed.View()), data);
+    EXPECT_EQ(app::ChooseLanguagePath("/usr/bin", "/usr/share/kestrany", "", homeless.View()), beside);
 }
 
 TEST(FileLocationsTest, InstalledDataFolderIsFoundFromTheExecutable) {

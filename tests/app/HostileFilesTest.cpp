@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <limits>
 #include <string>
 #include <vector>
@@ -11,6 +14,7 @@
 #include "MainWindowFixture.h"
 #include "app/LanguageFile.h"
 #include "app/MainLayout.h"
+#include "app/Settings.h"
 #include "forms/Screen.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/MessageBox.h"
@@ -195,3 +199,118 @@ TEST_F(HostileFilesTest, LongSavePathsAreUsedAndRefusedOnesAreReported) {
 }
 
 }  // namespace
+
+// Values below what a lathe can have: a tooth count of 0 or less is an empty
+// slot, and a leadscrew or ratio side below 0 reads as 0 (nothing listed, the
+// ratio left out), however the file was edited.
+TEST_F(HostileFilesTest, MeaninglessStoredValuesReadAsEmptyOrZero) {
+    struct Case {
+        const char* line;
+        const char* box;
+        int index;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"gears_1=-5", "t_gears", 1, ""},       {"gears_1=0", "t_gears", 1, ""},
+        {"gears_1=-2147483648", "t_gears", 1, ""}, {"screwpitchm=-1.5", "screwpitchM", -1, "0"},
+        {"screwpitchi=-16", "screwpitchI", -1, "0"}, {"prevl=-40", "prevL", -1, "0"},
+        {"prevr=-0.4", "prevR", -1, "0"},       {"prevr=30", "prevR", -1, "30"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        WriteIni(std::string("[sets]\n") + c.line + "\nGears_count=2\ngears_0=20\ngears_1=40\ngears_2=30\n");
+        Open(false);
+        EXPECT_EQ(Item(c.box, c.index).Text(), c.shown);
+        if (std::string(c.box) == "t_gears") {
+            EXPECT_EQ(GearList(), (std::vector<std::int32_t>{20, 0, 30}));
+        }
+        window.reset();
+    }
+}
+
+// Without a home folder there is no settings file: what the program writes
+// while it runs is read back from memory, nothing reaches a disk, and closing
+// says once, in a text of its own, that the settings cannot be saved.
+TEST_F(HostileFilesTest, WithoutAHomeTheSettingsLiveInMemoryAndTheUserIsToldOnce) {
+    WriteLang("[frmMain]\nsettingsInMemory=Nicht gespeichert\n");
+    app::SetIniPath("");
+    Open();
+    app::WriteSetting("chart_unc", "False");
+    EXPECT_EQ(app::ReadSetting("chart_unc", "True"), "False");
+    MessageRecorder recorder;
+    CloseWindow();
+    EXPECT_EQ(recorder.messages, std::vector<std::string>{"Nicht gespeichert"});
+    EXPECT_EQ(folder.EntryCount(), 1u) << "only lang.txt";
+}
+
+// A write that was cut short (the program killed) leaves its temporary file;
+// the next write removes such leftovers that no running program holds, and
+// nothing else: not a file another program is writing, not a file of
+// another name or owner, not a link.
+TEST_F(HostileFilesTest, TheNextWriteRemovesLeftoversOfInterruptedWrites) {
+    struct Entry {
+        std::string name;
+        bool stays;
+    };
+    const std::vector<Entry> entries = {
+        {"kestrany.ini.partial-Ab3dE9", false}, {"kestrany.ini.partial-000000", false},
+        {"kestrany.ini.partial-Held01", true},  {"kestrany.ini.backup", true},
+        {"kestrany.ini.partial-Ab3dE", true},   {"kestrany.ini.partial-Ab3d-9", true},
+        {"lang.txt.partial-Ab3dE9", true},      {"kestrany.ini.partial-Link01", true},
+    };
+    for (const Entry& entry : entries)
+        if (entry.name != "kestrany.ini.partial-Link01") TempFolder::Write(folder.File(entry.name), "[sets]\n");
+    std::filesystem::create_symlink(folder.File("kestrany.ini.backup"), folder.File("kestrany.ini.partial-Link01"));
+    // Another program still writing holds its temporary file locked.
+    const int held = ::open(folder.File("kestrany.ini.partial-Held01").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    Open();
+    CloseWindow();
+    ::close(held);
+    for (const Entry& entry : entries)
+        EXPECT_EQ(std::filesystem::symlink_status(folder.File(entry.name)).type() != std::filesystem::file_type::not_found,
+                  entry.stays)
+            << entry.name;
+    EXPECT_NE(Ini().find("Gears_count=11"), std::string::npos);
+}
+
+// Bytes this process has read from files so far.
+std::int64_t BytesRead() {
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    std::int64_t value = -1;
+    while (io >> name >> value)
+        if (name == "rchar:") return value;
+    return -1;
+}
+
+// Dates the file's last change back to 2023, as a file edited long ago.
+void AgeFile(const std::string& path) {
+    const struct timespec old[2] = {{1'700'000'000, 0}, {1'700'000'000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
+}
+
+// A bloated settings file is read and parsed once while it stays the same,
+// not once for every key; every change, ours or another program's, even one
+// that keeps its size and its date, is seen by the next read.
+TEST_F(HostileFilesTest, ABloatedSettingsFileIsReadOnceWhileItStaysTheSame) {
+    if (BytesRead() < 0) GTEST_SKIP() << "no /proc/self/io";
+    std::string junk;
+    while (junk.size() < 8'000'000) junk += "[junk" + std::to_string(junk.size()) + "]\nkey=" + std::string(60, 'x') + "\n";
+    const std::string head = "[sets]\nGears_count=0\ngears_0=33\n";
+    WriteIni(head + junk);
+    AgeFile(folder.File("kestrany.ini"));
+    const std::int64_t before = BytesRead();
+    Open(false);
+    EXPECT_LT(BytesRead() - before, 2 * static_cast<std::int64_t>(junk.size())) << "read again for every key";
+    EXPECT_EQ(Item("t_gears", 0).Text(), "33");
+
+    app::WriteSetting("gears_0", "34");
+    EXPECT_EQ(app::ReadSetting("gears_0", ""), "34");
+    AgeFile(folder.File("kestrany.ini"));
+    EXPECT_EQ(app::ReadSetting("gears_0", ""), "34");
+    // Another program writes the same number of bytes in place and dates it back.
+    std::fstream(folder.File("kestrany.ini"), std::ios::in | std::ios::out).write("[sets]\nGears_count=0\ngears_0=35", 31);
+    AgeFile(folder.File("kestrany.ini"));
+    EXPECT_EQ(app::ReadSetting("gears_0", ""), "35");
+}

@@ -1,5 +1,7 @@
 #include "os/files/AtomicFile.h"
 
+#include "os/files/TemporaryFiles.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,8 +9,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <new>
 #include <string_view>
-#include <vector>
 
 namespace os {
 
@@ -25,8 +27,9 @@ bool WriteAll(int descriptor, std::string_view bytes) {
     return true;
 }
 
-std::optional<std::string> ReadAll(int descriptor) {
+std::optional<std::string> ReadAll(int descriptor, std::size_t expected) {
     std::string bytes;
+    bytes.reserve(expected);  // a large file is not copied again and again as it grows
     char chunk[65536];
     for (;;) {
         const ssize_t n = ::read(descriptor, chunk, sizeof chunk);
@@ -95,7 +98,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     std::optional<std::string> bytes;
     try {
         struct stat info {};
-        if (::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode)) bytes = ReadAll(descriptor);
+        if (::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode))
+            bytes = ReadAll(descriptor, static_cast<std::size_t>(info.st_size) + 1);
     } catch (...) {
         bytes.reset();
     }
@@ -111,27 +115,31 @@ bool ReplaceFileContentsBy(const std::string& path, const std::function<bool(con
     if (path.empty()) return false;
     const std::string target = LinkTarget(path);
     if (ExistsUnwritable(target)) return false;
+    RemoveAbandonedTemporaries(target);
     const WriteFault fault = NextFault();
-    std::string pattern = target + ".XXXXXX";
-    std::vector<char> temporary(pattern.begin(), pattern.end());
-    temporary.push_back('\0');
-    const int descriptor = ::mkstemp(temporary.data());
-    if (descriptor < 0) return false;
+    const std::optional<LockedTemporary> temporary = CreateLockedTemporary(target);
+    if (!temporary) return false;
+    const int descriptor = temporary->descriptor;
     bool produced = false;
     try {
         produced = fault != WriteFault::Write &&
                    produce([descriptor](std::string_view piece) { return WriteAll(descriptor, piece); });
+    } catch (const std::bad_alloc&) {
+        // Running out of memory is not a failed write: the caller hears of it.
+        ::unlink(temporary->path.c_str());
+        ::close(descriptor);
+        throw;
     } catch (...) {
         produced = false;  // whatever stopped the content, the old file stays
     }
     const bool complete =
         produced && ::fchmod(descriptor, PermissionsFor(target)) == 0 && ::fsync(descriptor) == 0;
-    const bool closed = ::close(descriptor) == 0;
-    if (!complete || !closed || fault == WriteFault::Rename || std::rename(temporary.data(), target.c_str()) != 0) {
-        ::unlink(temporary.data());
-        return false;
-    }
-    return true;
+    // Renamed while still locked, so that no sweep can take it on the way.
+    const bool renamed =
+        complete && fault != WriteFault::Rename && std::rename(temporary->path.c_str(), target.c_str()) == 0;
+    if (!renamed) ::unlink(temporary->path.c_str());
+    ::close(descriptor);  // after fsync a late close error loses nothing
+    return renamed;
 }
 
 }  // namespace os

@@ -1,5 +1,6 @@
 #include "os/files/Folders.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,6 +39,16 @@ bool CreateFolderPath(const std::string& folder) {
 std::string EnvironmentValue(const std::string& name) {
     const char* value = std::getenv(name.c_str());
     return value == nullptr ? std::string() : std::string(value);
+}
+
+std::string UserDatabaseHome() {
+    std::vector<char> buffer(16384);
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    while (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == ERANGE && buffer.size() < (1u << 20))
+        buffer.resize(buffer.size() * 2);
+    if (found == nullptr || found->pw_dir == nullptr) return {};
+    return found->pw_dir;
 }
 
 }  // namespace os

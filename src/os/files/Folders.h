@@ -21,4 +21,8 @@ bool CreateFolderPath(const std::string& folder);
 // The value of an environment variable; empty when it is not set.
 std::string EnvironmentValue(const std::string& name);
 
+// The home folder that the user database gives for this process's user;
+// empty when the user has no entry there or the entry names no folder.
+std::string UserDatabaseHome();
+
 }  // namespace os

@@ -8,8 +8,10 @@ namespace os {
 
 // INI files read and written the way the private-profile functions of the
 // window system do: section and key names compared without regard to case,
-// nothing cached (every call opens the file), the file created by the first
-// write. Texts are UTF-8; a file that is not valid UTF-8 is read as
+// the file created by the first write. Every read looks at the file again;
+// its parsed content is kept only while the file's stamp (identity, size,
+// times) stays the same, and each write of ours drops it, so a value written
+// is seen by the next read. Texts are UTF-8; a file that is not valid UTF-8 is read as
 // ISO-8859-1 (Latin-1) and written back as UTF-8.
 
 // Copies the value of the key, or the default when the file, the section or
