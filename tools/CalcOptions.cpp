@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 
+#include "calc/GearSuggestion.h"
 #include "runtime/NumberReading.h"
 #include "runtime/Rounding.h"
 
@@ -99,10 +100,23 @@ void Ratio(const std::string& text, calc::SearchInputs& inputs) {
     inputs.ratioRight = WholeNumber("--ratio", text.substr(colon + 1));
 }
 
+// "MIN-MAX": the tooth counts a suggestion tries besides 127 and the gears owned.
+void SuggestRange(const std::string& text, CalcRequest& request) {
+    const std::size_t dash = text.find('-', 1);
+    if (dash == std::string::npos) throw BadOption("--range needs MIN-MAX, got '" + Shown(text) + "'");
+    request.suggestLowest = WholeNumber("--range", text.substr(0, dash));
+    request.suggestHighest = WholeNumber("--range", text.substr(dash + 1));
+    if (request.suggestLowest < 1 || request.suggestLowest > request.suggestHighest ||
+        request.suggestHighest > calc::kSuggestionTeethLimit)
+        throw BadOption("--range takes tooth counts from 1 to " + std::to_string(calc::kSuggestionTeethLimit) +
+                        ", the lower first: '" + Shown(text) + "'");
+}
+
 struct Parser {
     CalcRequest request;
     bool requestSeen = false;
     bool toleranceSeen = false;
+    bool rangeSeen = false;
 
     void Request(bool tpi, const std::string& option, const std::string& value) {
         if (requestSeen) throw BadOption("give only one of --pitch-mm and --tpi");
@@ -121,12 +135,13 @@ struct Parser {
         else if (option == "--tpi") Request(true, option, value);
         else if (option == "--tolerance") { toleranceSeen = true; in.tolerance = Number(option, value); }
         else if (option == "--chart") { request.chart = true; request.chartFamilies = ChartFamilies(value); }
+        else if (option == "--range") { rangeSeen = true; SuggestRange(value, request); }
         else throw BadOption("unknown option: " + Shown(option));
     }
 
     static bool TakesValue(const std::string& option) {
         static const char* valued[] = {"--gears", "--leadscrew-mm", "--leadscrew-tpi", "--ratio",
-                                       "--pitch-mm", "--tpi", "--tolerance", "--chart"};
+                                       "--pitch-mm", "--tpi", "--tolerance", "--chart", "--range"};
         for (const char* v : valued)
             if (option == v) return true;
         return false;
@@ -146,6 +161,8 @@ struct Parser {
             if (option == "--version") { request.version = true; continue; }
             if (option == "--include-low") { request.inputs.includeLow = true; continue; }
             if (option == "--include-intersecting") { request.inputs.includeIntersecting = true; continue; }
+            if (option == "--suggest") { request.suggest = true; continue; }
+            if (option == "--pairs") { request.suggestPairs = true; continue; }
             if (!TakesValue(option)) throw BadOption("unknown option: " + Shown(option));
             if (!hasValue) {
                 if (i + 1 >= args.size()) throw BadOption(Shown(option) + " needs a value");
@@ -154,6 +171,9 @@ struct Parser {
             Valued(option, value);
         }
         if (request.help || request.version) return;
+        if ((request.suggestPairs || rangeSeen) && !request.suggest) throw BadOption("--pairs and --range go with --suggest");
+        if (request.suggest && !request.chart && !requestSeen)
+            throw BadOption("--suggest needs the threads wanted: --chart FAMILIES, --pitch-mm V or --tpi V");
         if (request.chart) {
             if (requestSeen) throw BadOption("--chart lists standard threads: leave out --pitch-mm and --tpi");
             if (toleranceSeen) request.chartTolerance = request.inputs.tolerance;
@@ -184,6 +204,9 @@ const char* CalcUsage() {
            "   or: kestrany-calc --chart FAMILY[,FAMILY...] [options]\n"
            "Lists the best train for each standard thread of the families: metric-coarse,\n"
            "metric-fine, unc, unf, bsw, bsf, bsp, ba, me, module, dp, or all.\n"
+           "   or: kestrany-calc --suggest [--pairs] [--range MIN-MAX] (--chart FAMILIES | --pitch-mm V | --tpi V)\n"
+           "Lists the gears (or pairs of gears, with --pairs) to add that bring the most of\n"
+           "those threads within the tolerance or make them exact, best first.\n"
            "\n"
            "  --gears N,N,...        the gear slots in order; 0 or nothing is an empty slot\n"
            "                         (default: 20,20,30,35,40,40,45,50,60,60,80,80)\n"
@@ -194,6 +217,8 @@ const char* CalcUsage() {
            "  --tpi V                the thread wanted, in threads per inch\n"
            "  --tolerance T          accepted error in percent (default 0.1 for mm, 0.2 for TPI)\n"
            "                         (with --chart: list only threads whose best error is below T)\n"
+           "  --range MIN-MAX        tooth counts a suggestion tries, besides 127 and the\n"
+           "                         gears owned (default 12-150)\n"
            "  --include-low          also list trains that may be too small to reach\n"
            "  --include-intersecting also list trains whose gears foul a shaft\n"
            "  --help                 this text\n"

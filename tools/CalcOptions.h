@@ -21,6 +21,12 @@ struct CalcRequest {
     bool chart = false;
     std::vector<const calc::ThreadFamily*> chartFamilies;
     std::optional<double> chartTolerance;
+    // --suggest [--pairs] [--range MIN-MAX]: which gears to add for the
+    // chart's threads or the one thread asked for.
+    bool suggest = false;
+    bool suggestPairs = false;
+    std::int32_t suggestLowest = 12;
+    std::int32_t suggestHighest = 150;
 };
 
 // Reads the options; on a bad option or value returns nothing and sets

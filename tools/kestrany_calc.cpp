@@ -14,6 +14,7 @@
 
 #include "CalcOptions.h"
 #include "ChartOutput.h"
+#include "SuggestOutput.h"
 #include "calc/ResultLineWriter.h"
 #include "calc/ResultTexts.h"
 #include "calc/SortedTrains.h"
@@ -104,6 +105,7 @@ int main(int argc, char** argv) {
     if (request->help) return Finish(Write(tools::CalcUsage()));
     if (request->version) return Finish(Write(std::string("kestrany-calc ") + KESTRANY_VERSION + "\n"));
 
+    if (request->suggest) return Finish(Write(tools::SuggestionFileText(*request, separators)));
     if (request->chart) return Finish(Write(tools::ChartFileText(*request, separators)));
 
     BlockOutput out;

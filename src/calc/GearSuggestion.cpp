@@ -1,13 +1,13 @@
 #include "calc/GearSuggestion.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <tuple>
 
 #include "calc/AddedGearFinder.h"
 #include "calc/BestTrain.h"
 #include "calc/GearTally.h"
-#include "runtime/Format.h"
 
 namespace calc {
 
@@ -23,7 +23,11 @@ std::vector<WantedThread> WantedThreads(std::span<const ThreadFamily* const> fam
 }
 
 WantedThread SingleWantedThread(bool tpi, double value, double tolerance, const runtime::NumberSeparators& separators) {
-    return {runtime::FormatNumber(value, "0.####", separators) + (tpi ? " TPI" : " mm"), tpi, value, tolerance};
+    // The shortest text that reads back as the value, with the user's decimal mark.
+    char digits[32];
+    std::string text(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    if (const std::size_t point = text.find('.'); point != std::string::npos) text.replace(point, 1, separators.decimal);
+    return {text + (tpi ? " TPI" : " mm"), tpi, value, tolerance};
 }
 
 std::vector<std::int32_t> CandidateTeeth(const SuggestionRequest& request) {
