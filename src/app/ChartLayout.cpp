@@ -47,10 +47,17 @@ void BuildChartLayout(forms::Form& window) {
         {kChartClientWidth - kMargin - kButtonWidth, kMargin, kButtonWidth, kButtonHeight});
     print.SetCaption("Print!");
     print.SetTag("ttPrint");
+    forms::Control& suggest = window.AddControl(
+        forms::ControlKind::CommandButton, "btnSuggest",
+        {kChartClientWidth - kMargin - kButtonWidth, kMargin + kButtonHeight + 30, kButtonWidth, kButtonHeight});
+    suggest.SetCaption("Suggest a gear");
+    suggest.SetTag("ttSuggest");
+    suggest.SetToolTipText("Which gear to buy to cut more of these threads");
     forms::Control& grid = window.AddControl(forms::ControlKind::Host, "vbGrid1",
                                              {kMargin, GridTop(), kChartClientWidth - 2 * kMargin,
                                               kChartClientHeight - GridTop() - kMargin});
     order.push_back(&print);
+    order.push_back(&suggest);
     order.push_back(&grid);
     window.SetTabOrder(order);
 }
@@ -61,6 +68,7 @@ void LayoutChartWindow(forms::Form& window) {
     grid.SetHeight(std::max(0, window.ScaleHeight() - grid.Top() - kMargin));
     forms::Control& print = *window.Find("btnPrint");
     print.SetLeft(std::max(kMargin + kBoxesPerLine * kBoxWidth, window.ScaleWidth() - kMargin - kButtonWidth));
+    window.Find("btnSuggest")->SetLeft(print.Left());
 }
 
 }  // namespace app

@@ -13,6 +13,7 @@
 #include "app/SettingValues.h"
 #include "app/Settings.h"
 #include "app/frmMain.h"
+#include "app/frmSuggest.h"
 #include "calc/NumVal.h"
 #include "grid/PropertyBag.h"
 
@@ -83,6 +84,7 @@ void frmChart::Unload(bool& /*cancel*/) { closed_ = true; }
 void frmChart::Click(forms::Control& control) {
     if (control.Name() == "chkFamily") FamilyClicked(control);
     else if (control.Name() == "btnPrint") PrintClicked();
+    else if (control.Name() == "btnSuggest") ShowSuggestions();
 }
 
 void frmChart::MouseDown(forms::Control& control, std::int16_t button, std::int16_t /*shift*/, float /*x*/,
@@ -141,6 +143,12 @@ void frmChart::ShowPreview() {
     forms::PreviewSurface& surface = preview_->Surface();
     surface.Clear();
     DrawAll(grid_, surface);
+}
+
+void frmChart::ShowSuggestions() {
+    if (suggest_ && suggest_->Closed()) suggest_.reset();
+    if (!suggest_) suggest_ = std::make_unique<frmSuggest>(main_, *this);
+    suggest_->Show();
 }
 
 void frmChart::ExportCsv() {

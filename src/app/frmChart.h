@@ -16,6 +16,7 @@
 namespace app {
 
 class frmMain;
+class frmSuggest;
 
 // The thread chart: for every thread of the checked families, the best
 // train of the main window's gears under its leadscrew, ratio and include
@@ -48,6 +49,9 @@ public:
     void ExportCsv();
     void PrintTable();
     frmPrint* Preview() { return preview_.get(); }
+    // Opens (or brings forward) the gear suggestion for this chart's threads.
+    void ShowSuggestions();
+    frmSuggest* Suggestions() { return suggest_.get(); }
 
     // Window events. The grid's events of the same names stay in view.
     using grid::GridEvents::Click;
@@ -70,6 +74,7 @@ private:
     grid::VbGrid& grid_;
     std::vector<calc::ChartRow> rows_;
     std::unique_ptr<frmPrint> preview_;
+    std::unique_ptr<frmSuggest> suggest_;
     std::int32_t lastPrintButton_ = 0;
     bool closed_ = false;
     bool loading_ = false;
