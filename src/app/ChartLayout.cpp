@@ -18,6 +18,7 @@ constexpr int kBoxesPerLine = 4;
 constexpr int kButtonWidth = 1005;
 constexpr int kButtonHeight = 375;
 constexpr int kGridGap = 90;
+constexpr int kSuggestWidth = 1280;
 
 int BoxLines() {
     const auto families = static_cast<int>(calc::ThreadFamilies().size());
@@ -49,7 +50,7 @@ void BuildChartLayout(forms::Form& window) {
     print.SetTag("ttPrint");
     forms::Control& suggest = window.AddControl(
         forms::ControlKind::CommandButton, "btnSuggest",
-        {kChartClientWidth - kMargin - kButtonWidth, kMargin + kButtonHeight + 30, kButtonWidth, kButtonHeight});
+        {kChartClientWidth - kMargin - kSuggestWidth, kMargin + kButtonHeight + 30, kSuggestWidth, kButtonHeight});
     suggest.SetCaption("Suggest a gear");
     suggest.SetTag("ttSuggest");
     suggest.SetToolTipText("Which gear to buy to cut more of these threads");
@@ -68,7 +69,8 @@ void LayoutChartWindow(forms::Form& window) {
     grid.SetHeight(std::max(0, window.ScaleHeight() - grid.Top() - kMargin));
     forms::Control& print = *window.Find("btnPrint");
     print.SetLeft(std::max(kMargin + kBoxesPerLine * kBoxWidth, window.ScaleWidth() - kMargin - kButtonWidth));
-    window.Find("btnSuggest")->SetLeft(print.Left());
+    window.Find("btnSuggest")->SetLeft(
+        std::max(kMargin + kBoxesPerLine * kBoxWidth, window.ScaleWidth() - kMargin - kSuggestWidth));
 }
 
 }  // namespace app
