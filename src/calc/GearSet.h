@@ -5,6 +5,11 @@
 
 namespace calc {
 
+// Whether a slot's count is a gear that can be mounted: 0 is an empty slot,
+// and a count below 0 (typed by mistake, or from an edited settings file) is
+// no gear either, so every search passes over both alike.
+inline bool Mounts(std::int32_t count) { return count > 0; }
+
 // The change gears the machinist owns: slots 0 to Upper() holding tooth
 // counts, 0 meaning an empty slot. A slot index identifies one physical
 // gear; two slots may hold equal counts.

@@ -19,8 +19,8 @@ struct SearchInputs {
 
 // The travel per spindle turn, in millimetres, that a change-gear train of
 // ratio 1 gives: the leadscrew advance with the fixed ratio applied (a ratio
-// with a 0 side is ignored). An imperial leadscrew of L threads per inch
-// advances 25.4 / L mm; 0 threads per inch gives 0.
+// with a side of 0 or less is ignored). An imperial leadscrew of L threads
+// per inch advances 25.4 / L mm; a leadscrew of 0 or less gives 0.
 double LeadAdvance(const SearchInputs& inputs);
 
 // An error in percent with floating-point noise removed: a magnitude below
@@ -30,4 +30,13 @@ double LeadAdvance(const SearchInputs& inputs);
 inline constexpr double kErrorNoise = 1e-9;
 inline double NoiseFree(double err) { return err > -kErrorNoise && err < kErrorNoise ? 0.0 : err; }
 
+// Whether an error (noise removed) is within a tolerance, both in percent.
+// The tolerance itself is not: an error within the same 1e-9 percent of it
+// counts as equal to it, so that a train exactly at the tolerance is left
+// out whatever the rounding of its arithmetic. An exact train is within any
+// tolerance above 0.
+inline bool WithinTolerance(double err, double tolerance) {
+    const double size = err < 0 ? -err : err;
+    return tolerance > 0 && (err == 0 || size < tolerance - kErrorNoise);
+}
 }  // namespace calc

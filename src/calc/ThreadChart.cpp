@@ -9,7 +9,7 @@ namespace calc {
 
 static_assert(kResultColumns[0].field == ResultField::RowNumber, "the thread takes the row number's place");
 
-bool ChartRow::Within(double tolerance) const { return train && std::fabs(train->err) < tolerance; }
+bool ChartRow::Within(double tolerance) const { return train && WithinTolerance(train->err, tolerance); }
 
 std::vector<ChartRow> BuildThreadChart(std::span<const ThreadFamily* const> families, const GearSet& gears,
                                        const SearchInputs& inputs) {

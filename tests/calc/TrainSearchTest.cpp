@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -230,37 +231,131 @@ TEST(SearchTrains, LargeToothCountsDoNotOverflow) {
     EXPECT_DOUBLE_EQ(list[1].pitch, 1.5);
 }
 
-// The pruned search must list exactly what the plain loops list.
+// The search by pair ratios must list exactly what the plain loops over
+// every slot list, in the same order: odd gear sets and inputs first, then
+// random ones.
+namespace {
+
+struct Agreement {
+    const char* name;
+    std::vector<std::int32_t> counts;
+    SearchInputs inputs;
+};
+
+SearchInputs Inputs(double request, double tolerance, bool tpi = false, bool imperial = false, double leadscrew = 1.5,
+                    bool low = true, bool intersecting = true) {
+    SearchInputs in;
+    in.request = request;
+    in.tolerance = tolerance;
+    in.requestTpi = tpi;
+    in.imperialLeadscrew = imperial;
+    in.leadscrew = imperial && leadscrew == 1.5 ? 16 : leadscrew;
+    in.includeLow = low;
+    in.includeIntersecting = intersecting;
+    return in;
+}
+
+std::vector<std::int32_t> Range(int first, int last) {
+    std::vector<std::int32_t> counts;
+    for (int t = first; t <= last; ++t) counts.push_back(t);
+    return counts;
+}
+
+void ExpectAgreement(const std::vector<std::int32_t>& counts, const SearchInputs& in) {
+    GearSet g(counts);
+    long long expectedRecorded = 0;
+    auto expected = ReferenceSearch(in, g, &expectedRecorded);
+    calc::SearchStats stats;
+    ExpectSameList(expected, calc::SearchTrains(in, g, &stats));
+    // A search that can list nothing (a leadscrew of 0) need not record the
+    // arrangements it could never list.
+    if (calc::LeadAdvance(in) != 0) {
+        EXPECT_EQ(stats.recorded, expectedRecorded);
+    }
+}
+
+}  // namespace
+
 TEST(SearchTrains, AgreesWithThePlainLoops) {
+    const std::int32_t kMax = 2147483647;
+    const Agreement cases[] = {
+        {"duplicates and empty slots", {40, 0, 40, 60, 60, 0, 20, 20, 30}, Inputs(1.0, 20)},
+        {"one gear", {40}, Inputs(1.5, 50)},
+        {"two gears", {40, 60}, Inputs(1.0, 1)},
+        {"teeth of 1 and the largest", {1, 2, kMax, kMax, 1, 3}, Inputs(1.5, 1e6)},
+        {"the largest alone, TPI", {kMax, kMax, kMax, kMax}, Inputs(16, 0.2, true, true)},
+        {"tolerance 0", Range(20, 40), Inputs(1.0, 0)},
+        {"tolerance 1e6 %", Range(20, 31), Inputs(1.0, 1e6, true)},
+        {"tolerance 150 %, TPI", Range(20, 31), Inputs(20, 150, true)},
+        {"tolerance 100 %", Range(20, 31), Inputs(1.0, 100)},
+        {"no include options", Range(20, 40), Inputs(1.25, 5, false, false, 1.5, false, false)},
+        {"low only", Range(20, 40), Inputs(1.25, 5, false, false, 1.5, true, false)},
+        {"intersecting only", Range(20, 40), Inputs(1.25, 5, false, false, 1.5, false, true)},
+        {"56 slots, mm", Range(20, 75), Inputs(1.0, 0.1)},
+        {"56 slots, TPI on an inch leadscrew", Range(20, 75), Inputs(13, 0.2, true, true)},
+        {"negative counts are empty", {-40, 40, 60, -60, 30, 45}, Inputs(1.0, 80)},
+        {"negative leadscrew", Range(20, 30), Inputs(1.0, 200, false, false, -1.5)},
+        {"leadscrew 0, tolerance over 100 %", Range(20, 30), Inputs(1.0, 200, false, false, 0)},
+        {"negative request", Range(20, 30), Inputs(-1.0, 150)},
+        {"request 0", Range(20, 30), Inputs(0, 150)},
+        {"infinite tolerance", Range(20, 28), Inputs(1.0, std::numeric_limits<double>::infinity())},
+        {"a tolerance under the noise", {20, 30, 40, 60, 45, 50}, Inputs(1.0, 1e-12)},
+    };
+    for (const Agreement& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExpectAgreement(c.counts, c.inputs);
+    }
+    SearchInputs ratio = Inputs(0.75, 5);
+    ratio.ratioLeft = -30;  // a side below 0 is ignored, as 0 is
+    ExpectAgreement(Range(20, 40), ratio);
+
     std::mt19937 random(12345);
-    for (int round = 0; round < 120; ++round) {
-        std::vector<std::int32_t> counts(6 + random() % 14);
-        for (auto& c : counts) c = random() % 5 == 0 ? 0 : 12 + static_cast<int>(random() % 70);
-        GearSet g(counts);
+    for (int round = 0; round < 150; ++round) {
+        std::vector<std::int32_t> counts(1 + random() % 20);
+        for (auto& c : counts) {
+            const int kind = static_cast<int>(random() % 12);
+            c = kind == 0 ? 0 : kind == 1 && !counts.empty() ? counts[0] : 12 + static_cast<int>(random() % 70);
+        }
         SearchInputs in;
         in.includeLow = random() % 2;
         in.includeIntersecting = random() % 2;
         in.requestTpi = random() % 2;
         in.request = in.requestTpi ? 4 + random() % 40 : 0.25 + (random() % 40) / 8.0;
-        const double tolerances[] = {0.01, 0.1, 1, 5, 20, 60, 98.5, 150};
-        in.tolerance = tolerances[random() % 8];
+        const double tolerances[] = {0, 0.01, 0.1, 1, 5, 20, 60, 98.5, 100, 150, 1e6};
+        in.tolerance = tolerances[random() % 11];
         in.imperialLeadscrew = random() % 3 == 0;
         in.leadscrew = in.imperialLeadscrew ? 8 + random() % 12 : 1 + (random() % 12) / 4.0;
         in.ratioLeft = 20 + random() % 40;
         in.ratioRight = 20 + random() % 40;
-        long long expectedRecorded = 0;
-        auto expected = ReferenceSearch(in, g, &expectedRecorded);
-        calc::SearchStats stats;
-        auto actual = calc::SearchTrains(in, g, &stats);
         SCOPED_TRACE("round " + std::to_string(round));
-        ExpectSameList(expected, actual);
-        EXPECT_EQ(stats.recorded, expectedRecorded);
+        ExpectAgreement(counts, in);
     }
 }
 
-TEST(SearchTrains, NegativeCountsTakeThePlainLoops) {
-    GearSet g({-40, 40, 60, -60, 30});
-    SearchInputs in = Metric(1.0, 80);
-    in.includeLow = in.includeIntersecting = true;
-    ExpectSameList(ReferenceSearch(in, g), calc::SearchTrains(in, g));
+// A train whose error is the tolerance, computed a hair inside or outside
+// it, is always left out; one just inside is kept.
+TEST(SearchTrains, ErrorsAtTheTolerance) {
+    struct Case {
+        const char* name;
+        std::vector<std::int32_t> counts;
+        SearchInputs inputs;
+        std::vector<std::string> listed;
+    };
+    SearchInputs inch = Inputs(40, 1, true, true, 20, false, false);
+    inch.ratioLeft = inch.ratioRight = 1;
+    SearchInputs inchWider = inch;
+    inchWider.tolerance = 1.0000001;
+    const Case cases[] = {
+        {"+1 % at 1 %, TPI", {50, 101}, inch, {}},
+        {"-1 % at 1 %, TPI", {50, 99}, inch, {}},
+        {"just inside, TPI", {50, 99, 101}, inchWider, {"50.99", "50.101"}},
+        {"±25 % at 25 %, mm", {20, 24, 40}, Inputs(1.0, 25, false, false, 1.5, false, false), {"24.40"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GearSet g(c.counts);
+        std::vector<std::string> listed;
+        for (const TrainResult& r : calc::SearchTrains(c.inputs, g)) listed.push_back(Teeth(r, g));
+        EXPECT_EQ(listed, c.listed);
+    }
 }
