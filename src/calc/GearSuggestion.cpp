@@ -36,7 +36,7 @@ std::vector<std::int32_t> CandidateTeeth(const SuggestionRequest& request) {
         teeth.push_back(t);
     teeth.push_back(127);
     for (std::int32_t owned : request.gears.Counts())
-        if (owned != 0) teeth.push_back(owned);
+        if (Mounts(owned)) teeth.push_back(owned);
     std::sort(teeth.begin(), teeth.end());
     teeth.erase(std::unique(teeth.begin(), teeth.end()), teeth.end());
     return teeth;
@@ -84,7 +84,7 @@ public:
 
 private:
     bool Within(const std::optional<TrainResult>& train, std::size_t thread) const {
-        return train && std::fabs(train->err) < request_.threads[thread].tolerance;
+        return train && WithinTolerance(train->err, request_.threads[thread].tolerance);
     }
 
     const SuggestionRequest& request_;

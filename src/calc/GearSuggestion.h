@@ -16,7 +16,7 @@
 namespace calc {
 
 // A thread the machinist wants to cut, and the error accepted for it
-// (percent; a train is within it when its error is strictly smaller).
+// (percent; a train is within it as WithinTolerance says).
 struct WantedThread {
     std::string name;
     bool tpi = false;  // value is threads per inch, else a pitch in mm
@@ -34,7 +34,8 @@ WantedThread SingleWantedThread(bool tpi, double value, double tolerance, const 
 // The question: which gear, or pair of gears, to add to `gears` (with the
 // leadscrew, ratio and include options of `inputs`) to cut the most of
 // `threads`. Candidates are the tooth counts from `lowest` to `highest`,
-// 127, and a second gear of every size owned.
+// 127, and a second gear of every size owned. An added gear goes into the
+// first slot holding 0, as the window puts it into the first empty box.
 struct SuggestionRequest {
     GearSet gears;
     SearchInputs inputs;

@@ -8,7 +8,7 @@ GearTally::GearTally(const GearSet& gears) {
     const std::vector<std::int32_t>& counts = gears.Counts();
     for (int slot = 0; slot <= gears.Upper(); ++slot) {
         const std::int32_t teeth = counts[static_cast<std::size_t>(slot)];
-        if (teeth == 0) continue;
+        if (!Mounts(teeth)) continue;
         auto size = std::find_if(sizes_.begin(), sizes_.end(), [teeth](const Size& s) { return s.teeth == teeth; });
         if (size == sizes_.end()) size = sizes_.insert(sizes_.end(), Size{teeth, 0, {}});
         if (size->copies < static_cast<int>(size->slots.size())) size->slots[static_cast<std::size_t>(size->copies)] = slot;

@@ -23,7 +23,8 @@ public:
         std::array<int, 4> slots{};
     };
 
-    // The non-empty slots of `gears`, sizes in the order of their first slot.
+    // The slots of `gears` that hold a gear (Mounts), sizes in the order of
+    // their first slot.
     explicit GearTally(const GearSet& gears);
 
     const std::vector<Size>& Sizes() const { return sizes_; }

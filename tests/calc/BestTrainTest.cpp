@@ -138,12 +138,13 @@ TEST(BestTrain, RepeatedToothCountsGiveTheHeadOfTheFullResults) {
     std::mt19937 random(20261209);
     auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     for (int round = 0; round < 150; ++round) {
-        // Up to twelve slots drawn from two to four sizes: every size repeats.
+        // Up to twelve slots drawn from two to four sizes: every size repeats;
+        // now and then an empty slot, or one holding no gear (below 0).
         std::vector<std::int32_t> sizes;
         for (int s = pick(2, 4); s > 0; --s) sizes.push_back(5 * pick(4, 16));
         std::vector<std::int32_t> counts;
         for (int s = pick(6, 12); s > 0; --s)
-            counts.push_back(pick(0, 9) == 0 ? 0 : sizes[static_cast<std::size_t>(pick(0, int(sizes.size()) - 1))]);
+            counts.push_back(pick(0, 9) == 0 ? -5 * pick(0, 1) : sizes[static_cast<std::size_t>(pick(0, int(sizes.size()) - 1))]);
         const GearSet g(counts);
         SearchInputs in;
         in.includeLow = pick(0, 1) == 1;

@@ -26,7 +26,7 @@ public:
         for (std::int32_t t = request.lowest; t <= request.highest; ++t) candidates_.insert(t);
         candidates_.insert(127);
         for (std::int32_t t : request.gears.Counts())
-            if (t != 0) candidates_.insert(t);
+            if (t > 0) candidates_.insert(t);
     }
 
     std::vector<GearSuggestion> Singles() const {
@@ -66,8 +66,8 @@ private:
             const auto before = Best(request_.gears, thread), after = Best(s.gears, thread);
             if (!after) continue;
             s.errorSum += std::fabs(after->err);
-            const bool gained = std::fabs(after->err) < thread.tolerance &&
-                                !(before && std::fabs(before->err) < thread.tolerance);
+            const bool gained = calc::WithinTolerance(after->err, thread.tolerance) &&
+                                !(before && calc::WithinTolerance(before->err, thread.tolerance));
             const bool exact = after->err == 0 && !(before && before->err == 0);
             s.gained += gained;
             s.madeExact += exact;
@@ -116,7 +116,7 @@ TEST(GearSuggestion, RanksAsTheNaiveReferenceOnRandomGearSets) {
         const bool pairs = round % 2 == 1;
         SuggestionRequest request;
         std::vector<std::int32_t> counts;
-        for (int s = pick(2, pairs ? 3 : 4); s > 0; --s) counts.push_back(pick(0, 6) == 0 ? 0 : 5 * pick(4, 12));
+        for (int s = pick(2, pairs ? 3 : 4); s > 0; --s) counts.push_back(pick(0, 6) == 0 ? -5 * pick(0, 1) : 5 * pick(4, 12));
         request.gears = GearSet(counts);
         request.inputs.includeLow = round % 4 >= 2;
         request.inputs.includeIntersecting = round % 8 >= 4;
