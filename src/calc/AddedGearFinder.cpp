@@ -45,7 +45,7 @@ public:
         const int slots[] = {train.a, train.b, train.c, train.d};
         const int gears = train.IsTwoGear() ? 2 : 4;
         for (int i = 0, at = 0; i < 4; ++i)
-            if (slots[i] >= 0) sizes[static_cast<std::size_t>(at++)] = SizeWithTeeth(add_.tally_, f_.gears_.Count(slots[i]));
+            if (slots[i] >= 0) sizes[static_cast<std::size_t>(at++)] = SizeWithTeeth(add_.tally_, f_.set_.gears.Count(slots[i]));
         const auto moved = add_.tally_.FirstSlots(std::span<const int>(sizes.data(), static_cast<std::size_t>(gears)));
         if (train.IsTwoGear()) {
             train.a = moved[0];
@@ -60,7 +60,7 @@ public:
     // so its error grows on either side of the factor that would cut the
     // thread exactly: move outward from there while a train can still tie.
     void Search() {
-        const double target = (tpi_ ? 25.4 / request_ : request_) / f_.advance_;
+        const double target = (tpi_ ? 25.4 / request_ : request_) / f_.set_.advance;
         const double teeth = add_.teeth_;
         Around(f_.driving_, target / teeth, true);
         Around(f_.driven_, target * teeth, false);
@@ -103,12 +103,12 @@ private:
     }
 
     TrainMeasures Measure(std::int64_t driving, std::int64_t driven) const {
-        return MeasureTrain(driving, driven, f_.advance_, request_, tpi_);
+        return MeasureTrain(driving, driven, f_.set_.advance, request_, tpi_);
     }
     bool Reachable(const TrainMeasures& m) const { return std::fabs(m.err) <= choice_.Reach(); }
     bool Worth(const TrainMeasures& m) const { return std::fabs(m.err) <= choice_.BestAbs() && m.pitch != 0; }
 
-    std::int32_t Teeth(int smallerSize) const { return f_.tally_.Sizes()[static_cast<std::size_t>(smallerSize)].teeth; }
+    std::int32_t Teeth(int smallerSize) const { return f_.set_.tally.Sizes()[static_cast<std::size_t>(smallerSize)].teeth; }
     int Size(int smallerSize) const { return add_.sizeOf_[static_cast<std::size_t>(smallerSize)]; }
     std::int32_t TeethOf(int size) const { return add_.tally_.Sizes()[static_cast<std::size_t>(size)].teeth; }
 
@@ -120,7 +120,7 @@ private:
 
     void FourGear(const std::array<int, 4>& sizes, const TrainMeasures& m) {
         const FitCheckResult fit = CheckFit(TeethOf(sizes[0]), TeethOf(sizes[1]), TeethOf(sizes[2]), TeethOf(sizes[3]),
-                                            f_.includeLow_, f_.includeIntersecting_);
+                                            f_.set_.includeLow, f_.set_.includeIntersecting);
         if (!fit.passes) return;
         const auto slots = add_.tally_.FirstSlots(sizes);
         choice_.Consider({slots[0], slots[1], slots[2], slots[3], m.pitch, m.tpi, m.err, fit.marks});
@@ -134,20 +134,17 @@ private:
 };
 
 AddedGearFinder::AddedGearFinder(const GearSet& gears, const SearchInputs& inputs)
-    : gears_(gears),
-      tally_(gears),
-      includeLow_(inputs.includeLow),
-      includeIntersecting_(inputs.includeIntersecting),
-      advance_(LeadAdvance(inputs)) {
-    const int count = static_cast<int>(tally_.Sizes().size());
-    auto teeth = [this](int size) { return static_cast<double>(tally_.Sizes()[static_cast<std::size_t>(size)].teeth); };
+    : set_(gears, inputs) {
+    const GearTally& tally = set_.tally;
+    const int count = static_cast<int>(tally.Sizes().size());
+    auto teeth = [&tally](int size) { return static_cast<double>(tally.Sizes()[static_cast<std::size_t>(size)].teeth); };
     for (int p = 0; p < count; ++p) {
         driving_.push_back({1 / teeth(p), p, -1, -1});
         driven_.push_back({teeth(p), p, -1, -1});
         for (int q = 0; q < count; ++q)
             for (int r = 0; r < count; ++r) {
                 const int sizes[] = {p, q, r};
-                if (!tally_.Holds(sizes)) continue;
+                if (!tally.Holds(sizes)) continue;
                 driving_.push_back({teeth(p) / (teeth(q) * teeth(r)), p, q, r});
                 driven_.push_back({teeth(p) * teeth(r) / teeth(q), p, q, r});
             }
@@ -158,15 +155,14 @@ AddedGearFinder::AddedGearFinder(const GearSet& gears, const SearchInputs& input
 }
 
 AddedGearFinder::Addition AddedGearFinder::Add(std::int32_t teeth) const {
-    Addition addition(WithGear(gears_, teeth), teeth);
-    for (const GearTally::Size& size : tally_.Sizes()) addition.sizeOf_.push_back(SizeWithTeeth(addition.tally_, size.teeth));
+    Addition addition(WithGear(set_.gears, teeth), teeth);
+    for (const GearTally::Size& size : set_.tally.Sizes()) addition.sizeOf_.push_back(SizeWithTeeth(addition.tally_, size.teeth));
     return addition;
 }
 
 std::optional<TrainResult> AddedGearFinder::Find(const Addition& addition, bool requestTpi, double request,
                                                  const std::optional<TrainResult>& smallerBest) const {
-    auto usable = [](double v) { return v != 0 && std::isfinite(v); };
-    if (!usable(advance_) || !usable(request)) return std::nullopt;
+    if (!set_.Measurable(request)) return std::nullopt;
     Scan scan(*this, addition, requestTpi, request);
     scan.Start(smallerBest);
     scan.Search();

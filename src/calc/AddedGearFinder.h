@@ -7,6 +7,7 @@
 #include "calc/GearSet.h"
 #include "calc/GearTally.h"
 #include "calc/SearchInputs.h"
+#include "calc/SearchedSet.h"
 #include "calc/TrainResult.h"
 
 namespace calc {
@@ -65,11 +66,7 @@ private:
 
     class Scan;
 
-    GearSet gears_;
-    GearTally tally_;
-    bool includeLow_;
-    bool includeIntersecting_;
-    double advance_;
+    SearchedSet set_;
     std::vector<Factor> driving_;  // 1 / p, and p / (q r), ascending
     std::vector<Factor> driven_;   // p, and p r / q, ascending
 };

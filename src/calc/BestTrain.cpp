@@ -13,14 +13,14 @@ namespace calc {
 class BestTrainFinder::Scan {
 public:
     Scan(const BestTrainFinder& finder, bool requestTpi, double request)
-        : f_(finder), sizes_(finder.tally_.Sizes().data()), tpi_(requestTpi), request_(request), choice_(f_.gears_) {}
+        : f_(finder), sizes_(finder.set_.tally.Sizes().data()), tpi_(requestTpi), request_(request), choice_(f_.set_.gears) {}
 
     void TwoGear() {
         for (const Pair& ad : f_.pairs_) {
             const TrainMeasures m = Measure(sizes_[ad.first].teeth, sizes_[ad.second].teeth);
             if (!(std::fabs(m.err) <= choice_.BestAbs()) || m.pitch == 0) continue;
             const int sizes[] = {ad.first, ad.second};
-            const auto slots = f_.tally_.FirstSlots(sizes);
+            const auto slots = f_.set_.tally.FirstSlots(sizes);
             choice_.Consider({slots[0], -1, -1, slots[1], m.pitch, m.tpi, m.err, {}});
         }
     }
@@ -33,7 +33,7 @@ public:
     // to the distance.
     void FourGear() {
         const std::vector<Pair>& second = tpi_ ? f_.byInverse_ : f_.byRatio_;
-        const double target = tpi_ ? request_ * f_.advance_ / 25.4 : request_ / f_.advance_;
+        const double target = tpi_ ? request_ * f_.set_.advance / 25.4 : request_ / f_.set_.advance;
         for (const Pair& ab : f_.pairs_) {
             const double a = sizes_[ab.first].teeth, b = sizes_[ab.second].teeth;
             const double wanted = target / (tpi_ ? b / a : a / b);
@@ -50,7 +50,7 @@ public:
 
 private:
     TrainMeasures Measure(std::int64_t driving, std::int64_t driven) const {
-        return MeasureTrain(driving, driven, f_.advance_, request_, tpi_);
+        return MeasureTrain(driving, driven, f_.set_.advance, request_, tpi_);
     }
 
     // False when the train lies beyond reach, so that trains further out
@@ -63,10 +63,10 @@ private:
         if (!(error <= choice_.Reach())) return false;
         if (error > choice_.BestAbs() || m.pitch == 0) return true;
         const int sizes[] = {ab.first, ab.second, cd.first, cd.second};
-        if (!f_.tally_.Holds(sizes)) return true;
-        const FitCheckResult fit = CheckFit(A, B, C, D, f_.includeLow_, f_.includeIntersecting_);
+        if (!f_.set_.tally.Holds(sizes)) return true;
+        const FitCheckResult fit = CheckFit(A, B, C, D, f_.set_.includeLow, f_.set_.includeIntersecting);
         if (!fit.passes) return true;
-        const auto slots = f_.tally_.FirstSlots(sizes);
+        const auto slots = f_.set_.tally.FirstSlots(sizes);
         choice_.Consider({slots[0], slots[1], slots[2], slots[3], m.pitch, m.tpi, m.err, fit.marks});
         return true;
     }
@@ -79,12 +79,8 @@ private:
 };
 
 BestTrainFinder::BestTrainFinder(const GearSet& gears, const SearchInputs& inputs)
-    : gears_(gears),
-      tally_(gears),
-      includeLow_(inputs.includeLow),
-      includeIntersecting_(inputs.includeIntersecting),
-      advance_(LeadAdvance(inputs)) {
-    const std::vector<GearTally::Size>& sizes = tally_.Sizes();
+    : set_(gears, inputs) {
+    const std::vector<GearTally::Size>& sizes = set_.tally.Sizes();
     const int count = static_cast<int>(sizes.size());
     for (int first = 0; first < count; ++first)
         for (int second = 0; second < count; ++second)
@@ -99,8 +95,7 @@ BestTrainFinder::BestTrainFinder(const GearSet& gears, const SearchInputs& input
 }
 
 std::optional<TrainResult> BestTrainFinder::Find(bool requestTpi, double request) const {
-    auto usable = [](double v) { return v != 0 && std::isfinite(v); };
-    if (pairs_.empty() || !usable(advance_) || !usable(request)) return std::nullopt;
+    if (pairs_.empty() || !set_.Measurable(request)) return std::nullopt;
     Scan scan(*this, requestTpi, request);
     scan.TwoGear();
     scan.FourGear();

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "calc/GearSet.h"
-#include "calc/GearTally.h"
 #include "calc/SearchInputs.h"
+#include "calc/SearchedSet.h"
 #include "calc/TrainResult.h"
 
 namespace calc {
@@ -39,17 +39,13 @@ public:
 private:
     struct Pair {
         double ratio;  // of the pair's tooth counts, as the sorted list needs it
-        int first;     // indices into tally_.Sizes()
+        int first;     // indices into set_.tally.Sizes()
         int second;
     };
 
     class Scan;
 
-    GearSet gears_;
-    GearTally tally_;
-    bool includeLow_;
-    bool includeIntersecting_;
-    double advance_;
+    SearchedSet set_;
     std::vector<Pair> pairs_;      // every ordered pair of sizes the set holds both of
     std::vector<Pair> byRatio_;    // (C, D) by C / D
     std::vector<Pair> byInverse_;  // (C, D) by D / C
