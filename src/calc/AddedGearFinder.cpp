@@ -37,23 +37,12 @@ public:
     Scan(const AddedGearFinder& finder, const Addition& addition, bool requestTpi, double request)
         : f_(finder), add_(addition), tpi_(requestTpi), request_(request), choice_(addition.gears_) {}
 
-    // The smaller set's best, in the slots the larger set meets it first.
+    // The smaller set's best keeps its slots: they hold the same gears in
+    // the larger set. Where the loops meet its gears in other slots first (a
+    // gear of the added size in the added slot), the search meets it there
+    // too, as a train holding the added size, and takes it for its place.
     void Start(const std::optional<TrainResult>& smallerBest) {
-        if (!smallerBest) return;
-        TrainResult train = *smallerBest;
-        std::array<int, 4> sizes{};
-        const int slots[] = {train.a, train.b, train.c, train.d};
-        const int gears = train.IsTwoGear() ? 2 : 4;
-        for (int i = 0, at = 0; i < 4; ++i)
-            if (slots[i] >= 0) sizes[static_cast<std::size_t>(at++)] = SizeWithTeeth(add_.tally_, f_.set_.gears.Count(slots[i]));
-        const auto moved = add_.tally_.FirstSlots(std::span<const int>(sizes.data(), static_cast<std::size_t>(gears)));
-        if (train.IsTwoGear()) {
-            train.a = moved[0];
-            train.d = moved[1];
-        } else {
-            train.a = moved[0], train.b = moved[1], train.c = moved[2], train.d = moved[3];
-        }
-        choice_.Consider(train);
+        if (smallerBest) choice_.Consider(*smallerBest);
     }
 
     // The train's ratio (driving over driven) grows with the factor's value,

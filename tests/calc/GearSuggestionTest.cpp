@@ -117,6 +117,9 @@ TEST(GearSuggestion, RanksAsTheNaiveReferenceOnRandomGearSets) {
         SuggestionRequest request;
         std::vector<std::int32_t> counts;
         for (int s = pick(2, pairs ? 3 : 4); s > 0; --s) counts.push_back(pick(0, 6) == 0 ? -5 * pick(0, 1) : 5 * pick(4, 12));
+        // Empty slots among the gears: the added gears go there, ahead of
+        // gears of their size in later slots.
+        counts.insert(counts.begin() + 1, 2, 0);
         request.gears = GearSet(counts);
         request.inputs.includeLow = round % 4 >= 2;
         request.inputs.includeIntersecting = round % 8 >= 4;
