@@ -21,10 +21,9 @@ GearSet WithGear(const GearSet& gears, std::int32_t teeth);
 // larger set either holds no gear of the added size (then the set without it
 // has it too, in the same slots), or holds one of that size with one or
 // three gears of the smaller set. So the best is the better of the smaller
-// set's best (in the slots the larger set reports for it) and the best train
-// holding the added size, and only those are searched: the trains the added
-// gear drives or is driven by, from two lists of what the other gears make
-// of the ratio, sorted once per smaller set.
+// set's best and the best train holding the added size, and only those are
+// searched: the trains the added gear drives or is driven by, from two lists
+// of what the other gears make of the ratio, sorted once per smaller set.
 class AddedGearFinder {
 public:
     AddedGearFinder(const GearSet& gears, const SearchInputs& inputs);
