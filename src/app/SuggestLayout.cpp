@@ -11,8 +11,9 @@ namespace {
 
 constexpr int kMargin = 60;
 constexpr int kLineHeight = 255;
+constexpr int kBoxHeight = 285;
 constexpr int kGap = 90;
-constexpr int kCandidatesTop = kMargin + kLineHeight + kGap;
+constexpr int kCandidatesTop = kMargin + kBoxHeight + kGap;
 
 // The candidates take the upper part and the threads of the selected one
 // the lower, below their label.
@@ -42,12 +43,24 @@ void BuildSuggestLayout(forms::Form& window) {
     pairs.SetCaption("Pairs of gears");
     pairs.SetTag("ttSuggestPairs");
     pairs.SetToolTipText("Two gears to buy together");
+    forms::Control& from = window.AddControl(forms::ControlKind::Label, "lblRange", {2100, kMargin + 30, 900, kLineHeight});
+    from.SetCaption("Teeth from");
+    forms::Control& lowest = window.AddControl(forms::ControlKind::TextBox, "txtLowest", {3000, kMargin, 500, kBoxHeight});
+    lowest.SetText("12");
+    forms::Control& to = window.AddControl(forms::ControlKind::Label, "lblRangeTo", {3580, kMargin + 30, 250, kLineHeight});
+    to.SetCaption("to");
+    forms::Control& highest = window.AddControl(forms::ControlKind::TextBox, "txtHighest", {3850, kMargin, 500, kBoxHeight});
+    highest.SetText("150");
+    for (forms::Control* box : {&lowest, &highest}) {
+        box->SetTag("ttSuggestRange");
+        box->SetToolTipText("The tooth counts tried, besides 127 and a second gear of each size owned (1 to 400)");
+    }
     forms::Control& candidates = window.AddControl(forms::ControlKind::Host, "vbGrid1", {kMargin, kCandidatesTop, 0, 0});
     forms::Control& label = window.AddControl(forms::ControlKind::Label, "lblGains", {kMargin, 0, 0, kLineHeight});
     label.SetCaption("The threads it brings within tolerance or makes exact, with their trains:");
     forms::Control& gains = window.AddControl(forms::ControlKind::Host, "vbGrid2", {kMargin, 0, 0, 0});
     PlaceGrids(window, kSuggestClientWidth, kSuggestClientHeight);
-    window.SetTabOrder({&pairs, &candidates, &gains});
+    window.SetTabOrder({&pairs, &lowest, &highest, &candidates, &gains});
 }
 
 void LayoutSuggestWindow(forms::Form& window) { PlaceGrids(window, window.ScaleWidth(), window.ScaleHeight()); }

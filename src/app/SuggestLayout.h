@@ -11,7 +11,8 @@ inline constexpr int kSuggestClientWidth = 6600;
 inline constexpr int kSuggestClientHeight = 6000;
 
 // Creates the suggestion window's controls: the check box chkPairs, the
-// candidates' grid window vbGrid1, the label lblGains and the grid window
+// range of tooth counts tried (text boxes txtLowest and txtHighest with
+// their labels), the candidates' grid window vbGrid1, the label lblGains and the grid window
 // vbGrid2 of the selected candidate's threads; its title and client size.
 void BuildSuggestLayout(forms::Form& window);
 // The two grids share the client area below the check box.

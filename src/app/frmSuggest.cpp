@@ -1,5 +1,7 @@
 #include "app/frmSuggest.h"
 
+#include <cmath>
+
 #include "app/LanguageFile.h"
 #include "app/MainLayout.h"
 #include "app/ResultsFill.h"
@@ -62,6 +64,7 @@ void frmSuggest::Show() {
 void frmSuggest::Load() {
     SetUpSuggestGrid(grid_);
     SetUpChartGrid(gains_);
+    ReadRange();
     Recalculate();
 }
 
@@ -71,6 +74,29 @@ void frmSuggest::Unload(bool& /*cancel*/) { closed_ = true; }
 
 void frmSuggest::Click(forms::Control& control) {
     if (control.Name() == "chkPairs") Recalculate();
+}
+
+void frmSuggest::LostFocus(forms::Control& control) {
+    if (control.Name() == "txtLowest" || control.Name() == "txtHighest")
+        if (ReadRange()) Recalculate();
+}
+
+// Takes the range the boxes hold when it is one (whole counts from 1 to the
+// limit, the lower first) and differs from the one in use; otherwise the
+// boxes show the range in use again. True when the range changed.
+bool frmSuggest::ReadRange() {
+    const double lowest = calc::NumVal(Item("txtLowest").Text());
+    const double highest = calc::NumVal(Item("txtHighest").Text());
+    const bool whole = lowest == std::floor(lowest) && highest == std::floor(highest);
+    if (whole && lowest >= 1 && lowest <= highest && highest <= calc::kSuggestionTeethLimit &&
+        (lowest != lowest_ || highest != highest_)) {
+        lowest_ = static_cast<std::int32_t>(lowest);
+        highest_ = static_cast<std::int32_t>(highest);
+        return true;
+    }
+    Item("txtLowest").SetText(std::to_string(lowest_));
+    Item("txtHighest").SetText(std::to_string(highest_));
+    return false;
 }
 
 void frmSuggest::DblClick() { UseSuggestion(grid_.row()); }
@@ -83,6 +109,8 @@ calc::SuggestionRequest frmSuggest::Question() const {
     const forms::Form& main = main_.Window();
     calc::SuggestionRequest request;
     request.gears = main_.Gears();
+    request.lowest = lowest_;
+    request.highest = highest_;
     ReadIncludeOptions(main, request.inputs);
     ReadRemainingInputs(main, request.inputs);
     const double mm = calc::NumVal(main_.Item("txtPrecM").Text());

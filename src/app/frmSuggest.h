@@ -23,7 +23,8 @@ class frmMain;
 // main window's gears, bring the most of the chart's checked threads (or,
 // with none checked, the main window's thread) within the main window's
 // tolerances or make them exact, best first; below, the threads the
-// selected candidate gains with their trains. A double click puts the
+// selected candidate gains with their trains. The tooth counts tried are a
+// range the user sets (12 to 150 at first), 127 and the sizes owned. A double click puts the
 // candidate into the main window's first empty gear boxes.
 class frmSuggest : public forms::FormEvents, public grid::GridEvents {
 public:
@@ -56,12 +57,15 @@ public:
     void Resize() override;
     void Unload(bool& cancel) override;
     void Click(forms::Control& control) override;
+    // A changed range of tooth counts is taken when its box is left.
+    void LostFocus(forms::Control& control) override;
     // Grid events.
     void DblClick() override;
     void RowColChange() override;
 
 private:
     calc::SuggestionRequest Question() const;
+    bool ReadRange();
     calc::SuggestionProgress KeepPainting();
 
     frmMain& main_;
@@ -73,6 +77,8 @@ private:
     grid::VbGrid& gains_;
     std::vector<calc::WantedThread> threads_;
     ChartTolerances tolerances_;
+    std::int32_t lowest_ = 12;
+    std::int32_t highest_ = 150;
     std::vector<calc::GearSuggestion> suggestions_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     bool busy_ = false;

@@ -94,6 +94,25 @@ TEST_F(SuggestWindowTest, ListsTheRankedGearsAndPairsAndWhatTheSelectedOneGains)
     EXPECT_EQ(suggest.GainsGrid().TextMatrix(0, 0), calc::FindThreadFamily("metric-coarse")->threads[gain.thread].name);
     EXPECT_EQ(suggest.GainsGrid().TextMatrix(0, 1), std::to_string(singles[1].gears.Count(gain.train.a)));
 
+    // A narrower range of tooth counts is taken when its box is left; a
+    // range that is none puts the one in use back.
+    forms::testing::ClearByTyping(suggest.Item("txtHighest"));
+    forms::testing::TypeText(suggest.Item("txtHighest"), "60");
+    suggest.LostFocus(suggest.Item("txtHighest"));
+    calc::SuggestionRequest narrower = Question("metric-coarse");
+    narrower.highest = 60;
+    EXPECT_EQ(GridColumn(suggest.Grid(), 0), Expected(calc::SuggestGears(narrower)));
+    for (const char* bad : {"0", "abc", "401", "10.5"}) {
+        forms::testing::ClearByTyping(suggest.Item("txtLowest"));
+        forms::testing::TypeText(suggest.Item("txtLowest"), bad);
+        suggest.LostFocus(suggest.Item("txtLowest"));
+        EXPECT_EQ(suggest.Item("txtLowest").Text(), "12") << bad;
+        EXPECT_EQ(GridColumn(suggest.Grid(), 0), Expected(calc::SuggestGears(narrower))) << bad;
+    }
+    forms::testing::ClearByTyping(suggest.Item("txtHighest"));
+    forms::testing::TypeText(suggest.Item("txtHighest"), "150");
+    suggest.LostFocus(suggest.Item("txtHighest"));
+
     suggest.Item("chkPairs").SetCheckValue(1);  // raises the box's Click event, as a click does
     os::ProcessPendingEvents();
     EXPECT_EQ(GridColumn(suggest.Grid(), 0), Expected(calc::SuggestGearPairs(Question("metric-coarse"))));
