@@ -60,6 +60,10 @@ void BM_ChartFactoryGears(benchmark::State& state) { Chart(state, calc::GearSet(
 void BM_ChartFactoryGearsBothOptions(benchmark::State& state) { Chart(state, calc::GearSet(), true); }
 void BM_Chart56GearsBothOptions(benchmark::State& state) { Chart(state, FiftySixGears(), true); }
 void BM_Chart56Gears(benchmark::State& state) { Chart(state, FiftySixGears(), false); }
+// Every pair of equal gears has the same ratio, which no early stop can tell apart.
+void BM_Chart56EqualGearsBothOptions(benchmark::State& state) {
+    Chart(state, calc::GearSet(std::vector<std::int32_t>(56, 40)), true);
+}
 
 }  // namespace
 
@@ -70,5 +74,6 @@ BENCHMARK(BM_Chart56Gears)->Unit(benchmark::kMillisecond);
 // The 1 s goal at the chosen cap, and the caps around it.
 BENCHMARK(BM_FewestChanges56GearsBothOptions)->Arg(64)->Arg(256)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FewestChangesFactoryGearsBothOptions)->Arg(16)->Arg(32)->Arg(512)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Chart56EqualGearsBothOptions)->Unit(benchmark::kMillisecond);  // the 1 s goal
 
 BENCHMARK_MAIN();

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <set>
 
+#include "calc/GearSuggestion.h"
 #include "runtime/NumberReading.h"
 
 namespace tools {
@@ -157,6 +158,18 @@ void Ratio(const std::string& text, calc::SearchInputs& inputs) {
     inputs.ratioRight = *right;
 }
 
+// "MIN-MAX": the tooth counts a suggestion tries besides 127 and the gears owned.
+void SuggestRange(const std::string& text, CalcRequest& request) {
+    const std::size_t dash = text.find('-', 1);
+    if (dash == std::string::npos) throw BadOption("--range needs MIN-MAX, got '" + Shown(text) + "'");
+    request.suggestLowest = WholeNumber("--range", text.substr(0, dash));
+    request.suggestHighest = WholeNumber("--range", text.substr(dash + 1));
+    if (request.suggestLowest < 1 || request.suggestLowest > request.suggestHighest ||
+        request.suggestHighest > calc::kSuggestionTeethLimit)
+        throw BadOption("--range takes tooth counts from 1 to " + std::to_string(calc::kSuggestionTeethLimit) +
+                        ", the lower first: '" + Shown(text) + "'");
+}
+
 struct Parser {
     CalcRequest request;
     bool requestSeen = false;
@@ -168,6 +181,7 @@ struct Parser {
     void Once(const std::string& option) {
         if (!seen.insert(option).second) throw BadOption(option + " is given more than once");
     }
+    bool rangeSeen = false;
 
     void Request(bool tpi, const std::string& option, const std::string& value) {
         if (requestSeen) throw BadOption("give only one of --pitch-mm and --tpi");
@@ -194,12 +208,14 @@ struct Parser {
         else if (option == "--tolerance") { toleranceSeen = true; in.tolerance = Tolerance(value); }
         else if (option == "--chart") { request.chart = true; request.chartFamilies = ChartFamilies(value); }
         else if (option == "--pdf") request.pdfPath = PdfPath(value);
+        else if (option == "--range") { rangeSeen = true; SuggestRange(value, request); }
         else throw BadOption("unknown option: " + Shown(option));
     }
 
     static bool TakesValue(const std::string& option) {
         static const char* valued[] = {"--gears", "--leadscrew-mm", "--leadscrew-tpi", "--ratio",
-                                       "--pitch-mm", "--tpi", "--tolerance", "--chart", "--pdf"};
+                                       "--pitch-mm", "--tpi", "--tolerance", "--chart", "--pdf",
+                                       "--range"};
         for (const char* v : valued)
             if (option == v) return true;
         return false;
@@ -221,6 +237,8 @@ struct Parser {
             if (option == "--include-low") { request.inputs.includeLow = true; continue; }
             if (option == "--include-intersecting") { request.inputs.includeIntersecting = true; continue; }
             if (option == "--fewest-changes") { request.fewestChanges = true; continue; }
+            if (option == "--suggest") { request.suggest = true; continue; }
+            if (option == "--pairs") { request.suggestPairs = true; continue; }
             if (!TakesValue(option)) throw BadOption("unknown option: " + Shown(option));
             if (!hasValue) {
                 if (i + 1 >= args.size()) throw BadOption(Shown(option) + " needs a value");
@@ -231,6 +249,11 @@ struct Parser {
         if (request.help || request.version) return;
         if (!request.chart && (request.fewestChanges || !request.pdfPath.empty()))
             throw BadOption("--fewest-changes and --pdf go with --chart");
+        if ((request.suggestPairs || rangeSeen) && !request.suggest) throw BadOption("--pairs and --range go with --suggest");
+        if (request.suggest && !request.chart && !requestSeen)
+            throw BadOption("--suggest needs the threads wanted: --chart FAMILIES, --pitch-mm V or --tpi V");
+        if (request.suggest && (request.fewestChanges || !request.pdfPath.empty()))
+            throw BadOption("--suggest lists gears: leave out --fewest-changes and --pdf");
         if (request.chart) {
             if (requestSeen) throw BadOption("--chart lists standard threads: leave out --pitch-mm and --tpi");
             if (toleranceSeen) request.chartTolerance = request.inputs.tolerance;
@@ -261,6 +284,9 @@ const char* CalcUsage() {
            "   or: kestrany-calc --chart FAMILY[,FAMILY...] [options]\n"
            "Lists the best train for each standard thread of the families: metric-coarse,\n"
            "metric-fine, unc, unf, bsw, bsf, bsp, ba, me, module, dp, or all (any case).\n"
+           "   or: kestrany-calc --suggest [--pairs] [--range MIN-MAX] (--chart FAMILIES | --pitch-mm V | --tpi V)\n"
+           "Lists the gears (or pairs of gears, with --pairs) to add that bring the most of\n"
+           "those threads within the tolerance or make them exact, best first.\n"
            "\n"
            "  --gears N,N,...        the gear slots in order, at most 56 (the window's boxes):\n"
            "                         tooth counts from 1 up; 0 or nothing is an empty slot\n"
@@ -274,6 +300,8 @@ const char* CalcUsage() {
            "  --tolerance T          accepted error in percent, 0 or more\n"
            "                         (default 0.1 for mm, 0.2 for TPI)\n"
            "                         (with --chart: list only threads whose best error is below T)\n"
+           "  --range MIN-MAX        tooth counts a suggestion tries, besides 127 and the\n"
+           "                         gears owned (default 12-150)\n"
            "  --include-low          also list trains that may be too small to reach\n"
            "  --include-intersecting also list trains whose gears foul a shaft\n"
            "  --fewest-changes       (with --chart) choose each thread's train among those within\n"

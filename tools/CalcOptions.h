@@ -25,6 +25,12 @@ struct CalcRequest {
     bool fewestChanges = false;
     // --pdf FILE: the chart goes into FILE as the sheet for the lathe door.
     std::string pdfPath;
+    // --suggest [--pairs] [--range MIN-MAX]: which gears to add for the
+    // chart's threads or the one thread asked for.
+    bool suggest = false;
+    bool suggestPairs = false;
+    std::int32_t suggestLowest = 12;
+    std::int32_t suggestHighest = 150;
 };
 
 // Reads the options; on a bad option or value returns nothing and sets

@@ -18,6 +18,7 @@
 #include "ChartRows.h"
 #include "calc/DoorSheet.h"
 #include "NoTrainNotice.h"
+#include "SuggestOutput.h"
 #include "calc/ResultLineWriter.h"
 #include "calc/ResultTexts.h"
 #include "calc/SortedTrains.h"
@@ -147,6 +148,7 @@ int main(int argc, char** argv) {
     if (request->help) return Finish(Write(tools::CalcUsage()));
     if (request->version) return Finish(Write(std::string("kestrany-calc ") + KESTRANY_VERSION + "\n"));
 
+    if (request->suggest) return Finish(Write(tools::SuggestionFileText(*request, separators)));
 #ifndef KESTRANY_CALC_SHEETS
     if (request->chart && !request->pdfPath.empty()) return tools::RunSheetProgram(argv);
 #endif

@@ -27,6 +27,7 @@ constexpr int kPrintChartWidth = 1200;
 constexpr int kSavePdfWidth = 1700;
 constexpr int kButtonGap = 60;
 constexpr int kStatusHeight = 255;
+constexpr int kSuggestWidth = 1280;
 
 int BoxLines() {
     const auto families = static_cast<int>(calc::ThreadFamilies().size());
@@ -89,10 +90,17 @@ void BuildChartLayout(forms::Form& window) {
         {kChartClientWidth - kMargin - kButtonWidth, kMargin, kButtonWidth, kButtonHeight});
     print.SetCaption("Print!");
     print.SetTag("ttPrint");
+    forms::Control& suggest = window.AddControl(
+        forms::ControlKind::CommandButton, "btnSuggest",
+        {kChartClientWidth - kMargin - kSuggestWidth, kMargin + kButtonHeight + 30, kSuggestWidth, kButtonHeight});
+    suggest.SetCaption("Suggest a gear");
+    suggest.SetTag("ttSuggest");
+    suggest.SetToolTipText("Which gear to buy to cut more of these threads");
     forms::Control& grid = window.AddControl(forms::ControlKind::Host, "vbGrid1",
                                              {kMargin, GridTop(), kChartClientWidth - 2 * kMargin,
                                               GridHeight(kChartClientHeight)});
     order.push_back(&print);
+    order.push_back(&suggest);
     order.push_back(&grid);
     window.SetTabOrder(order);
 }
@@ -106,6 +114,8 @@ void LayoutChartWindow(forms::Form& window) {
     status.SetWidth(std::max(0, window.ScaleWidth() - 2 * kMargin));
     forms::Control& print = *window.Find("btnPrint");
     print.SetLeft(std::max(kMargin + kBoxesPerLine * kBoxWidth, window.ScaleWidth() - kMargin - kButtonWidth));
+    window.Find("btnSuggest")->SetLeft(
+        std::max(kMargin + kBoxesPerLine * kBoxWidth, window.ScaleWidth() - kMargin - kSuggestWidth));
 }
 
 }  // namespace app

@@ -15,6 +15,7 @@
 #include "app/Settings.h"
 #include "app/frmMain.h"
 #include "calc/DoorSheet.h"
+#include "app/frmSuggest.h"
 #include "calc/NumVal.h"
 #include "grid/PropertyBag.h"
 
@@ -95,6 +96,7 @@ void frmChart::Click(forms::Control& control) {
     else if (control.Name() == "chkFewest") FewestClicked(control);
     else if (control.Name() == "btnPrintChart") PrintChart();
     else if (control.Name() == "btnSavePdf") SaveChartPdf();
+    else if (control.Name() == "btnSuggest") ShowSuggestions();
 }
 
 void frmChart::MouseDown(forms::Control& control, std::int16_t button, std::int16_t /*shift*/, float /*x*/,
@@ -190,6 +192,12 @@ void frmChart::UseThread(std::int32_t row) {
 const std::vector<calc::ChartRow>& frmChart::Rows() const {
     static const std::vector<calc::ChartRow> none;
     return chart_ ? chart_->Rows() : none;
+}
+
+void frmChart::ShowSuggestions() {
+    if (suggest_ && suggest_->Closed()) suggest_.reset();
+    if (!suggest_) suggest_ = std::make_unique<frmSuggest>(main_, *this);
+    suggest_->Show();
 }
 
 runtime::TextSheet frmChart::DoorSheet() const {

@@ -21,6 +21,7 @@
 namespace app {
 
 class frmMain;
+class frmSuggest;
 
 // The thread chart: for every thread of the checked families, the best
 // train of the main window's gears under its leadscrew, ratio and include
@@ -67,6 +68,9 @@ public:
     runtime::TextSheet DoorSheet() const;
     void PrintChart();
     void SaveChartPdf();
+    // Opens (or brings forward) the gear suggestion for this chart's threads.
+    void ShowSuggestions();
+    frmSuggest* Suggestions() { return suggest_.get(); }
 
     // Window events. The grid's events of the same names stay in view.
     using grid::GridEvents::Click;
@@ -96,6 +100,7 @@ private:
     grid::VbGrid& grid_;
     ResultsOutput output_;
     calc::SearchInputs inputs_;  // of the chart shown
+    std::unique_ptr<frmSuggest> suggest_;
     bool closed_ = false;
     bool loading_ = false;
     TimerHandler recalculateTick_{[this] { Recalculate(); }};

@@ -1,27 +1,27 @@
 #include "calc/BestTrain.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <limits>
 
 #include "calc/FitCheck.h"
+#include "calc/TrainChoice.h"
 #include "calc/TrainMeasure.h"
-#include "calc/TrainOrder.h"
 
 namespace calc {
 
-// One lookup: the best train so far, and the rules for replacing it.
+// One lookup: the best train so far, and the trains worth trying.
 class BestTrainFinder::Scan {
 public:
     Scan(const BestTrainFinder& finder, bool requestTpi, double request)
-        : f_(finder), counts_(finder.gears_.Counts().data()), tpi_(requestTpi), request_(request) {}
+        : f_(finder), sizes_(finder.set_.tally.Sizes().data()), tpi_(requestTpi), request_(request), choice_(f_.set_.gears) {}
 
     void TwoGear() {
         for (const Pair& ad : f_.pairs_) {
-            const TrainMeasures m = Measure(counts_[ad.first], counts_[ad.second]);
-            if (!(std::fabs(m.err) <= bestAbs_) || m.pitch == 0) continue;
-            Consider({ad.first, -1, -1, ad.second, m.pitch, m.tpi, m.err, {}}, {0, ad.first, ad.second, 0, 0});
+            const TrainMeasures m = Measure(sizes_[ad.first].teeth, sizes_[ad.second].teeth);
+            if (!(std::fabs(m.err) <= choice_.BestAbs()) || m.pitch == 0) continue;
+            const int sizes[] = {ad.first, ad.second};
+            const auto slots = f_.set_.tally.FirstSlots(sizes);
+            choice_.Consider({slots[0], -1, -1, slots[1], m.pitch, m.tpi, m.err, {}});
         }
     }
 
@@ -33,9 +33,9 @@ public:
     // to the distance.
     void FourGear() {
         const std::vector<Pair>& second = tpi_ ? f_.byInverse_ : f_.byRatio_;
-        const double target = tpi_ ? request_ * f_.advance_ / 25.4 : request_ / f_.advance_;
+        const double target = tpi_ ? request_ * f_.set_.advance / 25.4 : request_ / f_.set_.advance;
         for (const Pair& ab : f_.pairs_) {
-            const double a = counts_[ab.first], b = counts_[ab.second];
+            const double a = sizes_[ab.first].teeth, b = sizes_[ab.second].teeth;
             const double wanted = target / (tpi_ ? b / a : a / b);
             const auto start = std::lower_bound(second.begin(), second.end(), wanted,
                                                 [](const Pair& p, double v) { return p.ratio < v; });
@@ -46,89 +46,56 @@ public:
         }
     }
 
-    std::optional<TrainResult> Result() const {
-        if (!found_) return std::nullopt;
-        return best_;
-    }
+    const std::optional<TrainResult>& Result() const { return choice_.Best(); }
 
 private:
-    // Where the search meets a train: two-gear trains first, each kind in
-    // the order of its slots.
-    using Position = std::array<int, 5>;
-
     TrainMeasures Measure(std::int64_t driving, std::int64_t driven) const {
-        return MeasureTrain(driving, driven, f_.advance_, request_, tpi_);
+        return MeasureTrain(driving, driven, f_.set_.advance, request_, tpi_);
     }
-
-    // An error that can still tie with the best: the computed errors of
-    // trains further out can fall behind a nearer one's only by rounding,
-    // far less than this margin.
-    double Reach() const { return bestAbs_ * (1 + 1e-9) + 1e-12; }
 
     // False when the train lies beyond reach, so that trains further out
     // need not be tried.
     bool TryFourGear(const Pair& ab, const Pair& cd) {
-        const std::int32_t A = counts_[ab.first], B = counts_[ab.second];
-        const std::int32_t C = counts_[cd.first], D = counts_[cd.second];
+        const std::int32_t A = sizes_[ab.first].teeth, B = sizes_[ab.second].teeth;
+        const std::int32_t C = sizes_[cd.first].teeth, D = sizes_[cd.second].teeth;
         const TrainMeasures m = Measure(std::int64_t{A} * C, std::int64_t{B} * D);
         const double error = std::fabs(m.err);
-        if (!(error <= Reach())) return false;
-        if (error > bestAbs_ || m.pitch == 0) return true;
-        const int a = ab.first, b = ab.second, c = cd.first, d = cd.second;
-        if (c == a || c == b || d == a || d == b) return true;
-        const FitCheckResult fit = CheckFit(A, B, C, D, f_.includeLow_, f_.includeIntersecting_);
-        if (fit.passes) Consider({a, b, c, d, m.pitch, m.tpi, m.err, fit.marks}, {1, a, b, c, d});
+        if (!(error <= choice_.Reach())) return false;
+        if (error > choice_.BestAbs() || m.pitch == 0) return true;
+        const int sizes[] = {ab.first, ab.second, cd.first, cd.second};
+        if (!f_.set_.tally.Holds(sizes)) return true;
+        const FitCheckResult fit = CheckFit(A, B, C, D, f_.set_.includeLow, f_.set_.includeIntersecting);
+        if (!fit.passes) return true;
+        const auto slots = f_.set_.tally.FirstSlots(sizes);
+        choice_.Consider({slots[0], slots[1], slots[2], slots[3], m.pitch, m.tpi, m.err, fit.marks});
         return true;
     }
 
-    // Takes the train when it comes strictly before the best, or when the
-    // two compare equal (neither strictly first) and the search meets it
-    // first.
-    void Consider(const TrainResult& train, const Position& position) {
-        bool take = !found_;
-        if (!take) {
-            const bool before = CompareTrains(train, best_, f_.gears_) > 0;
-            const bool after = CompareTrains(best_, train, f_.gears_) > 0;
-            take = before != after ? before : position < bestPosition_;
-        }
-        if (!take) return;
-        found_ = true;
-        best_ = train;
-        bestPosition_ = position;
-        bestAbs_ = std::fabs(train.err);
-    }
-
     const BestTrainFinder& f_;
-    const std::int32_t* counts_;
+    const GearTally::Size* sizes_;
     bool tpi_;
     double request_;
-    bool found_ = false;
-    TrainResult best_;
-    Position bestPosition_{};
-    double bestAbs_ = std::numeric_limits<double>::infinity();
+    TrainChoice choice_;
 };
 
 BestTrainFinder::BestTrainFinder(const GearSet& gears, const SearchInputs& inputs)
-    : gears_(gears),
-      includeLow_(inputs.includeLow),
-      includeIntersecting_(inputs.includeIntersecting),
-      advance_(LeadAdvance(inputs)) {
-    const std::vector<std::int32_t>& counts = gears_.Counts();
-    for (int first = 0; first <= gears_.Upper(); ++first)
-        for (int second = 0; second <= gears_.Upper(); ++second)
-            if (first != second && counts[first] != 0 && counts[second] != 0)
-                pairs_.push_back({static_cast<double>(counts[first]) / counts[second], first, second});
+    : set_(gears, inputs) {
+    const std::vector<GearTally::Size>& sizes = set_.tally.Sizes();
+    const int count = static_cast<int>(sizes.size());
+    for (int first = 0; first < count; ++first)
+        for (int second = 0; second < count; ++second)
+            if (first != second || sizes[first].copies > 1)
+                pairs_.push_back({static_cast<double>(sizes[first].teeth) / sizes[second].teeth, first, second});
     byRatio_ = pairs_;
     byInverse_ = pairs_;
-    for (Pair& p : byInverse_) p.ratio = static_cast<double>(counts[p.second]) / counts[p.first];
+    for (Pair& p : byInverse_) p.ratio = static_cast<double>(sizes[p.second].teeth) / sizes[p.first].teeth;
     auto byValue = [](const Pair& x, const Pair& y) { return x.ratio < y.ratio; };
     std::sort(byRatio_.begin(), byRatio_.end(), byValue);
     std::sort(byInverse_.begin(), byInverse_.end(), byValue);
 }
 
 std::optional<TrainResult> BestTrainFinder::Find(bool requestTpi, double request) const {
-    auto usable = [](double v) { return v != 0 && std::isfinite(v); };
-    if (pairs_.empty() || !usable(advance_) || !usable(request)) return std::nullopt;
+    if (pairs_.empty() || !set_.Measurable(request)) return std::nullopt;
     Scan scan(*this, requestTpi, request);
     scan.TwoGear();
     scan.FourGear();

@@ -5,6 +5,7 @@
 
 #include "calc/GearSet.h"
 #include "calc/SearchInputs.h"
+#include "calc/SearchedSet.h"
 #include "calc/TrainResult.h"
 
 namespace calc {
@@ -16,10 +17,14 @@ namespace calc {
 // Among trains that compare equal it picks the one the search meets first
 // (two-gear trains by slots a, d; four-gear trains by slots a, b, c, d).
 //
-// Rather than trying every train, it sorts the ratios of all gear pairs
-// once; for each driving pair (A, B) it looks up the second pair (C, D)
-// whose ratio brings the train nearest the thread, and moves outward from
-// there only while the error can still equal or beat the best so far.
+// Rather than trying every train, it works on the distinct tooth counts
+// (equal gears make equal trains, so a set of many equal gears costs no
+// more than one of each) and sorts the ratios of all pairs of them once;
+// for each driving pair (A, B) it looks up the second pair (C, D) whose
+// ratio brings the train nearest the thread, and moves outward from there
+// only while the error can still equal or beat the best so far. A train
+// holds a tooth count as often as the set has gears of it, and reports the
+// slots the loops over the slots meet first (GearTally::FirstSlots).
 class BestTrainFinder {
 public:
     // Uses the gears, the include options and the leadscrew, ratio of
@@ -34,17 +39,14 @@ public:
 private:
     struct Pair {
         double ratio;  // of the pair's tooth counts, as the sorted list needs it
-        int first;
+        int first;     // indices into set_.tally.Sizes()
         int second;
     };
 
     class Scan;
 
-    GearSet gears_;
-    bool includeLow_;
-    bool includeIntersecting_;
-    double advance_;
-    std::vector<Pair> pairs_;      // every ordered pair of distinct non-empty slots, in slot order
+    SearchedSet set_;
+    std::vector<Pair> pairs_;      // every ordered pair of sizes the set holds both of
     std::vector<Pair> byRatio_;    // (C, D) by C / D
     std::vector<Pair> byInverse_;  // (C, D) by D / C
 };

@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 
+#include "ReferenceBest.h"
 #include "calc/BestTrain.h"
 #include "calc/ThreadFamilies.h"
 #include "calc/TrainOrder.h"
@@ -24,24 +25,9 @@ std::string Describe(const TrainResult& r, const GearSet& g) {
            std::string(r.comm.Text());
 }
 
-bool StrictlyBefore(const TrainResult& x, const TrainResult& y, const GearSet& g) {
-    return calc::ComesBefore(x, y, g) && !calc::ComesBefore(y, x, g);
-}
-
-// The first row of the results table when the tolerance accepts every
-// train; of the rows that compare equal to it, the one the search met first
-// (the search lists in the order it meets the trains).
 std::optional<TrainResult> Reference(SearchInputs in, const GearSet& g) {
     in.tolerance = std::numeric_limits<double>::infinity();
-    const std::vector<TrainResult> list = calc::SearchTrains(in, g);
-    if (list.empty()) return std::nullopt;
-    std::vector<TrainResult> sorted = list;
-    calc::QuickSort(sorted, 0, -1, g);
-    const TrainResult& head = sorted.front();
-    for (const TrainResult& r : list)
-        if (!StrictlyBefore(r, head, g) && !StrictlyBefore(head, r, g)) return r;
-    ADD_FAILURE() << "the first row is not in the list";
-    return std::nullopt;
+    return HeadOfResults(calc::SearchTrains(in, g), g);
 }
 
 std::optional<TrainResult> Fast(const SearchInputs& in, const GearSet& g) {
@@ -146,4 +132,55 @@ TEST(BestTrain, NoTrainWithoutTwoGearsOrWithoutAdvance) {
     EXPECT_FALSE(Fast(in, GearSet()));
     in.request = std::numeric_limits<double>::quiet_NaN();
     EXPECT_FALSE(Fast(in, GearSet()));
+}
+
+TEST(BestTrain, RepeatedToothCountsGiveTheHeadOfTheFullResults) {
+    std::mt19937 random(20261209);
+    auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    for (int round = 0; round < 150; ++round) {
+        // Up to twelve slots drawn from two to four sizes: every size repeats;
+        // now and then an empty slot, or one holding no gear (below 0).
+        std::vector<std::int32_t> sizes;
+        for (int s = pick(2, 4); s > 0; --s) sizes.push_back(5 * pick(4, 16));
+        std::vector<std::int32_t> counts;
+        for (int s = pick(6, 12); s > 0; --s)
+            counts.push_back(pick(0, 9) == 0 ? -5 * pick(0, 1) : sizes[static_cast<std::size_t>(pick(0, int(sizes.size()) - 1))]);
+        const GearSet g(counts);
+        SearchInputs in;
+        in.includeLow = pick(0, 1) == 1;
+        in.includeIntersecting = pick(0, 1) == 1;
+        in.imperialLeadscrew = pick(0, 1) == 1;
+        in.leadscrew = in.imperialLeadscrew ? 8 : 1.5;
+        for (const double request : {0.75, 1.0, 1.5, 2.0, 3.3}) {
+            in.requestTpi = request == 3.3;
+            in.request = in.requestTpi ? 11 : request;
+            ExpectSame(Reference(in, g), Fast(in, g), g, "round " + std::to_string(round) + " " + std::to_string(request));
+            if (HasFailure()) return;
+        }
+    }
+}
+
+TEST(BestTrain, FiftySixEqualGearsTakeTheFirstSlots) {
+    // Every train of equal gears has ratio 1; a four-gear train comes before
+    // a two-gear one with the same gear A when it fits, and one tooth is too
+    // small to fit (with the intersecting ones included it is marked, and a
+    // train without marks comes first).
+    struct Case {
+        std::int32_t teeth;
+        bool includeIntersecting;
+        bool fourGear;
+    };
+    const Case cases[] = {{40, false, true}, {2147483647, false, true}, {1, false, false}, {1, true, false}};
+    for (const Case& c : cases) {
+        const GearSet g(std::vector<std::int32_t>(56, c.teeth));
+        SearchInputs in;
+        in.includeLow = in.includeIntersecting = c.includeIntersecting;
+        in.request = 1.5;
+        const auto best = Fast(in, g);
+        ASSERT_TRUE(best) << c.teeth;
+        EXPECT_EQ(best->err, 0) << c.teeth;
+        EXPECT_EQ(best->a, 0) << c.teeth;
+        if (c.fourGear) EXPECT_TRUE(best->b == 1 && best->c == 2 && best->d == 3) << Describe(*best, g);
+        else EXPECT_TRUE(best->IsTwoGear() && best->d == 1) << Describe(*best, g);
+    }
 }

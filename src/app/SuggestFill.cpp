@@ -1,0 +1,65 @@
+#include "app/SuggestFill.h"
+
+#include <cstdint>
+
+#include "app/LanguageFile.h"
+#include "app/ResultsGridSetup.h"
+#include "calc/SuggestionTexts.h"
+#include "grid/VbGrid.h"
+#include "runtime/NumberSeparators.h"
+
+namespace app {
+
+namespace {
+
+constexpr std::int32_t kColumns = 4;  // the fields of a suggestion but its threads
+constexpr std::int32_t kColumnWidths[kColumns] = {1200, 1300, 1100, 1400};
+constexpr const char* kHeaderKeys[kColumns] = {"suggestgears", "suggestgained", "suggestexact", "suggesterrors"};
+constexpr std::int32_t kAlignLeft = 1;
+
+}  // namespace
+
+void SetUpSuggestGrid(grid::VbGrid& grid) {
+    SetUpResultsGrid(grid);
+    grid.SetCols(kColumns);
+    for (std::int32_t c = 0; c < kColumns; ++c) {
+        const std::string title = calc::SuggestionHeaders()[static_cast<std::size_t>(c)];
+        grid.SetColumnHeader(runtime::Variant(c), ReadLangText(kHeaderKeys[c], "frmSuggest", title));
+        grid.SetColWidth(runtime::Variant(c), kColumnWidths[c]);
+        grid.SetColAlignment(runtime::Variant(c), kAlignLeft);
+        grid.SetColAutoResize(runtime::Variant(c), false);
+        grid.SetColToolTip(runtime::Variant(c), "");
+    }
+    grid.SetDelayedRedraw(false);
+}
+
+void ShowSuggestionList(grid::VbGrid& grid, const std::vector<calc::GearSuggestion>& list,
+                        const std::vector<calc::WantedThread>& threads) {
+    grid.SetDelayedRedraw(true);
+    grid.SetRows(0);
+    const runtime::NumberSeparators& separators = runtime::UserSeparators();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        grid.AddRow();
+        const calc::SuggestionFields fields = calc::SuggestionRowFields(list[i], threads, separators);
+        for (std::int32_t c = 0; c < kColumns; ++c)
+            grid.SetTextMatrix(static_cast<std::int32_t>(i), c, fields[static_cast<std::size_t>(c)]);
+    }
+    grid.SetDelayedRedraw(false);
+}
+
+void ShowGains(grid::VbGrid& grid, const calc::GearSuggestion* suggestion, const std::vector<calc::WantedThread>& threads,
+               const ChartTolerances& tolerances) {
+    std::vector<calc::ThreadEntry> entries;
+    std::vector<calc::ChartRow> rows;
+    if (suggestion) {
+        entries.reserve(suggestion->gains.size());
+        for (const calc::ThreadGain& gain : suggestion->gains) {
+            const calc::WantedThread& thread = threads[gain.thread];
+            entries.push_back({thread.name, thread.tpi ? calc::ThreadKind::Tpi : calc::ThreadKind::Mm, thread.value});
+            rows.push_back({&entries.back(), gain.train});
+        }
+    }
+    ShowChart(grid, rows, suggestion ? suggestion->gears : calc::GearSet(), tolerances);
+}
+
+}  // namespace app
