@@ -162,8 +162,13 @@ void Ratio(const std::string& text, calc::SearchInputs& inputs) {
 void SuggestRange(const std::string& text, CalcRequest& request) {
     const std::size_t dash = text.find('-', 1);
     if (dash == std::string::npos) throw BadOption("--range needs MIN-MAX, got '" + Shown(text) + "'");
-    request.suggestLowest = WholeNumber("--range", text.substr(0, dash));
-    request.suggestHighest = WholeNumber("--range", text.substr(dash + 1));
+    const auto count = [&](const std::string& part) {
+        const double value = Number("--range", part);
+        if (!IsCount(value)) throw BadOption("--range takes whole tooth counts, got '" + Shown(text) + "'");
+        return CountInRange("--range", value, text);
+    };
+    request.suggestLowest = count(text.substr(0, dash));
+    request.suggestHighest = count(text.substr(dash + 1));
     if (request.suggestLowest < 1 || request.suggestLowest > request.suggestHighest ||
         request.suggestHighest > calc::kSuggestionTeethLimit)
         throw BadOption("--range takes tooth counts from 1 to " + std::to_string(calc::kSuggestionTeethLimit) +
