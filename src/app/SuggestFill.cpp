@@ -1,7 +1,9 @@
 #include "app/SuggestFill.h"
 
 #include <cstdint>
+#include <utility>
 
+#include "app/ChartTable.h"
 #include "app/LanguageFile.h"
 #include "app/ResultsGridSetup.h"
 #include "calc/SuggestionTexts.h"
@@ -16,6 +18,22 @@ constexpr std::int32_t kColumns = 4;  // the fields of a suggestion but its thre
 constexpr std::int32_t kColumnWidths[kColumns] = {1200, 1300, 1100, 1400};
 constexpr const char* kHeaderKeys[kColumns] = {"suggestgears", "suggestgained", "suggestexact", "suggesterrors"};
 constexpr std::int32_t kAlignLeft = 1;
+
+// A handful of rows whose threads live no longer than this call: the grid
+// keeps their texts and colours in its own cells.
+void FillCells(grid::VbGrid& grid, const grid::GridTable& table) {
+    grid.SetDelayedRedraw(true);
+    grid.SetRows(0);
+    for (std::int32_t row = 0; row < table.RowCount(); ++row) {
+        grid.AddRow();
+        for (std::int32_t column = 0; column < grid.Cols(); ++column) {
+            grid.SetTextMatrix(row, column, table.Text(row, column));
+            const std::int32_t colour = table.ForeColour(row, column);
+            if (colour != -1) grid.SetCellForeColor(row, column, colour);
+        }
+    }
+    grid.SetDelayedRedraw(false);
+}
 
 }  // namespace
 
@@ -59,7 +77,7 @@ void ShowGains(grid::VbGrid& grid, const calc::GearSuggestion* suggestion, const
             rows.push_back({&entries.back(), gain.train});
         }
     }
-    ShowChart(grid, rows, suggestion ? suggestion->gears : calc::GearSet(), tolerances);
+    FillCells(grid, ChartTable(std::move(rows), suggestion ? suggestion->gears : calc::GearSet(), tolerances));
 }
 
 }  // namespace app
