@@ -120,9 +120,13 @@ void frmChart::FamilyClicked(const forms::Control& box) {
 void frmChart::PrintClicked() {
     CatchUp();
     const os::HWND owner = form_.hWnd();
-    if (lastPrintButton_ == kLeftButton) RunWithinMemory(owner, [this] { ShowPreview(); }, [this] { preview_.reset(); });
-    else if (lastPrintButton_ == kRightButton) RunWithinMemory(owner, [this] { ExportCsv(); });
-    else RunWithinMemory(owner, [this] { PrintTable(); });
+    if (lastPrintButton_ == kLeftButton) {
+        RunWithinMemory(owner, [this] { ShowPreview(); }, [this] { preview_.reset(); });
+    } else if (lastPrintButton_ == kRightButton) {
+        RunWithinMemory(owner, [this] { ExportCsv(); });
+    } else {
+        RunWithinMemory(owner, [this] { PrintTable(); });
+    }
 }
 
 void frmChart::RecalculateSoon() {

@@ -147,9 +147,13 @@ void frmMain::CalculateClicked() {
 // A preview that ran out of memory is dropped: a part of the table would look whole.
 void frmMain::PrintClicked() {
     const os::HWND owner = form_.hWnd();
-    if (lastPrintButton_ == kLeftButton) RunWithinMemory(owner, [this] { ShowPreview(); }, [this] { preview_.reset(); });
-    else if (lastPrintButton_ == kRightButton) RunWithinMemory(owner, [this] { ExportCsv(); });
-    else RunWithinMemory(owner, [this] { PrintTable(); });
+    if (lastPrintButton_ == kLeftButton) {
+        RunWithinMemory(owner, [this] { ShowPreview(); }, [this] { preview_.reset(); });
+    } else if (lastPrintButton_ == kRightButton) {
+        RunWithinMemory(owner, [this] { ExportCsv(); });
+    } else {
+        RunWithinMemory(owner, [this] { PrintTable(); });
+    }
 }
 
 // The trains are found, and the grid's room for them is made, before the
