@@ -50,11 +50,8 @@ void WriteBloated(const std::filesystem::path& path, const std::string& head, co
     ::utimensat(AT_FDCWD, path.c_str(), old, 0);
 }
 
-void OpenWindow(benchmark::State& state, const std::string& name, Bloat bloat) {
-    const std::filesystem::path file = Folder() / name;
-    const bool settings = name == "kestrany.ini";
-    WriteBloated(file, settings ? "[sets]\nGears_count=11\ngears_0=24\n" : "[frmMain]\nbtnCalc=Rechnen!\n",
-                 bloat == Bloat::Keys ? "" : "[other]\n", bloat);
+// Opens and loads the main window with the files of the folder, as a start does.
+void StartWindow(benchmark::State& state) {
     app::SetIniPath((Folder() / "kestrany.ini").string());
     app::SetLangPath((Folder() / "lang.txt").string());
     for (auto _ : state) {
@@ -62,21 +59,21 @@ void OpenWindow(benchmark::State& state, const std::string& name, Bloat bloat) {
         window.Window().Load();
         os::ProcessPendingEvents();
     }
+}
+
+void OpenWindow(benchmark::State& state, const std::string& name, Bloat bloat) {
+    const std::filesystem::path file = Folder() / name;
+    const bool settings = name == "kestrany.ini";
+    WriteBloated(file, settings ? "[sets]\nGears_count=11\ngears_0=24\n" : "[frmMain]\nbtnCalc=Rechnen!\n",
+                 bloat == Bloat::Keys ? "" : "[other]\n", bloat);
+    StartWindow(state);
     std::filesystem::remove(file);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024;
 }
 
-void BM_PlainStart(benchmark::State& state) {
-    app::SetIniPath((Folder() / "kestrany.ini").string());
-    app::SetLangPath((Folder() / "lang.txt").string());
-    for (auto _ : state) {
-        app::frmMain window;
-        window.Window().Load();
-        os::ProcessPendingEvents();
-    }
-}
+void BM_PlainStart(benchmark::State& state) { StartWindow(state); }
 void BM_SettingsWith50MBOfSections(benchmark::State& state) { OpenWindow(state, "kestrany.ini", Bloat::Sections); }
 void BM_SettingsWith50MBOfKeys(benchmark::State& state) { OpenWindow(state, "kestrany.ini", Bloat::Keys); }
 void BM_LanguageWith50MBOfKeys(benchmark::State& state) { OpenWindow(state, "lang.txt", Bloat::Keys); }

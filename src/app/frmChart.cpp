@@ -8,6 +8,7 @@
 #include "app/LanguageFile.h"
 #include "app/MainLayout.h"
 #include "app/MemoryShortfall.h"
+#include "app/PrintButton.h"
 #include "app/ResultsDrawing.h"
 #include "app/ResultsFill.h"
 #include "app/ResultsPrinting.h"
@@ -21,8 +22,6 @@ namespace app {
 
 namespace {
 
-constexpr std::int32_t kLeftButton = 1;
-constexpr std::int32_t kRightButton = 2;
 // How long the main window's inputs rest before the chart follows them.
 constexpr std::int32_t kRestMilliseconds = 300;
 
@@ -116,17 +115,11 @@ void frmChart::FamilyClicked(const forms::Control& box) {
 
 // As on the main window: the left button previews, the right one saves,
 // any other way prints.
-// A preview that ran out of memory is dropped: a part of the table would look whole.
 void frmChart::PrintClicked() {
     CatchUp();
-    const os::HWND owner = form_.hWnd();
-    if (lastPrintButton_ == kLeftButton) {
-        RunWithinMemory(owner, [this] { ShowPreview(); }, [this] { preview_.reset(); });
-    } else if (lastPrintButton_ == kRightButton) {
-        RunWithinMemory(owner, [this] { ExportCsv(); });
-    } else {
-        RunWithinMemory(owner, [this] { PrintTable(); });
-    }
+    RunPrintButton(form_.hWnd(), lastPrintButton_,
+                   {[this] { ShowPreview(); }, [this] { ExportCsv(); }, [this] { PrintTable(); },
+                    [this] { preview_.reset(); }});
 }
 
 void frmChart::RecalculateSoon() {

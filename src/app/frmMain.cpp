@@ -13,6 +13,7 @@
 #include "app/MainSettings.h"
 #include "app/MemoryShortfall.h"
 #include "app/Paths.h"
+#include "app/PrintButton.h"
 #include "app/ResultsFill.h"
 #include "app/ResultsDrawing.h"
 #include "app/ResultsGridSetup.h"
@@ -45,8 +46,6 @@ private:
     bool& flag_;
 };
 
-constexpr std::int32_t kLeftButton = 1;
-constexpr std::int32_t kRightButton = 2;
 
 // Lays out the window's controls and gives the window of the results grid.
 os::HWND BuildMainLayoutFor(forms::Form& form) {
@@ -144,16 +143,10 @@ void frmMain::CalculateClicked() {
 
 // The left button opens the print preview, the right one saves the results;
 // any other way (the keyboard, the middle button) prints at once.
-// A preview that ran out of memory is dropped: a part of the table would look whole.
 void frmMain::PrintClicked() {
-    const os::HWND owner = form_.hWnd();
-    if (lastPrintButton_ == kLeftButton) {
-        RunWithinMemory(owner, [this] { ShowPreview(); }, [this] { preview_.reset(); });
-    } else if (lastPrintButton_ == kRightButton) {
-        RunWithinMemory(owner, [this] { ExportCsv(); });
-    } else {
-        RunWithinMemory(owner, [this] { PrintTable(); });
-    }
+    RunPrintButton(form_.hWnd(), lastPrintButton_,
+                   {[this] { ShowPreview(); }, [this] { ExportCsv(); }, [this] { PrintTable(); },
+                    [this] { preview_.reset(); }});
 }
 
 // The trains are found, and the grid's room for them is made, before the
