@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <vector>
 
@@ -60,9 +61,11 @@ std::optional<LockedTemporary> CreateLockedTemporary(const std::string& target) 
         const int descriptor = ::mkostemp(name.data(), O_CLOEXEC);
         if (descriptor < 0) return std::nullopt;
         // Until the lock is held another program's sweep may take the new
-        // file for a leftover; then it is left to that sweep.
-        if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0 && StillNamed(descriptor, name.data()))
-            return LockedTemporary{descriptor, name.data()};
+        // file for a leftover; then it is left to that sweep. A file system
+        // without locks writes unlocked, and its sweeps remove nothing.
+        const bool locked = ::flock(descriptor, LOCK_EX | LOCK_NB) == 0;
+        if (!locked && errno != EWOULDBLOCK) return LockedTemporary{descriptor, name.data()};
+        if (locked && StillNamed(descriptor, name.data())) return LockedTemporary{descriptor, name.data()};
         ::close(descriptor);
     }
     return std::nullopt;
