@@ -23,8 +23,8 @@ bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b
 
 // Whether the path still names the file open on the descriptor.
 bool StillNamed(int descriptor, const std::string& path) {
-    struct stat open {}, named {};
-    return ::fstat(descriptor, &open) == 0 && ::lstat(path.c_str(), &named) == 0 && SameFile(open, named);
+    struct stat opened {}, named {};
+    return ::fstat(descriptor, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 && SameFile(opened, named);
 }
 
 bool TemporaryName(const std::string& name, const std::string& prefix) {
@@ -44,9 +44,9 @@ void RemoveIfAbandoned(int folder, const char* name) {
     if (::fstatat(folder, name, &before, AT_SYMLINK_NOFOLLOW) != 0 || !OwnRegularFile(before)) return;
     const int descriptor = ::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0) return;
-    struct stat open {}, named {};
-    if (::fstat(descriptor, &open) == 0 && OwnRegularFile(open) && ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 &&
-        ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(open, named))
+    struct stat opened {}, named {};
+    if (::fstat(descriptor, &opened) == 0 && OwnRegularFile(opened) && ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 &&
+        ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(opened, named))
         ::unlinkat(folder, name, 0);
     ::close(descriptor);
 }
