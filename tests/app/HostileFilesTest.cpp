@@ -267,10 +267,10 @@ TEST_F(HostileFilesTest, TheNextWriteRemovesLeftoversOfInterruptedWrites) {
     Open();
     CloseWindow();
     ::close(held);
-    for (const Entry& entry : entries)
-        EXPECT_EQ(std::filesystem::symlink_status(folder.File(entry.name)).type() != std::filesystem::file_type::not_found,
-                  entry.stays)
-            << entry.name;
+    for (const Entry& entry : entries) {
+        const auto type = std::filesystem::symlink_status(folder.File(entry.name)).type();
+        EXPECT_EQ(type != std::filesystem::file_type::not_found, entry.stays) << entry.name;
+    }
     EXPECT_NE(Ini().find("Gears_count=11"), std::string::npos);
 }
 
@@ -296,7 +296,8 @@ void AgeFile(const std::string& path) {
 TEST_F(HostileFilesTest, ABloatedSettingsFileIsReadOnceWhileItStaysTheSame) {
     if (BytesRead() < 0) GTEST_SKIP() << "no /proc/self/io";
     std::string junk;
-    while (junk.size() < 8'000'000) junk += "[junk" + std::to_string(junk.size()) + "]\nkey=" + std::string(60, 'x') + "\n";
+    while (junk.size() < 8'000'000)
+        junk += "[junk" + std::to_string(junk.size()) + "]\nkey=" + std::string(60, 'x') + "\n";
     const std::string head = "[sets]\nGears_count=0\ngears_0=33\n";
     WriteIni(head + junk);
     AgeFile(folder.File("kestrany.ini"));
@@ -310,7 +311,10 @@ TEST_F(HostileFilesTest, ABloatedSettingsFileIsReadOnceWhileItStaysTheSame) {
     AgeFile(folder.File("kestrany.ini"));
     EXPECT_EQ(app::ReadSetting("gears_0", ""), "34");
     // Another program writes the same number of bytes in place and dates it back.
-    std::fstream(folder.File("kestrany.ini"), std::ios::in | std::ios::out).write("[sets]\nGears_count=0\ngears_0=35", 31);
+    const std::string inPlace = "[sets]\nGears_count=0\ngears_0=35";
+    std::fstream file(folder.File("kestrany.ini"), std::ios::in | std::ios::out);
+    file.write(inPlace.data(), static_cast<std::streamsize>(inPlace.size()));
+    file.close();
     AgeFile(folder.File("kestrany.ini"));
     EXPECT_EQ(app::ReadSetting("gears_0", ""), "35");
 }

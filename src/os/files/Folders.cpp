@@ -45,7 +45,8 @@ std::string UserDatabaseHome() {
     std::vector<char> buffer(16384);
     struct passwd entry {};
     struct passwd* found = nullptr;
-    while (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == ERANGE && buffer.size() < (1u << 20))
+    while (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == ERANGE &&
+           buffer.size() < (1u << 20))
         buffer.resize(buffer.size() * 2);
     if (found == nullptr || found->pw_dir == nullptr) return {};
     return found->pw_dir;

@@ -24,7 +24,10 @@ bool SameName(std::string_view a, std::string_view b) {
 // A hash of the name without regard to case.
 std::size_t NameHash(std::string_view name) {
     std::size_t hash = 14695981039346656037ull;  // FNV-1a
-    for (char c : name) hash = (hash ^ static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c)))) * 1099511628211ull;
+    for (char c : name) {
+        const auto lower = static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c)));
+        hash = (hash ^ lower) * 1099511628211ull;
+    }
     return hash;
 }
 

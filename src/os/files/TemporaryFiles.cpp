@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <vector>
 
@@ -22,8 +23,8 @@ bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b
 
 // Whether the path still names the file open on the descriptor.
 bool StillNamed(int descriptor, const std::string& path) {
-    struct stat open {}, named {};
-    return ::fstat(descriptor, &open) == 0 && ::lstat(path.c_str(), &named) == 0 && SameFile(open, named);
+    struct stat opened {}, named {};
+    return ::fstat(descriptor, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 && SameFile(opened, named);
 }
 
 bool TemporaryName(const std::string& name, const std::string& prefix) {
@@ -43,9 +44,9 @@ void RemoveIfAbandoned(int folder, const char* name) {
     if (::fstatat(folder, name, &before, AT_SYMLINK_NOFOLLOW) != 0 || !OwnRegularFile(before)) return;
     const int descriptor = ::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0) return;
-    struct stat open {}, named {};
-    if (::fstat(descriptor, &open) == 0 && OwnRegularFile(open) && ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 &&
-        ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(open, named))
+    struct stat opened {}, named {};
+    if (::fstat(descriptor, &opened) == 0 && OwnRegularFile(opened) && ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 &&
+        ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(opened, named))
         ::unlinkat(folder, name, 0);
     ::close(descriptor);
 }
@@ -60,9 +61,11 @@ std::optional<LockedTemporary> CreateLockedTemporary(const std::string& target) 
         const int descriptor = ::mkostemp(name.data(), O_CLOEXEC);
         if (descriptor < 0) return std::nullopt;
         // Until the lock is held another program's sweep may take the new
-        // file for a leftover; then it is left to that sweep.
-        if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0 && StillNamed(descriptor, name.data()))
-            return LockedTemporary{descriptor, name.data()};
+        // file for a leftover; then it is left to that sweep. A file system
+        // without locks writes unlocked, and its sweeps remove nothing.
+        const bool locked = ::flock(descriptor, LOCK_EX | LOCK_NB) == 0;
+        if (!locked && errno != EWOULDBLOCK) return LockedTemporary{descriptor, name.data()};
+        if (locked && StillNamed(descriptor, name.data())) return LockedTemporary{descriptor, name.data()};
         ::close(descriptor);
     }
     return std::nullopt;

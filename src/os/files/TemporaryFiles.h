@@ -7,7 +7,8 @@ namespace os {
 
 // The temporary files through which a file is replaced: named after the
 // file with ".partial-" and six letters or digits, in the same folder, and
-// held under an exclusive advisory lock (flock) for as long as they are open.
+// held under an exclusive advisory lock (flock) for as long as they are open
+// (where the file system has no locks, unlocked, and never swept).
 // The lock tells every other program that the file is being written; the
 // system lets go of it when the writer ends in any way, so a file of this
 // naming that nobody holds is the leftover of a write that never finished.
