@@ -184,8 +184,10 @@ void frmSuggest::UseSuggestion(std::int32_t row) {
                        "Kestrany", os::MB_OK | os::MB_ICONINFORMATION);
         return;
     }
-    // Each box tells the main window of its change, which works the chart out afresh.
+    // Each box tells the main window of its change; the chart, which would
+    // wait for typing to pause, follows at once for a gear put in on purpose.
     for (std::size_t i = 0; i < teeth.size(); ++i) main_.Item("t_gears", empty[i]).SetText(std::to_string(teeth[i]));
+    chart_.Recalculate();
     Recalculate();
 }
 
