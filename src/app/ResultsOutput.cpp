@@ -4,7 +4,7 @@
 
 #include "app/CsvExport.h"
 #include "app/LanguageFile.h"
-#include "app/ResultsDrawing.h"
+#include "app/PreviewTable.h"
 #include "app/ResultsPrinting.h"
 #include "forms/Form.h"
 #include "os/desktop/BusyCursor.h"
@@ -29,8 +29,8 @@ void ResultsOutput::ShowPreview() {
     preview_->Show();
     forms::PreviewSurface& surface = preview_->Surface();
     surface.Clear();
-    const os::BusyCursor busy;  // a long table takes a while
-    DrawAll(grid_, surface);
+    const os::BusyCursor busy;  // measuring a long table takes a while
+    surface.SetContent(std::make_unique<PreviewTable>(grid_, surface));
 }
 
 void ResultsOutput::ExportCsv() {
