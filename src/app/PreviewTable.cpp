@@ -5,6 +5,7 @@
 
 #include "app/ResultsDrawing.h"
 #include "grid/VbGrid.h"
+#include "runtime/Variant.h"
 #include "os/printing/DrawingTarget.h"
 
 namespace app {
@@ -19,17 +20,30 @@ std::int32_t TargetY(std::int64_t y) {
 }  // namespace
 
 PreviewTable::PreviewTable(const grid::VbGrid& grid, os::DrawingTarget& target)
-    : grid_(grid),
-      lefts_(PrintedColumnLefts(grid, target, kTableLeft)),
-      headerSize_(target.FontSize()),
-      headerItalic_(target.FontItalic()),
-      rows_(grid.Rows()) {
+    : grid_(grid), headerSize_(target.FontSize()), headerItalic_(target.FontItalic()), rows_(grid.Rows()) {
+    LayOutColumns(target);
     LayOutRows();
     const std::int32_t cols = grid.Cols();
     if (rows_ > 0 && cols > 0) {  // the font of the last cell drawn
         target.SetFontSize(cols == 1 ? kRowNumberPoints : kCellPoints);
         target.SetFontItalic(cols == 1);
     }
+}
+
+void PreviewTable::LayOutColumns(os::DrawingTarget& target) {
+    widths_ = PrintedColumnWidths(grid_, target);
+    std::vector<std::int32_t> rooms(widths_.size(), std::numeric_limits<std::int32_t>::max());
+    bool cut = false;
+    for (std::size_t c = 0; c < widths_.size(); ++c) {
+        const std::int32_t widest =
+            std::max(grid_.ColWidth(runtime::Variant(static_cast<std::int32_t>(c))), kWidestPreviewColumn);
+        if (widths_[c] <= widest) continue;
+        widths_[c] = widest;
+        rooms[c] = std::max(0, widest - kColumnGap);
+        cut = true;
+    }
+    if (cut) rooms_ = std::move(rooms);
+    lefts_ = ColumnLefts(widths_, kTableLeft);
 }
 
 void PreviewTable::LayOutRows() {
@@ -75,8 +89,27 @@ void PreviewTable::Draw(os::DrawingTarget& target, std::int64_t top, std::int64_
         const std::int64_t y = RowTop(r);
         if (y > bottom || y > std::numeric_limits<std::int32_t>::max()) break;
         target.SetCurrentY(TargetY(y));
-        drawRow(grid_, target, lefts_, r);
+        drawRow(grid_, target, lefts_, r, rooms_);
     }
+}
+
+std::int32_t PreviewTable::RowAt(std::int64_t y) const {
+    const std::int32_t row = FirstRowFrom(y + 1) - 1;  // the last row starting at or above y
+    if (row < 0 || row >= std::min(rows_, grid_.Rows())) return -1;
+    return y < RowTop(row) + std::max(0, grid_.RowHeight(row)) ? row : -1;
+}
+
+std::string PreviewTable::ToolTipAt(os::DrawingTarget& target, std::int64_t x, std::int64_t y) const {
+    const std::int32_t row = RowAt(y);
+    if (row < 0 || rooms_.empty()) return {};
+    for (std::size_t c = 0; c < lefts_.size(); ++c) {
+        if (x < lefts_[c] || x >= static_cast<std::int64_t>(lefts_[c]) + widths_[c]) continue;
+        target.SetFontSize(c == 0 ? kRowNumberPoints : kCellPoints);
+        target.SetFontItalic(c == 0);
+        std::string text = grid_.Table().Text(row, static_cast<std::int32_t>(c));
+        return target.TextWidth(text) > rooms_[c] ? text : std::string();
+    }
+    return {};
 }
 
 }  // namespace app

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace os {
 class DrawingTarget;
@@ -20,6 +21,9 @@ public:
     // Draws onto the target every text whose top lies from `top` to
     // `bottom` (twips), and may draw a few more around them.
     virtual void Draw(os::DrawingTarget& target, std::int64_t top, std::int64_t bottom) const = 0;
+    // The tooltip at a point of the drawing (twips), measured on the
+    // target: the whole of a text shown cut short there, otherwise empty.
+    virtual std::string ToolTipAt(os::DrawingTarget& target, std::int64_t x, std::int64_t y) const = 0;
 };
 
 }  // namespace forms

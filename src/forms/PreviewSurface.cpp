@@ -8,6 +8,7 @@
 #include <QAbstractScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -50,10 +51,17 @@ class PreviewView : public QAbstractScrollArea {
 public:
     // The texts of a band of the content (top and bottom in twips).
     using BandSource = std::function<DrawnTexts(std::int64_t, std::int64_t)>;
+    // The content's tooltip at a point (twips).
+    using TipSource = std::function<std::string(std::int64_t, std::int64_t)>;
 
-    PreviewView(QWidget* parent, const DrawnTexts& texts, BandSource band, const QString& family, QColor back,
-                QColor fore)
-        : QAbstractScrollArea(parent), texts_(texts), band_(std::move(band)), family_(family), fore_(fore) {
+    PreviewView(QWidget* parent, const DrawnTexts& texts, BandSource band, TipSource tip, const QString& family,
+                QColor back, QColor fore)
+        : QAbstractScrollArea(parent),
+          texts_(texts),
+          band_(std::move(band)),
+          tip_(std::move(tip)),
+          family_(family),
+          fore_(fore) {
         setFrameShape(QFrame::NoFrame);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -114,6 +122,17 @@ protected:
     }
 
     void scrollContentsBy(int dx, int dy) override { viewport()->scroll(dx, dy); }
+
+    bool viewportEvent(QEvent* event) override {
+        if (event->type() != QEvent::ToolTip) return QAbstractScrollArea::viewportEvent(event);
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QPoint at = help->pos() + Offset();
+        const std::string tip = tip_(static_cast<std::int64_t>(at.x() * os::TwipsPerPixelX()),
+                                     static_cast<std::int64_t>(at.y() * os::TwipsPerPixelY()));
+        if (tip.empty()) QToolTip::hideText();
+        else QToolTip::showText(help->globalPos(), os::ToQString(tip), viewport());
+        return true;
+    }
 
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(viewport());
@@ -185,6 +204,7 @@ private:
 
     const DrawnTexts& texts_;
     BandSource band_;
+    TipSource tip_;
     QString family_;
     QColor fore_;
     int width_ = 1;
@@ -202,10 +222,10 @@ struct PreviewSurface::Parts : public QObject {
         : family(formWidget.font().family()),
           size(formWidget.font().pointSizeF() > 0 ? formWidget.font().pointSizeF() : kDefaultPoints),
           view(new PreviewView(
-              &formWidget, texts, [this, &surface](std::int64_t top, std::int64_t bottom) {
-                  return ContentBand(surface, top, bottom);
-              },
-              family, back, fore)) {
+              &formWidget, texts,
+              [this, &surface](std::int64_t top, std::int64_t bottom) { return ContentBand(surface, top, bottom); },
+              [this, &surface](std::int64_t x, std::int64_t y) { return ContentTip(surface, x, y); }, family, back,
+              fore)) {
         formWidget.installEventFilter(this);
         Fit(formWidget.size());
         view->show();
@@ -246,17 +266,29 @@ struct PreviewSurface::Parts : public QObject {
     DrawnTexts ContentBand(PreviewSurface& surface, std::int64_t top, std::int64_t bottom) {
         DrawnTexts band;
         if (!content || sink) return band;
+        ThroughSurface(band, [&] { content->Draw(surface, top, bottom); });
+        return band;
+    }
+    std::string ContentTip(PreviewSurface& surface, std::int64_t atX, std::int64_t atY) {
+        std::string tip;
+        DrawnTexts none;
+        if (content && !sink) ThroughSurface(none, [&] { tip = content->ToolTipAt(surface, atX, atY); });
+        return tip;
+    }
+    // Lets the content use the surface, its texts going into `band`, and
+    // puts the position and font back as they were.
+    template <typename Use>
+    void ThroughSurface(DrawnTexts& band, Use use) {
         const std::int32_t keptX = x, keptY = y;
         const double keptSize = size;
         const bool keptItalic = italic;
         sink = &band;
-        content->Draw(surface, top, bottom);
+        use();
         sink = nullptr;
         x = keptX;
         y = keptY;
         size = keptSize;
         italic = keptItalic;
-        return band;
     }
 
     DrawnTexts texts;  // drawn on the surface directly
@@ -305,6 +337,8 @@ void PreviewSurface::SetContent(std::unique_ptr<PreviewContent> content) {
 }
 
 const DrawnTexts& PreviewSurface::Texts() const { return parts_->texts; }
+
+std::string PreviewSurface::ToolTipAt(std::int64_t x, std::int64_t y) { return parts_->ContentTip(*this, x, y); }
 
 DrawnTexts PreviewSurface::TextsBetween(std::int64_t top, std::int64_t bottom) {
     DrawnTexts between;

@@ -38,6 +38,9 @@ public:
     // What shows with its top from `top` to `bottom` (twips): the texts drawn
     // directly, then the content's, each in drawing order.
     DrawnTexts TextsBetween(std::int64_t top, std::int64_t bottom);
+    // The content's tooltip at a point of the drawing (twips), as the view
+    // shows it when the mouse rests there; empty for none.
+    std::string ToolTipAt(std::int64_t x, std::int64_t y);
     std::string FontName() const;
     // The surface's height in twips: its drawing, and at least the view's.
     std::int32_t SurfaceHeight() const;

@@ -366,10 +366,13 @@ TEST_F(PrintingTest, ThePreviewScrollsToItsLastRow) {
 }
 
 // A long list is not copied into the preview: the rows that come into view
-// are drawn from the grid's table then.
+// are drawn from the grid's table then, a text too long for the preview's
+// column cut short with its whole as the tooltip.
 TEST_F(PrintingTest, ThePreviewKeepsNoTextAndDrawsTheRowsInView) {
     Open();
     FillRows(400);
+    const std::string tpi(300, '3');  // a leadscrew and pitch of 1e-300
+    window->Grid().SetTextMatrix(399, 7, tpi);
     ClickWith(Item("btnPrint"), 1);
     ASSERT_NE(window->Preview(), nullptr);
     forms::PreviewSurface& surface = window->Preview()->Surface();
@@ -380,6 +383,11 @@ TEST_F(PrintingTest, ThePreviewKeepsNoTextAndDrawsTheRowsInView) {
     ASSERT_FALSE(inView.empty());
     EXPECT_EQ(inView.back().text, "low");  // row 400's comment
     EXPECT_LT(inView.size(), 9u * 40);  // the rows in view, not the list
+    const forms::DrawnText cut = inView[inView.size() - 2];
+    EXPECT_EQ(cut.text.substr(0, 10), tpi.substr(0, 10));
+    EXPECT_LT(cut.text.size(), 60u);
+    EXPECT_EQ(surface.ToolTipAt(cut.x + 30, cut.y + 30), tpi);
+    EXPECT_EQ(surface.ToolTipAt(inView.back().x + 30, inView.back().y + 30), "");
     window->Grid().SetTextMatrix(399, 8, "read again");
     EXPECT_EQ(surface.TextsBetween(inView.back().y, inView.back().y).back().text, "read again");
 }
