@@ -130,8 +130,20 @@ protected:
         const std::string tip = tip_(static_cast<std::int64_t>(at.x() * os::TwipsPerPixelX()),
                                      static_cast<std::int64_t>(at.y() * os::TwipsPerPixelY()));
         if (tip.empty()) QToolTip::hideText();
-        else QToolTip::showText(help->globalPos(), os::ToQString(tip), viewport());
+        else QToolTip::showText(help->globalPos(), InLines(os::ToQString(tip)), viewport());
         return true;
+    }
+
+    // A tooltip of a few hundred digits has no place to wrap: it is broken
+    // into lines of a fixed length so that it stays on the screen.
+    static QString InLines(const QString& text) {
+        constexpr int kLineLength = 60;
+        QString lines;
+        for (int i = 0; i < text.size(); i += kLineLength) {
+            if (i > 0) lines += QLatin1Char('\n');
+            lines += text.mid(i, kLineLength);
+        }
+        return lines;
     }
 
     void paintEvent(QPaintEvent* event) override {
