@@ -27,6 +27,14 @@ void ResultsOutput::ShowPreview() {
     if (preview_ && preview_->Closed()) preview_.reset();
     if (!preview_) preview_ = std::make_unique<frmPrint>();
     preview_->Show();
+    DrawPreview();
+}
+
+void ResultsOutput::ResultsReplaced() {
+    if (preview_ && !preview_->Closed()) DrawPreview();
+}
+
+void ResultsOutput::DrawPreview() {
     forms::PreviewSurface& surface = preview_->Surface();
     surface.Clear();
     const os::BusyCursor busy;  // measuring a long table takes a while

@@ -115,6 +115,7 @@ void frmChart::Recalculate() {
                                               tolerances);
     ShowResults(grid_, *chart);
     chart_ = std::move(chart);
+    output_.ResultsReplaced();
 }
 
 void frmChart::UseThread(std::int32_t row) {

@@ -150,10 +150,12 @@ void frmMain::FindGearTrains() {
     auto results = std::make_unique<ResultsTable>(inputs, gears_);
     if (results->Size() == 0) {
         grid_.Clear(false);
+        output_.ResultsReplaced();
         return;
     }
     ShowResults(grid_, *results);
     results_ = std::move(results);
+    output_.ResultsReplaced();
 }
 
 // The train of the results grid's focus row, to scale, in the picture; the

@@ -320,6 +320,28 @@ TEST_F(PrintingTest, ASecondPreviewRedrawsTheSameWindowFromClean) {
     EXPECT_FALSE(header.italic);
 }
 
+// The preview draws its rows from the results the grid shows, so an open
+// preview is laid out afresh for each new calculation.
+TEST_F(PrintingTest, AnOpenPreviewShowsEachNewCalculation) {
+    Open();
+    Calculate("1.0");
+    ClickWith(Item("btnPrint"), 1);
+    ASSERT_NE(window->Preview(), nullptr);
+    forms::PreviewSurface& surface = window->Preview()->Surface();
+    for (const std::string pitch : {"1.5", "123456"}) {
+        SCOPED_TRACE(pitch);
+        forms::testing::ClearByTyping(Item("reqPitch"));
+        Calculate(pitch);
+        const forms::DrawnTexts shown = Shown(surface);
+        std::vector<std::string> rowNumbers;  // the italic texts
+        for (const forms::DrawnText& text : shown) {
+            if (text.italic) rowNumbers.push_back(text.text);
+        }
+        ASSERT_EQ(rowNumbers.size(), static_cast<std::size_t>(window->Grid().Rows()));
+        for (std::size_t r = 0; r < rowNumbers.size(); ++r) EXPECT_EQ(rowNumbers[r], std::to_string(r + 1));
+    }
+}
+
 TEST_F(PrintingTest, AClosedPreviewIsCreatedAnew) {
     Open();
     Calculate("1.0");
