@@ -66,7 +66,7 @@ private:
 
 }  // namespace
 
-std::vector<std::int32_t> PrintedColumnLefts(const grid::VbGrid& grid, os::DrawingTarget& target, std::int32_t left) {
+std::vector<std::int32_t> PrintedColumnWidths(const grid::VbGrid& grid, os::DrawingTarget& target) {
     const grid::GridTable& table = grid.Table();
     const double size = target.FontSize();
     const bool italic = target.FontItalic();
@@ -96,14 +96,26 @@ std::vector<std::int32_t> PrintedColumnLefts(const grid::VbGrid& grid, os::Drawi
     target.SetFontSize(size);
     target.SetFontItalic(italic);
 
+    std::vector<std::int32_t> widths;
+    for (std::int32_t c = 0; c < cols; ++c) {
+        const std::int32_t text = widest[static_cast<std::size_t>(c)];
+        widths.push_back(std::max(grid.ColWidth(runtime::Variant(c)), text > 0 ? text + kColumnGap : 0));
+    }
+    return widths;
+}
+
+std::vector<std::int32_t> ColumnLefts(const std::vector<std::int32_t>& widths, std::int32_t left) {
     std::vector<std::int32_t> lefts;
     std::int32_t x = left;
-    for (std::int32_t c = 0; c < cols; ++c) {
+    for (const std::int32_t width : widths) {
         lefts.push_back(x);
-        const std::int32_t text = widest[static_cast<std::size_t>(c)];
-        x += std::max(grid.ColWidth(runtime::Variant(c)), text > 0 ? text + kColumnGap : 0);
+        x += width;
     }
     return lefts;
+}
+
+std::vector<std::int32_t> PrintedColumnLefts(const grid::VbGrid& grid, os::DrawingTarget& target, std::int32_t left) {
+    return ColumnLefts(PrintedColumnWidths(grid, target), left);
 }
 
 }  // namespace app

@@ -24,5 +24,9 @@ inline constexpr std::int32_t kColumnGap = 120;
 // font; cells in the font they are drawn in) with a gap after it, so that
 // no text runs into the next column. The target's font is left as it was.
 std::vector<std::int32_t> PrintedColumnLefts(const grid::VbGrid& grid, os::DrawingTarget& target, std::int32_t left);
+// The same columns' widths, by data index.
+std::vector<std::int32_t> PrintedColumnWidths(const grid::VbGrid& grid, os::DrawingTarget& target);
+// Where columns of these widths start, the first at `left`.
+std::vector<std::int32_t> ColumnLefts(const std::vector<std::int32_t>& widths, std::int32_t left);
 
 }  // namespace app

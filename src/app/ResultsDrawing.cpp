@@ -1,5 +1,6 @@
 #include "app/ResultsDrawing.h"
 
+#include "app/FittedText.h"
 #include "grid/VbGrid.h"
 #include "os/printing/DrawingTarget.h"
 
@@ -40,13 +41,15 @@ void drawHeader(const grid::VbGrid& grid, os::DrawingTarget& target, const std::
 }
 
 void drawRow(const grid::VbGrid& grid, os::DrawingTarget& target, const std::vector<std::int32_t>& lefts,
-             std::int32_t row) {
+             std::int32_t row, const std::vector<std::int32_t>& rooms) {
     const grid::GridTable& table = grid.Table();
     for (std::int32_t c = 0; c < grid.Cols(); ++c) {
-        target.SetCurrentX(lefts[static_cast<std::size_t>(c)]);
+        const auto column = static_cast<std::size_t>(c);
+        target.SetCurrentX(lefts[column]);
         target.SetFontSize(c == 0 ? kRowNumberPoints : kCellPoints);
         target.SetFontItalic(c == 0);
-        target.Print(table.Text(row, c));
+        if (column < rooms.size()) target.Print(FittedText(target, table.Text(row, c), rooms[column]));
+        else target.Print(table.Text(row, c));
     }
     target.SetCurrentY(target.CurrentY() + grid.RowHeight(row));
 }

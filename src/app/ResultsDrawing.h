@@ -33,8 +33,9 @@ bool DrawAll(const grid::VbGrid& grid, os::DrawingTarget& target);
 // below them; `lefts` are the columns' x positions.
 void drawHeader(const grid::VbGrid& grid, os::DrawingTarget& target, const std::vector<std::int32_t>& lefts);
 // Draws one row (row numbers at 8 points italic, the rest at 10 points) at
-// the target's y and moves y below it.
+// the target's y and moves y below it. A text wider than its column's room
+// (twips, by data index; none given: no limit) is cut to fit.
 void drawRow(const grid::VbGrid& grid, os::DrawingTarget& target, const std::vector<std::int32_t>& lefts,
-             std::int32_t row);
+             std::int32_t row, const std::vector<std::int32_t>& rooms = {});
 
 }  // namespace app

@@ -6,7 +6,7 @@
 #include "app/LanguageFile.h"
 #include "app/LanguageTexts.h"
 #include "app/MemoryShortfall.h"
-#include "app/ResultsDrawing.h"
+#include "app/PreviewTable.h"
 #include "app/ResultsPrinting.h"
 #include "forms/Form.h"
 #include "os/desktop/BusyCursor.h"
@@ -31,10 +31,18 @@ void ResultsOutput::ShowPreview() {
     if (preview_ && preview_->Closed()) preview_.reset();
     if (!preview_) preview_ = std::make_unique<frmPrint>();
     preview_->Show();
+    DrawPreview();
+}
+
+void ResultsOutput::ResultsReplaced() {
+    if (preview_ && !preview_->Closed()) DrawPreview();
+}
+
+void ResultsOutput::DrawPreview() {
     forms::PreviewSurface& surface = preview_->Surface();
     surface.Clear();
-    const os::BusyCursor busy;  // a long table takes a while
-    DrawAll(grid_, surface);
+    const os::BusyCursor busy;  // measuring a long table takes a while
+    surface.SetContent(std::make_unique<PreviewTable>(grid_, surface));
 }
 
 void ResultsOutput::ExportCsv() {

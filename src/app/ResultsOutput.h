@@ -34,6 +34,9 @@ public:
     // Shows the preview window, created anew when there is none or the user
     // closed it, and draws the table on it afresh.
     void ShowPreview();
+    // The grid shows other results now: an open preview draws them afresh
+    // (it draws its rows from the grid's table, laid out for the earlier ones).
+    void ResultsReplaced();
     // Saves the table as a CSV file under a name the user chooses.
     void ExportCsv();
     // Prints the table on the default printer.
@@ -42,6 +45,8 @@ public:
     frmPrint* Preview() { return preview_.get(); }
 
 private:
+    void DrawPreview();
+
     const forms::Form& owner_;
     const grid::VbGrid& grid_;
     std::unique_ptr<frmPrint> preview_;

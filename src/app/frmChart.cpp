@@ -167,6 +167,7 @@ void frmChart::Recalculate() {
             grid_.SetRows(0);
         });
     chart_ = std::move(chart);
+    output_.ResultsReplaced();
 }
 
 // The status line gives the changes both ways; the chart shows the fewest

@@ -152,6 +152,7 @@ void frmMain::FindGearTrains() {
     DrawGearSketch(*Item("Image1").Picture());  // no row is selected now
     if (results->Size() == 0) {
         grid_.Clear(false);
+        output_.ResultsReplaced();
         return;
     }
     RunWithinMemory(
@@ -165,6 +166,7 @@ void frmMain::FindGearTrains() {
             grid_.Clear(false);
         });
     results_ = std::move(results);
+    output_.ResultsReplaced();
 }
 
 // The train of the results grid's focus row, to scale, in the picture; the

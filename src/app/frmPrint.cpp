@@ -22,6 +22,11 @@ frmPrint::frmPrint() : form_("frmPrint", *this) {
 
 frmPrint::~frmPrint() { surface_.reset(); }
 
-void frmPrint::Unload(bool& /*cancel*/) { closed_ = true; }
+// A closed preview lets go of its drawing at once: a long table's drawing
+// would otherwise hold its memory until the next preview.
+void frmPrint::Unload(bool& /*cancel*/) {
+    closed_ = true;
+    surface_->Clear();
+}
 
 }  // namespace app

@@ -8,12 +8,15 @@
 #include <QAbstractScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <optional>
 
 #include "forms/Form.h"
+#include "forms/PreviewContent.h"
 #include "os/drawing/Colors.h"
 #include "os/painting/Twips.h"
 #include "os/qt/QtConversions.h"
@@ -24,6 +27,9 @@ namespace {
 
 constexpr double kDefaultPoints = 8;
 constexpr int kWheelStep = 20;  // pixels an arrow click moves; a wheel notch moves three
+// How far above the exposed part a content's text may start and still reach
+// into it, in pixels (far more than any line of text is tall).
+constexpr int kContentReach = 100;
 
 int ToPixelsY(std::int64_t twips) {
     const double pixels = std::ceil(static_cast<double>(twips) / os::TwipsPerPixelY());
@@ -43,8 +49,19 @@ QFont FontOf(const QString& family, double size, bool italic) {
 // than about 16 million pixels and a long table is taller still.
 class PreviewView : public QAbstractScrollArea {
 public:
-    PreviewView(QWidget* parent, const DrawnTexts& texts, const QString& family, QColor back, QColor fore)
-        : QAbstractScrollArea(parent), texts_(texts), family_(family), fore_(fore) {
+    // The texts of a band of the content (top and bottom in twips).
+    using BandSource = std::function<DrawnTexts(std::int64_t, std::int64_t)>;
+    // The content's tooltip at a point (twips).
+    using TipSource = std::function<std::string(std::int64_t, std::int64_t)>;
+
+    PreviewView(QWidget* parent, const DrawnTexts& texts, BandSource band, TipSource tip, const QString& family,
+                QColor back, QColor fore)
+        : QAbstractScrollArea(parent),
+          texts_(texts),
+          band_(std::move(band)),
+          tip_(std::move(tip)),
+          family_(family),
+          fore_(fore) {
         setFrameShape(QFrame::NoFrame);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -106,49 +123,87 @@ protected:
 
     void scrollContentsBy(int dx, int dy) override { viewport()->scroll(dx, dy); }
 
+    bool viewportEvent(QEvent* event) override {
+        if (event->type() != QEvent::ToolTip) return QAbstractScrollArea::viewportEvent(event);
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QPoint at = help->pos() + Offset();
+        const std::string tip = tip_(static_cast<std::int64_t>(at.x() * os::TwipsPerPixelX()),
+                                     static_cast<std::int64_t>(at.y() * os::TwipsPerPixelY()));
+        if (tip.empty()) QToolTip::hideText();
+        else QToolTip::showText(help->globalPos(), InLines(os::ToQString(tip)), viewport());
+        return true;
+    }
+
+    // A tooltip of a few hundred digits has no place to wrap: it is broken
+    // into lines of a fixed length so that it stays on the screen.
+    static QString InLines(const QString& text) {
+        constexpr int kLineLength = 60;
+        QString lines;
+        for (int i = 0; i < text.size(); i += kLineLength) {
+            if (i > 0) lines += QLatin1Char('\n');
+            lines += text.mid(i, kLineLength);
+        }
+        return lines;
+    }
+
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(viewport());
         painter.setPen(fore_);
-        const QPoint offset = Offset();
-        const QRect exposed = event->rect().translated(offset);
-        const double tppX = os::TwipsPerPixelX();
+        const QRect exposed = event->rect().translated(Offset());
+        PaintTexts(painter, texts_, exposed, FirstTextFor(exposed), ordered_);
         const double tppY = os::TwipsPerPixelY();
-        // A line is less than four pixels a point tall (twice its size at
-        // 144 dpi): texts out of the exposed part are passed over before a
-        // font is made for them, so long tables scroll smoothly.
-        std::size_t from = 0;
-        if (ordered_) {
-            // The first text whose top may reach into the exposed part.
-            const double firstTop = (exposed.top() - largestSize_ * 4) * tppY;
-            std::size_t count = texts_.size();
-            while (count > 0) {  // halving, as std::partition_point does
-                const std::size_t half = count / 2;
-                if (texts_.YAt(from + half) < firstTop) {
-                    from += half + 1;
-                    count -= half + 1;
-                } else {
-                    count = half;
-                }
-            }
-        }
-        for (std::size_t i = from; i < texts_.size(); ++i) {
-            const double top = texts_.YAt(i) / tppY;
-            if (top > exposed.bottom() + 1) {
-                if (ordered_) break;
-                continue;
-            }
-            const double size = texts_.SizeAt(i);
-            if (top + size * 4 < exposed.top()) continue;
-            const QFont font = FontOf(family_, size, texts_.ItalicAt(i));
-            painter.setFont(font);
-            const QFontMetricsF metrics(font, viewport());
-            painter.drawText(QPointF(texts_.XAt(i) / tppX - offset.x(), top - offset.y() + metrics.ascent()),
-                             os::ToQString(texts_.TextAt(i)));
-        }
+        const DrawnTexts band = band_(static_cast<std::int64_t>(std::floor((exposed.top() - kContentReach) * tppY)),
+                                      static_cast<std::int64_t>(std::ceil((exposed.bottom() + 1) * tppY)));
+        PaintTexts(painter, band, exposed, 0, true);
     }
 
 private:
     QPoint Offset() const { return {horizontalScrollBar()->value(), verticalScrollBar()->value()}; }
+
+    // A line is less than four pixels a point tall (twice its size at 144
+    // dpi): the first of the kept texts whose top may reach into the exposed
+    // part is found by halving while they are in order, so long drawings
+    // scroll smoothly.
+    std::size_t FirstTextFor(const QRect& exposed) const {
+        std::size_t from = 0;
+        if (!ordered_) return from;
+        const double firstTop = (exposed.top() - largestSize_ * 4) * os::TwipsPerPixelY();
+        std::size_t count = texts_.size();
+        while (count > 0) {  // halving, as std::partition_point does
+            const std::size_t half = count / 2;
+            if (texts_.YAt(from + half) < firstTop) {
+                from += half + 1;
+                count -= half + 1;
+            } else {
+                count = half;
+            }
+        }
+        return from;
+    }
+
+    // Paints the texts from `from` on that fall into the exposed part (in
+    // pixels of the drawing); texts out of it are passed over before a font
+    // is made for them.
+    void PaintTexts(QPainter& painter, const DrawnTexts& texts, const QRect& exposed, std::size_t from,
+                    bool ordered) const {
+        const QPoint offset = Offset();
+        const double tppX = os::TwipsPerPixelX();
+        const double tppY = os::TwipsPerPixelY();
+        for (std::size_t i = from; i < texts.size(); ++i) {
+            const double top = texts.YAt(i) / tppY;
+            if (top > exposed.bottom() + 1) {
+                if (ordered) break;
+                continue;
+            }
+            const double size = texts.SizeAt(i);
+            if (top + size * 4 < exposed.top()) continue;
+            const QFont font = FontOf(family_, size, texts.ItalicAt(i));
+            painter.setFont(font);
+            const QFontMetricsF metrics(font, viewport());
+            painter.drawText(QPointF(texts.XAt(i) / tppX - offset.x(), top - offset.y() + metrics.ascent()),
+                             os::ToQString(texts.TextAt(i)));
+        }
+    }
 
     void UpdateBars() {
         const QSize view = viewport()->size();
@@ -160,6 +215,8 @@ private:
     }
 
     const DrawnTexts& texts_;
+    BandSource band_;
+    TipSource tip_;
     QString family_;
     QColor fore_;
     int width_ = 1;
@@ -173,10 +230,14 @@ private:
 }  // namespace
 
 struct PreviewSurface::Parts : public QObject {
-    Parts(QWidget& formWidget, QColor back, QColor fore)
+    Parts(PreviewSurface& surface, QWidget& formWidget, QColor back, QColor fore)
         : family(formWidget.font().family()),
           size(formWidget.font().pointSizeF() > 0 ? formWidget.font().pointSizeF() : kDefaultPoints),
-          view(new PreviewView(&formWidget, texts, family, back, fore)) {
+          view(new PreviewView(
+              &formWidget, texts,
+              [this, &surface](std::int64_t top, std::int64_t bottom) { return ContentBand(surface, top, bottom); },
+              [this, &surface](std::int64_t x, std::int64_t y) { return ContentTip(surface, x, y); }, family, back,
+              fore)) {
         formWidget.installEventFilter(this);
         Fit(formWidget.size());
         view->show();
@@ -212,7 +273,39 @@ struct PreviewSurface::Parts : public QObject {
         return *metrics;
     }
 
-    DrawnTexts texts;
+    // The texts the content draws for a band, drawn through the surface
+    // with its position and font left as they were.
+    DrawnTexts ContentBand(PreviewSurface& surface, std::int64_t top, std::int64_t bottom) {
+        DrawnTexts band;
+        if (!content || sink) return band;
+        ThroughSurface(band, [&] { content->Draw(surface, top, bottom); });
+        return band;
+    }
+    std::string ContentTip(PreviewSurface& surface, std::int64_t atX, std::int64_t atY) {
+        std::string tip;
+        DrawnTexts none;
+        if (content && !sink) ThroughSurface(none, [&] { tip = content->ToolTipAt(surface, atX, atY); });
+        return tip;
+    }
+    // Lets the content use the surface, its texts going into `band`, and
+    // puts the position and font back as they were.
+    template <typename Use>
+    void ThroughSurface(DrawnTexts& band, Use use) {
+        const std::int32_t keptX = x, keptY = y;
+        const double keptSize = size;
+        const bool keptItalic = italic;
+        sink = &band;
+        use();
+        sink = nullptr;
+        x = keptX;
+        y = keptY;
+        size = keptSize;
+        italic = keptItalic;
+    }
+
+    DrawnTexts texts;  // drawn on the surface directly
+    std::unique_ptr<PreviewContent> content;
+    DrawnTexts* sink = nullptr;  // where the content's texts go while it draws
     std::optional<QFontMetricsF> metrics;
     double metricsSize = 0;
     bool metricsItalic = false;
@@ -227,7 +320,7 @@ struct PreviewSurface::Parts : public QObject {
 };
 
 PreviewSurface::PreviewSurface(Form& form, std::uint32_t backColor)
-    : parts_(std::make_unique<Parts>(*form.Widget(), os::ToQColor(os::TranslateColor(backColor)),
+    : parts_(std::make_unique<Parts>(*this, *form.Widget(), os::ToQColor(os::TranslateColor(backColor)),
                                      os::ToQColor(os::GetSysColor(os::COLOR_BTNTEXT)))) {}
 
 PreviewSurface::~PreviewSurface() {
@@ -239,6 +332,7 @@ PreviewSurface::~PreviewSurface() {
 void PreviewSurface::Clear() {
     Parts& p = *parts_;
     p.texts.Clear();
+    p.content.reset();
     p.view->Cleared();
     p.contentHeight = 0;
     p.x = p.y = 0;
@@ -247,7 +341,29 @@ void PreviewSurface::Clear() {
     p.view->verticalScrollBar()->setValue(0);
 }
 
+void PreviewSurface::SetContent(std::unique_ptr<PreviewContent> content) {
+    Parts& p = *parts_;
+    p.content = std::move(content);
+    if (p.content) p.Grow(p.content->Height());
+    p.view->viewport()->update();
+}
+
 const DrawnTexts& PreviewSurface::Texts() const { return parts_->texts; }
+
+std::string PreviewSurface::ToolTipAt(std::int64_t x, std::int64_t y) { return parts_->ContentTip(*this, x, y); }
+
+DrawnTexts PreviewSurface::TextsBetween(std::int64_t top, std::int64_t bottom) {
+    DrawnTexts between;
+    const auto keep = [&](const DrawnTexts& texts) {
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (texts.YAt(i) >= top && texts.YAt(i) <= bottom)
+                between.Add(texts.TextAt(i), texts.XAt(i), texts.YAt(i), texts.SizeAt(i), texts.ItalicAt(i));
+        }
+    };
+    keep(parts_->texts);
+    keep(parts_->ContentBand(*this, top, bottom));
+    return between;
+}
 std::string PreviewSurface::FontName() const { return parts_->family.toStdString(); }
 
 std::int32_t PreviewSurface::SurfaceHeight() const {
@@ -291,6 +407,10 @@ void PreviewSurface::SetFontItalic(bool italic) { parts_->italic = italic; }
 void PreviewSurface::Print(const std::string& text) {
     Parts& p = *parts_;
     if (text.empty()) return;
+    if (p.sink) {
+        p.sink->Add(text, p.x, p.y, p.size, p.italic);
+        return;
+    }
     p.texts.Add(text, p.x, p.y, p.size, p.italic);
     p.view->Added(p.y, p.size);
     const QFontMetricsF& metrics = p.Metrics();
@@ -308,6 +428,7 @@ std::int32_t PreviewSurface::TextWidth(const std::string& text) {
 }
 
 bool PreviewSurface::MakeRoom(std::int32_t height) {
+    if (parts_->sink) return true;  // the content's height is known
     parts_->Grow(static_cast<std::int64_t>(parts_->y) + std::max(0, height));
     return true;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "forms/DrawnTexts.h"
+#include "forms/PreviewContent.h"
 #include "os/printing/DrawingTarget.h"
 
 namespace forms {
@@ -13,7 +14,8 @@ namespace forms {
 class Form;
 
 // A drawing surface that fills a form's client area and keeps what is drawn
-// on it. It is as tall as its drawing, so it grows downwards as text goes
+// on it; a long drawing is given to it as content instead, which it draws
+// afresh whenever part of it comes into view. It is as tall as its drawing, so it grows downwards as text goes
 // below its end and never breaks pages; the form scrolls it vertically with
 // a scroll bar and the mouse wheel. Text is in the form's font face, in the
 // system colour of button text, on the given background.
@@ -24,11 +26,21 @@ public:
     PreviewSurface(const PreviewSurface&) = delete;
     PreviewSurface& operator=(const PreviewSurface&) = delete;
 
-    // Removes all drawing, scrolls back to the top and moves the position to
-    // the top-left corner. The font stays as it was.
+    // Removes all drawing and the content, scrolls back to the top and moves
+    // the position to the top-left corner. The font stays as it was.
     void Clear();
-    // What has been drawn, in drawing order.
+    // Shows a drawing the surface does not keep (in place of any earlier
+    // one), drawn band by band as it comes into view through this surface;
+    // the surface grows to its height.
+    void SetContent(std::unique_ptr<PreviewContent> content);
+    // What has been drawn directly, in drawing order.
     const DrawnTexts& Texts() const;
+    // What shows with its top from `top` to `bottom` (twips): the texts drawn
+    // directly, then the content's, each in drawing order.
+    DrawnTexts TextsBetween(std::int64_t top, std::int64_t bottom);
+    // The content's tooltip at a point of the drawing (twips), as the view
+    // shows it when the mouse rests there; empty for none.
+    std::string ToolTipAt(std::int64_t x, std::int64_t y);
     std::string FontName() const;
     // The surface's height in twips: its drawing, and at least the view's.
     std::int32_t SurfaceHeight() const;

@@ -233,7 +233,8 @@ TEST_F(ChartWindowTest, PrintButtonPreviewsSavesAndPrints) {
 
     ClickWith(chart.Item("btnPrint"), 1);
     ASSERT_NE(chart.Preview(), nullptr);
-    const auto& texts = chart.Preview()->Surface().Texts();
+    forms::PreviewSurface& surface = chart.Preview()->Surface();
+    const forms::DrawnTexts texts = surface.TextsBetween(0, surface.SurfaceHeight());
     EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const auto& t) { return t.text == "16 BA"; }), 1);
 
     const std::string csv = folder.File("chart.csv");

@@ -119,6 +119,10 @@ protected:
         }
         return words;
     }
+    // Everything a preview shows, from its top to its end.
+    static forms::DrawnTexts Shown(forms::PreviewSurface& surface) {
+        return surface.TextsBetween(0, surface.SurfaceHeight());
+    }
     void PressSpaceOnPrint() {
         Item("btnPrint").SetFocus();
         os::testing::KeyClick(Item("btnPrint").hWnd(), os::VK_SPACE);
@@ -289,7 +293,7 @@ TEST_F(PrintingTest, LeftClickShowsThePreviewWithEveryRow) {
     EXPECT_EQ(preview->Window().Caption(), "Vorschau");
     EXPECT_NEAR(preview->Window().ScaleWidth(), 13110, 15);
     EXPECT_NEAR(preview->Window().ScaleHeight(), 6885, 15);
-    const forms::DrawnTexts& texts = preview->Surface().Texts();
+    const forms::DrawnTexts texts = Shown(preview->Surface());
     for (int r = 0; r < 26; ++r) {
         const auto rowNumber = [&](const forms::DrawnText& t) { return t.x == 900 && t.text == std::to_string(r + 1); };
         EXPECT_EQ(std::count_if(texts.begin(), texts.end(), rowNumber), 1) << r;
@@ -304,16 +308,38 @@ TEST_F(PrintingTest, ASecondPreviewRedrawsTheSameWindowFromClean) {
     ClickWith(Item("btnPrint"), 1);
     app::frmPrint* preview = window->Preview();
     ASSERT_NE(preview, nullptr);
-    const std::size_t drawn = preview->Surface().Texts().size();
-    const double firstHeaderSize = preview->Surface().Texts().front().size;
+    const std::size_t drawn = Shown(preview->Surface()).size();
+    const double firstHeaderSize = Shown(preview->Surface()).front().size;
     EXPECT_NE(firstHeaderSize, 10);  // the window's own font
     ClickWith(Item("btnPrint"), 1);
     EXPECT_EQ(window->Preview(), preview);
-    EXPECT_EQ(preview->Surface().Texts().size(), drawn);
-    const forms::DrawnText& header = preview->Surface().Texts().front();
+    EXPECT_EQ(Shown(preview->Surface()).size(), drawn);
+    const forms::DrawnText header = Shown(preview->Surface()).front();
     EXPECT_EQ(header.y, 900);
     EXPECT_EQ(header.size, 10);
     EXPECT_FALSE(header.italic);
+}
+
+// The preview draws its rows from the results the grid shows, so an open
+// preview is laid out afresh for each new calculation.
+TEST_F(PrintingTest, AnOpenPreviewShowsEachNewCalculation) {
+    Open();
+    Calculate("1.0");
+    ClickWith(Item("btnPrint"), 1);
+    ASSERT_NE(window->Preview(), nullptr);
+    forms::PreviewSurface& surface = window->Preview()->Surface();
+    for (const std::string pitch : {"1.5", "123456"}) {
+        SCOPED_TRACE(pitch);
+        forms::testing::ClearByTyping(Item("reqPitch"));
+        Calculate(pitch);
+        const forms::DrawnTexts shown = Shown(surface);
+        std::vector<std::string> rowNumbers;  // the italic texts
+        for (const forms::DrawnText& text : shown) {
+            if (text.italic) rowNumbers.push_back(text.text);
+        }
+        ASSERT_EQ(rowNumbers.size(), static_cast<std::size_t>(window->Grid().Rows()));
+        for (std::size_t r = 0; r < rowNumbers.size(); ++r) EXPECT_EQ(rowNumbers[r], std::to_string(r + 1));
+    }
 }
 
 TEST_F(PrintingTest, AClosedPreviewIsCreatedAnew) {
@@ -329,7 +355,19 @@ TEST_F(PrintingTest, AClosedPreviewIsCreatedAnew) {
     ASSERT_NE(window->Preview(), nullptr);
     EXPECT_FALSE(window->Preview()->Closed());
     EXPECT_TRUE(window->Preview()->Window().Visible());
-    EXPECT_NE(window->Preview()->Surface().Texts().front().size, 10);  // a fresh window's font
+    EXPECT_NE(Shown(window->Preview()->Surface()).front().size, 10);  // a fresh window's font
+}
+
+TEST_F(PrintingTest, AClosedPreviewLetsGoOfItsDrawing) {
+    Open();
+    FillRows(400);
+    ClickWith(Item("btnPrint"), 1);
+    ASSERT_NE(window->Preview(), nullptr);
+    forms::PreviewSurface& surface = window->Preview()->Surface();
+    ASSERT_FALSE(Shown(surface).empty());
+    window->Preview()->Window().Close();
+    EXPECT_TRUE(Shown(surface).empty());
+    EXPECT_EQ(surface.ScrollMax(), 0);
 }
 
 TEST_F(PrintingTest, ThePreviewScrollsToItsLastRow) {
@@ -338,7 +376,7 @@ TEST_F(PrintingTest, ThePreviewScrollsToItsLastRow) {
     ClickWith(Item("btnPrint"), 1);
     ASSERT_NE(window->Preview(), nullptr);
     forms::PreviewSurface& surface = window->Preview()->Surface();
-    const forms::DrawnText& last = surface.Texts().back();
+    const forms::DrawnText last = Shown(surface).back();
     EXPECT_EQ(last.text, "low");  // row 400's comment
     EXPECT_GE(surface.SurfaceHeight(), last.y + 240);
     EXPECT_NEAR(window->Preview()->Window().ScaleHeight(), 6885, 15);
@@ -347,6 +385,33 @@ TEST_F(PrintingTest, ThePreviewScrollsToItsLastRow) {
     surface.SetScrollTop(surface.ScrollMax());
     EXPECT_GE(last.y, surface.ScrollTop());
     EXPECT_LE(last.y + 240, surface.ScrollTop() + surface.ViewHeight());
+}
+
+// A long list is not copied into the preview: the rows that come into view
+// are drawn from the grid's table then, a text too long for the preview's
+// column cut short with its whole as the tooltip.
+TEST_F(PrintingTest, ThePreviewKeepsNoTextAndDrawsTheRowsInView) {
+    Open();
+    FillRows(400);
+    const std::string tpi(300, '3');  // a leadscrew and pitch of 1e-300
+    window->Grid().SetTextMatrix(399, 7, tpi);
+    ClickWith(Item("btnPrint"), 1);
+    ASSERT_NE(window->Preview(), nullptr);
+    forms::PreviewSurface& surface = window->Preview()->Surface();
+    EXPECT_TRUE(surface.Texts().empty());
+    surface.SetScrollTop(surface.ScrollMax());
+    const forms::DrawnTexts inView =
+        surface.TextsBetween(surface.ScrollTop(), surface.ScrollTop() + surface.ViewHeight());
+    ASSERT_FALSE(inView.empty());
+    EXPECT_EQ(inView.back().text, "low");  // row 400's comment
+    EXPECT_LT(inView.size(), 9u * 40);  // the rows in view, not the list
+    const forms::DrawnText cut = inView[inView.size() - 2];
+    EXPECT_EQ(cut.text.substr(0, 10), tpi.substr(0, 10));
+    EXPECT_LT(cut.text.size(), 60u);
+    EXPECT_EQ(surface.ToolTipAt(cut.x + 30, cut.y + 30), tpi);
+    EXPECT_EQ(surface.ToolTipAt(inView.back().x + 30, inView.back().y + 30), "");
+    window->Grid().SetTextMatrix(399, 8, "read again");
+    EXPECT_EQ(surface.TextsBetween(inView.back().y, inView.back().y).back().text, "read again");
 }
 
 // --- Printing ---
