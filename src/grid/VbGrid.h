@@ -10,6 +10,7 @@
 
 #include "grid/CellRows.h"
 #include "grid/CellStorageTable.h"
+#include "grid/RowExtrasPool.h"
 #include "grid/GridCanvas.h"
 #include "grid/GridEvents.h"
 #include "grid/GridInteraction.h"
@@ -184,6 +185,8 @@ public:
     std::int32_t RowTag(std::int32_t lRow) const;
     void SetRowTag(std::int32_t lRow, std::int32_t lTag);
     std::string Bookmark(std::int32_t lRow) const;
+    // The key the row was added with.
+    std::string RowKey(std::int32_t lRow) const;
     void SetBookmark(std::int32_t lRow, const std::string& nBM);
     std::int32_t DefaultRowHeight() const;
     void SetDefaultRowHeight(std::int32_t lHeight);
@@ -565,7 +568,8 @@ private:
     // LeftCol becomes the first column on screen.
     void FollowLeftCol();
     void GrowRowsTo(std::int32_t count);
-    void ResizeCellTable(std::int32_t rows);
+    // Rows from `count` on go, with their cells and extras.
+    void DropRowsFrom(std::int32_t count);
     void InsertCellColumn(std::int32_t dataIndex);
     void EraseCellColumn(std::int32_t dataIndex);
     void MoveCurrentCell(std::int32_t row, std::int32_t col);
@@ -604,6 +608,7 @@ private:
     std::vector<GridColumn> columns_;
     std::vector<std::int32_t> columnMap_;
     std::vector<GridRow> rows_;
+    RowExtrasPool rowExtras_;
     CellRows cells_;  // Cols() cells a row, by data index
     std::vector<GridFont> fonts_{GridFont{}};  // index 0: the grid's own font
     std::vector<FontRef> cellFonts_{nullptr};

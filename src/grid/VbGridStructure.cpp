@@ -6,7 +6,11 @@
 
 namespace grid {
 
-void VbGrid::ResizeCellTable(std::int32_t rows) { cells_.Resize(static_cast<std::size_t>(rows)); }
+void VbGrid::DropRowsFrom(std::int32_t count) {
+    for (std::size_t r = static_cast<std::size_t>(count); r < rows_.size(); ++r) rowExtras_.Release(rows_[r]);
+    rows_.resize(static_cast<std::size_t>(count));
+    cells_.Resize(static_cast<std::size_t>(count));
+}
 
 // Makes room for a column of fresh cells at `dataIndex` in every row.
 void VbGrid::InsertCellColumn(std::int32_t dataIndex) { cells_.InsertColumn(static_cast<std::size_t>(dataIndex)); }
@@ -65,6 +69,7 @@ void VbGrid::RemoveColumn(const ColumnArg& vKey) {
     EraseColumn(position);
     if (columns_.empty()) {
         rows_.clear();
+        rowExtras_.Clear();
         cells_.Clear();
     }
     if (header_) SetHeaders();
@@ -114,11 +119,10 @@ void VbGrid::GrowRowsTo(std::int32_t count) {
     for (std::int32_t r = first; r < count; ++r) {
         GridRow row;
         row.height = defaultRowHeight_;
-        row.index = r;
         row.fixed = r < fixedRows_;
         rows_.push_back(std::move(row));
     }
-    ResizeCellTable(count);
+    cells_.Resize(static_cast<std::size_t>(count));
     RecomputeRowTops(first > 0 ? first - 1 : 0);
 }
 
@@ -130,8 +134,7 @@ void VbGrid::SetRows(std::int32_t lRows) {
     }
     if (Cols() == 0) Raise(runtime::errors::SubscriptOutOfRange, "Attempt to add rows with no columns.");
     if (lRows < Rows()) {
-        rows_.resize(static_cast<std::size_t>(lRows));
-        ResizeCellTable(lRows);
+        DropRowsFrom(lRows);
         scrollY_ = std::min(scrollY_, ScrollableHeight());  // the view stays within the rows left
         if (currentRow_ >= lRows) currentRow_ = lRows - 1;
     } else if (lRows > Rows()) {
@@ -167,11 +170,10 @@ void VbGrid::AddRow(std::int32_t lRowBefore, const std::string& sKey, bool bVisi
     GridRow row;
     row.height = height;
     row.visible = bVisible;
-    if (!sKey.empty()) row.Extras().key = sKey;
+    if (!sKey.empty()) rowExtras_.For(row).key = sKey;
     const bool append = lRowBefore < 0 || rows_.empty() || lRowBefore >= Rows();
     if (append) {
         const std::int32_t r = Rows();
-        row.index = r;
         row.fixed = r < fixedRows_;
         if (r > 0 && r > fixedRows_) {
             const GridRow& previous = rows_.back();
@@ -181,7 +183,6 @@ void VbGrid::AddRow(std::int32_t lRowBefore, const std::string& sKey, bool bVisi
         cells_.Resize(rows_.size());
         if (rows_.back().fixed) RecomputeRowTops(0);
     } else {
-        row.index = Rows();
         rows_.insert(rows_.begin() + lRowBefore, std::move(row));
         ForgetSelectionRows();  // the rows below move down
         cells_.InsertRow(static_cast<std::size_t>(lRowBefore));
@@ -223,6 +224,7 @@ void VbGrid::RemoveRow(std::int32_t lRow) {
     cells_.EraseRow(static_cast<std::size_t>(lRow));
     ForgetSelectionRows();  // the rows below move up
     const bool last = lRow == Rows() - 1;
+    rowExtras_.Release(rows_[static_cast<std::size_t>(lRow)]);
     rows_.erase(rows_.begin() + lRow);
     if (!last) RecomputeRowTops(lRow > 0 ? lRow - 1 : 0);
     if (currentRow_ >= Rows()) currentRow_ = Rows() - 1;
@@ -249,11 +251,11 @@ void VbGrid::Clear(bool bRemoveCols) {
     topRow_ = leftCol_ = 0;
     if (bRemoveCols || columns_.empty()) {
         rows_ = {};
+        rowExtras_.Clear();
         cells_.Clear();
     } else {
         const std::int32_t keep = std::min(fixedRows_, Rows());
-        rows_.resize(static_cast<std::size_t>(keep));
-        ResizeCellTable(keep);
+        DropRowsFrom(keep);
         // A long list emptied gives its memory back.
         rows_.shrink_to_fit();
         cells_.ShrinkToFit();
