@@ -609,7 +609,7 @@ private:
     std::vector<std::int32_t> columnMap_;
     std::vector<GridRow> rows_;
     RowExtrasPool rowExtras_;
-    CellRows cells_;  // Cols() cells a row, by data index
+    CellRows cells_;                           // Cols() cells a row, by data index
     std::vector<GridFont> fonts_{GridFont{}};  // index 0: the grid's own font
     std::vector<FontRef> cellFonts_{nullptr};
     // The fore colours cells use, so that a cell holds one byte for its own;

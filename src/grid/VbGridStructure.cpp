@@ -7,7 +7,9 @@
 namespace grid {
 
 void VbGrid::DropRowsFrom(std::int32_t count) {
-    for (std::size_t r = static_cast<std::size_t>(count); r < rows_.size(); ++r) rowExtras_.Release(rows_[r]);
+    if (count == 0) rowExtras_.Clear();
+    else
+        for (std::size_t r = static_cast<std::size_t>(count); r < rows_.size(); ++r) rowExtras_.Release(rows_[r]);
     rows_.resize(static_cast<std::size_t>(count));
     cells_.Resize(static_cast<std::size_t>(count));
 }

@@ -342,7 +342,8 @@ TEST_F(RenderedGrid, ALongHostTableGetsCellsOnlyWhereTouched) {
     const std::vector<Case> cases = {
         {"painted", [](VbGrid&) {}, 0},
         {"repainted whole", [](VbGrid& g) { g.Refresh(); }, 0},
-        {"a column's format changed", [](VbGrid& g) { g.SetColumnFormatString(runtime::Variant(std::int32_t{1}), "0.00"); }, 0},
+        {"a column's format changed",
+         [](VbGrid& g) { g.SetColumnFormatString(runtime::Variant(std::int32_t{1}), "0.00"); }, 0},
         {"a far cell selected, then the selection cleared",
          [](VbGrid& g) {
              g.SetCellSelected(15000, 1, true);
