@@ -8,6 +8,7 @@ namespace {
 
 void MarkSelectedCells(VbGrid& grid) {
     for (std::int32_t r = grid.SelectionFirstRow(); r <= grid.SelectionLastRow(); ++r) {
+        if (!grid.CellsStored(r)) continue;  // a fresh row has no selected cell
         GridCell* cells = grid.CellRow(r);
         for (std::int32_t d = 0; d < grid.Cols(); ++d)
             if (cells[d].selected) cells[d].dirty = true;

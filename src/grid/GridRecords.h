@@ -58,25 +58,15 @@ struct RowExtras {
     std::int32_t tag = 0;
 };
 
+// One row in 12 bytes; the few rows with extras hold their entry in the
+// grid's row extras (see RowExtrasPool).
 struct GridRow {
     std::int32_t height = 16;   // pixels
     std::int32_t top = 0;       // pixels, among the rows of its kind
-    std::int32_t index = 0;     // its number when created
-    bool dirty = true;
-    bool visible = true;
-    bool fixed = false;
-    std::unique_ptr<RowExtras> extras;
-
-    GridRow() = default;
-    GridRow(const GridRow& other);
-    GridRow& operator=(const GridRow& other);
-    GridRow(GridRow&&) noexcept = default;
-    GridRow& operator=(GridRow&&) noexcept = default;
-
-    const std::string& Key() const;
-    const std::string& Bookmark() const;
-    std::int32_t Tag() const { return extras ? extras->tag : 0; }
-    RowExtras& Extras();
+    std::uint32_t extras : 29 = 0;  // the entry + 1; 0: none
+    bool dirty : 1 = true;
+    bool visible : 1 = true;
+    bool fixed : 1 = false;
 };
 
 // One cell in 16 bytes: its value (with its extras, once any is set), two

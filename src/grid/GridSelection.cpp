@@ -5,7 +5,11 @@
 
 namespace grid {
 
-bool GridSelection::Set(GridCell& cell, bool toggle, bool value) {
+// A fresh row holds no selected cell: unselecting it changes nothing, and
+// it stays unstored.
+bool GridSelection::Set(std::int32_t row, std::int32_t dataIndex, bool toggle, bool value) {
+    if (!toggle && !value && !grid_.CellsStored(row)) return false;
+    GridCell& cell = grid_.CellRow(row)[dataIndex];
     const bool next = toggle ? !cell.selected : value;
     if (next == cell.selected) return false;
     cell.selected = next;
@@ -15,7 +19,7 @@ bool GridSelection::Set(GridCell& cell, bool toggle, bool value) {
 
 bool GridSelection::SelectCell(std::int32_t col, std::int32_t row, bool toggle, bool value) {
     if (row < 0 || row >= grid_.Rows() || col < 0 || col >= grid_.Cols()) return false;
-    const bool changed = Set(grid_.CellRow(row)[col], toggle, value);
+    const bool changed = Set(row, col, toggle, value);
     if (changed) {
         grid_.NoteSelectedRows(row, row);
         grid_.SetSomethingChanged(true);
@@ -25,9 +29,8 @@ bool GridSelection::SelectCell(std::int32_t col, std::int32_t row, bool toggle, 
 
 bool GridSelection::SelectRow(std::int32_t row, bool toggle, bool value) {
     if (row < 0 || row >= grid_.Rows()) return false;
-    GridCell* cells = grid_.CellRow(row);
     bool changed = false;
-    for (std::int32_t d = 0; d < grid_.Cols(); ++d) changed |= Set(cells[d], toggle, value);
+    for (std::int32_t d = 0; d < grid_.Cols(); ++d) changed |= Set(row, d, toggle, value);
     if (changed) {
         grid_.NoteSelectedRows(row, row);
         grid_.SetRowDirty(row);
@@ -39,7 +42,7 @@ bool GridSelection::SelectRow(std::int32_t row, bool toggle, bool value) {
 bool GridSelection::SelectColumn(std::int32_t col, bool toggle, bool value) {
     if (col < 0 || col >= grid_.Cols()) return false;
     bool changed = false;
-    for (std::int32_t r = 0; r < grid_.Rows(); ++r) changed |= Set(grid_.CellRow(r)[col], toggle, value);
+    for (std::int32_t r = 0; r < grid_.Rows(); ++r) changed |= Set(r, col, toggle, value);
     if (changed) {
         grid_.NoteSelectedRows(0, grid_.Rows() - 1);
         grid_.SetSomethingChanged(true);
@@ -53,8 +56,7 @@ void GridSelection::SelectOnlyRow(std::int32_t row) {
     const std::int32_t cols = grid_.Cols();
     bool changed = false;
     auto walk = [&](std::int32_t r) {
-        GridCell* cells = grid_.CellRow(r);
-        for (std::int32_t d = 0; d < cols; ++d) changed |= Set(cells[d], false, r == row);
+        for (std::int32_t d = 0; d < cols; ++d) changed |= Set(r, d, false, r == row);
     };
     for (std::int32_t r = grid_.SelectionFirstRow(); r <= grid_.SelectionLastRow(); ++r) walk(r);
     const bool inside = row >= 0 && row < grid_.Rows();
@@ -68,8 +70,7 @@ void GridSelection::SelectOnlyColumn(std::int32_t col) {
     const std::int32_t cols = grid_.Cols();
     bool changed = false;
     for (std::int32_t r = 0; r < grid_.Rows(); ++r) {
-        GridCell* cells = grid_.CellRow(r);
-        for (std::int32_t d = 0; d < cols; ++d) changed |= Set(cells[d], false, d == col);
+        for (std::int32_t d = 0; d < cols; ++d) changed |= Set(r, d, false, d == col);
     }
     if (col >= 0 && col < cols) grid_.SetSelectionRows(0, grid_.Rows() - 1);
     else grid_.SetSelectionRows(INT32_MAX, -1);
@@ -82,8 +83,7 @@ void GridSelection::SetAllSelected(bool value) {
     const std::int32_t last = value ? grid_.Rows() - 1 : grid_.SelectionLastRow();
     bool changed = false;
     for (std::int32_t r = first; r <= last; ++r) {
-        GridCell* cells = grid_.CellRow(r);
-        for (std::int32_t d = 0; d < cols; ++d) changed |= Set(cells[d], false, value);
+        for (std::int32_t d = 0; d < cols; ++d) changed |= Set(r, d, false, value);
     }
     if (value && cols > 0) grid_.SetSelectionRows(0, grid_.Rows() - 1);
     else grid_.SetSelectionRows(INT32_MAX, -1);
@@ -98,7 +98,7 @@ void GridSelection::SelectBlock(std::int32_t row1, std::int32_t row2, std::int32
         const std::int32_t d = grid_.ColumnAt(p).dataIndex;
         const bool inColumns = p >= left && p <= right;
         for (std::int32_t r = 0; r < grid_.Rows(); ++r)
-            changed |= Set(grid_.CellRow(r)[d], false, inColumns && r >= top && r <= bottom);
+            changed |= Set(r, d, false, inColumns && r >= top && r <= bottom);
     }
     grid_.SetSelectionRows(std::max(0, top), std::min(grid_.Rows() - 1, bottom));
     if (changed) grid_.SetSomethingChanged(true);

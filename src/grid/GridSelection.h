@@ -46,7 +46,7 @@ public:
     std::int32_t FirstEditableColumn() const;
 
 private:
-    bool Set(GridCell& cell, bool toggle, bool value);
+    bool Set(std::int32_t row, std::int32_t dataIndex, bool toggle, bool value);
 
     VbGrid& grid_;
 };

@@ -174,7 +174,7 @@ void VbGrid::RebuildColumnMap() {
 
 const GridCell& VbGrid::CellAt(std::int32_t row, std::int32_t dataIndex) const {
     ValidateCell(row, dataIndex);
-    return cells_[static_cast<std::size_t>(row) * columns_.size() + static_cast<std::size_t>(dataIndex)];
+    return Cell(row, dataIndex);
 }
 
 void VbGrid::ValidateCell(std::int32_t row, std::int32_t dataIndex) const {

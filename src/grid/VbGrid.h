@@ -8,7 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "grid/CellRows.h"
 #include "grid/CellStorageTable.h"
+#include "grid/RowExtrasPool.h"
 #include "grid/GridCanvas.h"
 #include "grid/GridEvents.h"
 #include "grid/GridInteraction.h"
@@ -183,6 +185,8 @@ public:
     std::int32_t RowTag(std::int32_t lRow) const;
     void SetRowTag(std::int32_t lRow, std::int32_t lTag);
     std::string Bookmark(std::int32_t lRow) const;
+    // The key the row was added with.
+    std::string RowKey(std::int32_t lRow) const;
     void SetBookmark(std::int32_t lRow, const std::string& nBM);
     std::int32_t DefaultRowHeight() const;
     void SetDefaultRowHeight(std::int32_t lHeight);
@@ -461,7 +465,10 @@ public:
     void MarkColumnsDirty(std::int32_t fromPosition, std::int32_t toPosition);
     void RequestRepaint(bool resize = false);
     void ClearCellDirty(std::int32_t row, std::int32_t dataIndex);
-    void SetCellDirty(std::int32_t row, std::int32_t dataIndex) { Cell(row, dataIndex).dirty = true; }
+    // A fresh row's cells wait to be drawn already.
+    void SetCellDirty(std::int32_t row, std::int32_t dataIndex) {
+        if (CellsStored(row)) MutableCell(row, dataIndex).dirty = true;
+    }
     void SetRowDirty(std::int32_t row) { rows_[static_cast<std::size_t>(row)].dirty = true; }
     // Widens (or narrows) the columns that resize themselves so that the
     // visible columns fill the width: spread evenly, the remainder to the first.
@@ -486,7 +493,10 @@ public:
     // --- for the input layers (keyboard, mouse, selection, editing) ---
     InteractionState& Interaction() { return interaction_; }
     // The cells of one row, by data index: Cols() of them.
-    GridCell* CellRow(std::int32_t row) { return &cells_[static_cast<std::size_t>(row) * columns_.size()]; }
+    // made on first use: CellsStored tells whether they were, so that a walk
+    // over many rows may skip the fresh ones.
+    GridCell* CellRow(std::int32_t row) { return cells_.Row(static_cast<std::size_t>(row)); }
+    bool CellsStored(std::int32_t row) const { return cells_.Stored(static_cast<std::size_t>(row)); }
     void SetCellEditor(GridCellEditor* editor) { editor_ = editor; }
     GridCellEditor* CellEditor() const { return editor_; }
     void SetInEdit(bool inEdit) { inEdit_ = inEdit; }
@@ -535,11 +545,12 @@ private:
         std::int32_t rgb = 0;
     };
 
-    GridCell& Cell(std::int32_t row, std::int32_t dataIndex) {
-        return cells_[static_cast<std::size_t>(row) * columns_.size() + static_cast<std::size_t>(dataIndex)];
+    // Writing makes the row's cells; reading a fresh row does not.
+    GridCell& MutableCell(std::int32_t row, std::int32_t dataIndex) {
+        return cells_.Row(static_cast<std::size_t>(row))[dataIndex];
     }
     const GridCell& Cell(std::int32_t row, std::int32_t dataIndex) const {
-        return cells_[static_cast<std::size_t>(row) * columns_.size() + static_cast<std::size_t>(dataIndex)];
+        return cells_.At(static_cast<std::size_t>(row), static_cast<std::size_t>(dataIndex));
     }
     void ValidateCell(std::int32_t row, std::int32_t dataIndex) const;
     // Whether the table has the row: rows added beyond a host's table show empty cells.
@@ -559,7 +570,8 @@ private:
     // LeftCol becomes the first column on screen.
     void FollowLeftCol();
     void GrowRowsTo(std::int32_t count);
-    void ResizeCellTable(std::int32_t rows, std::int32_t columns);
+    // Rows from `count` on go, with their cells and extras.
+    void DropRowsFrom(std::int32_t count);
     void InsertCellColumn(std::int32_t dataIndex);
     void EraseCellColumn(std::int32_t dataIndex);
     void MoveCurrentCell(std::int32_t row, std::int32_t col);
@@ -598,7 +610,8 @@ private:
     std::vector<GridColumn> columns_;
     std::vector<std::int32_t> columnMap_;
     std::vector<GridRow> rows_;
-    std::vector<GridCell> cells_;  // row-major, Cols() cells a row, by data index
+    RowExtrasPool rowExtras_;
+    CellRows cells_;                           // Cols() cells a row, by data index
     std::vector<GridFont> fonts_{GridFont{}};  // index 0: the grid's own font
     std::vector<FontRef> cellFonts_{nullptr};
     // The fore colours cells use, so that a cell holds one byte for its own;

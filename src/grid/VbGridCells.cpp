@@ -35,7 +35,7 @@ bool Truth(const runtime::Variant& value) {
 }  // namespace
 
 void VbGrid::ComputeShownText(std::int32_t row, std::int32_t dataIndex) {
-    GridCell& cell = Cell(row, dataIndex);
+    GridCell& cell = MutableCell(row, dataIndex);
     const GridColumn& column = columns_[static_cast<std::size_t>(PositionOfDataIndex(dataIndex))];
     if (!column.check && column.format.empty()) {
         // A plain column shows the value itself (the common case, kept quick).
@@ -57,8 +57,9 @@ void VbGrid::ComputeShownText(std::int32_t row, std::int32_t dataIndex) {
 
 void VbGrid::RecomputeShownTexts(std::int32_t dataIndex) {
     for (std::int32_t r = 0; r < Rows(); ++r) {
+        if (!CellsStored(r)) continue;  // an empty cell shows nothing in any format
         ComputeShownText(r, dataIndex);
-        Cell(r, dataIndex).dirty = true;
+        SetCellDirty(r, dataIndex);
     }
 }
 
@@ -78,7 +79,7 @@ std::int32_t VbGrid::EffectiveTextFlags(std::int32_t row, std::int32_t dataIndex
 
 void VbGrid::StoreValue(std::int32_t row, std::int32_t dataIndex, const runtime::Variant& value) {
     ValidateCell(row, dataIndex);
-    GridCell& cell = Cell(row, dataIndex);
+    GridCell& cell = MutableCell(row, dataIndex);
     cell.value.Assign(value);
     ComputeShownText(row, dataIndex);
     cell.dirty = true;
@@ -97,7 +98,7 @@ std::string VbGrid::TextMatrix(std::int32_t lRow, std::int32_t lCol) const {
 // results are written this way, a row of cells at a time.
 void VbGrid::SetTextMatrix(std::int32_t lRow, std::int32_t lCol, std::string_view sText) {
     ValidateCell(lRow, lCol);
-    GridCell& cell = Cell(lRow, lCol);
+    GridCell& cell = MutableCell(lRow, lCol);
     cell.value.AssignText(sText);
     ComputeShownText(lRow, lCol);
     cell.dirty = true;
@@ -119,7 +120,7 @@ void VbGrid::CellDetails(std::int32_t lRow, std::int32_t lCol, const runtime::Va
                          std::int32_t lIconIndex, std::int32_t oBackColor, std::int32_t oForeColor, FontRef oFont,
                          std::int32_t lIndent, std::int32_t lExtraIconIndex, const runtime::Variant& vItemData) {
     ValidateCell(lRow, lCol);
-    GridCell& cell = Cell(lRow, lCol);
+    GridCell& cell = MutableCell(lRow, lCol);
     cell.value.Assign(sText);
     CellExtras& extras = cell.MutableExtras();
     extras.textFlags = eTextAlign | text_flags::NoPrefix;
@@ -139,7 +140,7 @@ void VbGrid::CellDetails(std::int32_t lRow, std::int32_t lCol, const runtime::Va
 void VbGrid::SetCellColour(std::int32_t lRow, std::int32_t lCol, std::int32_t CellExtras::*field, std::int32_t oColor) {
     ResolveCurrent(lRow, lCol);
     ValidateCell(lRow, lCol);
-    GridCell& cell = Cell(lRow, lCol);
+    GridCell& cell = MutableCell(lRow, lCol);
     if (cell.Extras().*field == oColor) return;
     cell.MutableExtras().*field = oColor;
     cell.dirty = true;
@@ -174,7 +175,7 @@ std::int32_t VbGrid::CellForeColor(std::int32_t lRow, std::int32_t lCol) const {
 void VbGrid::SetCellForeColor(std::int32_t lRow, std::int32_t lCol, std::int32_t oColor) {
     ResolveCurrent(lRow, lCol);
     ValidateCell(lRow, lCol);
-    GridCell& cell = Cell(lRow, lCol);
+    GridCell& cell = MutableCell(lRow, lCol);
     if (ForeColourOf(cell) == oColor) return;
     StoreForeColour(cell, oColor);
     cell.dirty = true;
@@ -211,7 +212,7 @@ void VbGrid::SetCellFont(std::int32_t lRow, std::int32_t lCol, FontRef sFnt) {
             index = static_cast<std::int32_t>(fonts_.size()) - 1;
         }
     }
-    GridCell& cell = Cell(lRow, lCol);
+    GridCell& cell = MutableCell(lRow, lCol);
     if (index != 0 || cell.HasExtras()) cell.MutableExtras().font = index;
     cell.dirty = true;
     MarkCellDirty(lRow, lCol);
@@ -224,7 +225,7 @@ std::int32_t VbGrid::CellTextFlags(std::int32_t lRow, std::int32_t lCol) const {
 
 void VbGrid::SetCellTextFlags(std::int32_t lRow, std::int32_t lCol, std::int32_t eAlign) {
     ValidateCell(lRow, lCol);
-    GridCell& cell = Cell(lRow, lCol);
+    GridCell& cell = MutableCell(lRow, lCol);
     cell.MutableExtras().textFlags = eAlign | text_flags::NoPrefix;
     cell.dirty = true;
     MarkCellDirty(lRow, lCol);
@@ -267,7 +268,7 @@ void VbGrid::SetWordWrap(std::int32_t lRow, std::int32_t lCol, bool New_WordWrap
 template <class T>
 void VbGrid::SetCellAttribute(std::int32_t lRow, std::int32_t lCol, T CellExtras::*field, T value) {
     ValidateCell(lRow, lCol);
-    GridCell& cell = Cell(lRow, lCol);
+    GridCell& cell = MutableCell(lRow, lCol);
     cell.MutableExtras().*field = std::move(value);
     cell.dirty = true;
     MarkCellDirty(lRow, lCol);
@@ -308,14 +309,14 @@ runtime::Variant VbGrid::CellItemData(std::int32_t lRow, std::int32_t lCol) cons
 
 void VbGrid::SetCellItemData(std::int32_t lRow, std::int32_t lCol, const runtime::Variant& vItemData) {
     ValidateCell(lRow, lCol);
-    Cell(lRow, lCol).MutableExtras().itemData = vItemData;
+    MutableCell(lRow, lCol).MutableExtras().itemData = vItemData;
 }
 
 bool VbGrid::CellSelected(std::int32_t lRow, std::int32_t lCol) const { return CellAt(lRow, lCol).selected; }
 
 void VbGrid::SetCellSelected(std::int32_t lRow, std::int32_t lCol, bool bState) {
     ValidateCell(lRow, lCol);
-    GridCell& cell = Cell(lRow, lCol);
+    GridCell& cell = MutableCell(lRow, lCol);
     if (cell.selected == bState) return;
     cell.selected = bState;
     if (bState) NoteSelectedRows(lRow, lRow);
@@ -331,7 +332,7 @@ PictureRef VbGrid::CellPicture(std::int32_t lRow, std::int32_t lCol) const {
 void VbGrid::SetCellPicture(std::int32_t lRow, std::int32_t lCol, PictureRef sPic) {
     ResolveCurrent(lRow, lCol);
     ValidateCell(lRow, lCol);
-    GridCell& cell = Cell(lRow, lCol);
+    GridCell& cell = MutableCell(lRow, lCol);
     CellExtras& extras = cell.MutableExtras();
     if (sPic && extras.pictureWidth == 0) extras.pictureWidth = sPic->Width();
     extras.picture = std::move(sPic);
@@ -347,7 +348,7 @@ std::int32_t VbGrid::CellPictureWidth(std::int32_t lRow, std::int32_t lCol) cons
 void VbGrid::SetCellPictureWidth(std::int32_t lRow, std::int32_t lCol, std::int32_t Pw) {
     ResolveCurrent(lRow, lCol);
     ValidateCell(lRow, lCol);
-    GridCell& cell = Cell(lRow, lCol);
+    GridCell& cell = MutableCell(lRow, lCol);
     cell.MutableExtras().pictureWidth = Pw;
     cell.dirty = true;
     MarkCellDirty(lRow, lCol);

@@ -43,23 +43,28 @@ void VbGrid::SetRowVisible(std::int32_t lRow, bool value) {
 
 std::int32_t VbGrid::RowTag(std::int32_t lRow) const {
     ValidateRow(lRow);
-    return rows_[static_cast<std::size_t>(lRow)].Tag();
+    return rowExtras_.Of(rows_[static_cast<std::size_t>(lRow)]).tag;
 }
 
 void VbGrid::SetRowTag(std::int32_t lRow, std::int32_t lTag) {
     ValidateRow(lRow);
     GridRow& row = rows_[static_cast<std::size_t>(lRow)];
-    if (lTag != 0 || row.extras) row.Extras().tag = lTag;
+    if (lTag != 0 || row.extras != 0) rowExtras_.For(row).tag = lTag;
 }
 
 std::string VbGrid::Bookmark(std::int32_t lRow) const {
     ValidateRow(lRow);
-    return rows_[static_cast<std::size_t>(lRow)].Bookmark();
+    return rowExtras_.Of(rows_[static_cast<std::size_t>(lRow)]).bookmark;
+}
+
+std::string VbGrid::RowKey(std::int32_t lRow) const {
+    ValidateRow(lRow);
+    return rowExtras_.Of(rows_[static_cast<std::size_t>(lRow)]).key;
 }
 
 void VbGrid::SetBookmark(std::int32_t lRow, const std::string& nBM) {
     ValidateRow(lRow);
-    rows_[static_cast<std::size_t>(lRow)].Extras().bookmark = nBM;
+    rowExtras_.For(rows_[static_cast<std::size_t>(lRow)]).bookmark = nBM;
 }
 
 std::int32_t VbGrid::DefaultRowHeight() const { return ToTwipsY(defaultRowHeight_); }

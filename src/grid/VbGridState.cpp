@@ -33,7 +33,7 @@ void VbGrid::MarkCellDirty(std::int32_t row, std::int32_t dataIndex) {
     if (!delayedRedraw_) {
         canvas_->Invalidate(CellRect(row, dataIndex));
     } else {
-        Cell(row, dataIndex).dirty = true;
+        SetCellDirty(row, dataIndex);
         RequestRepaint();
     }
 }
@@ -43,7 +43,7 @@ void VbGrid::MarkColumnsDirty(std::int32_t fromPosition, std::int32_t toPosition
     if (toPosition < 0 || toPosition >= Cols()) toPosition = Cols() - 1;
     for (std::int32_t p = std::max(0, fromPosition); p <= toPosition; ++p) {
         const std::int32_t d = columns_[static_cast<std::size_t>(p)].dataIndex;
-        for (std::int32_t r = 0; r < Rows(); ++r) Cell(r, d).dirty = true;
+        for (std::int32_t r = 0; r < Rows(); ++r) SetCellDirty(r, d);
     }
     somethingChanged_ = true;
 }
@@ -60,7 +60,7 @@ void VbGrid::RequestRepaint(bool resize) {
     }
 }
 
-void VbGrid::ClearCellDirty(std::int32_t row, std::int32_t dataIndex) { Cell(row, dataIndex).dirty = false; }
+void VbGrid::ClearCellDirty(std::int32_t row, std::int32_t dataIndex) { MutableCell(row, dataIndex).dirty = false; }
 
 void VbGrid::ClearRowDirty(std::int32_t row) { rows_[static_cast<std::size_t>(row)].dirty = false; }
 
@@ -98,11 +98,11 @@ void VbGrid::MoveCurrentCell(std::int32_t row, std::int32_t col) {
     if (row == currentRow_ && col == currentCol_) return;
     const std::int32_t oldRow = currentRow_, oldCol = currentCol_;
     MarkCellDirty(oldRow, oldCol);
-    if (oldRow >= 0 && oldRow < Rows() && oldCol >= 0 && oldCol < Cols()) Cell(oldRow, oldCol).dirty = true;
+    if (oldRow >= 0 && oldRow < Rows() && oldCol >= 0 && oldCol < Cols()) SetCellDirty(oldRow, oldCol);
     currentRow_ = row;
     currentCol_ = col;
     if (row >= 0 && row < Rows() && col >= 0 && col < Cols()) {
-        Cell(row, col).dirty = true;
+        SetCellDirty(row, col);
         MarkCellDirty(row, col);
     }
     Events().SelectionChange(currentRow_, currentCol_);

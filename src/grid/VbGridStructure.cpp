@@ -6,37 +6,19 @@
 
 namespace grid {
 
-void VbGrid::ResizeCellTable(std::int32_t rows, std::int32_t columns) {
-    cells_.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns));
+void VbGrid::DropRowsFrom(std::int32_t count) {
+    if (count == 0) rowExtras_.Clear();
+    else
+        for (std::size_t r = static_cast<std::size_t>(count); r < rows_.size(); ++r) rowExtras_.Release(rows_[r]);
+    rows_.resize(static_cast<std::size_t>(count));
+    cells_.Resize(static_cast<std::size_t>(count));
 }
 
 // Makes room for a column of fresh cells at `dataIndex` in every row.
-void VbGrid::InsertCellColumn(std::int32_t dataIndex) {
-    const std::size_t oldStride = columns_.size() - 1;  // the column record is already in
-    const std::size_t stride = columns_.size();
-    if (rows_.empty()) return;
-    std::vector<GridCell> widened(rows_.size() * stride);
-    for (std::size_t r = 0; r < rows_.size(); ++r)
-        for (std::size_t c = 0; c < oldStride; ++c) {
-            std::size_t target = c < static_cast<std::size_t>(dataIndex) ? c : c + 1;
-            widened[r * stride + target] = std::move(cells_[r * oldStride + c]);
-        }
-    cells_ = std::move(widened);
-}
+void VbGrid::InsertCellColumn(std::int32_t dataIndex) { cells_.InsertColumn(static_cast<std::size_t>(dataIndex)); }
 
 // Removes the cells at `dataIndex` from every row (the column record is gone already).
-void VbGrid::EraseCellColumn(std::int32_t dataIndex) {
-    const std::size_t oldStride = columns_.size() + 1;
-    const std::size_t stride = columns_.size();
-    std::vector<GridCell> narrowed(rows_.size() * stride);
-    for (std::size_t r = 0; r < rows_.size() && stride > 0; ++r)
-        for (std::size_t c = 0; c < oldStride; ++c) {
-            if (c == static_cast<std::size_t>(dataIndex)) continue;
-            std::size_t target = c < static_cast<std::size_t>(dataIndex) ? c : c - 1;
-            narrowed[r * stride + target] = std::move(cells_[r * oldStride + c]);
-        }
-    cells_ = std::move(narrowed);
-}
+void VbGrid::EraseCellColumn(std::int32_t dataIndex) { cells_.EraseColumn(static_cast<std::size_t>(dataIndex)); }
 
 std::int32_t VbGrid::AddColumn(const std::string& vKey, const std::string& sHeader, std::int32_t eFixAlign,
                                std::int32_t iIconIndex, std::int32_t lColumnWidth, bool bVisible, bool /*bFixed*/,
@@ -89,7 +71,8 @@ void VbGrid::RemoveColumn(const ColumnArg& vKey) {
     EraseColumn(position);
     if (columns_.empty()) {
         rows_.clear();
-        cells_.clear();
+        rowExtras_.Clear();
+        cells_.Clear();
     }
     if (header_) SetHeaders();
     fullRepaintPending_ = true;
@@ -138,11 +121,10 @@ void VbGrid::GrowRowsTo(std::int32_t count) {
     for (std::int32_t r = first; r < count; ++r) {
         GridRow row;
         row.height = defaultRowHeight_;
-        row.index = r;
         row.fixed = r < fixedRows_;
         rows_.push_back(std::move(row));
     }
-    ResizeCellTable(count, Cols());
+    cells_.Resize(static_cast<std::size_t>(count));
     RecomputeRowTops(first > 0 ? first - 1 : 0);
 }
 
@@ -154,8 +136,7 @@ void VbGrid::SetRows(std::int32_t lRows) {
     }
     if (Cols() == 0) Raise(runtime::errors::SubscriptOutOfRange, "Attempt to add rows with no columns.");
     if (lRows < Rows()) {
-        rows_.resize(static_cast<std::size_t>(lRows));
-        ResizeCellTable(lRows, Cols());
+        DropRowsFrom(lRows);
         scrollY_ = std::min(scrollY_, ScrollableHeight());  // the view stays within the rows left
         if (currentRow_ >= lRows) currentRow_ = lRows - 1;
     } else if (lRows > Rows()) {
@@ -182,7 +163,7 @@ void VbGrid::ShowTable(const GridTable* table) {
 void VbGrid::ReserveRows(std::int32_t rows) {
     if (rows <= Rows()) return;
     rows_.reserve(static_cast<std::size_t>(rows));
-    cells_.reserve(static_cast<std::size_t>(rows) * columns_.size());
+    cells_.Reserve(static_cast<std::size_t>(rows));
 }
 
 void VbGrid::AddRow(std::int32_t lRowBefore, const std::string& sKey, bool bVisible, std::int32_t lHeight,
@@ -191,26 +172,22 @@ void VbGrid::AddRow(std::int32_t lRowBefore, const std::string& sKey, bool bVisi
     GridRow row;
     row.height = height;
     row.visible = bVisible;
-    if (!sKey.empty()) row.Extras().key = sKey;
+    if (!sKey.empty()) rowExtras_.For(row).key = sKey;
     const bool append = lRowBefore < 0 || rows_.empty() || lRowBefore >= Rows();
     if (append) {
         const std::int32_t r = Rows();
-        row.index = r;
         row.fixed = r < fixedRows_;
         if (r > 0 && r > fixedRows_) {
             const GridRow& previous = rows_.back();
             row.top = previous.fixed ? 0 : previous.top + (previous.visible ? previous.height : 0);
         }
         rows_.push_back(std::move(row));
-        cells_.resize(cells_.size() + columns_.size());
+        cells_.Resize(rows_.size());
         if (rows_.back().fixed) RecomputeRowTops(0);
     } else {
-        row.index = Rows();
-        const std::size_t stride = columns_.size();
         rows_.insert(rows_.begin() + lRowBefore, std::move(row));
         ForgetSelectionRows();  // the rows below move down
-        cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(lRowBefore) * stride),
-                      stride, GridCell());
+        cells_.InsertRow(static_cast<std::size_t>(lRowBefore));
         for (std::size_t r = 0; r < rows_.size(); ++r) rows_[r].fixed = static_cast<std::int32_t>(r) < fixedRows_;
         RecomputeRowTops(0);
         if (currentRow_ >= lRowBefore && Rows() > 1) ++currentRow_;
@@ -246,11 +223,10 @@ void VbGrid::RemoveRow(std::int32_t lRow) {
         Clear(false);
         return;
     }
-    const std::size_t stride = columns_.size();
-    auto firstCell = cells_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(lRow) * stride);
-    cells_.erase(firstCell, firstCell + static_cast<std::ptrdiff_t>(stride));
+    cells_.EraseRow(static_cast<std::size_t>(lRow));
     ForgetSelectionRows();  // the rows below move up
     const bool last = lRow == Rows() - 1;
+    rowExtras_.Release(rows_[static_cast<std::size_t>(lRow)]);
     rows_.erase(rows_.begin() + lRow);
     if (!last) RecomputeRowTops(lRow > 0 ? lRow - 1 : 0);
     if (currentRow_ >= Rows()) currentRow_ = Rows() - 1;
@@ -277,14 +253,14 @@ void VbGrid::Clear(bool bRemoveCols) {
     topRow_ = leftCol_ = 0;
     if (bRemoveCols || columns_.empty()) {
         rows_ = {};
-        cells_ = {};
+        rowExtras_.Clear();
+        cells_.Clear();
     } else {
         const std::int32_t keep = std::min(fixedRows_, Rows());
-        rows_.resize(static_cast<std::size_t>(keep));
-        ResizeCellTable(keep, Cols());
+        DropRowsFrom(keep);
         // A long list emptied gives its memory back.
         rows_.shrink_to_fit();
-        cells_.shrink_to_fit();
+        cells_.ShrinkToFit();
         if (keep < fixedRows_ && Cols() > 0) GrowRowsTo(fixedRows_);
     }
     if (bRemoveCols) SetHeaders();

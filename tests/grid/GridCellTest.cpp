@@ -59,7 +59,7 @@ TEST(GridCells, CheckColumnTruth) {
 
 TEST(GridCells, SmallCellsStaySmall) {
     EXPECT_LE(sizeof(grid::GridCell), 16u);
-    EXPECT_LE(sizeof(grid::GridRow), 24u);
+    EXPECT_LE(sizeof(grid::GridRow), 12u);
     VbGrid g;
     Fill(g, 1, 1);
     g.SetTextMatrix(0, 0, "a text longer than the inline room");

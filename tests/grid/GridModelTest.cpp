@@ -223,6 +223,60 @@ TEST(GridStructure, InsertingAndRemovingRows) {
     EXPECT_EQ(g.Rows(), 0);
 }
 
+// A row's tag and bookmark move with it when rows come or go above it; a
+// row that takes the place of a removed one starts without.
+TEST(GridStructure, RowTagsAndBookmarksFollowTheirRows) {
+    struct Case {
+        const char* name;
+        std::function<void(VbGrid&)> change;
+        std::vector<std::int32_t> tags;  // by row, after the change
+        std::vector<std::string> bookmarks;
+    };
+    const std::vector<Case> cases = {
+        {"nothing", [](VbGrid&) {}, {0, 11, 0, 13}, {"", "b", "", "d"}},
+        {"a row inserted above", [](VbGrid& g) { g.AddRow(1); }, {0, 0, 11, 0, 13}, {"", "", "b", "", "d"}},
+        {"a row removed above", [](VbGrid& g) { g.RemoveRow(0); }, {11, 0, 13}, {"b", "", "d"}},
+        {"the row removed, a new one tagged",
+         [](VbGrid& g) {
+             g.RemoveRow(1);
+             g.AddRow();
+             g.SetRowTag(3, 14);
+         },
+         {0, 0, 13, 14},
+         {"", "", "d", ""}},
+        {"fewer rows, then more",
+         [](VbGrid& g) {
+             g.SetRows(2);
+             g.SetRows(4);
+         },
+         {0, 11, 0, 0},
+         {"", "b", "", ""}},
+        {"cleared, then rows again",
+         [](VbGrid& g) {
+             g.Clear(false);
+             g.SetRows(2);
+             g.SetRowTag(1, 15);
+         },
+         {0, 15},
+         {"", ""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        VbGrid g;
+        Fill(g, 2, 4);
+        g.SetRowTag(1, 11);
+        g.SetBookmark(1, "b");
+        g.SetRowTag(3, 13);
+        g.SetBookmark(3, "d");
+        c.change(g);
+        ASSERT_EQ(g.Rows(), static_cast<std::int32_t>(c.tags.size()));
+        for (std::int32_t r = 0; r < g.Rows(); ++r) {
+            EXPECT_EQ(g.RowTag(r), c.tags[static_cast<std::size_t>(r)]) << r;
+            EXPECT_EQ(g.Bookmark(r), c.bookmarks[static_cast<std::size_t>(r)]) << r;
+        }
+    }
+}
+
 TEST(GridStructure, ColumnArguments) {
     VbGrid g;
     g.AddColumn("Key");

@@ -1,6 +1,10 @@
 // The grid painting itself on a real (offscreen) window.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "grid/DrawPass.h"
 #include "grid/GridControl.h"
 #include "grid/GridTable.h"
@@ -313,6 +317,55 @@ TEST_F(RenderedGrid, AHostsTableIsWhatTheGridShows) {
     g.SetTextMatrix(0, 0, "own");
     EXPECT_EQ(g.TextMatrix(0, 0), "own");
     EXPECT_EQ(g.Table().Text(0, 0), "own");
+}
+
+namespace {
+
+class LongHostTable : public grid::GridTable {
+public:
+    std::int32_t RowCount() const override { return 20000; }
+    std::string Text(std::int32_t row, std::int32_t col) const override { return std::to_string(row + col); }
+    std::int32_t ForeColour(std::int32_t, std::int32_t) const override { return -1; }
+    std::int32_t TextFlags(std::int32_t, std::int32_t) const override { return -1; }
+};
+
+}  // namespace
+
+// Over a long host's table the grid makes cells only for the rows it drew
+// or selected, whatever walks over every row.
+TEST_F(RenderedGrid, ALongHostTableGetsCellsOnlyWhereTouched) {
+    struct Case {
+        const char* name;
+        std::function<void(VbGrid&)> change;
+        std::int32_t touchedRow;  // besides the rows on screen
+    };
+    const std::vector<Case> cases = {
+        {"painted", [](VbGrid&) {}, 0},
+        {"repainted whole", [](VbGrid& g) { g.Refresh(); }, 0},
+        {"a column's format changed",
+         [](VbGrid& g) { g.SetColumnFormatString(runtime::Variant(std::int32_t{1}), "0.00"); }, 0},
+        {"a far cell selected, then the selection cleared",
+         [](VbGrid& g) {
+             g.SetCellSelected(15000, 1, true);
+             g.ClearSelection();
+         },
+         15000},
+    };
+    const LongHostTable table;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        VbGrid& g = Grid();
+        g.ShowTable(&table);
+        Settle();
+        c.change(g);
+        Settle();
+        EXPECT_TRUE(g.CellsStored(0));
+        EXPECT_TRUE(g.CellsStored(c.touchedRow));
+        std::int32_t stored = 0;
+        for (std::int32_t r = 0; r < g.Rows(); ++r) stored += g.CellsStored(r) ? 1 : 0;
+        EXPECT_LE(stored, 20);
+        EXPECT_EQ(g.TextMatrix(19999, 1), "20000");
+    }
 }
 
 TEST(DrawPass, ReleasesWhatItMade) {

@@ -93,7 +93,7 @@ TEST_F(VirtualGrid, TheRowsOnScreenAreAskedForAndDescribedByTheHost) {
     EXPECT_EQ(Grid().Rows(), 13);
     EXPECT_EQ(Host().asked, Count(0, 13));
     EXPECT_EQ(Host().filled, Count(0, 13));
-    EXPECT_EQ(Grid().RowAt(7).Key(), "k7");
+    EXPECT_EQ(Grid().RowKey(7), "k7");
     EXPECT_FALSE(Grid().RowVisible(2));
     EXPECT_EQ(Grid().RowHeight(4), 480);
     EXPECT_EQ(Grid().TextMatrix(12, 0), "12");
