@@ -18,7 +18,7 @@ std::size_t HeapInUse() {
 void FillResults(grid::VbGrid& g, int rows) {
     static const calc::ResultRow texts = {"", "80", "60", "40", "45", "-0.0123", "1.0312", "24.6301", ""};
     g.SetDelayedRedraw(true);
-    g.ReserveRows(rows);  // as the main window does before it writes the results
+    g.ReserveRows(rows);  // as a host that writes a long list cell by cell does
     for (int r = 0; r < rows; ++r) {
         g.AddRow();
         g.SetTextMatrix(r, 0, std::to_string(r + 1));

@@ -1,6 +1,5 @@
 #include "calc/ResultLineWriter.h"
 
-#include <array>
 #include <bit>
 #include <charconv>
 #include <cstring>
@@ -19,18 +18,6 @@ struct Padded {
     char text[N] = {};
     std::uint8_t length = 0;
 };
-
-// The texts of the counts 0 to 999, which every real gear has.
-constexpr std::array<Padded<4>, 1000> kSmallCounts = [] {
-    std::array<Padded<4>, 1000> texts{};
-    for (int n = 0; n < 1000; ++n) {
-        Padded<4>& t = texts[static_cast<std::size_t>(n)];
-        if (n >= 100) t.text[t.length++] = static_cast<char>('0' + n / 100);
-        if (n >= 10) t.text[t.length++] = static_cast<char>('0' + n / 10 % 10);
-        t.text[t.length++] = static_cast<char>('0' + n % 10);
-    }
-    return texts;
-}();
 
 // The texts of the marks, padded.
 constexpr std::size_t kMarksRoom = 24;
@@ -149,7 +136,7 @@ char* ResultLineWriter::Measure(char* p, double value, MeasureCache& cache) {
 
 char* ResultLineWriter::Count(char* p, int slot) const {
     if (slot < 0) return p;
-    if (static_cast<std::size_t>(slot) >= slotTexts_.size()) return Put(p, kSmallCounts[0]);
+    if (static_cast<std::size_t>(slot) >= slotTexts_.size()) return Put(p, std::string_view("0"));  // no such slot: count 0
     const CountText& t = slotTexts_[static_cast<std::size_t>(slot)];
     std::memcpy(p, t.text, sizeof t.text);
     return p + t.length;
