@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/FactoryInputs.h"
 #include "calc/GearSet.h"
 #include "calc/SearchInputs.h"
 #include "calc/ThreadFamilies.h"
@@ -40,8 +41,8 @@ struct SuggestionRequest {
     GearSet gears;
     SearchInputs inputs;
     std::vector<WantedThread> threads;
-    std::int32_t lowest = 12;
-    std::int32_t highest = 150;
+    std::int32_t lowest = factory::kSuggestLowest;
+    std::int32_t highest = factory::kSuggestHighest;
 };
 
 inline constexpr std::int32_t kSuggestionTeethLimit = 400;  // the highest count a range may reach
