@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "app/FailureMessage.h"
 #include "app/LanguageFile.h"
+#include "app/LanguageTexts.h"
 #include "app/MainLayout.h"
 #include "app/ResultsFill.h"
 #include "app/SuggestFill.h"
@@ -10,7 +12,6 @@
 #include "app/frmChart.h"
 #include "app/frmMain.h"
 #include "calc/NumVal.h"
-#include "os/commoncontrols/MessageBox.h"
 #include "os/desktop/BusyCursor.h"
 #include "os/desktop/EventLoop.h"
 
@@ -178,10 +179,7 @@ void frmSuggest::UseSuggestion(std::int32_t row) {
     for (std::int32_t n = 0; n < kGearBoxCount && empty.size() < teeth.size(); ++n)
         if (main_.Gears().Count(n) == 0) empty.push_back(n);
     if (empty.size() < teeth.size()) {
-        os::MessageBox(form_.hWnd(),
-                       ReadLangText("suggestnobox", "frmSuggest",
-                                    "There is no empty gear box for it in the main window. Empty one and try again."),
-                       "Kestrany", os::MB_OK | os::MB_ICONINFORMATION);
+        TellFailure(form_.hWnd(), kNoEmptyGearBoxText);
         return;
     }
     // Each box tells the main window of its change; the chart, which would

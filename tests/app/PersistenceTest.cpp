@@ -265,7 +265,11 @@ TEST_F(WindowTextsTest, TheTemplateFileCoversEveryWindowAndChangesNothing) {
     const std::string lang = TempFolder::Read(folder.File("template.txt"));
     for (const char* line : {"[frmMain]\n", "caption=Kestrany\n", "gridPitch=pitch, mm\n", "gridtt='low' means",
                              "about=About\n", "chart=Thread chart\n", "saveas=Save as\n", "noPrinter=There is",
-                             "settingsNotSaved=The settings", "[frmChart]\n", "caption=Thread chart\n",
+                             "settingsNotSaved=The settings", "settingsInMemory=The settings cannot",
+                             "notEnoughMemory=There was not", "saveCsvFailed=The results could not",
+                             "templateFailed=The language template", "savePdfFailed=The chart could not",
+                             "[frmSuggest]\nsuggestnobox=There is no empty",
+                             "[frmChart]\n", "caption=Thread chart\n",
                              "chkFamily(0)=", "[frmAbout]\n", "caption=Startup\n", "cmdOk=OK\n", "[frmPrint]\n",
                              "caption=Preview\n"})
         EXPECT_NE(lang.find(line), std::string::npos) << line;
