@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
-#include "app/AboutText.h"
-#include "app/AboutWindow.h"
-#include "app/BuildStamp.h"
-#include "app/frmAbout.h"
+#include "app/about/AboutText.h"
+#include "app/about/AboutWindow.h"
+#include "app/about/BuildStamp.h"
+#include "app/about/frmAbout.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/Menu.h"
 #include "os/drawing/Colors.h"
