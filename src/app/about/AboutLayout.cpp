@@ -12,7 +12,7 @@ constexpr int kClientHeight = 2850;
 
 }  // namespace
 
-void BuildAboutLayout(forms::Form& form) {
+AboutControls BuildAboutLayout(forms::Form& form) {
     form.SetCaption("Startup");
     form.SetBorderStyle(forms::BorderFixedDialog);
     form.SetClientSize(kClientWidth, kClientHeight);
@@ -35,6 +35,7 @@ void BuildAboutLayout(forms::Form& form) {
     ok.SetDefault(true);
     ok.SetCancel(true);
     ok.SetVisible(false);
+    return {image, link, font, ok};
 }
 
 }  // namespace app

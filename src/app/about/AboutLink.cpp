@@ -20,7 +20,7 @@ constexpr const char* kMailSubject = "kestrany";
 }  // namespace
 
 void frmAbout::LinkHovered() {
-    forms::Control& link = Item("Label1");
+    forms::Control& link = controls_.link;
     if (link.FontUnderline()) return;
     link.SetFontUnderline(true);
     link.SetForeColor(kLinkBlue);
@@ -31,7 +31,7 @@ void frmAbout::LinkHovered() {
 // Once the pointer is no longer strictly inside the label, the link looks
 // like text again and the watch ends.
 void frmAbout::LinkTimTick() {
-    forms::Control& link = Item("Label1");
+    forms::Control& link = controls_.link;
     os::POINT cursor;
     os::GetCursorPos(cursor);
     os::ScreenToClient(form_.hWnd(), cursor);
@@ -47,7 +47,7 @@ void frmAbout::LinkTimTick() {
 
 // A desktop without a mail program is passed over.
 void frmAbout::OpenMail() {
-    const std::string address = "mailto:" + Item("Label1").Caption() + "?subject=" + kMailSubject;
+    const std::string address = "mailto:" + controls_.link.Caption() + "?subject=" + kMailSubject;
     os::ShellExecute(form_.hWnd(), "open", address, "", "", os::SW_HIDE);
 }
 

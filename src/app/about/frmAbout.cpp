@@ -40,14 +40,14 @@ void Centre(forms::Form& form) {
 
 frmAbout::frmAbout()
     : form_("frmAbout", *this),
+      controls_(BuildAboutLayout(form_)),
       linkTimHandler_([this] { LinkTimTick(); }),
       timer1Handler_([this] { Timer1Tick(); }),
       linkTim_(&linkTimHandler_),
       timer1_(&timer1Handler_) {
-    BuildAboutLayout(form_);
     ApplyLanguage(form_);
     os::AttachSurface(form_.hWnd());
-    DrawAboutBanner(*Item("Image1").Picture());
+    DrawAboutBanner(*controls_.banner.Picture());
     timer1_.SetInterval(kBannerTipDelay);
 }
 
@@ -55,10 +55,6 @@ frmAbout::~frmAbout() {
     linkTim_.SetEnabled(false);
     timer1_.SetEnabled(false);
     UnhookMessages();
-}
-
-forms::Control& frmAbout::Item(const std::string& name) const {
-    return form_.Item(name);
 }
 
 void frmAbout::Show() {
@@ -69,14 +65,13 @@ void frmAbout::Show() {
 }
 
 void frmAbout::Load() {
-    const forms::Control& fontLabel = Item("lblFont");
     windowFont_ = os::LOGFONT{};
-    windowFont_.lfFaceName = fontLabel.FontName();
+    windowFont_.lfFaceName = controls_.fontSample.FontName();
     windowFont_.lfHeight = os::FontHeightForPoints(kWindowFontPoints);
     windowFont_.lfWeight = os::FW_BOLD;
     windowFont_.lfItalic = true;
-    Item("Label1").SetVisible(true);
-    Item("cmdOk").SetVisible(true);
+    controls_.link.SetVisible(true);
+    controls_.ok.SetVisible(true);
     Centre(form_);
     SetUpLogo();
     Repaint();
@@ -109,17 +104,17 @@ void frmAbout::Unload(bool& /*cancel*/) {
 }
 
 void frmAbout::Click(forms::Control& control) {
-    if (control.Name() == "cmdOk") form_.Close();
-    else if (control.Name() == "Label1") OpenMail();
+    if (&control == &controls_.ok) form_.Close();
+    else if (&control == &controls_.link) OpenMail();
 }
 
 void frmAbout::MouseMove(forms::Control& control, std::int16_t /*button*/, std::int16_t /*shift*/, float /*x*/,
                          float /*y*/) {
-    if (control.Name() == "Label1") LinkHovered();
+    if (&control == &controls_.link) LinkHovered();
 }
 
 void frmAbout::Timer1Tick() {
-    Item("Image1").SetToolTipText("");
+    controls_.banner.SetToolTipText("");
     timer1_.SetEnabled(false);
 }
 

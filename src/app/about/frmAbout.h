@@ -1,8 +1,7 @@
 #pragma once
 
-#include <string>
-
 #include "app/files/TimerHandler.h"
+#include "app/about/AboutLayout.h"
 #include "app/about/cLogo.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"
@@ -36,8 +35,7 @@ public:
 
     forms::Form& Window() { return form_; }
     const forms::Form& Window() const { return form_; }
-    // The control of that name; error 730 when there is none.
-    forms::Control& Item(const std::string& name) const;
+    const AboutControls& Controls() const { return controls_; }
     cLogo& Logo() { return logo_; }
     platform::objTimer& LinkTim() { return linkTim_; }
     platform::objTimer& Timer1() { return timer1_; }
@@ -68,6 +66,7 @@ private:
     void UnhookMessages();
 
     forms::Form form_;
+    AboutControls controls_;
     cLogo logo_;
     os::LOGFONT windowFont_;
     TimerHandler linkTimHandler_;
