@@ -13,7 +13,7 @@
 #include "app/ResultsFill.h"
 #include "app/ResultsTable.h"
 #include "app/frmPrint.h"
-#include "calc/ResultColumns.h"
+#include "calc/texts/ResultColumns.h"
 #include "grid/GridControl.h"
 #include "os/desktop/EventLoop.h"
 #include "os/testing/OffscreenApplication.h"

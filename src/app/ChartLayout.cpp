@@ -5,7 +5,7 @@
 
 #include "app/LanguageFile.h"
 #include "app/LanguageTexts.h"
-#include "calc/ThreadFamilies.h"
+#include "calc/inputs/ThreadFamilies.h"
 #include "forms/Form.h"
 
 namespace app {

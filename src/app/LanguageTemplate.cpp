@@ -7,7 +7,7 @@
 #include "app/frmChart.h"
 #include "app/frmMain.h"
 #include "app/frmPrint.h"
-#include "calc/ResultColumns.h"
+#include "calc/texts/ResultColumns.h"
 #include "forms/Form.h"
 #include "os/files/AtomicFile.h"
 #include "os/files/ProfileDocument.h"

@@ -10,7 +10,7 @@
 #include "app/Settings.h"
 #include "app/WindowPlacement.h"
 #include "app/frmMain.h"
-#include "calc/NumVal.h"
+#include "calc/inputs/NumVal.h"
 #include "os/files/ProfileFiles.h"
 
 namespace app {

@@ -6,7 +6,7 @@
 #include "app/ChartTable.h"
 #include "app/LanguageFile.h"
 #include "app/ResultsGridSetup.h"
-#include "calc/SuggestionTexts.h"
+#include "calc/suggest/SuggestionTexts.h"
 #include "grid/VbGrid.h"
 #include "runtime/NumberSeparators.h"
 

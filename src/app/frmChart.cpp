@@ -14,9 +14,9 @@
 #include "app/SettingValues.h"
 #include "app/Settings.h"
 #include "app/frmMain.h"
-#include "calc/DoorSheet.h"
+#include "calc/chart/DoorSheet.h"
 #include "app/frmSuggest.h"
-#include "calc/NumVal.h"
+#include "calc/inputs/NumVal.h"
 #include "grid/PropertyBag.h"
 
 namespace app {

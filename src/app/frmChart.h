@@ -9,7 +9,7 @@
 #include "app/ResultsOutput.h"
 #include "app/TimerHandler.h"
 #include "app/frmPrint.h"
-#include "calc/ThreadChart.h"
+#include "calc/chart/ThreadChart.h"
 #include "runtime/TextSheet.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"

@@ -19,7 +19,7 @@
 #include "app/Settings.h"
 #include "app/TrainDrawing.h"
 #include "app/WindowPlacement.h"
-#include "calc/NumVal.h"
+#include "calc/inputs/NumVal.h"
 #include "forms/PictureCanvas.h"
 #include "grid/PropertyBag.h"
 #include "os/files/ProfileFiles.h"

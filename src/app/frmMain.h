@@ -5,7 +5,7 @@
 
 #include "app/AboutWindow.h"
 #include "app/ChartWindow.h"
-#include "calc/GearSet.h"
+#include "calc/gears/GearSet.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"
 #include <memory>

@@ -9,7 +9,7 @@
 #include "app/SuggestLayout.h"
 #include "app/frmChart.h"
 #include "app/frmMain.h"
-#include "calc/NumVal.h"
+#include "calc/inputs/NumVal.h"
 #include "os/commoncontrols/MessageBox.h"
 #include "os/desktop/BusyCursor.h"
 #include "os/desktop/EventLoop.h"

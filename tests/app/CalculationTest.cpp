@@ -11,7 +11,7 @@
 #include "app/CsvExport.h"
 #include "app/ResultsFill.h"
 #include "app/frmChart.h"
-#include "calc/ResultColumns.h"
+#include "calc/texts/ResultColumns.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/MessageBox.h"
 #include "os/commoncontrols/SaveFileDialog.h"

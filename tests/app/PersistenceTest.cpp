@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "MainWindowFixture.h"
-#include "calc/ResultColumns.h"
+#include "calc/texts/ResultColumns.h"
 #include "app/LanguageFile.h"
 #include "app/LanguageTemplate.h"
 #include "app/LanguageTexts.h"

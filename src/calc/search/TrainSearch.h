@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "calc/gears/GearSet.h"
+#include "calc/inputs/SearchInputs.h"
+#include "calc/gears/TrainResult.h"
+
+namespace calc {
+
+struct SearchStats {
+    std::int64_t recorded = 0;  // arrangements recorded, repeats of a combination included
+};
+
+// Every two-gear train (A drives D), then every four-gear train (A drives B,
+// C on B's stud drives D), whose thread lies strictly within the tolerance
+// and, for four gears, passes the fit checks. Each distinct combination of
+// tooth counts is listed once, with the slots of its first occurrence, in the
+// order the loops over the slots (a, then b, c, d, ascending) first meet it.
+std::vector<TrainResult> SearchTrains(const SearchInputs& inputs, const GearSet& gears,
+                                      SearchStats* stats = nullptr);
+
+// Receives the trains of a search one by one, in the order of the list.
+class TrainSink {
+public:
+    virtual ~TrainSink() = default;
+    virtual void Add(const TrainResult& result) = 0;
+};
+
+// The same search, handing each listed train to `sink` instead of a list.
+void SearchTrains(const SearchInputs& inputs, const GearSet& gears, TrainSink& sink, SearchStats* stats = nullptr);
+
+}  // namespace calc
