@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/files/LanguageFile.h"
-#include "calc/FactoryInputs.h"
+#include "calc/inputs/FactoryInputs.h"
 #include "forms/Form.h"
 
 namespace app {

@@ -10,8 +10,8 @@
 #include "app/chart/SuggestFill.h"
 #include "app/chart/SuggestLayout.h"
 #include "app/chart/frmChart.h"
-#include "calc/GearSet.h"
-#include "calc/NumVal.h"
+#include "calc/gears/GearSet.h"
+#include "calc/inputs/NumVal.h"
 #include "os/desktop/BusyCursor.h"
 #include "os/desktop/EventLoop.h"
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/chart/ChartFill.h"
-#include "calc/FactoryInputs.h"
-#include "calc/GearSuggestion.h"
+#include "calc/inputs/FactoryInputs.h"
+#include "calc/suggest/GearSuggestion.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"
 #include "grid/GridControl.h"

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "calc/FactoryInputs.h"
+#include "calc/inputs/FactoryInputs.h"
 #include "forms/Form.h"
 
 namespace app {

@@ -12,7 +12,7 @@
 #include "app/main/MainLayout.h"
 #include "app/main/MainSettingsTable.h"
 #include "app/main/frmMain.h"
-#include "calc/NumVal.h"
+#include "calc/inputs/NumVal.h"
 #include "os/files/ProfileFiles.h"
 
 namespace app {

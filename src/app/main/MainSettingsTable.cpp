@@ -2,7 +2,7 @@
 
 #include "app/files/SettingValues.h"
 #include "app/main/frmMain.h"
-#include "calc/FactoryInputs.h"
+#include "calc/inputs/FactoryInputs.h"
 
 namespace app {
 

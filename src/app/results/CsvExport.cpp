@@ -5,7 +5,7 @@
 #include "app/files/FailureMessage.h"
 #include "app/files/IniFile.h"
 #include "app/files/LanguageTexts.h"
-#include "calc/ResultTexts.h"
+#include "calc/texts/ResultTexts.h"
 #include "grid/VbGrid.h"
 #include "os/desktop/Application.h"
 #include "os/desktop/BusyCursor.h"
