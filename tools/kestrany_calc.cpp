@@ -23,7 +23,7 @@
 #include "calc/ResultTexts.h"
 #include "calc/SortedTrains.h"
 #ifdef KESTRANY_CALC_SHEETS
-#include "os/printing/SheetPdf.h"
+#include "os/sheet/SheetPdf.h"
 #else
 #include "SheetProgram.h"
 #endif

@@ -10,7 +10,7 @@
 #include "app/BuildStamp.h"
 #include "app/frmAbout.h"
 #include "forms/testing/UserInput.h"
-#include "os/commoncontrols/Menu.h"
+#include "os/windows/Menu.h"
 #include "os/drawing/Colors.h"
 #include "os/drawing/DeviceContext.h"
 #include "os/drawing/Drawing.h"

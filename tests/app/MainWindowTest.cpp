@@ -4,7 +4,7 @@
 #include "app/MainLayout.h"
 #include "forms/testing/UserInput.h"
 #include "grid/PropertyBag.h"
-#include "os/commoncontrols/Menu.h"
+#include "os/windows/Menu.h"
 #include "os/windows/Messages.h"
 #include "os/windows/Messaging.h"
 
