@@ -10,8 +10,8 @@
 #include <QTableView>
 #include <memory>
 
-#include "app/ResultsFill.h"
-#include "app/ResultsTable.h"
+#include "app/results/ResultsFill.h"
+#include "app/results/ResultsTable.h"
 #include "calc/ResultCellWriter.h"
 #include "runtime/NumberSeparators.h"
 #include "calc/ResultColumns.h"

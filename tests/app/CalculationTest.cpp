@@ -8,9 +8,9 @@
 
 #include "AllocationLimit.h"
 #include "MainWindowFixture.h"
-#include "app/CsvExport.h"
-#include "app/ResultsFill.h"
-#include "app/frmChart.h"
+#include "app/results/CsvExport.h"
+#include "app/results/ResultsFill.h"
+#include "app/chart/frmChart.h"
 #include "calc/ResultColumns.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/MessageBox.h"

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "MainWindowFixture.h"
-#include "app/MainLayout.h"
-#include "app/frmChart.h"
-#include "app/frmSuggest.h"
+#include "app/main/MainLayout.h"
+#include "app/chart/frmChart.h"
+#include "app/chart/frmSuggest.h"
 #include "calc/GearSuggestion.h"
 #include "calc/SuggestionTexts.h"
 #include "forms/testing/UserInput.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "MainWindowFixture.h"
-#include "app/GearSketch.h"
-#include "app/TrainDrawing.h"
+#include "app/main/GearSketch.h"
+#include "app/main/TrainDrawing.h"
 #include "calc/ResultColumns.h"
 #include "calc/TrainGeometry.h"
 #include "forms/testing/UserInput.h"
