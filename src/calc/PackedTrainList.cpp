@@ -42,22 +42,22 @@ constexpr std::size_t kReservedUpTo = std::size_t{1} << 22;
 }  // namespace
 
 void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
-    const int split = SplitSlot(gears);
-    const SearchBound bound = BoundSearch(inputs, gears, split);
-    const std::size_t most = bound.first + bound.second;
     if (!complete_) return;
-    if (most < kSharedFrom || most > kSharedUpTo || !SearchSplits(gears) || std::thread::hardware_concurrency() < 2) {
+    const SearchPlan plan(inputs, gears);
+    const int split = plan.MiddleSlot(), end = gears.Upper() + 1;
+    const std::size_t most = plan.BoundBelow(end);
+    if (most < kSharedFrom || most > kSharedUpTo || !plan.Parts() || std::thread::hardware_concurrency() < 2) {
         entries_.reserve(std::min(most, kReservedUpTo));
-        SearchTrains(inputs, gears, *this);
+        SearchTrainsPart(plan, *this, true, 0, end);
         return;
     }
     entries_.reserve(most);
     PackedTrainList second(inputs, gears);
-    second.entries_.reserve(bound.second);
+    second.entries_.reserve(plan.BoundFrom(split));
     std::exception_ptr failure;
     auto searchSecond = [&] {
         try {
-            SearchTrainsPart(inputs, gears, second, false, split);
+            SearchTrainsPart(plan, second, false, split, end);
         } catch (...) {
             failure = std::current_exception();
         }
@@ -67,7 +67,7 @@ void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
         other = std::thread(searchSecond);
     } catch (const std::system_error&) {  // no thread to be had: the second part after the first
     }
-    SearchTrainsPart(inputs, gears, *this, true, split);
+    SearchTrainsPart(plan, *this, true, 0, split);
     if (other.joinable()) other.join();
     else searchSecond();
     if (failure) std::rethrow_exception(failure);

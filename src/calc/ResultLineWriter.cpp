@@ -50,7 +50,8 @@ ResultLineWriter::ResultLineWriter(const GearSet& gears, const runtime::NumberSe
     : gears_(gears), slotTexts_(gears.Counts().size()), separators_(separators) {
     for (std::size_t slot = 0; slot < slotTexts_.size(); ++slot) {
         CountText& t = slotTexts_[slot];
-        t.length = static_cast<std::uint8_t>(std::to_chars(t.text, t.text + sizeof t.text, gears.Counts()[slot]).ptr - t.text);
+        t.length =
+            static_cast<std::uint8_t>(std::to_chars(t.text, t.text + sizeof t.text, gears.Counts()[slot]).ptr - t.text);
     }
 }
 
@@ -103,23 +104,34 @@ char* ResultLineWriter::Field(char* p, const TrainResult& r, std::size_t rowInde
 }
 
 // Rows are mostly written one after another: the next number is the last
-// one's text counted up by one, its digits carried from the right.
+// one's text counted up by one, its digits carried from the right. Up to
+// eight digits the text is kept as one word, its first digit in the lowest
+// byte, and counted up in a register.
 char* ResultLineWriter::RowNumber(char* p, std::size_t rowIndex) {
     const std::size_t number = rowIndex + 1;
-    if (rowLength_ != 0 && number == rowIndex_ + 2) {
-        std::size_t i = rowLength_;
-        while (i > 0 && rowText_[i - 1] == '9') rowText_[--i] = '0';
-        if (i == 0) {
-            std::memmove(rowText_ + 1, rowText_, rowLength_++);
-            rowText_[0] = '1';
+    if (rowLength_ != 0 && number < 100000000 && number == rowIndex_ + 2) {
+        std::uint64_t digits = rowWord_;
+        int i = static_cast<int>(rowLength_) - 1;
+        for (; i >= 0 && (digits >> (8 * i) & 0xFF) == '9'; --i) digits -= std::uint64_t{'9' - '0'} << (8 * i);
+        if (i >= 0) {
+            digits += std::uint64_t{1} << (8 * i);
         } else {
-            ++rowText_[i - 1];
+            digits = digits << 8 | '1';
+            ++rowLength_;
         }
+        rowWord_ = digits;
     } else {
-        rowLength_ = static_cast<std::size_t>(std::to_chars(rowText_, rowText_ + 20, number).ptr - rowText_);
+        char text[24] = {};
+        rowLength_ = static_cast<std::size_t>(std::to_chars(text, text + 20, number).ptr - text);
+        std::memcpy(&rowWord_, text, sizeof rowWord_);
+        std::memcpy(rowText_, text, sizeof rowText_);
     }
     rowIndex_ = rowIndex;
-    std::memcpy(p, rowText_, sizeof rowText_);
+    if (rowLength_ <= 8) {
+        std::memcpy(p, &rowWord_, sizeof rowWord_);
+    } else {
+        std::memcpy(p, rowText_, sizeof rowText_);
+    }
     return p + rowLength_;
 }
 
@@ -136,7 +148,8 @@ char* ResultLineWriter::Measure(char* p, double value, MeasureCache& cache) {
 
 char* ResultLineWriter::Count(char* p, int slot) const {
     if (slot < 0) return p;
-    if (static_cast<std::size_t>(slot) >= slotTexts_.size()) return Put(p, std::string_view("0"));  // no such slot: count 0
+    if (static_cast<std::size_t>(slot) >= slotTexts_.size())
+        return Put(p, std::string_view("0"));  // no such slot: count 0
     const CountText& t = slotTexts_[static_cast<std::size_t>(slot)];
     std::memcpy(p, t.text, sizeof t.text);
     return p + t.length;

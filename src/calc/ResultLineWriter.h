@@ -59,12 +59,14 @@ private:
 
     const GearSet& gears_;
     std::vector<CountText> slotTexts_;
-    // The row number last written, counted on in place for the next row.
+    // The row number last written, counted on for the next row: as a word
+    // up to eight digits, else as text.
+    std::uint64_t rowWord_ = 0;
     char rowText_[24] = {};
     std::size_t rowLength_ = 0;
     std::size_t rowIndex_ = 0;
     const runtime::NumberSeparators separators_;  // a copy: the writer may outlive a temporary
-    MeasureCache measures_[3];  // error, pitch, threads per inch
+    MeasureCache measures_[3];                    // error, pitch, threads per inch
     char line_[kLineRoom];
 };
 

@@ -122,34 +122,23 @@ private:
     std::vector<std::uint64_t> words_;
 };
 
-// The (C, D) pairs that can complete (A, B): the band divided by A / B,
-// widened once more for the rounding of that division.
-PairRatios::Run RunFor(const PairRatios& pairs, const RatioBand& band, std::int32_t A, std::int32_t B) {
-    const double ab = static_cast<double>(A) / B;
-    return pairs.Between(band.low / ab * (1 - 1e-12), band.high / ab * (1 + 1e-12));
-}
-
 // Four-gear trains by the ratios of their pairs: for each (A, B), in loop
 // order, only the (C, D) whose ratio brings the train into the band are
 // measured, in the order the nested loops a, b, c, d would meet them, so the
 // list is the same, in the same order, as that of the loops.
-void SearchFourGear(const GearSet& gears, const SearchInputs& inputs, const Measurer& measurer, Recorder& recorder,
-                    int firstA, int endA) {
-    const RatioBand band = RatioBand::For(inputs);
-    if (band.Empty()) return;
-    const PairRatios pairs(gears);
-    const std::vector<PairRatios::Pair>& byRatio = pairs.ByRatio();
+void SearchFourGear(const SearchPlan& plan, const Measurer& measurer, Recorder& recorder, int firstA, int endA) {
+    const GearSet& gears = plan.Gears();
+    const SearchInputs& inputs = plan.Inputs();
+    const std::vector<PairRatios::Pair>& byRatio = plan.Pairs().ByRatio();
     const std::int32_t* counts = gears.Counts().data();  // every slot here lies in the set
     SlotPairMarks marks(gears.Upper() + 1);
 
     for (int a = firstA; a < endA; ++a) {
         const std::int32_t A = counts[a];
-        if (!Mounts(A)) continue;
         for (int b = 0; b <= gears.Upper(); ++b) {
-            const std::int32_t B = counts[b];
-            if (a == b || !Mounts(B)) continue;
-            const PairRatios::Run run = RunFor(pairs, band, A, B);
+            const PairRatios::Run run = plan.RunFor(a, b);
             if (run.begin == run.end) continue;
+            const std::int32_t B = counts[b];
             for (std::size_t i = run.begin; i < run.end; ++i) marks.Mark(byRatio[i].first, byRatio[i].second);
             marks.VisitAndClear([&](int c, int d) {
                 if (c == a || c == b || d == a || d == b) return;
@@ -164,58 +153,72 @@ void SearchFourGear(const GearSet& gears, const SearchInputs& inputs, const Meas
     }
 }
 
+std::size_t CountMounted(const GearSet& gears) {
+    std::size_t mounted = 0;
+    for (std::int32_t count : gears.Counts()) mounted += Mounts(count) ? 1 : 0;
+    return mounted;
+}
+
 }  // namespace
 
+SearchPlan::SearchPlan(const SearchInputs& inputs, const GearSet& gears)
+    : inputs_(inputs),
+      gears_(gears),
+      slots_(gears.Upper() + 1),
+      pairs_(gears),
+      runs_(static_cast<std::size_t>(slots_) * static_cast<std::size_t>(slots_), PairRatios::Run{0, 0}),
+      runsBelow_(static_cast<std::size_t>(slots_) + 1, 0),
+      parts_(!CountsRepeat(gears)) {
+    const std::size_t mounted = CountMounted(gears);
+    twoGearBound_ = mounted * (mounted > 0 ? mounted - 1 : 0);
+    const RatioBand band = RatioBand::For(inputs);
+    for (int a = 0; a < slots_; ++a) {
+        std::size_t lengths = 0;
+        const std::int32_t A = gears.Count(a);
+        for (int b = 0; !band.Empty() && Mounts(A) && b < slots_; ++b) {
+            const std::int32_t B = gears.Count(b);
+            if (a == b || !Mounts(B)) continue;
+            // The band divided by A / B, widened once more for the rounding
+            // of that division.
+            const double ab = static_cast<double>(A) / B;
+            const PairRatios::Run run = pairs_.Between(band.low / ab * (1 - 1e-12), band.high / ab * (1 + 1e-12));
+            runs_[Place(a, b)] = run;
+            lengths += run.end - run.begin;
+        }
+        runsBelow_[static_cast<std::size_t>(a) + 1] = runsBelow_[static_cast<std::size_t>(a)] + lengths;
+    }
+}
+
+std::size_t SearchPlan::BoundBelow(int split) const {
+    return twoGearBound_ + runsBelow_[static_cast<std::size_t>(std::clamp(split, 0, slots_))];
+}
+
+std::size_t SearchPlan::BoundFrom(int split) const {
+    return runsBelow_.back() - runsBelow_[static_cast<std::size_t>(std::clamp(split, 0, slots_))];
+}
+
+int SearchPlan::MiddleSlot() const {
+    const std::size_t half = (twoGearBound_ + runsBelow_.back()) / 2;
+    int slot = 0;
+    while (slot < slots_ && BoundBelow(slot) < half) ++slot;
+    return slot;
+}
+
 void SearchTrains(const SearchInputs& inputs, const GearSet& gears, TrainSink& sink, SearchStats* stats) {
+    const SearchPlan plan(inputs, gears);
     Measurer measurer(inputs);
     Recorder recorder(gears, sink);
     SearchTwoGear(gears, measurer, recorder);
-    SearchFourGear(gears, inputs, measurer, recorder, 0, gears.Upper() + 1);
+    SearchFourGear(plan, measurer, recorder, 0, gears.Upper() + 1);
     if (stats) stats->recorded = recorder.Recorded();
 }
 
-bool SearchSplits(const GearSet& gears) { return !CountsRepeat(gears); }
-
-// The slot that leaves about half of the gears below it: each gear A
-// brings about the same number of four-gear trains to measure.
-int SplitSlot(const GearSet& gears) {
-    int mounted = 0;
-    for (std::int32_t count : gears.Counts()) mounted += Mounts(count) ? 1 : 0;
-    int below = 0;
-    for (int slot = 0; slot <= gears.Upper(); ++slot) {
-        if (2 * below >= mounted) return slot;
-        below += Mounts(gears.Count(slot)) ? 1 : 0;
-    }
-    return gears.Upper() + 1;
-}
-
-SearchBound BoundSearch(const SearchInputs& inputs, const GearSet& gears, int split) {
-    SearchBound bound;
-    int mounted = 0;
-    for (std::int32_t count : gears.Counts()) mounted += Mounts(count) ? 1 : 0;
-    bound.first = static_cast<std::size_t>(mounted) * static_cast<std::size_t>(std::max(mounted - 1, 0));
-    const RatioBand band = RatioBand::For(inputs);
-    if (band.Empty()) return bound;
-    const PairRatios pairs(gears);
-    for (int a = 0; a <= gears.Upper(); ++a) {
-        if (!Mounts(gears.Count(a))) continue;
-        std::size_t& part = a < split ? bound.first : bound.second;
-        for (int b = 0; b <= gears.Upper(); ++b) {
-            if (a == b || !Mounts(gears.Count(b))) continue;
-            const PairRatios::Run run = RunFor(pairs, band, gears.Count(a), gears.Count(b));
-            part += run.end - run.begin;
-        }
-    }
-    return bound;
-}
-
-void SearchTrainsPart(const SearchInputs& inputs, const GearSet& gears, TrainSink& sink, bool first, int split) {
-    Measurer measurer(inputs);
-    Recorder recorder(gears, sink);
-    if (first) SearchTwoGear(gears, measurer, recorder);
-    const int endA = gears.Upper() + 1;
-    split = std::clamp(split, 0, endA);
-    SearchFourGear(gears, inputs, measurer, recorder, first ? 0 : split, first ? split : endA);
+void SearchTrainsPart(const SearchPlan& plan, TrainSink& sink, bool twoGear, int firstA, int endA) {
+    Measurer measurer(plan.Inputs());
+    Recorder recorder(plan.Gears(), sink);
+    if (twoGear) SearchTwoGear(plan.Gears(), measurer, recorder);
+    const int slots = plan.Gears().Upper() + 1;
+    SearchFourGear(plan, measurer, recorder, std::clamp(firstA, 0, slots), std::clamp(endA, 0, slots));
 }
 
 std::vector<TrainResult> SearchTrains(const SearchInputs& inputs, const GearSet& gears, SearchStats* stats) {
