@@ -8,7 +8,7 @@
 #include "os/drawing/Gdi.h"
 #include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
-#include "calc/ResultColumns.h"
+#include "calc/texts/ResultColumns.h"
 #include "os/testing/OffscreenApplication.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/ResultLineWriter.h"
-#include "calc/ResultTexts.h"
+#include "calc/texts/ResultLineWriter.h"
+#include "calc/texts/ResultTexts.h"
 
 using calc::GearSet;
 using calc::TrainResult;

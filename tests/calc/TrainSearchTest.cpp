@@ -6,8 +6,8 @@
 #include <string>
 
 #include "ReferenceSearch.h"
-#include "calc/TrainOrder.h"
-#include "calc/TrainSearch.h"
+#include "calc/order/TrainOrder.h"
+#include "calc/search/TrainSearch.h"
 
 using calc::GearSet;
 using calc::SearchInputs;

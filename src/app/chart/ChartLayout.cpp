@@ -5,7 +5,7 @@
 
 #include "app/files/LanguageFile.h"
 #include "app/files/LanguageTexts.h"
-#include "calc/ThreadFamilies.h"
+#include "calc/inputs/ThreadFamilies.h"
 #include "forms/Form.h"
 
 namespace app {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/chart/ChartFill.h"
-#include "calc/GearSuggestion.h"
+#include "calc/suggest/GearSuggestion.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"
 #include "grid/GridControl.h"

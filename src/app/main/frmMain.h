@@ -6,7 +6,7 @@
 #include "app/about/AboutWindow.h"
 #include "app/chart/ChartHost.h"
 #include "app/chart/ChartWindow.h"
-#include "calc/GearSet.h"
+#include "calc/gears/GearSet.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/SearchInputs.h"
+#include "calc/inputs/SearchInputs.h"
 #include "grid/GridTable.h"
 
 namespace forms {
