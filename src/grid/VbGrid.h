@@ -12,6 +12,7 @@
 #include "grid/CellStorageTable.h"
 #include "grid/RowExtrasPool.h"
 #include "grid/GridCanvas.h"
+#include "grid/GridColumnModel.h"
 #include "grid/GridEvents.h"
 #include "grid/GridInteraction.h"
 #include "grid/GridRecords.h"
@@ -51,8 +52,9 @@ class GridHeader {
 public:
     virtual ~GridHeader() = default;
     virtual void RecreateItems() = 0;
-    virtual void SetItemWidth(std::int32_t item, std::int32_t width) = 0;
-    virtual std::int32_t ItemWidth(std::int32_t item) const = 0;
+    // Gives the item of the column at the position, when it has one, the
+    // column's width; the grid's own write raises no width events.
+    virtual void ShowColumnWidth(std::int32_t position) = 0;
     virtual void SetImageList(std::intptr_t imageList) = 0;
     // Places the header across the top of the client area, moved left by
     // the horizontal scroll offset.
@@ -79,10 +81,10 @@ public:
 // The results grid: columns, rows and cells, their display settings, the
 // current cell and the repaint bookkeeping, behind the control's public
 // interface. Sizes are twips outside and pixels inside.
-class VbGrid {
+class VbGrid : private ColumnMoveListener {
 public:
     explicit VbGrid(GridCanvas* canvas = nullptr);
-    ~VbGrid();
+    ~VbGrid() override;
     VbGrid(const VbGrid&) = delete;
     VbGrid& operator=(const VbGrid&) = delete;
 
@@ -108,7 +110,7 @@ public:
     bool ShowsOwnCells() const { return table_ == &ownTable_; }
 
     // --- table and column structure ---
-    std::int32_t Cols() const { return static_cast<std::int32_t>(columns_.size()); }
+    std::int32_t Cols() const { return columns_.Count(); }
     void SetCols(std::int32_t aCol);
     std::int32_t Columns() const { return Cols(); }
     std::int32_t Rows() const { return static_cast<std::int32_t>(rows_.size()); }
@@ -421,21 +423,19 @@ public:
     bool RequestVirtualRows();
 
     // --- for the layers of the grid (layout, painting, header, input) ---
-    const std::vector<GridColumn>& ColumnTable() const { return columns_; }
-    const GridColumn& ColumnAt(std::int32_t position) const { return columns_.at(static_cast<std::size_t>(position)); }
+    // The columns: the header and hosts move them there and follow the moves.
+    GridColumnModel& ColumnModel() { return columns_; }
+    const GridColumnModel& ColumnModel() const { return columns_; }
+    const std::vector<GridColumn>& ColumnTable() const { return columns_.Table(); }
+    const GridColumn& ColumnAt(std::int32_t position) const { return columns_.At(position); }
     const GridRow& RowAt(std::int32_t row) const { return rows_.at(static_cast<std::size_t>(row)); }
     const GridCell& CellAt(std::int32_t row, std::int32_t dataIndex) const;
-    std::int32_t PositionOfDataIndex(std::int32_t dataIndex) const;
+    std::int32_t PositionOfDataIndex(std::int32_t dataIndex) const { return columns_.PositionOf(dataIndex); }
     std::int32_t ResolveColumn(const ColumnArg& vKey) const;
     // --- for the header ---
-    void SetColumnHeaderItem(std::int32_t position, std::int32_t item);
     // The visible columns other than the one at position that resize
     // themselves, by display position.
     std::vector<std::int32_t> OtherAutoResizeColumns(std::int32_t position) const;
-    // Moves a column record to another display position, the records
-    // between shifting by one, and brings positions and the column map up
-    // to date.
-    void MoveColumnRecord(std::int32_t from, std::int32_t to);
     std::int32_t FixedWidth() const { return fixedWidth_; }
     std::int32_t FixedHeight() const { return fixedHeight_; }
     // The text a cell shows, as the table gives it.
@@ -559,7 +559,9 @@ private:
     std::int32_t RequirePosition(const ColumnArg& vKey, bool standardText) const;
     GridColumn* FindColumn(const ColumnArg& vKey);
     const GridColumn* FindColumn(const ColumnArg& vKey) const;
-    void RebuildColumnMap();
+    void ColumnMoved(std::int32_t from, std::int32_t to) override;
+    // The columns left of FixedCols are the fixed ones.
+    void MarkFixedColumns();
     void RecomputeColumnLefts();
     void RecomputeRowTops(std::int32_t fromRow);
     void ComputeShownText(std::int32_t row, std::int32_t dataIndex);
@@ -607,8 +609,7 @@ private:
     std::int32_t selectionFirst_ = INT32_MAX;  // none selected
     std::int32_t selectionLast_ = -1;
 
-    std::vector<GridColumn> columns_;
-    std::vector<std::int32_t> columnMap_;
+    GridColumnModel columns_;
     std::vector<GridRow> rows_;
     RowExtrasPool rowExtras_;
     CellRows cells_;                           // Cols() cells a row, by data index

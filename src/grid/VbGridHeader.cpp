@@ -38,8 +38,4 @@ void VbGrid::SetHeaderHeight(std::int32_t lHeight) {
     RequestRepaint(true);
 }
 
-void VbGrid::SetColumnHeaderItem(std::int32_t position, std::int32_t item) {
-    columns_.at(static_cast<std::size_t>(position)).headerItem = item;
-}
-
 }  // namespace grid
