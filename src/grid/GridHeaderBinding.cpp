@@ -40,9 +40,9 @@ void GridHeaderBinding::Create(os::HWND gridWindow) {
     RecreateItems();
 }
 
-// Columns may be resized by the user with AllowUserResizing 1 (columns)
-// or 3 (columns and rows).
-bool GridHeaderBinding::ResizingAllowed() const { return (grid_.AllowUserResizing() & 1) != 0; }
+bool GridHeaderBinding::ResizingAllowed() const {
+    return Allows(grid_.Settings().userResizing, UserResizing::Columns);
+}
 
 void GridHeaderBinding::ApplySettings() {
     if (header_.hWnd() == 0) return;

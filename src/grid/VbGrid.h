@@ -16,6 +16,7 @@
 #include "grid/GridEvents.h"
 #include "grid/GridInteraction.h"
 #include "grid/GridRecords.h"
+#include "grid/GridSettings.h"
 #include "grid/GridTable.h"
 #include "grid/TextFlags.h"
 #include "os/drawing/GdiTypes.h"
@@ -264,10 +265,10 @@ public:
     };
     Colours TranslatedColours() const;
 
-    std::int32_t GridLines() const { return gridLines_; }
-    void SetGridLines(std::int32_t bState) { SetAppearance(gridLines_, bState); }
-    std::int32_t GridLinesFixed() const { return gridLinesFixed_; }
-    void SetGridLinesFixed(std::int32_t v) { SetAppearance(gridLinesFixed_, v); }
+    std::int32_t GridLines() const { return NumberOf(settings_.gridLines); }
+    void SetGridLines(std::int32_t bState) { SetSetting(settings_.gridLines, bState); }
+    std::int32_t GridLinesFixed() const { return NumberOf(settings_.gridLinesFixed); }
+    void SetGridLinesFixed(std::int32_t v) { SetSetting(settings_.gridLinesFixed, v); }
     std::int32_t GridLineWidth() const { return gridLineWidth_; }
     void SetGridLineWidth(std::int32_t v) { SetAppearance(gridLineWidth_, v); }
     const GridFont& Font() const { return font_; }
@@ -276,8 +277,8 @@ public:
     void SetTextStyle(std::int32_t ts) { SetAppearance(textStyle_, ts); }
     std::int32_t TextStyleFixed() const { return textStyleFixed_; }
     void SetTextStyleFixed(std::int32_t ts) { SetAppearance(textStyleFixed_, ts); }
-    std::int32_t HighLight() const { return highLight_; }
-    void SetHighLight(std::int32_t f) { SetAppearance(highLight_, f); }
+    std::int32_t HighLight() const { return NumberOf(settings_.highLight); }
+    void SetHighLight(std::int32_t f) { SetSetting(settings_.highLight, f); }
     bool HighlightSelectedIcons() const { return highlightSelectedIcons_; }
     void SetHighlightSelectedIcons(bool v) { SetAppearance(highlightSelectedIcons_, v); }
     bool DisableIcons() const { return disableIcons_; }
@@ -303,10 +304,10 @@ public:
     void SetMouseIcon(PictureRef icon) { mouseIcon_ = std::move(icon); }
     std::string ToolTip() const { return toolTip_; }
     void SetToolTip(const std::string& tt) { toolTip_ = tt; }
-    std::int16_t ScrollBars() const { return scrollBars_; }
-    void SetScrollBars(std::int16_t eBars) { SetAppearance(scrollBars_, eBars); }
-    std::int32_t ScrollBarStyle() const { return scrollBarStyle_; }
-    void SetScrollBarStyle(std::int32_t eStyle) { SetAppearance(scrollBarStyle_, eStyle); }
+    std::int16_t ScrollBars() const { return NumberOf(settings_.scrollBars); }
+    void SetScrollBars(std::int16_t eBars) { SetSetting(settings_.scrollBars, eBars); }
+    std::int32_t ScrollBarStyle() const { return NumberOf(settings_.scrollBarStyle); }
+    void SetScrollBarStyle(std::int32_t eStyle) { SetSetting(settings_.scrollBarStyle, eStyle); }
     bool Header() const { return header_; }
     void SetHeader(bool bState);
     bool HeaderFlat() const { return headerFlat_; }
@@ -333,17 +334,17 @@ public:
     void SetSelectedRow(std::int32_t lRow);
     std::int32_t SelectedCol() const { return currentCol_; }
     void SetSelectedCol(std::int32_t lCol);
-    std::int32_t SelectionMode() const { return selectionMode_; }
-    void SetSelectionMode(std::int32_t mode) { SetAppearance(selectionMode_, mode); }
+    std::int32_t SelectionMode() const { return NumberOf(settings_.selectionMode); }
+    void SetSelectionMode(std::int32_t mode) { SetSetting(settings_.selectionMode, mode); }
     bool MultiSelect() const { return multiSelect_; }
     void SetMultiSelect(bool ms) { multiSelect_ = ms; }
     bool AllowBigSelection() const { return multiSelect_; }
     void SetAllowBigSelection(bool ms) { multiSelect_ = ms; }
-    std::int32_t AllowUserResizing() const { return allowUserResizing_; }
+    std::int32_t AllowUserResizing() const { return NumberOf(settings_.userResizing); }
     void SetAllowUserResizing(std::int32_t re);
-    std::int32_t FocusRect() const { return focusRect_; }
-    void SetFocusRect(std::int32_t fc) { SetAppearance(focusRect_, fc); }
-    bool DrawFocusRectangle() const { return focusRect_ >= 1; }
+    std::int32_t FocusRect() const { return NumberOf(settings_.focusRect); }
+    void SetFocusRect(std::int32_t fc) { SetSetting(settings_.focusRect, fc); }
+    bool DrawFocusRectangle() const { return AtLeast(settings_.focusRect, FocusRect::Light); }
     void SetDrawFocusRectangle(bool bDraw) { SetFocusRect(bDraw ? 1 : 0); }
     std::int32_t TopRow() const { return topRow_; }
     void SetTopRow(std::int32_t l);
@@ -423,6 +424,8 @@ public:
     bool RequestVirtualRows();
 
     // --- for the layers of the grid (layout, painting, header, input) ---
+    // The integer settings as their types.
+    const GridSettings& Settings() const { return settings_; }
     // The columns: the header and hosts move them there and follow the moves.
     GridColumnModel& ColumnModel() { return columns_; }
     const GridColumnModel& ColumnModel() const { return columns_; }
@@ -587,6 +590,10 @@ private:
         field = value;
         InvalidateAll();
     }
+    template <class Setting>
+    void SetSetting(Setting& field, std::int32_t number) {
+        SetAppearance(field, SettingOf<Setting>(number));
+    }
     void ResolveCurrent(std::int32_t& row, std::int32_t& col) const;
     void SetCellColour(std::int32_t lRow, std::int32_t lCol, std::int32_t CellExtras::*field, std::int32_t oColor);
     // Keeps the colour in the cell as an entry of the colour table, or in
@@ -638,13 +645,10 @@ private:
 
     Colour backColor_, foreColor_, backColorFixed_, foreColorFixed_, backColorSel_, foreColorSel_, backColorBkg_,
         gridColor_, gridColorFixed_;
-    std::int32_t gridLines_ = 0;
-    std::int32_t gridLinesFixed_ = 1;
     std::int32_t gridLineWidth_ = 1;
     GridFont font_;
     std::int32_t textStyle_ = 0;
     std::int32_t textStyleFixed_ = 0;
-    std::int32_t highLight_ = 1;
     bool highlightSelectedIcons_ = true;
     bool disableIcons_ = true;
     std::intptr_t imageList_ = 0;
@@ -657,18 +661,14 @@ private:
     std::int16_t mousePointer_ = 0;
     PictureRef mouseIcon_;
     std::string toolTip_;
-    std::int16_t scrollBars_ = 3;
-    std::int32_t scrollBarStyle_ = 0;
     bool header_ = false;
     bool headerFlat_ = false;
     bool headerButtons_ = false;
     bool headerHotTrack_ = false;
     bool headerDragReorder_ = false;
 
-    std::int32_t selectionMode_ = 0;
     bool multiSelect_ = false;
-    std::int32_t allowUserResizing_ = 3;
-    std::int32_t focusRect_ = 1;
+    GridSettings settings_;
     std::int32_t topRow_ = 0;
     std::int32_t leftCol_ = 0;
     bool autoScroll_ = true;

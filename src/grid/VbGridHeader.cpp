@@ -26,7 +26,7 @@ void VbGrid::SetHeaderHotTrack(bool bState) { SetHeaderSetting(headerHotTrack_, 
 void VbGrid::SetHeaderDragReOrderColumns(bool bState) { SetHeaderSetting(headerDragReorder_, bState); }
 
 void VbGrid::SetAllowUserResizing(std::int32_t re) {
-    allowUserResizing_ = re;
+    settings_.userResizing = SettingOf<UserResizing>(re);
     ApplyHeaderSettings();
 }
 

@@ -6,16 +6,12 @@
 
 namespace grid {
 
-namespace {
-bool VerticalLines(std::int32_t gridLines) { return gridLines == 1 || gridLines == 3; }
-}  // namespace
-
 std::int32_t VbGrid::EvaluateTextHeight(std::int32_t lRow, std::int32_t lCol) const {
     const std::string text = DisplayedText(lRow, lCol);
     if (text.empty() || !painter_ || columns_.Empty()) return 0;
     const CellExtras& extras = Cell(lRow, lCol).Extras();
     // The available width is that of the table's first column.
-    std::int32_t width = columns_.At(0).width - 4 - (VerticalLines(gridLines_) ? 2 : 0) - extras.indent;
+    std::int32_t width = columns_.At(0).width - 4 - (HasVertical(settings_.gridLines) ? 2 : 0) - extras.indent;
     const os::SIZE icon = imageList_ ? painter_->IconSize() : os::SIZE{};
     if (extras.icon >= 0) width -= icon.cx + 1;
     if (extras.extraIcon >= 0) width -= icon.cx + 1;
@@ -55,7 +51,7 @@ void VbGrid::AutoHeightRow(std::int32_t lRow, std::int32_t lMinimumHeight) {
         if (Cell(lRow, d).Extras().icon >= 0) height = std::max(height, static_cast<std::int32_t>(icon.cy));
         tallest = std::max({tallest, height, minimum});
     }
-    tallest += (gridLines_ != 0 ? 2 : 0) + 2;
+    tallest += (Drawn(settings_.gridLines) ? 2 : 0) + 2;
     SetRowHeight(lRow, ToTwipsY(tallest));
 }
 
@@ -80,7 +76,7 @@ std::int32_t VbGrid::CellFittingWidth(std::int32_t lRow, std::int32_t lCol) cons
     if (extras.icon > 0) width += icon.cx;
     if (extras.extraIcon > 0) width += icon.cx;
     if (extras.picture) width += extras.pictureWidth;
-    return width + 4 + (VerticalLines(gridLines_) ? 4 : 0);
+    return width + 4 + (HasVertical(settings_.gridLines) ? 4 : 0);
 }
 
 std::vector<std::int32_t> VbGrid::OtherAutoResizeColumns(std::int32_t position) const {

@@ -120,7 +120,7 @@ void VbGrid::SetSelectedRow(std::int32_t lRow) {
     if (!multiSelect_) {
         for (std::int32_t r = 0; r < Rows(); ++r)
             for (std::int32_t c = 0; c < Cols(); ++c) {
-                const bool select = selectionMode_ == 1 ? r == lRow : r == lRow && c == currentCol_;
+                const bool select = settings_.selectionMode == SelectionMode::ByRow ? r == lRow : r == lRow && c == currentCol_;
                 SetCellSelected(r, c, select);
             }
     }
@@ -132,7 +132,7 @@ void VbGrid::SetSelectedCol(std::int32_t lCol) {
     if (!multiSelect_) {
         for (std::int32_t r = 0; r < Rows(); ++r)
             for (std::int32_t c = 0; c < Cols(); ++c) {
-                const bool select = selectionMode_ == 2 ? c == lCol : r == currentRow_ && c == lCol;
+                const bool select = settings_.selectionMode == SelectionMode::ByColumn ? c == lCol : r == currentRow_ && c == lCol;
                 SetCellSelected(r, c, select);
             }
     }
