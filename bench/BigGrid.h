@@ -4,9 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "calc/ResultColumns.h"
+#include "calc/texts/ResultColumns.h"
 #include "grid/GridControl.h"
 #include "os/desktop/EventLoop.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 
 namespace bench {

@@ -4,12 +4,13 @@
 #include <memory>
 #include <vector>
 
-#include "app/cLogo.h"
+#include "app/about/cLogo.h"
 #include "os/drawing/Colors.h"
 #include "os/drawing/DeviceContext.h"
 #include "os/drawing/Drawing.h"
 #include "os/drawing/GdiObjects.h"
 #include "os/painting/Painting.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 
 namespace {
