@@ -99,15 +99,11 @@ RowExtras& RowStore::MutableExtras(std::int32_t row) {
     return entry;
 }
 
-// Scrolling rows after the row move; the fixed rows among them do not.
+// Fixed rows come first, so the rows after a scrolling row are scrolling rows.
 bool RowStore::MarkScrollingRowsAfter(std::int32_t row) {
     if (row + 1 >= count_) return false;
-    std::vector<std::pair<std::int32_t, bool>> fixedMarks;
-    for (std::size_t k = Find(row + 1); k < exceptions_.size(); ++k)
-        if (exceptions_[k].shape.fixed) fixedMarks.emplace_back(exceptions_[k].row, Dirty(exceptions_[k].row));
     MarkFrom(row + 1);
-    for (const auto& [fixedRow, dirty] : fixedMarks) SetDirty(fixedRow, dirty);
-    return static_cast<std::size_t>(count_ - row - 1) > fixedMarks.size();
+    return true;
 }
 
 bool RowStore::MarkFixedRowsAfter(std::int32_t row) {
