@@ -99,7 +99,8 @@ RowExtras& RowStore::MutableExtras(std::int32_t row) {
     return entry;
 }
 
-// Fixed rows come first, so the rows after a scrolling row are scrolling rows.
+// Fixed rows come first, so the rows after a scrolling row are scrolling rows
+// (a fixed row left among them by a removal is merely repainted too).
 bool RowStore::MarkScrollingRowsAfter(std::int32_t row) {
     if (row + 1 >= count_) return false;
     MarkFrom(row + 1);
