@@ -9,11 +9,11 @@
 #include <fstream>
 #include <memory>
 
-#include "app/PreviewTable.h"
-#include "app/ResultsFill.h"
-#include "app/ResultsTable.h"
-#include "app/frmPrint.h"
-#include "calc/ResultColumns.h"
+#include "app/preview/PreviewTable.h"
+#include "app/results/ResultsFill.h"
+#include "app/results/ResultsTable.h"
+#include "app/preview/frmPrint.h"
+#include "calc/texts/ResultColumns.h"
 #include "grid/GridControl.h"
 #include "os/desktop/EventLoop.h"
 #include "os/testing/OffscreenApplication.h"

@@ -14,8 +14,8 @@
 #include <fstream>
 #include <string>
 
-#include "app/Paths.h"
-#include "app/frmMain.h"
+#include "app/files/Paths.h"
+#include "app/main/frmMain.h"
 #include "os/desktop/EventLoop.h"
 #include "os/testing/OffscreenApplication.h"
 

@@ -20,7 +20,7 @@ string(TIMESTAMP now "%s" UTC)
 math(EXPR day "${now} - ${now} % 86400")
 
 set(content "// Written by cmake/BuildStamp.cmake at build time.
-#include \"app/BuildStamp.h\"
+#include \"app/about/BuildStamp.h\"
 
 namespace app {
 

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
-#include "app/AboutText.h"
-#include "app/AboutWindow.h"
-#include "app/BuildStamp.h"
-#include "app/frmAbout.h"
+#include "app/about/AboutText.h"
+#include "app/about/AboutWindow.h"
+#include "app/about/BuildStamp.h"
+#include "app/about/frmAbout.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/Menu.h"
 #include "os/drawing/Colors.h"
@@ -53,7 +53,7 @@ protected:
         return os::SendMessage(Window(), os::WM_NCHITTEST, 0, os::MAKELPARAM(client.x, client.y));
     }
     os::COLORREF StripBottom() const { return os::testing::ShownPixel(Window(), {5, ClientHeight() - 1}); }
-    forms::Control& Link() const { return about.Item("Label1"); }
+    forms::Control& Link() const { return about.Controls().link; }
     // A point of the link label, in pixels from its top-left corner, on the screen.
     void PointerAtLink(os::POINT offset) const {
         os::POINT at = offset;
@@ -73,11 +73,11 @@ TEST_F(AboutTest, LoadShowsTheLayoutAndTheWindowFont) {
     EXPECT_EQ(about.Window().Caption(), "Startup");
     EXPECT_EQ(about.Window().ScaleWidth(), 4215);
     EXPECT_EQ(about.Window().ScaleHeight(), 2850);
-    EXPECT_TRUE(about.Item("Label1").Visible());
-    EXPECT_TRUE(about.Item("cmdOk").Visible());
-    EXPECT_EQ(about.Item("Label1").Caption(), app::kContactAddress);
+    EXPECT_TRUE(about.Controls().link.Visible());
+    EXPECT_TRUE(about.Controls().ok.Visible());
+    EXPECT_EQ(about.Controls().link.Caption(), app::kContactAddress);
     const os::LOGFONT& font = about.WindowFont();
-    EXPECT_EQ(font.lfFaceName, about.Item("lblFont").FontName());
+    EXPECT_EQ(font.lfFaceName, about.Controls().fontSample.FontName());
     EXPECT_EQ(font.lfHeight, os::FontHeightForPoints(24));
     EXPECT_EQ(font.lfWeight, os::FW_BOLD);
     EXPECT_TRUE(font.lfItalic);
@@ -193,12 +193,12 @@ TEST_F(AboutTest, ClickingTheLinkOpensTheMailProgram) {
 
 TEST_F(AboutTest, BannerTipIsClearedByTimer1) {
     EXPECT_EQ(about.Timer1().Interval(), 200);
-    EXPECT_TRUE(os::ProcessEventsUntil([&] { return about.Item("Image1").ToolTipText().empty(); }, 3000));
+    EXPECT_TRUE(os::ProcessEventsUntil([&] { return about.Controls().banner.ToolTipText().empty(); }, 3000));
     EXPECT_FALSE(about.Timer1().Enabled());
 }
 
 TEST_F(AboutTest, BannerAndPaintedLinesShow) {
-    const forms::PictureCanvas& banner = *about.Item("Image1").Picture();
+    const forms::PictureCanvas& banner = *about.Controls().banner.Picture();
     EXPECT_EQ(banner.PixelWidth(), 263);
     EXPECT_EQ(banner.PixelHeight(), 65);
     // The painted lines leave ink on the window's background right of the strip.
@@ -223,8 +223,8 @@ TEST_F(AboutTest, OkAndEscapeCloseAndDetachTheMessages) {
         os::POINT inStrip{5, 100};
         os::ClientToScreen(window, inStrip);
         ASSERT_EQ(os::SendMessage(window, os::WM_NCHITTEST, 0, os::MAKELPARAM(inStrip.x, inStrip.y)), os::HTCAPTION);
-        if (byEscape) os::testing::KeyClick(other.Item("cmdOk").hWnd(), os::VK_ESCAPE);
-        else forms::testing::ClickWith(other.Item("cmdOk"), 1);
+        if (byEscape) os::testing::KeyClick(other.Controls().ok.hWnd(), os::VK_ESCAPE);
+        else forms::testing::ClickWith(other.Controls().ok, 1);
         os::ProcessPendingEvents();
         EXPECT_TRUE(other.Closed());
         EXPECT_FALSE(other.Window().Visible());
@@ -287,7 +287,7 @@ TEST_F(AboutFromMenuTest, OneAboutWindowAtATimeAndANewOneAfterClosing) {
     ChooseAbout();
     EXPECT_EQ(window->About().Current(), first);
     EXPECT_EQ(first->Window().hWnd(), firstWindow);
-    forms::testing::ClickWith(first->Item("cmdOk"), 1);
+    forms::testing::ClickWith(first->Controls().ok, 1);
     os::ProcessPendingEvents();
     EXPECT_EQ(window->About().Current(), nullptr);
     ChooseAbout();

@@ -10,9 +10,9 @@
 
 #include "MainWindowFixture.h"
 #include "PrintedText.h"
-#include "app/ChartFill.h"
-#include "app/frmChart.h"
-#include "calc/ThreadFamilies.h"
+#include "app/chart/ChartFill.h"
+#include "app/chart/frmChart.h"
+#include "calc/inputs/ThreadFamilies.h"
 #include "grid/GridTable.h"
 #include "os/commoncontrols/Clipboard.h"
 #include "os/desktop/BusyCursor.h"

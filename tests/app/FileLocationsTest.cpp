@@ -6,10 +6,10 @@
 #include <set>
 
 #include "TempFolder.h"
-#include "app/FileLocations.h"
-#include "app/IniFile.h"
-#include "app/Paths.h"
-#include "app/Settings.h"
+#include "app/files/FileLocations.h"
+#include "app/files/IniFile.h"
+#include "app/files/Paths.h"
+#include "app/files/Settings.h"
 
 namespace {
 

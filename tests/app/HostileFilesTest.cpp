@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
-#include "app/LanguageFile.h"
-#include "app/MainLayout.h"
-#include "app/Settings.h"
+#include "app/files/LanguageFile.h"
+#include "app/main/MainLayout.h"
+#include "app/files/Settings.h"
 #include "forms/Screen.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/MessageBox.h"

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/cLogo.h"
+#include "app/about/cLogo.h"
 #include "os/drawing/Colors.h"
 #include "os/drawing/DeviceContext.h"
 #include "os/drawing/Drawing.h"

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "TempFolder.h"
-#include "app/Paths.h"
-#include "app/frmMain.h"
+#include "app/files/Paths.h"
+#include "app/main/frmMain.h"
 #include "os/printing/PrinterPage.h"
 #include "os/desktop/EventLoop.h"
 

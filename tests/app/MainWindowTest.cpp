@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "MainWindowFixture.h"
-#include "app/MainLayout.h"
+#include "app/main/MainLayout.h"
+#include "app/results/ResultsGridSetup.h"
 #include "forms/testing/UserInput.h"
 #include "grid/PropertyBag.h"
 #include "os/commoncontrols/Menu.h"

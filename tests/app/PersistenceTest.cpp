@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "MainWindowFixture.h"
-#include "calc/ResultColumns.h"
-#include "app/LanguageFile.h"
-#include "app/LanguageTemplate.h"
-#include "app/LanguageTexts.h"
-#include "app/frmAbout.h"
-#include "app/frmChart.h"
+#include "calc/texts/ResultColumns.h"
+#include "app/files/LanguageFile.h"
+#include "app/start/LanguageTemplate.h"
+#include "app/files/LanguageTexts.h"
+#include "app/about/frmAbout.h"
+#include "app/chart/frmChart.h"
 #include "forms/Screen.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/Menu.h"

@@ -7,7 +7,7 @@
 
 #include "MainWindowFixture.h"
 #include "PrintedText.h"
-#include "app/ResultsDrawing.h"
+#include "app/preview/ResultsDrawing.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/MessageBox.h"
 #include "os/commoncontrols/SaveFileDialog.h"

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "MainWindowFixture.h"
-#include "app/ResultsCopy.h"
+#include "app/results/ResultsCopy.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/Clipboard.h"
 #include "os/testing/SimulatedInput.h"

@@ -3,10 +3,10 @@
 #include <limits>
 
 #include "TempFolder.h"
-#include "app/IniFile.h"
-#include "app/Paths.h"
-#include "app/SettingValues.h"
-#include "app/Settings.h"
+#include "app/files/IniFile.h"
+#include "app/files/Paths.h"
+#include "app/files/SettingValues.h"
+#include "app/files/Settings.h"
 
 namespace {
 

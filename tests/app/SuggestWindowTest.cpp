@@ -7,11 +7,11 @@
 #include <string>
 
 #include "MainWindowFixture.h"
-#include "app/MainLayout.h"
-#include "app/frmChart.h"
-#include "app/frmSuggest.h"
-#include "calc/GearSuggestion.h"
-#include "calc/SuggestionTexts.h"
+#include "app/main/MainLayout.h"
+#include "app/chart/frmChart.h"
+#include "app/chart/frmSuggest.h"
+#include "calc/suggest/GearSuggestion.h"
+#include "calc/suggest/SuggestionTexts.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/MessageBox.h"
 #include "os/testing/SimulatedInput.h"

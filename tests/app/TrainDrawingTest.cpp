@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "MainWindowFixture.h"
-#include "app/GearSketch.h"
-#include "app/TrainDrawing.h"
-#include "calc/ResultColumns.h"
-#include "calc/TrainGeometry.h"
+#include "app/main/GearSketch.h"
+#include "app/main/TrainDrawing.h"
+#include "calc/texts/ResultColumns.h"
+#include "calc/gears/TrainGeometry.h"
 #include "forms/testing/UserInput.h"
 #include "os/testing/SimulatedInput.h"
 #include "os/desktop/EventLoop.h"

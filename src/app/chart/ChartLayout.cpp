@@ -1,0 +1,121 @@
+#include "app/chart/ChartLayout.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/files/LanguageFile.h"
+#include "app/files/LanguageTexts.h"
+#include "calc/inputs/ThreadFamilies.h"
+#include "forms/Form.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kMargin = 60;
+constexpr int kBoxWidth = 1500;
+constexpr int kBoxHeight = 255;
+constexpr int kBoxesPerLine = 4;
+constexpr int kButtonWidth = 1005;
+constexpr int kButtonHeight = 375;
+constexpr int kGridGap = 90;
+// The line of the sheet's controls below the check boxes, and the status
+// line below the grid.
+constexpr int kSheetLineGap = 30;
+constexpr int kFewestWidth = 1700;
+constexpr int kPrintChartWidth = 1200;
+constexpr int kSavePdfWidth = 1700;
+constexpr int kButtonGap = 60;
+constexpr int kStatusHeight = 255;
+constexpr int kSuggestWidth = 1280;
+
+int BoxLines() {
+    const auto families = static_cast<int>(calc::ThreadFamilies().size());
+    return (families + kBoxesPerLine - 1) / kBoxesPerLine;
+}
+
+int SheetLineTop() { return kMargin + BoxLines() * kBoxHeight + kSheetLineGap; }
+
+int GridTop() { return SheetLineTop() + kButtonHeight + kGridGap; }
+
+int GridHeight(int clientHeight) {
+    return std::max(0, clientHeight - GridTop() - kMargin - kStatusHeight - kSheetLineGap);
+}
+
+// The fewest-changes check box, the sheet's two buttons and the status line.
+void AddSheetControls(forms::Form& window, std::vector<forms::Control*>& order) {
+    const int top = SheetLineTop();
+    forms::Control& fewest =
+        window.AddControl(forms::ControlKind::CheckBox, "chkFewest",
+                          {kMargin, top + (kButtonHeight - kBoxHeight) / 2, kFewestWidth, kBoxHeight});
+    fewest.SetCaption("Fewest changes");
+    fewest.SetTag("ttFewest");
+    fewest.SetToolTipText(
+        "Choose each thread's train among those within the tolerance so that going down the chart "
+        "changes the fewest gears");
+    int left = kMargin + kFewestWidth + kButtonGap;
+    forms::Control& print = window.AddControl(forms::ControlKind::CommandButton, "btnPrintChart",
+                                              {left, top, kPrintChartWidth, kButtonHeight});
+    print.SetCaption("Print chart");
+    left += kPrintChartWidth + kButtonGap;
+    forms::Control& save =
+        window.AddControl(forms::ControlKind::CommandButton, "btnSavePdf", {left, top, kSavePdfWidth, kButtonHeight});
+    save.SetCaption("Save chart as PDF\u2026");
+    forms::Control& status = window.AddControl(
+        forms::ControlKind::Label, "lblStatus",
+        {kMargin, kChartClientHeight - kMargin - kStatusHeight, kChartClientWidth - 2 * kMargin, kStatusHeight});
+    status.SetToolTipText("Changing gear B or C counts 4 changes, as the banjo must be set again; A or D counts 1");
+    order.insert(order.end(), {&fewest, &print, &save});
+}
+
+}  // namespace
+
+void BuildChartLayout(forms::Form& window) {
+    window.SetCaption(ReadLangText(kChartMenuText));
+    window.SetBorderStyle(forms::BorderSizable);
+    window.SetClientSize(kChartClientWidth, kChartClientHeight);
+    std::vector<forms::Control*> order;
+    int index = 0;
+    for (const calc::ThreadFamily& family : calc::ThreadFamilies()) {
+        const forms::TwipsRect bounds{kMargin + (index % kBoxesPerLine) * kBoxWidth,
+                                      kMargin + (index / kBoxesPerLine) * kBoxHeight, kBoxWidth - 60, kBoxHeight};
+        forms::Control& box = window.AddControl(forms::ControlKind::CheckBox, "chkFamily", bounds, nullptr, index);
+        box.SetCaption(std::string(family.title));
+        order.push_back(&box);
+        ++index;
+    }
+    AddSheetControls(window, order);
+    forms::Control& print = window.AddControl(
+        forms::ControlKind::CommandButton, "btnPrint",
+        {kChartClientWidth - kMargin - kButtonWidth, kMargin, kButtonWidth, kButtonHeight});
+    print.SetCaption("Print!");
+    print.SetTag("ttPrint");
+    forms::Control& suggest = window.AddControl(
+        forms::ControlKind::CommandButton, "btnSuggest",
+        {kChartClientWidth - kMargin - kSuggestWidth, kMargin + kButtonHeight + 30, kSuggestWidth, kButtonHeight});
+    suggest.SetCaption("Suggest a gear");
+    suggest.SetTag("ttSuggest");
+    suggest.SetToolTipText("Which gear to buy to cut more of these threads");
+    forms::Control& grid = window.AddControl(forms::ControlKind::Host, "vbGrid1",
+                                             {kMargin, GridTop(), kChartClientWidth - 2 * kMargin,
+                                              GridHeight(kChartClientHeight)});
+    order.push_back(&print);
+    order.push_back(&suggest);
+    order.push_back(&grid);
+    window.SetTabOrder(order);
+}
+
+void LayoutChartWindow(forms::Form& window) {
+    forms::Control& grid = *window.Find("vbGrid1");
+    grid.SetWidth(std::max(0, window.ScaleWidth() - grid.Left() - kMargin));
+    grid.SetHeight(GridHeight(window.ScaleHeight()));
+    forms::Control& status = *window.Find("lblStatus");
+    status.SetTop(std::max(grid.Top(), window.ScaleHeight() - kMargin - kStatusHeight));
+    status.SetWidth(std::max(0, window.ScaleWidth() - 2 * kMargin));
+    forms::Control& print = *window.Find("btnPrint");
+    print.SetLeft(std::max(kMargin + kBoxesPerLine * kBoxWidth, window.ScaleWidth() - kMargin - kButtonWidth));
+    window.Find("btnSuggest")->SetLeft(
+        std::max(kMargin + kBoxesPerLine * kBoxWidth, window.ScaleWidth() - kMargin - kSuggestWidth));
+}
+
+}  // namespace app

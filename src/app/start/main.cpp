@@ -1,0 +1,3 @@
+#include "app/start/Startup.h"
+
+int main(int argc, char** argv) { return app::RunKestrany(argc, argv); }
