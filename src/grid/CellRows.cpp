@@ -11,20 +11,14 @@ const GridCell& CellRows::At(std::size_t row, std::size_t column) const {
     return slot == kFresh ? fresh : CellsOf(slot)[column];
 }
 
-GridCell* CellRows::CellsOf(std::uint32_t slot) const {
-    const std::size_t place = slot - 1;
-    return &blocks_[place / kBlockRows][(place % kBlockRows) * width_];
-}
-
 std::uint32_t& CellRows::SlotFor(std::size_t row) {
     Page& page = pages_[row / kPageRows];
     if (!page) page = std::make_unique<std::uint32_t[]>(kPageRows);
     return page[row % kPageRows];
 }
 
-GridCell* CellRows::Row(std::size_t row) {
+GridCell* CellRows::MakeRow(std::size_t row) {
     std::uint32_t& slot = SlotFor(row);
-    if (slot != kFresh) return CellsOf(slot);
     if (!freeSlots_.empty()) {
         slot = freeSlots_.back();
         freeSlots_.pop_back();

@@ -24,7 +24,10 @@ public:
 
     const GridCell& At(std::size_t row, std::size_t column) const;
     // The row's cells, made fresh on first use: Width() of them.
-    GridCell* Row(std::size_t row);
+    GridCell* Row(std::size_t row) {
+        const std::uint32_t slot = SlotOf(row);
+        return slot != kFresh ? CellsOf(slot) : MakeRow(row);
+    }
 
     void Reserve(std::size_t rows) { pages_.reserve(PagesFor(rows)); }
     // Rows beyond the count are dropped; new ones are fresh.
@@ -51,7 +54,12 @@ private:
     }
     // The row's slot number, its page made on first use.
     std::uint32_t& SlotFor(std::size_t row);
-    GridCell* CellsOf(std::uint32_t slot) const;
+    GridCell* CellsOf(std::uint32_t slot) const {
+        const std::size_t place = slot - 1;
+        return &blocks_[place / kBlockRows][(place % kBlockRows) * width_];
+    }
+    // Gives a fresh row a slot of fresh cells.
+    GridCell* MakeRow(std::size_t row);
     void Release(std::uint32_t slot);
     // Moves the stored rows into new blocks of `width` cells a row, old
     // column c going to column c + shift(c) (a negative target drops it).

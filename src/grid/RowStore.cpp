@@ -140,7 +140,8 @@ void RowStore::Append(const RowShape& shape, std::int32_t rows) {
         Resum(from);
     }
     count_ += rows;
-    dirty_.resize(static_cast<std::size_t>(count_), true);
+    if (rows == 1) dirty_.push_back(true);  // rows added one by one
+    else dirty_.resize(static_cast<std::size_t>(count_), true);
 }
 
 void RowStore::Insert(std::int32_t before, const RowShape& shape) {
