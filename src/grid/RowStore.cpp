@@ -41,6 +41,7 @@ RowShape RowStore::Shape(std::int32_t row) const {
 }
 
 GridRow RowStore::At(std::int32_t row) const {
+    if (exceptions_.empty()) return {height_, Pixels(std::int64_t{row} * height_), Dirty(row), true, false};
     const std::size_t at = Find(row);
     const RowShape shape = at < exceptions_.size() && exceptions_[at].row == row ? exceptions_[at].shape : UniformShape();
     const std::int64_t top = shape.fixed ? FixedBefore(at) : std::int64_t{row} * height_ + RoomBefore(at);
