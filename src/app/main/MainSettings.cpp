@@ -11,6 +11,7 @@
 #include "app/files/WindowPlacement.h"
 #include "app/main/frmMain.h"
 #include "calc/NumVal.h"
+#include "forms/Control.h"
 #include "os/files/ProfileFiles.h"
 
 namespace app {
@@ -39,29 +40,29 @@ void ReadGearList(frmMain& window) {
     gears.Resize(count);
     for (int n = 0; n <= count; ++n) {
         gears.SetCount(n, StoredToothCount(n, gears.Count(n)));
-        window.Item("t_gears", n).SetText(NumberText(gears.Count(n)));
+        window.Controls().gearBoxes[n]->SetText(NumberText(gears.Count(n)));
     }
 }
 
-void ReadOption(frmMain& window, const char* key, const char* name, int index, bool defaultValue) {
-    window.Item(name, index).SetOptionValue(ReadBooleanSetting(key, defaultValue));
+void ReadOption(forms::Control& option, const char* key, bool defaultValue) {
+    option.SetOptionValue(ReadBooleanSetting(key, defaultValue));
 }
 
-void ReadText(frmMain& window, const char* key, const char* name, const char* defaultValue) {
-    window.Item(name).SetText(ReadSetting(key, defaultValue));
+void ReadText(forms::Control& box, const char* key, const char* defaultValue) {
+    box.SetText(ReadSetting(key, defaultValue));
 }
 
 // A leadscrew or a ratio side has no meaning below 0; such a stored value
 // reads as 0, which lists nothing for a leadscrew and leaves a ratio out.
-void ReadPositiveText(frmMain& window, const char* key, const char* name, const char* defaultValue) {
+void ReadPositiveText(forms::Control& box, const char* key, const char* defaultValue) {
     const std::string text = ReadSetting(key, defaultValue);
-    window.Item(name).SetText(calc::NumVal(text) < 0 ? "0" : text);
+    box.SetText(calc::NumVal(text) < 0 ? "0" : text);
 }
 
 // A check box holds 0, 1 or 2; anything else read gives the default 0.
-void ReadCheck(frmMain& window, const char* key, const char* name) {
+void ReadCheck(forms::Control& box, const char* key) {
     const std::int16_t value = ReadIntegerSetting(key, 0);
-    window.Item(name).SetCheckValue(value >= 0 && value <= 2 ? value : 0);
+    box.SetCheckValue(value >= 0 && value <= 2 ? value : 0);
 }
 
 void WriteGearList(const frmMain& window) {
@@ -75,50 +76,48 @@ void WriteGearList(const frmMain& window) {
     WriteSetting("Gears_count", NumberText(written - 1));
 }
 
-void WriteOption(const frmMain& window, const char* key, const char* name, int index) {
-    WriteSetting(key, BooleanText(window.Item(name, index).OptionValue()));
+void WriteOption(const forms::Control& option, const char* key) {
+    WriteSetting(key, BooleanText(option.OptionValue()));
 }
 
-void WriteText(const frmMain& window, const char* key, const char* name) {
-    WriteSetting(key, window.Item(name).Text());
-}
+void WriteText(const forms::Control& box, const char* key) { WriteSetting(key, box.Text()); }
 
-void WriteCheck(const frmMain& window, const char* key, const char* name) {
-    WriteSetting(key, NumberText(window.Item(name).CheckValue()));
-}
+void WriteCheck(const forms::Control& box, const char* key) { WriteSetting(key, NumberText(box.CheckValue())); }
 
 }  // namespace
 
 void ReadMainSettings(frmMain& window) {
     ReadGearList(window);
-    ReadOption(window, "optScrew0", "optScrew", 0, true);
-    ReadOption(window, "optScrew1", "optScrew", 1, false);
-    ReadPositiveText(window, "screwpitchm", "screwpitchM", "1.5");
-    ReadPositiveText(window, "screwpitchi", "screwpitchI", "16");
-    ReadPositiveText(window, "prevl", "prevL", "40");
-    ReadPositiveText(window, "prevr", "prevR", "40");
-    ReadOption(window, "optPitch0", "Option1", 0, true);
-    ReadOption(window, "optPitch1", "Option1", 1, false);
-    ReadText(window, "txtPrecm", "txtPrecM", "0.1");
-    ReadText(window, "txtPreci", "txtPrecI", "0.2");
-    ReadCheck(window, "chkAll", "chkAll");
-    ReadCheck(window, "chklow", "chkLow");
+    const InputControls& in = window.Inputs();
+    ReadOption(*in.leadscrewUnit[0], "optScrew0", true);
+    ReadOption(*in.leadscrewUnit[1], "optScrew1", false);
+    ReadPositiveText(in.leadscrewMm, "screwpitchm", "1.5");
+    ReadPositiveText(in.leadscrewTpi, "screwpitchi", "16");
+    ReadPositiveText(in.ratioLeft, "prevl", "40");
+    ReadPositiveText(in.ratioRight, "prevr", "40");
+    ReadOption(*in.requestUnit[0], "optPitch0", true);
+    ReadOption(*in.requestUnit[1], "optPitch1", false);
+    ReadText(in.toleranceMm, "txtPrecm", "0.1");
+    ReadText(in.toleranceTpi, "txtPreci", "0.2");
+    ReadCheck(in.includeIntersecting, "chkAll");
+    ReadCheck(in.includeLow, "chklow");
 }
 
 void WriteMainSettings(const frmMain& window) {
     WriteGearList(window);
-    WriteOption(window, "optScrew0", "optScrew", 0);
-    WriteOption(window, "optScrew1", "optScrew", 1);
-    WriteText(window, "screwpitchm", "screwpitchM");
-    WriteText(window, "screwpitchi", "screwpitchI");
-    WriteOption(window, "optPitch0", "Option1", 0);
-    WriteOption(window, "optPitch1", "Option1", 1);
-    WriteText(window, "txtPreci", "txtPrecI");
-    WriteText(window, "txtPrecm", "txtPrecM");
-    WriteCheck(window, "chkLow", "chkLow");
-    WriteCheck(window, "chkAll", "chkAll");
-    WriteText(window, "prevl", "prevL");
-    WriteText(window, "prevr", "prevR");
+    const InputControls& in = window.Inputs();
+    WriteOption(*in.leadscrewUnit[0], "optScrew0");
+    WriteOption(*in.leadscrewUnit[1], "optScrew1");
+    WriteText(in.leadscrewMm, "screwpitchm");
+    WriteText(in.leadscrewTpi, "screwpitchi");
+    WriteOption(*in.requestUnit[0], "optPitch0");
+    WriteOption(*in.requestUnit[1], "optPitch1");
+    WriteText(in.toleranceTpi, "txtPreci");
+    WriteText(in.toleranceMm, "txtPrecm");
+    WriteCheck(in.includeLow, "chkLow");
+    WriteCheck(in.includeIntersecting, "chkAll");
+    WriteText(in.ratioLeft, "prevl");
+    WriteText(in.ratioRight, "prevr");
 }
 
 void SaveMainSettings(frmMain& window) {
