@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "CalcOptions.h"
@@ -18,6 +19,7 @@
 #include "ChartRows.h"
 #include "calc/DoorSheet.h"
 #include "NoTrainNotice.h"
+#include "ParallelLines.h"
 #include "SuggestOutput.h"
 #include "calc/ResultLineWriter.h"
 #include "calc/ResultTexts.h"
@@ -43,7 +45,7 @@ int Finish(bool written) {
     return 1;
 }
 
-bool Write(const std::string& text) { return std::fwrite(text.data(), 1, text.size(), stdout) == text.size(); }
+bool Write(std::string_view text) { return std::fwrite(text.data(), 1, text.size(), stdout) == text.size(); }
 
 // The result lines go out in blocks, so that a long list is never held as
 // text whole.
@@ -98,10 +100,12 @@ void PutHeader(BlockOutput& out) {
 bool WriteResults(const tools::CalcRequest& request, const runtime::NumberSeparators& separators, BlockOutput& out) {
     calc::SortedTrains results(request.inputs, request.gears);
     PutHeader(out);
-    calc::ResultLineWriter writer(request.gears, separators);
-    for (std::size_t i = 0; i < results.Size(); ++i) out.Line(writer, results.Next(), i);
     if (results.Size() == 0)
         std::cerr << "kestrany-calc: " << tools::NoTrainNotice(request.gears, request.inputs, separators) << '\n';
+    if (results.ReadableInParallel() && std::thread::hardware_concurrency() > 1)
+        return out.Flush() && tools::PutLinesInParallel(results, request.gears, separators, Write);
+    calc::ResultLineWriter writer(request.gears, separators);
+    for (std::size_t i = 0; i < results.Size(); ++i) out.Line(writer, results.Next(), i);
     return out.Flush();
 }
 

@@ -8,7 +8,7 @@ SortedTrains::SortedTrains(const SearchInputs& inputs, const GearSet& gears, Hol
                            std::size_t recordBlockSize) {
     if (holding == Holding::Packed) {
         packed_ = std::make_unique<PackedTrainList>(inputs, gears);
-        SearchTrains(inputs, gears, *packed_);
+        packed_->Fill(inputs, gears);
         if (packed_->Complete()) {
             packed_->Sort();
             size_ = packed_->Size();

@@ -32,6 +32,22 @@ public:
     // Row i (below Size()), valid until the next call.
     const TrainResult& Row(std::size_t i);
 
+    // Whether rows may be read from several threads at once, each through
+    // a RowReader of its own (and neither Next nor Row meanwhile).
+    bool ReadableInParallel() const { return packed_ != nullptr; }
+    class RowReader {
+    public:
+        // Row i (below Size()), valid until the next call.
+        const TrainResult& Row(std::size_t i) { return reader_.Row(i); }
+
+    private:
+        friend class SortedTrains;
+        explicit RowReader(const PackedTrainList& list) : reader_(list) {}
+        PackedTrainList::Reader reader_;
+    };
+    // Only when ReadableInParallel().
+    RowReader Reader() const { return RowReader(*packed_); }
+
 private:
     std::unique_ptr<PackedTrainList> packed_;
     SortedResults records_;

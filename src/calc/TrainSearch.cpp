@@ -100,8 +100,8 @@ public:
     explicit SlotPairMarks(int slots) : slots_(slots), words_((static_cast<std::size_t>(slots) * slots + 63) / 64) {}
 
     void Mark(int c, int d) {
-        const std::size_t place = static_cast<std::size_t>(c) * static_cast<std::size_t>(slots_) +
-                                  static_cast<std::size_t>(d);
+        const std::size_t place =
+            static_cast<std::size_t>(c) * static_cast<std::size_t>(slots_) + static_cast<std::size_t>(d);
         words_[place >> 6] |= std::uint64_t{1} << (place & 63);
     }
 
@@ -122,12 +122,19 @@ private:
     std::vector<std::uint64_t> words_;
 };
 
+// The (C, D) pairs that can complete (A, B): the band divided by A / B,
+// widened once more for the rounding of that division.
+PairRatios::Run RunFor(const PairRatios& pairs, const RatioBand& band, std::int32_t A, std::int32_t B) {
+    const double ab = static_cast<double>(A) / B;
+    return pairs.Between(band.low / ab * (1 - 1e-12), band.high / ab * (1 + 1e-12));
+}
+
 // Four-gear trains by the ratios of their pairs: for each (A, B), in loop
 // order, only the (C, D) whose ratio brings the train into the band are
 // measured, in the order the nested loops a, b, c, d would meet them, so the
 // list is the same, in the same order, as that of the loops.
-void SearchFourGear(const GearSet& gears, const SearchInputs& inputs, const Measurer& measurer,
-                    Recorder& recorder) {
+void SearchFourGear(const GearSet& gears, const SearchInputs& inputs, const Measurer& measurer, Recorder& recorder,
+                    int firstA, int endA) {
     const RatioBand band = RatioBand::For(inputs);
     if (band.Empty()) return;
     const PairRatios pairs(gears);
@@ -135,16 +142,13 @@ void SearchFourGear(const GearSet& gears, const SearchInputs& inputs, const Meas
     const std::int32_t* counts = gears.Counts().data();  // every slot here lies in the set
     SlotPairMarks marks(gears.Upper() + 1);
 
-    for (int a = 0; a <= gears.Upper(); ++a) {
+    for (int a = firstA; a < endA; ++a) {
         const std::int32_t A = counts[a];
         if (!Mounts(A)) continue;
         for (int b = 0; b <= gears.Upper(); ++b) {
             const std::int32_t B = counts[b];
             if (a == b || !Mounts(B)) continue;
-            // The band divided by A / B, widened once more for the rounding
-            // of that division.
-            const double ab = static_cast<double>(A) / B;
-            const PairRatios::Run run = pairs.Between(band.low / ab * (1 - 1e-12), band.high / ab * (1 + 1e-12));
+            const PairRatios::Run run = RunFor(pairs, band, A, B);
             if (run.begin == run.end) continue;
             for (std::size_t i = run.begin; i < run.end; ++i) marks.Mark(byRatio[i].first, byRatio[i].second);
             marks.VisitAndClear([&](int c, int d) {
@@ -166,8 +170,52 @@ void SearchTrains(const SearchInputs& inputs, const GearSet& gears, TrainSink& s
     Measurer measurer(inputs);
     Recorder recorder(gears, sink);
     SearchTwoGear(gears, measurer, recorder);
-    SearchFourGear(gears, inputs, measurer, recorder);
+    SearchFourGear(gears, inputs, measurer, recorder, 0, gears.Upper() + 1);
     if (stats) stats->recorded = recorder.Recorded();
+}
+
+bool SearchSplits(const GearSet& gears) { return !CountsRepeat(gears); }
+
+// The slot that leaves about half of the gears below it: each gear A
+// brings about the same number of four-gear trains to measure.
+int SplitSlot(const GearSet& gears) {
+    int mounted = 0;
+    for (std::int32_t count : gears.Counts()) mounted += Mounts(count) ? 1 : 0;
+    int below = 0;
+    for (int slot = 0; slot <= gears.Upper(); ++slot) {
+        if (2 * below >= mounted) return slot;
+        below += Mounts(gears.Count(slot)) ? 1 : 0;
+    }
+    return gears.Upper() + 1;
+}
+
+SearchBound BoundSearch(const SearchInputs& inputs, const GearSet& gears, int split) {
+    SearchBound bound;
+    int mounted = 0;
+    for (std::int32_t count : gears.Counts()) mounted += Mounts(count) ? 1 : 0;
+    bound.first = static_cast<std::size_t>(mounted) * static_cast<std::size_t>(std::max(mounted - 1, 0));
+    const RatioBand band = RatioBand::For(inputs);
+    if (band.Empty()) return bound;
+    const PairRatios pairs(gears);
+    for (int a = 0; a <= gears.Upper(); ++a) {
+        if (!Mounts(gears.Count(a))) continue;
+        std::size_t& part = a < split ? bound.first : bound.second;
+        for (int b = 0; b <= gears.Upper(); ++b) {
+            if (a == b || !Mounts(gears.Count(b))) continue;
+            const PairRatios::Run run = RunFor(pairs, band, gears.Count(a), gears.Count(b));
+            part += run.end - run.begin;
+        }
+    }
+    return bound;
+}
+
+void SearchTrainsPart(const SearchInputs& inputs, const GearSet& gears, TrainSink& sink, bool first, int split) {
+    Measurer measurer(inputs);
+    Recorder recorder(gears, sink);
+    if (first) SearchTwoGear(gears, measurer, recorder);
+    const int endA = gears.Upper() + 1;
+    split = std::clamp(split, 0, endA);
+    SearchFourGear(gears, inputs, measurer, recorder, first ? 0 : split, first ? split : endA);
 }
 
 std::vector<TrainResult> SearchTrains(const SearchInputs& inputs, const GearSet& gears, SearchStats* stats) {

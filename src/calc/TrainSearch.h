@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -18,8 +19,7 @@ struct SearchStats {
 // and, for four gears, passes the fit checks. Each distinct combination of
 // tooth counts is listed once, with the slots of its first occurrence, in the
 // order the loops over the slots (a, then b, c, d, ascending) first meet it.
-std::vector<TrainResult> SearchTrains(const SearchInputs& inputs, const GearSet& gears,
-                                      SearchStats* stats = nullptr);
+std::vector<TrainResult> SearchTrains(const SearchInputs& inputs, const GearSet& gears, SearchStats* stats = nullptr);
 
 // Receives the trains of a search one by one, in the order of the list.
 class TrainSink {
@@ -30,5 +30,22 @@ public:
 
 // The same search, handing each listed train to `sink` instead of a list.
 void SearchTrains(const SearchInputs& inputs, const GearSet& gears, TrainSink& sink, SearchStats* stats = nullptr);
+
+// The search in two parts that can run at the same time: the first lists
+// the two-gear trains and the four-gear trains whose gear A sits in a slot
+// below `split`, the second the rest; the first's list followed by the
+// second's is the whole list. Only for gear sets in which no count repeats
+// (each combination then has one occurrence, so neither part needs to know
+// what the other found).
+bool SearchSplits(const GearSet& gears);
+int SplitSlot(const GearSet& gears);
+// At least as many trains as each part can list (the trains whose ratio lies
+// in the search's band), found without measuring any.
+struct SearchBound {
+    std::size_t first = 0;
+    std::size_t second = 0;
+};
+SearchBound BoundSearch(const SearchInputs& inputs, const GearSet& gears, int split);
+void SearchTrainsPart(const SearchInputs& inputs, const GearSet& gears, TrainSink& sink, bool first, int split);
 
 }  // namespace calc

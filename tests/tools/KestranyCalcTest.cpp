@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "CalcOptions.h"
+#include "calc/ResultLineWriter.h"
+#include "calc/ResultTexts.h"
+#include "calc/SortedTrains.h"
 
 namespace {
 
@@ -63,7 +66,7 @@ TEST(KestranyCalc, FactoryCaseAndOptions) {
 
     EXPECT_EQ(Lines(RunCalc("--pitch-mm=1.0 --include-intersecting").out), 40);
     EXPECT_EQ(Lines(RunCalc("--pitch-mm 1.75 --include-low --include-intersecting").out), 34);
-    EXPECT_EQ(Lines(RunCalc("--tpi 29").out), 15);               // default tolerance 0.2 for TPI
+    EXPECT_EQ(Lines(RunCalc("--tpi 29").out), 15);  // default tolerance 0.2 for TPI
     EXPECT_EQ(Lines(RunCalc("--tpi 28").out), 1);
     EXPECT_GT(Lines(RunCalc("--tpi 28 --tolerance 5").out), 1);
     EXPECT_EQ(Lines(RunCalc("--pitch-mm 0.75 --ratio 30:40").out), 27);
@@ -78,7 +81,8 @@ TEST(KestranyCalc, NothingFoundIsNotAnError) {
     } cases[] = {
         {"--pitch-mm 1000", "kestrany-calc: no train within 0.1 %; the best is 80/20/80/20 at -97.6 %\n"},
         {"--tpi 20", "kestrany-calc: no train within 0.2 %; the best is 60/40/45/80 at 0.3457 %\n"},
-        {"--pitch-mm 1.3 --tolerance 0.01", "kestrany-calc: no train within 0.01 %; the best is 80/40/35/80 at 0.9615 %\n"},
+        {"--pitch-mm 1.3 --tolerance 0.01",
+         "kestrany-calc: no train within 0.01 %; the best is 80/40/35/80 at 0.9615 %\n"},
         {"--gears 40,40 --pitch-mm 1.6", "kestrany-calc: no train within 0.1 %; the best is 40/40 at -6.25 %\n"},
         {"--gears 40 --pitch-mm 1.5", "kestrany-calc: no train within 0.1 %; the gears make no train\n"},
     };
@@ -106,8 +110,9 @@ TEST(KestranyCalc, BadInputGivesStatusTwo) {
         {"--gears 1e20 --pitch-mm 1", "value out of range for --gears slot 1"},
         // Tooth counts are whole numbers from 1 up; 0 or nothing is an empty slot.
         {"--gears -50,-60 --pitch-mm 1.25", "--gears slot 1: a tooth count is a whole number from 1 up"},
-        {"--gears 40,60.6 --pitch-mm 1.25", "--gears slot 2: a tooth count is a whole number from 1 up (0 or "
-                                            "nothing for an empty slot), got '60.6'"},
+        {"--gears 40,60.6 --pitch-mm 1.25",
+         "--gears slot 2: a tooth count is a whole number from 1 up (0 or "
+         "nothing for an empty slot), got '60.6'"},
         {"--gears 40,,-0 --pitch-mm 1.25", "--gears slot 3: a tooth count"},
         // Pitch, TPI and leadscrew above 0, the tolerance 0 or more.
         {"--pitch-mm -1.25", "--pitch-mm must be greater than 0, got '-1.25'"},
@@ -130,8 +135,9 @@ TEST(KestranyCalc, BadInputGivesStatusTwo) {
         {"--include-low --include-low --pitch-mm 1", "--include-low is given more than once"},
         {"--leadscrew-mm 2 --leadscrew-tpi 8 --pitch-mm 1", "give only one of --leadscrew-mm and --leadscrew-tpi"},
         // A wrong family is answered with the list.
-        {"--chart unx", "unknown thread family for --chart: 'unx' (the families: metric-coarse, metric-fine, unc, "
-                        "unf, bsw, bsf, bsp, ba, me, module, dp, all)"},
+        {"--chart unx",
+         "unknown thread family for --chart: 'unx' (the families: metric-coarse, metric-fine, unc, "
+         "unf, bsw, bsf, bsp, ba, me, module, dp, all)"},
     };
     for (const Case& c : cases) {
         CalcRun run = RunCalc(c.args);
@@ -158,7 +164,8 @@ std::vector<std::string> Split(const std::string& text) {
 // Trains that tie on every compared key keep the place the record sort gives them.
 TEST(KestranyCalc, EqualErrorTrainsInTheirExactOrder) {
     auto lines = Split(RunCalc("--gears 20,25,30,35,40,45,50,55,60,65,70,75,80 --pitch-mm 1.25 --tolerance 10 "
-                               "--include-low --include-intersecting").out);
+                               "--include-low --include-intersecting")
+                           .out);
     ASSERT_GT(lines.size(), 1042u);
     EXPECT_EQ(lines[1041].rfind("1041; 25; 65; 70; 30; 7.6923; ", 0), 0u) << lines[1041];
     EXPECT_EQ(lines[1042].rfind("1042; 25; 65; 70; 35; -7.6923; ", 0), 0u) << lines[1042];
@@ -166,6 +173,42 @@ TEST(KestranyCalc, EqualErrorTrainsInTheirExactOrder) {
 
 // Trains that cut an inch thread exactly have an error of exactly 0: no
 // "-0.0", and an exact train that can be mounted comes before every marked one.
+// Long lists are searched and written by two threads: the bytes are those
+// of the sorted rows written one by one, with gears that repeat (the search
+// in one piece) and without (shared).
+TEST(KestranyCalc, LongListsAsTheRowsWrittenOneByOne) {
+    struct Case {
+        std::vector<std::int32_t> counts;
+        double tolerance;
+    };
+    std::vector<std::int32_t> fiftySix, repeated;
+    for (std::int32_t n = 20; n < 76; ++n) fiftySix.push_back(n);
+    repeated = fiftySix;
+    repeated.back() = 40;
+    const Case cases[] = {{fiftySix, 0.3}, {fiftySix, 2}, {repeated, 2}};
+    for (const Case& c : cases) {
+        calc::SearchInputs inputs;
+        inputs.request = 1.0;
+        inputs.tolerance = c.tolerance;
+        inputs.includeLow = inputs.includeIntersecting = true;
+        const calc::GearSet gears(c.counts);
+        calc::SortedTrains rows(inputs, gears);
+        std::string expected;
+        calc::AppendHeaderLine(expected);
+        calc::ResultLineWriter writer(gears, runtime::NumberSeparators{});
+        for (std::size_t i = 0; i < rows.Size(); ++i) writer.Append(expected, rows.Row(i), i);
+        std::string list;
+        for (std::int32_t n : c.counts) list += (list.empty() ? "" : ",") + std::to_string(n);
+        const CalcRun run =
+            RunCalc("--gears " + list + " --pitch-mm 1.0 --include-low --include-intersecting --tolerance " +
+                    std::to_string(c.tolerance));
+        EXPECT_EQ(run.status, 0);
+        EXPECT_GT(rows.Size(), 10000u);
+        EXPECT_TRUE(run.out == expected) << c.tolerance << ": " << run.out.size() << " bytes against "
+                                         << expected.size();
+    }
+}
+
 TEST(KestranyCalc, ExactInchThreadsHaveNoError) {
     for (const char* args : {"--leadscrew-tpi 6 --tpi 18 --include-low --include-intersecting",
                              "--leadscrew-tpi 8 --tpi 18", "--leadscrew-tpi 8 --tpi 18 --include-low"}) {
@@ -209,8 +252,8 @@ TEST(KestranyCalc, HelpAndVersion) {
 
 TEST(CalcOptions, ReadsEveryOption) {
     std::string error;
-    auto request = tools::ParseCalcOptions({"--gears", "20,,30,0,40", "--leadscrew-tpi", "16", "--ratio", "30:40",
-                                            "--tpi", "12", "--include-low"}, error);
+    auto request = tools::ParseCalcOptions(
+        {"--gears", "20,,30,0,40", "--leadscrew-tpi", "16", "--ratio", "30:40", "--tpi", "12", "--include-low"}, error);
     ASSERT_TRUE(request) << error;
     EXPECT_EQ(request->gears.Counts(), (std::vector<std::int32_t>{20, 0, 30, 0, 40}));
     EXPECT_TRUE(request->inputs.imperialLeadscrew);
@@ -228,8 +271,7 @@ TEST(CalcOptions, ReadsEveryOption) {
 // on stderr and status 1, for the results as for --help and --version.
 TEST(KestranyCalc, FailedWritesOfTheOutputAreReported) {
     const std::string command = KESTRANY_CALC_PATH;
-    for (const char* args :
-         {"--pitch-mm 1.0", "--pitch-mm 1.0 --tolerance 5", "--chart all", "--help", "--version"}) {
+    for (const char* args : {"--pitch-mm 1.0", "--pitch-mm 1.0 --tolerance 5", "--chart all", "--help", "--version"}) {
         SCOPED_TRACE(args);
         for (const std::string& sink : {std::string(" >/dev/full"), std::string(" >&-")}) {
             const std::string errFile = testing::TempDir() + "kestrany_calc_full.txt";
@@ -292,9 +334,9 @@ TEST(KestranyCalc, GearCountsAndSlotsAsTheWindowTakesThem) {
 // Whatever is typed, a bad value gives one line on stderr.
 TEST(KestranyCalc, ABadValueWithControlCharactersIsStillOneLine) {
     std::string error;
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"--pitch-mm", ";x\n-g\x13"},
-                                                  std::vector<std::string>{"--ra\ntio", "1"},
-                                                  std::vector<std::string>{"--ratio", "a\rb"}}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--pitch-mm", ";x\n-g\x13"}, std::vector<std::string>{"--ra\ntio", "1"},
+          std::vector<std::string>{"--ratio", "a\rb"}}) {
         EXPECT_FALSE(tools::ParseCalcOptions(args, error));
         EXPECT_EQ(error.find_first_of("\r\n\x13"), std::string::npos) << error;
     }
