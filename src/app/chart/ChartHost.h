@@ -19,6 +19,7 @@ namespace app {
 // window implements it; the chart knows it only through this.
 class ChartHost {
 public:
+    // The input controls; the chart also puts a thread into them to calculate it.
     virtual const InputControls& Inputs() const = 0;
     virtual const calc::GearSet& Gears() const = 0;
     // The gear boxes, one per slot of the gears.
