@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "calc/ResultColumns.h"
+#include "calc/texts/ResultColumns.h"
 #include "grid/GridControl.h"
 #include "os/desktop/EventLoop.h"
 #include "os/windows/Window.h"

@@ -7,7 +7,7 @@
 #include "os/desktop/EventLoop.h"
 #include "os/drawing/Gdi.h"
 #include "os/windows/Window.h"
-#include "calc/ResultColumns.h"
+#include "calc/texts/ResultColumns.h"
 #include "os/testing/OffscreenApplication.h"
 
 namespace {

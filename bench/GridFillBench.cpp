@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "calc/ResultTexts.h"
+#include "calc/texts/ResultTexts.h"
 #include "grid/VbGrid.h"
 
 namespace {

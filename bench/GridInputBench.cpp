@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "calc/ResultColumns.h"
-#include "calc/ResultTexts.h"
+#include "calc/texts/ResultColumns.h"
+#include "calc/texts/ResultTexts.h"
 #include "grid/GridControl.h"
 #include "grid/GridSelection.h"
 #include "os/testing/OffscreenApplication.h"

@@ -12,10 +12,10 @@
 
 #include "app/results/ResultsFill.h"
 #include "app/results/ResultsTable.h"
-#include "calc/ResultCellWriter.h"
+#include "calc/texts/ResultCellWriter.h"
 #include "runtime/NumberSeparators.h"
-#include "calc/ResultColumns.h"
-#include "calc/SortedTrains.h"
+#include "calc/texts/ResultColumns.h"
+#include "calc/order/SortedTrains.h"
 #include "grid/GridControl.h"
 #include "os/desktop/EventLoop.h"
 #include "os/windows/Window.h"

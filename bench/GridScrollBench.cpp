@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "calc/ResultTexts.h"
+#include "calc/texts/ResultTexts.h"
 #include "grid/GridControl.h"
 #include "os/desktop/EventLoop.h"
 #include "os/windows/Messages.h"

@@ -13,7 +13,7 @@
 #include "app/results/ResultsFill.h"
 #include "app/results/ResultsTable.h"
 #include "app/preview/frmPrint.h"
-#include "calc/ResultColumns.h"
+#include "calc/texts/ResultColumns.h"
 #include "grid/GridControl.h"
 #include "os/desktop/EventLoop.h"
 #include "os/testing/OffscreenApplication.h"

@@ -1,9 +1,9 @@
 // Speed of the gear-train search and of the ordering of its results.
 #include <benchmark/benchmark.h>
 
-#include "calc/PackedTrainList.h"
-#include "calc/TrainOrder.h"
-#include "calc/TrainSearch.h"
+#include "calc/order/PackedTrainList.h"
+#include "calc/order/TrainOrder.h"
+#include "calc/search/TrainSearch.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "calc/GearSuggestion.h"
+#include "calc/suggest/GearSuggestion.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 
 #include "CalcOptions.h"
 #include "FuzzInput.h"
-#include "calc/ResultLineWriter.h"
-#include "calc/ResultTexts.h"
-#include "calc/TrainSearch.h"
-#include "calc/TrainSortKeys.h"
+#include "calc/texts/ResultLineWriter.h"
+#include "calc/texts/ResultTexts.h"
+#include "calc/search/TrainSearch.h"
+#include "calc/order/TrainSortKeys.h"
 #include "runtime/NumberSeparators.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

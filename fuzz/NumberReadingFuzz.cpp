@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "FuzzInput.h"
-#include "calc/NumVal.h"
+#include "calc/inputs/NumVal.h"
 #include "runtime/NumberReading.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <set>
 
-#include "calc/GearSuggestion.h"
+#include "calc/suggest/GearSuggestion.h"
 #include "runtime/NumberReading.h"
 
 namespace tools {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "calc/GearSet.h"
-#include "calc/SearchInputs.h"
-#include "calc/ThreadFamilies.h"
+#include "calc/gears/GearSet.h"
+#include "calc/inputs/SearchInputs.h"
+#include "calc/inputs/ThreadFamilies.h"
 
 namespace tools {
 

@@ -1,6 +1,6 @@
 #include "ChartOutput.h"
 
-#include "calc/ResultTexts.h"
+#include "calc/texts/ResultTexts.h"
 
 namespace tools {
 

@@ -3,8 +3,8 @@
 #include <span>
 #include <string>
 
-#include "calc/GearSet.h"
-#include "calc/ThreadChart.h"
+#include "calc/gears/GearSet.h"
+#include "calc/chart/ThreadChart.h"
 #include "runtime/NumberSeparators.h"
 
 namespace tools {

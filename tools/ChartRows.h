@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "CalcOptions.h"
-#include "calc/FewestChanges.h"
-#include "calc/ThreadChart.h"
+#include "calc/chart/FewestChanges.h"
+#include "calc/chart/ThreadChart.h"
 
 namespace tools {
 

@@ -1,8 +1,8 @@
 #include "NoTrainNotice.h"
 
-#include "calc/BestTrain.h"
-#include "calc/MeasureText.h"
-#include "calc/ResultTexts.h"
+#include "calc/suggest/BestTrain.h"
+#include "calc/texts/MeasureText.h"
+#include "calc/texts/ResultTexts.h"
 
 namespace tools {
 

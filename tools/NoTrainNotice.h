@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "calc/GearSet.h"
-#include "calc/SearchInputs.h"
+#include "calc/gears/GearSet.h"
+#include "calc/inputs/SearchInputs.h"
 #include "runtime/NumberSeparators.h"
 
 namespace tools {

@@ -10,7 +10,7 @@
 #include <system_error>
 #include <thread>
 
-#include "calc/ResultLineWriter.h"
+#include "calc/texts/ResultLineWriter.h"
 
 namespace tools {
 

@@ -3,8 +3,8 @@
 #include <functional>
 #include <string_view>
 
-#include "calc/GearSet.h"
-#include "calc/SortedTrains.h"
+#include "calc/gears/GearSet.h"
+#include "calc/order/SortedTrains.h"
 #include "runtime/NumberSeparators.h"
 
 namespace tools {

@@ -1,7 +1,7 @@
 #include "SuggestOutput.h"
 
-#include "calc/ResultTexts.h"
-#include "calc/SuggestionTexts.h"
+#include "calc/texts/ResultTexts.h"
+#include "calc/suggest/SuggestionTexts.h"
 
 namespace tools {
 

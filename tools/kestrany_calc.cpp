@@ -17,13 +17,13 @@
 #include "CalcOptions.h"
 #include "ChartOutput.h"
 #include "ChartRows.h"
-#include "calc/DoorSheet.h"
+#include "calc/chart/DoorSheet.h"
 #include "NoTrainNotice.h"
 #include "ParallelLines.h"
 #include "SuggestOutput.h"
-#include "calc/ResultLineWriter.h"
-#include "calc/ResultTexts.h"
-#include "calc/SortedTrains.h"
+#include "calc/texts/ResultLineWriter.h"
+#include "calc/texts/ResultTexts.h"
+#include "calc/order/SortedTrains.h"
 #ifdef KESTRANY_CALC_SHEETS
 #include "os/printing/SheetPdf.h"
 #else

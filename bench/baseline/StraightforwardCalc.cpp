@@ -3,8 +3,8 @@
 #include <cmath>
 #include <unordered_map>
 
-#include "calc/FitCheck.h"
-#include "calc/ResultTexts.h"
+#include "calc/gears/FitCheck.h"
+#include "calc/texts/ResultTexts.h"
 #include "runtime/Format.h"
 #include "runtime/Rounding.h"
 

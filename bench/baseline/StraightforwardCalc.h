@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/GearSet.h"
-#include "calc/SearchInputs.h"
+#include "calc/gears/GearSet.h"
+#include "calc/inputs/SearchInputs.h"
 #include "runtime/NumberSeparators.h"
 
 // The calculation written the straightforward way, as the yardstick for the

@@ -11,7 +11,7 @@
 #include "app/results/CsvExport.h"
 #include "app/results/ResultsFill.h"
 #include "app/chart/frmChart.h"
-#include "calc/ResultColumns.h"
+#include "calc/texts/ResultColumns.h"
 #include "forms/testing/UserInput.h"
 #include "os/commoncontrols/MessageBox.h"
 #include "os/commoncontrols/SaveFileDialog.h"

@@ -12,7 +12,7 @@
 #include "PrintedText.h"
 #include "app/chart/ChartFill.h"
 #include "app/chart/frmChart.h"
-#include "calc/ThreadFamilies.h"
+#include "calc/inputs/ThreadFamilies.h"
 #include "grid/GridTable.h"
 #include "os/commoncontrols/Clipboard.h"
 #include "os/desktop/BusyCursor.h"

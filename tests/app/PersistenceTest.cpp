@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "MainWindowFixture.h"
-#include "calc/ResultColumns.h"
+#include "calc/texts/ResultColumns.h"
 #include "app/files/LanguageFile.h"
 #include "app/start/LanguageTemplate.h"
 #include "app/files/LanguageTexts.h"

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "ReferenceBest.h"
-#include "calc/BestTrain.h"
-#include "calc/ThreadFamilies.h"
-#include "calc/TrainOrder.h"
-#include "calc/TrainSearch.h"
+#include "calc/suggest/BestTrain.h"
+#include "calc/inputs/ThreadFamilies.h"
+#include "calc/order/TrainOrder.h"
+#include "calc/search/TrainSearch.h"
 
 using calc::GearSet;
 using calc::SearchInputs;

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "calc/EntrySort.h"
-#include "calc/QuickSortBy.h"
-#include "calc/TrainSortKeys.h"
+#include "calc/order/EntrySort.h"
+#include "calc/order/QuickSortBy.h"
+#include "calc/order/TrainSortKeys.h"
 
 using calc::TrainSortEntry;
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/FewestChanges.h"
+#include "calc/chart/FewestChanges.h"
 
 using calc::GearSet;
 using calc::TrainResult;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc/FitCheck.h"
+#include "calc/gears/FitCheck.h"
 
 using calc::CheckFit;
 

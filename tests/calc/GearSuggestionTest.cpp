@@ -8,8 +8,8 @@
 #include <tuple>
 
 #include "ReferenceBest.h"
-#include "calc/AddedGearFinder.h"
-#include "calc/GearSuggestion.h"
+#include "calc/suggest/AddedGearFinder.h"
+#include "calc/suggest/GearSuggestion.h"
 
 using calc::GearSet;
 using calc::GearSuggestion;

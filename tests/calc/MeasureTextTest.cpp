@@ -5,7 +5,7 @@
 #include <limits>
 #include <random>
 
-#include "calc/MeasureText.h"
+#include "calc/texts/MeasureText.h"
 #include "runtime/Format.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc/NumVal.h"
+#include "calc/inputs/NumVal.h"
 
 using calc::NumVal;
 using runtime::Variant;

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "calc/PackedTrainList.h"
-#include "calc/TrainOrder.h"
-#include "calc/TrainSearch.h"
+#include "calc/order/PackedTrainList.h"
+#include "calc/order/TrainOrder.h"
+#include "calc/search/TrainSearch.h"
 
 using calc::GearSet;
 using calc::SearchInputs;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ReferenceSearch.h"
-#include "calc/TrainOrder.h"
+#include "calc/order/TrainOrder.h"
 
 // The first row of the results table when the tolerance accepts every
 // train; of the rows that compare equal to it, the one the search met first

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "calc/FitCheck.h"
+#include "calc/gears/FitCheck.h"
 
 std::vector<calc::TrainResult> ReferenceSearch(const calc::SearchInputs& in, const calc::GearSet& g,
                                                long long* recorded) {

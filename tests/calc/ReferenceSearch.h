@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "calc/GearSet.h"
-#include "calc/SearchInputs.h"
-#include "calc/TrainResult.h"
+#include "calc/gears/GearSet.h"
+#include "calc/inputs/SearchInputs.h"
+#include "calc/gears/TrainResult.h"
 
 // The search written as plainly as possible: every slot combination in loop
 // order, text keys, first occurrence kept. The real search must give the

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "calc/TrainOrder.h"
+#include "calc/order/TrainOrder.h"
 
 // The record sort written step by step as the ordering rules state it: full
 // records, a pivot copy, recursion into both parts. The real sort must leave

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/ResultLineWriter.h"
-#include "calc/ResultTexts.h"
+#include "calc/texts/ResultLineWriter.h"
+#include "calc/texts/ResultTexts.h"
 
 using calc::GearSet;
 using calc::TrainResult;
@@ -86,7 +86,7 @@ TEST(ResultTexts, AWriterOfManyLinesWritesEachLinesOwnText) {
         calc::ResultLineWriter writer(g, s);
         std::string written, expected;
         // Row numbers that carry into a new digit, and jumps back and ahead.
-        const std::size_t rows[] = {0, 1, 8, 9, 10, 98, 99, 100, 4, 5, 999998, 999999, 1000000, 3};
+        const std::size_t rows[] = {0, 1, 8, 9, 10, 98, 99, 100, 4, 5, 999998, 999999, 1000000, 3, 99999997, 99999998, 99999999, 100000000, 7};
         for (std::size_t k = 0; k < std::size(rows); ++k) {
             const TrainResult& r = sequence[k % std::size(sequence)];
             writer.Append(written, r, rows[k]);

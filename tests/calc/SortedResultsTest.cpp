@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "ReferenceSort.h"
-#include "calc/ResultCellWriter.h"
-#include "calc/ResultTexts.h"
-#include "calc/SortedResults.h"
-#include "calc/SortedTrains.h"
-#include "calc/TrainSearch.h"
+#include "calc/texts/ResultCellWriter.h"
+#include "calc/texts/ResultTexts.h"
+#include "calc/order/SortedResults.h"
+#include "calc/order/SortedTrains.h"
+#include "calc/search/TrainSearch.h"
 
 using calc::GearSet;
 using calc::TrainResult;

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/DoorSheet.h"
-#include "calc/ThreadChart.h"
+#include "calc/chart/DoorSheet.h"
+#include "calc/chart/ThreadChart.h"
 
 using calc::GearSet;
 

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "calc/ThreadFamilies.h"
+#include "calc/inputs/ThreadFamilies.h"
 
 using calc::ThreadKind;
 

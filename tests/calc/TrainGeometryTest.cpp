@@ -2,8 +2,8 @@
 
 #include <random>
 
-#include "calc/FitCheck.h"
-#include "calc/TrainGeometry.h"
+#include "calc/gears/FitCheck.h"
+#include "calc/gears/TrainGeometry.h"
 
 namespace {
 

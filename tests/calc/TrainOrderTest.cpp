@@ -6,8 +6,8 @@
 #include <tuple>
 
 #include "ReferenceSort.h"
-#include "calc/TrainOrder.h"
-#include "calc/TrainSortKeys.h"
+#include "calc/order/TrainOrder.h"
+#include "calc/order/TrainSortKeys.h"
 
 using calc::GearSet;
 using calc::TrainResult;

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "ReferenceSearch.h"
-#include "calc/TrainOrder.h"
-#include "calc/TrainSearch.h"
+#include "calc/order/TrainOrder.h"
+#include "calc/search/TrainSearch.h"
 
 using calc::GearSet;
 using calc::SearchInputs;
@@ -66,8 +66,8 @@ TEST(SearchTrains, FactorySetOneMillimetre) {
     }
     auto sorted = Sorted(list, g);
     EXPECT_EQ(Teeth(sorted[0], g), "80.80.40.60");
-    EXPECT_EQ(Teeth(sorted[17], g), "40.60");   // row 18
-    EXPECT_EQ(Teeth(sorted[25], g), "20.30");   // row 26
+    EXPECT_EQ(Teeth(sorted[17], g), "40.60");  // row 18
+    EXPECT_EQ(Teeth(sorted[25], g), "20.30");  // row 26
 }
 
 TEST(SearchTrains, TwoEqualGearsAreListedOnce) {
@@ -176,16 +176,16 @@ TEST(SearchTrains, MarksComeInOrderWhenSorted) {
 
 TEST(SearchTrains, InputsThatFindNothing) {
     GearSet g;
-    EXPECT_TRUE(calc::SearchTrains(Metric(0), g).empty());        // request 0
-    EXPECT_TRUE(calc::SearchTrains(Metric(1.0, 0), g).empty());   // tolerance 0
+    EXPECT_TRUE(calc::SearchTrains(Metric(0), g).empty());       // request 0
+    EXPECT_TRUE(calc::SearchTrains(Metric(1.0, 0), g).empty());  // tolerance 0
     EXPECT_TRUE(calc::SearchTrains(Metric(1.0, -5), g).empty());
     SearchInputs in = Metric(1.0, 1000);
-    in.leadscrew = 0;                                             // every pitch 0
+    in.leadscrew = 0;  // every pitch 0
     EXPECT_TRUE(calc::SearchTrains(in, g).empty());
     EXPECT_TRUE(calc::SearchTrains(Metric(1.5, 50), GearSet({40})).empty());
     EXPECT_TRUE(calc::SearchTrains(Metric(1.5, 50), GearSet({0, 0, 0})).empty());
     auto three = calc::SearchTrains(Metric(1.5, 500), GearSet({40, 0, 50, 60}));
-    EXPECT_EQ(three.size(), 6u);                                  // two-gear trains only
+    EXPECT_EQ(three.size(), 6u);  // two-gear trains only
     for (const TrainResult& r : three) EXPECT_TRUE(r.IsTwoGear());
 }
 
@@ -267,6 +267,22 @@ void ExpectAgreement(const std::vector<std::int32_t>& counts, const SearchInputs
     auto expected = ReferenceSearch(in, g, &expectedRecorded);
     calc::SearchStats stats;
     ExpectSameList(expected, calc::SearchTrains(in, g, &stats));
+    // In two parts, as two threads search: the same list, within the bound.
+    const calc::SearchPlan plan(in, g);
+    EXPECT_GE(plan.BoundBelow(g.Upper() + 1), expected.size());
+    if (plan.Parts()) {
+        struct ListSink : calc::TrainSink {
+            std::vector<TrainResult> list;
+            void Add(const TrainResult& result) override { list.push_back(result); }
+        } parts;
+        const int split = plan.MiddleSlot();
+        calc::SearchTrainsPart(plan, parts, true, 0, split);
+        const std::size_t below = parts.list.size();
+        calc::SearchTrainsPart(plan, parts, false, split, g.Upper() + 1);
+        EXPECT_LE(below, plan.BoundBelow(split));
+        EXPECT_LE(parts.list.size() - below, plan.BoundFrom(split));
+        ExpectSameList(expected, parts.list);
+    }
     // A search that can list nothing (a leadscrew of 0) need not record the
     // arrangements it could never list.
     if (calc::LeadAdvance(in) != 0) {

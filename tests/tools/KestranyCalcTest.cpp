@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "CalcOptions.h"
-#include "calc/ResultLineWriter.h"
-#include "calc/ResultTexts.h"
-#include "calc/SortedTrains.h"
+#include "calc/texts/ResultLineWriter.h"
+#include "calc/texts/ResultTexts.h"
+#include "calc/order/SortedTrains.h"
 
 namespace {
 

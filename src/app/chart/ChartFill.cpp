@@ -1,9 +1,9 @@
 #include "app/chart/ChartFill.h"
 
 #include "app/results/ResultsGridSetup.h"
-#include "calc/ResultColumns.h"
+#include "calc/texts/ResultColumns.h"
 #include "grid/VbGrid.h"
-#include "calc/ThreadChart.h"
+#include "calc/chart/ThreadChart.h"
 
 namespace app {
 

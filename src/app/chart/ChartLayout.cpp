@@ -6,7 +6,7 @@
 
 #include "app/files/LanguageFile.h"
 #include "app/files/LanguageTexts.h"
-#include "calc/ThreadFamilies.h"
+#include "calc/inputs/ThreadFamilies.h"
 #include "forms/Control.h"
 #include "forms/Form.h"
 

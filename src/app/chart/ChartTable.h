@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "calc/FewestChanges.h"
-#include "calc/GearSet.h"
-#include "calc/ThreadChart.h"
+#include "calc/chart/FewestChanges.h"
+#include "calc/gears/GearSet.h"
+#include "calc/chart/ThreadChart.h"
 #include "grid/GridTable.h"
 #include "runtime/NumberSeparators.h"
 

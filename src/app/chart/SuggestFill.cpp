@@ -6,7 +6,7 @@
 #include "app/chart/ChartTable.h"
 #include "app/files/LanguageFile.h"
 #include "app/results/ResultsGridSetup.h"
-#include "calc/SuggestionTexts.h"
+#include "calc/suggest/SuggestionTexts.h"
 #include "grid/VbGrid.h"
 #include "runtime/NumberSeparators.h"
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/chart/ChartFill.h"
-#include "calc/GearSuggestion.h"
+#include "calc/suggest/GearSuggestion.h"
 
 namespace grid {
 class VbGrid;

@@ -15,10 +15,10 @@
 #include "app/results/ResultsGridSetup.h"
 #include "app/files/SettingValues.h"
 #include "app/files/Settings.h"
-#include "calc/DoorSheet.h"
-#include "calc/GearSet.h"
+#include "calc/chart/DoorSheet.h"
+#include "calc/gears/GearSet.h"
 #include "app/chart/frmSuggest.h"
-#include "calc/NumVal.h"
+#include "calc/inputs/NumVal.h"
 #include "grid/PropertyBag.h"
 
 namespace app {

@@ -10,7 +10,7 @@
 #include "app/results/ResultsOutput.h"
 #include "app/files/TimerHandler.h"
 #include "app/preview/frmPrint.h"
-#include "calc/ThreadChart.h"
+#include "calc/chart/ThreadChart.h"
 #include "runtime/TextSheet.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"

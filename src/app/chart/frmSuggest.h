@@ -8,7 +8,7 @@
 
 #include "app/chart/ChartFill.h"
 #include "app/chart/SuggestLayout.h"
-#include "calc/GearSuggestion.h"
+#include "calc/suggest/GearSuggestion.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"
 #include "grid/GridControl.h"

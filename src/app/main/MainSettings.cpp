@@ -10,7 +10,7 @@
 #include "app/files/Settings.h"
 #include "app/files/WindowPlacement.h"
 #include "app/main/frmMain.h"
-#include "calc/NumVal.h"
+#include "calc/inputs/NumVal.h"
 #include "forms/Control.h"
 #include "os/files/ProfileFiles.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "calc/TrainGeometry.h"
+#include "calc/gears/TrainGeometry.h"
 #include "forms/PictureCanvas.h"
 
 namespace app {

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "calc/GearSet.h"
-#include "calc/TrainGeometry.h"
-#include "calc/TrainResult.h"
+#include "calc/gears/GearSet.h"
+#include "calc/gears/TrainGeometry.h"
+#include "calc/gears/TrainResult.h"
 
 namespace forms {
 class PictureCanvas;

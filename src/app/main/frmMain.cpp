@@ -19,7 +19,7 @@
 #include "app/files/Settings.h"
 #include "app/main/TrainDrawing.h"
 #include "app/files/WindowPlacement.h"
-#include "calc/NumVal.h"
+#include "calc/inputs/NumVal.h"
 #include "forms/PictureCanvas.h"
 #include "grid/PropertyBag.h"
 #include "os/files/ProfileFiles.h"

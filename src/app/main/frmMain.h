@@ -7,7 +7,7 @@
 #include "app/chart/ChartHost.h"
 #include "app/chart/ChartWindow.h"
 #include "app/main/MainLayout.h"
-#include "calc/GearSet.h"
+#include "calc/gears/GearSet.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"
 #include <memory>

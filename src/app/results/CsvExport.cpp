@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/files/IniFile.h"
-#include "calc/ResultTexts.h"
+#include "calc/texts/ResultTexts.h"
 #include "grid/VbGrid.h"
 #include "os/desktop/Application.h"
 #include "os/desktop/BusyCursor.h"

@@ -1,6 +1,6 @@
 #include "app/results/ResultsFill.h"
 
-#include "calc/NumVal.h"
+#include "calc/inputs/NumVal.h"
 #include "forms/Control.h"
 #include "grid/VbGrid.h"
 #include "runtime/Rounding.h"

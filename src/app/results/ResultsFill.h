@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/results/InputControls.h"
-#include "calc/SearchInputs.h"
+#include "calc/inputs/SearchInputs.h"
 #include "grid/GridTable.h"
 
 namespace grid {

@@ -4,7 +4,7 @@
 
 #include "app/files/LanguageFile.h"
 #include "grid/GridSettings.h"
-#include "calc/ResultColumns.h"
+#include "calc/texts/ResultColumns.h"
 #include "grid/VbGrid.h"
 
 namespace app {

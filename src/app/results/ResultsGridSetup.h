@@ -7,7 +7,7 @@ class VbGrid;
 namespace app {
 
 // The results grid as the main window shows it: the columns of the results
-// table (calc/ResultColumns.h) with their headers, widths and alignments,
+// table (calc/texts/ResultColumns.h) with their headers, widths and alignments,
 // the display settings, the marks column's tooltip. Headers and tooltip come from the language file.
 // Leaves DelayedRedraw on; the window's load sequence turns it off.
 void SetUpResultsGrid(grid::VbGrid& grid);

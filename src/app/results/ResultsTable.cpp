@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "calc/ResultColumns.h"
+#include "calc/texts/ResultColumns.h"
 #include "runtime/NumberSeparators.h"
 
 namespace app {

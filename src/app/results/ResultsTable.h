@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string>
 
-#include "calc/GearSet.h"
-#include "calc/ResultCellWriter.h"
-#include "calc/SearchInputs.h"
-#include "calc/SortedTrains.h"
-#include "calc/TrainResult.h"
+#include "calc/gears/GearSet.h"
+#include "calc/texts/ResultCellWriter.h"
+#include "calc/inputs/SearchInputs.h"
+#include "calc/order/SortedTrains.h"
+#include "calc/gears/TrainResult.h"
 #include "grid/GridTable.h"
 
 namespace app {

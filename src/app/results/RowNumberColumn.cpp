@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "calc/ResultColumns.h"
+#include "calc/texts/ResultColumns.h"
 #include "grid/VbGrid.h"
 
 namespace app {

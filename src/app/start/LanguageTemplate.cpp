@@ -7,7 +7,7 @@
 #include "app/chart/frmChart.h"
 #include "app/main/frmMain.h"
 #include "app/preview/frmPrint.h"
-#include "calc/ResultColumns.h"
+#include "calc/texts/ResultColumns.h"
 #include "forms/Form.h"
 #include "os/files/AtomicFile.h"
 #include "os/files/ProfileDocument.h"

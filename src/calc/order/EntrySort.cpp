@@ -1,0 +1,256 @@
+#include "calc/order/EntrySort.h"
+
+#include <algorithm>
+#include <bit>
+#include <cassert>
+#include <cstdint>
+#include <system_error>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "calc/order/QuickSortBy.h"
+
+namespace calc {
+
+namespace {
+
+__extension__ using Wide = unsigned __int128;
+
+// An entry as one number, its error above its keys and index. order(x, y)
+// is exactly Key(x) < Bound(y), one comparison without branches:
+// - y with gear B: x comes first when its error, marks and gears (its index
+//   left out) are smaller, so the bound is y's number with the index cleared;
+// - y without gear B: x comes first when its error, marks and A are no
+//   greater than y's, so the bound is the next value of y's error, marks and
+//   A, all lower bits cleared. The packing leaves the top bit free, so that
+//   value never overflows into the error.
+class Ordering {
+public:
+    explicit Ordering(TrainSortKeys::Order order) : headShift_(order.headShift), twoGearBit_(order.twoGearBit) {}
+
+    static Wide Key(const TrainSortEntry& e) {
+        return Wide{std::bit_cast<std::uint64_t>(e.absErr)} << 64 | e.keyAndIndex;
+    }
+
+    Wide Bound(const TrainSortEntry& e) const {
+        const std::uint64_t k = e.keyAndIndex;
+        const std::uint64_t nextHead = ((k >> headShift_) + 1) << headShift_;
+        const std::uint64_t withoutIndex = k & ~std::uint64_t{0xFFFFFFFF};
+        const std::uint64_t low = (k & twoGearBit_) != 0 ? nextHead : withoutIndex;
+        return Wide{std::bit_cast<std::uint64_t>(e.absErr)} << 64 | low;
+    }
+
+private:
+    unsigned headShift_;
+    std::uint64_t twoGearBit_;
+};
+
+// The set bits of bits[0..top], highest first.
+class OnesDownward {
+public:
+    OnesDownward(const std::uint64_t* bits, long top)
+        : bits_(bits), word_(top >> 6), current_(bits[top >> 6] & (~std::uint64_t{0} >> (63 - (top & 63)))) {}
+
+    long Next() {
+        while (current_ == 0) current_ = bits_[--word_];
+        const int bit = 63 - std::countl_zero(current_);
+        current_ &= ~(std::uint64_t{1} << bit);
+        return word_ * 64 + bit;
+    }
+
+private:
+    const std::uint64_t* bits_;
+    long word_;
+    std::uint64_t current_;
+};
+
+// The clear bits of bits[0..], lowest first.
+class ZerosUpward {
+public:
+    explicit ZerosUpward(const std::uint64_t* bits) : bits_(bits), current_(~bits[0]) {}
+
+    long Next() {
+        while (current_ == 0) current_ = ~bits_[++word_];
+        const int bit = std::countr_zero(current_);
+        current_ &= current_ - 1;
+        return word_ * 64 + bit;
+    }
+
+private:
+    const std::uint64_t* bits_;
+    long word_ = 0;
+    std::uint64_t current_;
+};
+
+// Bit r of `bits` tells whether base[r] comes before the pivot (bound), for
+// r in 1..n; bit 0 stands for the hole and is set. Returns how many of
+// base[1..n] come before the pivot.
+long CompareAll(const TrainSortEntry* base, long n, Wide bound, std::uint64_t* bits) {
+    long before = 0;
+    const long fullWords = (n + 1) >> 6;
+    for (long w = 0; w < fullWords; ++w) {
+        const TrainSortEntry* p = base + w * 64;
+        std::uint64_t word = 0;
+        for (unsigned j = 0; j < 64; ++j) word |= std::uint64_t{Ordering::Key(p[j]) < bound} << j;
+        bits[w] = word;
+    }
+    const long rest = (n + 1) & 63;
+    if (rest != 0) {
+        const TrainSortEntry* p = base + fullWords * 64;
+        std::uint64_t word = 0;
+        for (long j = 0; j < rest; ++j) word |= std::uint64_t{Ordering::Key(p[j]) < bound} << j;
+        bits[fullWords] = word;
+    }
+    bits[0] |= 1;
+    const long words = fullWords + (rest != 0 ? 1 : 0);
+    for (long w = 0; w < words; ++w) before += std::popcount(bits[w]);
+    return before - 1;
+}
+
+// How many bits of bits[0..r] are set.
+long OnesUpTo(const std::uint64_t* bits, long r) {
+    long ones = 0;
+    for (long w = 0; w < r >> 6; ++w) ones += std::popcount(bits[w]);
+    return ones + std::popcount(bits[r >> 6] & (~std::uint64_t{0} >> (63 - (r & 63))));
+}
+
+// The partition step of QuickSortBy. Its scans read every item once, before
+// any move reaches it, so their path is fixed by which items come before the
+// pivot. With k such items among first+1..last the pivot ends at first + k;
+// the downward scan picks, highest first, the items at first + k or above
+// that come before the pivot, the upward scan, lowest first, the items up to
+// first + k that do not; each pick fills the hole the previous one left,
+// starting with the hole at `first`, in turns, downward first, until the
+// turn whose list is used up.
+long Partition(TrainSortEntry* list, long first, long last, const Ordering& ordering, std::uint64_t* bits) {
+    const long mid = detail::PivotIndex(first, last);
+    const TrainSortEntry pivot = list[mid];
+    list[mid] = list[first];
+    TrainSortEntry* base = list + first;
+    const long n = last - first;
+    const long before = CompareAll(base, n, ordering.Bound(pivot), bits);
+
+    long upward = 0, downward = 0;
+    if (before > 0) {
+        upward = before - (OnesUpTo(bits, before) - 1);
+        downward = upward + static_cast<long>(bits[before >> 6] >> (before & 63) & 1);
+    }
+    TrainSortEntry* hole = base;
+    OnesDownward down(bits, n);
+    ZerosUpward up(bits);
+    for (long turn = 0; turn < downward; ++turn) {
+        const long d = down.Next();
+        *hole = base[d];
+        hole = base + d;
+        if (turn == upward) break;
+        const long u = up.Next();
+        *hole = base[u];
+        hole = base + u;
+    }
+    *hole = pivot;
+    assert(hole == base + before);
+    return first + before;
+}
+
+// SelectionSortBy on at most 21 items, held in arrays: the error, the keys
+// and index, and the lower half of the bound (its upper half is the error).
+// The best so far is chosen by masks, not branches: which item wins is as
+// unpredictable as the data.
+void SelectionSortSmall(TrainSortEntry* list, long first, long last, const Ordering& ordering) {
+    const long n = last - first + 1;
+    if (n < 2) return;
+    std::uint64_t err[21], key[21], bound[21];
+    for (long k = 0; k < n; ++k) {
+        const TrainSortEntry& e = list[first + k];
+        err[k] = std::bit_cast<std::uint64_t>(e.absErr);
+        key[k] = e.keyAndIndex;
+        bound[k] = static_cast<std::uint64_t>(ordering.Bound(e));
+    }
+    for (long i = 0; i < n - 1; ++i) {
+        std::uint64_t m = static_cast<std::uint64_t>(i);
+        std::uint64_t bestErr = err[i], bestBound = bound[i];
+        for (long j = i + 1; j < n; ++j) {
+            const Wide x = Wide{err[j]} << 64 | key[j];
+            const Wide best = Wide{bestErr} << 64 | bestBound;
+            const std::uint64_t take = 0 - static_cast<std::uint64_t>(x < best);
+            m ^= (m ^ static_cast<std::uint64_t>(j)) & take;
+            bestErr ^= (bestErr ^ err[j]) & take;
+            bestBound ^= (bestBound ^ bound[j]) & take;
+        }
+        std::swap(err[i], err[m]);
+        std::swap(key[i], key[m]);
+        std::swap(bound[i], bound[m]);
+    }
+    for (long k = 0; k < n; ++k) list[first + k] = {std::bit_cast<double>(err[k]), key[k]};
+}
+
+}  // namespace
+
+namespace {
+
+// Sorts ranges one after another, with scratch of its own.
+void SortEach(TrainSortEntry* list, const std::vector<std::pair<long, long>>& ranges, const Ordering& ordering) {
+    std::size_t longest = 0;
+    for (const auto& [first, last] : ranges) longest = std::max(longest, static_cast<std::size_t>(last - first));
+    std::vector<std::uint64_t> bits(longest / 64 + 2);
+    for (const auto& [first, last] : ranges)
+        SortRanges(
+            first, last, [&](long f, long l) { SelectionSortSmall(list, f, l, ordering); },
+            [&](long f, long l) { return Partition(list, f, l, ordering, bits.data()); });
+}
+
+// Long lists are shared out between two threads. The two parts a partition
+// leaves are sorted independently of each other, so the largest range is
+// split a few times here, and the ranges are dealt out largest first to
+// whichever thread has less to do: the entries end in exactly the order one
+// thread would have left them in.
+constexpr long kSharedFrom = 1L << 16;
+
+void SortShared(TrainSortEntry* list, long first, long last, const Ordering& ordering) {
+    std::vector<std::uint64_t> bits(static_cast<std::size_t>((last - first) / 64 + 2));
+    std::vector<std::pair<long, long>> ranges{{first, last}};
+    for (int split = 0; split < 3; ++split) {
+        auto largest = std::max_element(ranges.begin(), ranges.end(), [](const auto& x, const auto& y) {
+            return x.second - x.first < y.second - y.first;
+        });
+        const auto [f, l] = *largest;
+        if (l - f < 20) break;
+        ranges.erase(largest);
+        const long lo = Partition(list, f, l, ordering, bits.data());
+        if (f < lo - 1) ranges.push_back({f, lo - 1});
+        if (lo + 1 < l) ranges.push_back({lo + 1, l});
+    }
+    std::sort(ranges.begin(), ranges.end(),
+              [](const auto& x, const auto& y) { return x.second - x.first > y.second - y.first; });
+    std::vector<std::pair<long, long>> mine, theirs;
+    long myLoad = 0, theirLoad = 0;
+    for (const auto& range : ranges) {
+        const long size = range.second - range.first + 1;
+        if (myLoad <= theirLoad) { mine.push_back(range); myLoad += size; }
+        else { theirs.push_back(range); theirLoad += size; }
+    }
+    std::thread other;
+    try {
+        other = std::thread([&] { SortEach(list, theirs, ordering); });
+    } catch (const std::system_error&) {  // no thread to be had: sort them here
+        SortEach(list, theirs, ordering);
+    }
+    SortEach(list, mine, ordering);
+    if (other.joinable()) other.join();
+}
+
+}  // namespace
+
+void SortEntries(std::vector<TrainSortEntry>& entries, long first, long last, TrainSortKeys::Order order) {
+    if (last < 0) last = static_cast<long>(entries.size()) - 1;
+    if (last - first < 1) return;
+    const Ordering ordering(order);
+    if (last - first >= kSharedFrom && std::thread::hardware_concurrency() > 1) {
+        SortShared(entries.data(), first, last, ordering);
+        return;
+    }
+    SortEach(entries.data(), {{first, last}}, ordering);
+}
+
+}  // namespace calc

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <vector>
+
+#include "calc/order/TrainSortKeys.h"
+
+namespace calc {
+
+// Leaves entries[first..last] in exactly the order
+// QuickSortBy(entries, first, last, order) leaves them: the same pivots, the
+// same pairs exchanged by the two scans, the same selection sort of small
+// ranges. Only the work differs: each partition first compares every item
+// with the pivot, without branches, into a bit set, then makes the moves the
+// scans would make, found in the bit set; the selection sort keeps its best
+// item in registers. A negative last stands for the last index.
+void SortEntries(std::vector<TrainSortEntry>& entries, long first, long last, TrainSortKeys::Order order);
+
+}  // namespace calc

@@ -1,0 +1,111 @@
+#include "calc/order/PackedTrainList.h"
+
+#include <algorithm>
+#include <exception>
+#include <system_error>
+#include <thread>
+
+#include "calc/order/EntrySort.h"
+#include "calc/gears/TrainMeasure.h"
+
+namespace calc {
+
+PackedTrainList::PackedTrainList(const SearchInputs& inputs, const GearSet& gears)
+    : keys_(gears),
+      gears_(gears),
+      advance_(LeadAdvance(inputs)),
+      request_(inputs.request),
+      requestTpi_(inputs.requestTpi),
+      complete_(keys_.Usable()) {}
+
+void PackedTrainList::Add(const TrainResult& result) {
+    if (!complete_) return;
+    if (!TrainSortKeys::Fits(result) || result.d < 0 || entries_.size() >= UINT32_MAX) {
+        complete_ = false;
+        entries_ = {};
+        return;
+    }
+    entries_.push_back(keys_.EntryOf(result, static_cast<std::uint32_t>(keys_.Rank(result.d))));
+}
+
+namespace {
+
+// A search shares its work between two threads when it can list at least
+// this many trains: below, starting a thread costs more than it saves.
+constexpr std::size_t kSharedFrom = 4096;
+// ... and at most this many: both parts are then held at once for a moment,
+// which a long list cannot afford.
+constexpr std::size_t kSharedUpTo = std::size_t{1} << 20;
+// Room made ahead for a list; beyond it the list grows as it fills.
+constexpr std::size_t kReservedUpTo = std::size_t{1} << 22;
+
+}  // namespace
+
+void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
+    if (!complete_) return;
+    const SearchPlan plan(inputs, gears);
+    const int split = plan.MiddleSlot(), end = gears.Upper() + 1;
+    const std::size_t most = plan.BoundBelow(end);
+    if (most < kSharedFrom || most > kSharedUpTo || !plan.Parts() || std::thread::hardware_concurrency() < 2) {
+        entries_.reserve(std::min(most, kReservedUpTo));
+        SearchTrainsPart(plan, *this, true, 0, end);
+        return;
+    }
+    entries_.reserve(most);
+    PackedTrainList second(inputs, gears);
+    second.entries_.reserve(plan.BoundFrom(split));
+    std::exception_ptr failure;
+    auto searchSecond = [&] {
+        try {
+            SearchTrainsPart(plan, second, false, split, end);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    };
+    std::thread other;
+    try {
+        other = std::thread(searchSecond);
+    } catch (const std::system_error&) {  // no thread to be had: the second part after the first
+    }
+    SearchTrainsPart(plan, *this, true, 0, split);
+    if (other.joinable()) other.join();
+    else searchSecond();
+    if (failure) std::rethrow_exception(failure);
+    Append(std::move(second));
+}
+
+void PackedTrainList::Append(PackedTrainList&& other) {
+    if (!other.complete_ || entries_.size() + other.entries_.size() >= UINT32_MAX) {
+        complete_ = false;
+        entries_ = {};
+    }
+    if (!complete_) return;
+    entries_.insert(entries_.end(), other.entries_.begin(), other.entries_.end());
+    other.entries_ = {};
+}
+
+void PackedTrainList::Sort() { SortEntries(entries_, 0, -1, keys_.Before()); }
+
+const TrainResult& PackedTrainList::Reader::Row(std::size_t i) {
+    const TrainSortEntry& entry = list_.entries_[i];
+    const TrainSortKeys& keys = list_.keys_;
+    const GearSet& gears = list_.gears_;
+    keys.Unpack(entry, row_);
+    row_.d = keys.SlotOf(entry.Index());
+    std::int64_t driving = gears.Count(row_.a), driven = gears.Count(row_.d);
+    if (!row_.IsTwoGear()) {
+        driving *= gears.Count(row_.c);
+        driven *= gears.Count(row_.b);
+    }
+    if (driving != driving_ || driven != driven_) {
+        const TrainMeasures m = MeasureTrain(driving, driven, list_.advance_, list_.request_, list_.requestTpi_);
+        row_.pitch = m.pitch;
+        row_.tpi = m.tpi;
+        row_.err = m.err;
+        driving_ = driving;
+        driven_ = driven;
+    }
+    return row_;
+}
+
+}  // namespace calc

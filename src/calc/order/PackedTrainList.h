@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "calc/gears/GearSet.h"
+#include "calc/inputs/SearchInputs.h"
+#include "calc/gears/TrainResult.h"
+#include "calc/search/TrainSearch.h"
+#include "calc/order/TrainSortKeys.h"
+
+namespace calc {
+
+// The results of a search held as their sort entries alone, 16 bytes each
+// instead of a full record: the keys hold the marks and gears A, B and C, and
+// the low word, which the order never reads, holds gear D. A row is rebuilt
+// when it is read: the counts from the ranks, the pitch, threads per inch
+// and error worked out again from the counts with the same operations as the
+// search, so that they are the same to the bit.
+class PackedTrainList : public TrainSink {
+public:
+    PackedTrainList(const SearchInputs& inputs, const GearSet& gears);
+    PackedTrainList(const PackedTrainList&) = delete;  // its reader points at it
+    PackedTrainList& operator=(const PackedTrainList&) = delete;
+
+    void Add(const TrainResult& result) override;
+    // Adds the search's results in order. A search that lists many trains
+    // is shared between two threads when the gear set allows it.
+    void Fill(const SearchInputs& inputs, const GearSet& gears);
+
+    // False when some result cannot be packed (see TrainSortKeys::Fits) or
+    // the gear set has too many distinct counts: then the list is not usable
+    // and the results must be kept as records.
+    bool Complete() const { return complete_; }
+
+    // Orders the rows as QuickSort orders the records they stand for.
+    void Sort();
+
+    std::size_t Size() const { return entries_.size(); }
+
+    // Reads rows of a list that no longer changes. Each thread that reads
+    // has a reader of its own. Pitch, threads per inch and error are reused
+    // from the row read before when its driving and driven products are the
+    // same.
+    class Reader {
+    public:
+        explicit Reader(const PackedTrainList& list) : list_(list) {}
+        // Row i (below Size()), valid until the next call.
+        const TrainResult& Row(std::size_t i);
+
+    private:
+        const PackedTrainList& list_;
+        TrainResult row_;
+        std::int64_t driving_ = -1, driven_ = -1;  // the products row_'s measures belong to
+    };
+
+    // Row i, through the list's own reader.
+    const TrainResult& Row(std::size_t i) { return reader_.Row(i); }
+
+private:
+    // Takes other's rows after this list's own.
+    void Append(PackedTrainList&& other);
+
+    TrainSortKeys keys_;
+    const GearSet& gears_;
+    double advance_;
+    double request_;
+    bool requestTpi_;
+    std::vector<TrainSortEntry> entries_;
+    bool complete_;
+    Reader reader_{*this};
+};
+
+}  // namespace calc

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <bit>
+#include <cstdint>
+#include <vector>
+
+#include "calc/gears/GearSet.h"
+#include "calc/gears/TrainResult.h"
+
+namespace calc {
+
+// A result reduced to what ordering it needs, in 16 bytes: its absolute
+// error, and one word holding its marks and gears above the index of the
+// result (low 32 bits).
+struct TrainSortEntry {
+    double absErr;
+    std::uint64_t keyAndIndex;
+
+    std::uint32_t Index() const { return static_cast<std::uint32_t>(keyAndIndex); }
+};
+
+// Packs the keys of results drawn from one gear set. Tooth counts are
+// replaced by their rank among the set's distinct counts, larger counts
+// first, so that marks, A, B and C fit the upper 32 bits of a word:
+//   marks rank | A | two-gear flag | B | C
+class TrainSortKeys {
+public:
+    explicit TrainSortKeys(const GearSet& gears);
+
+    // False when the set has too many distinct counts for the packing.
+    bool Usable() const { return usable_; }
+
+    // Whether a result can be packed at all (false: B without C, an error
+    // that is not a number).
+    static bool Fits(const TrainResult& result);
+
+    // The entry of a result; `index` fills the low 32 bits, which the order
+    // never reads.
+    TrainSortEntry EntryOf(const TrainResult& result, std::uint32_t index) const;
+
+    // The rank of a slot's count among the distinct counts, larger first.
+    std::uint64_t Rank(std::int32_t slot) const { return SlotRank(slot); }
+    // The first slot holding the count of a rank (-1 for none).
+    std::int32_t SlotOf(std::uint64_t rank) const;
+
+    // The marks and gears A, B and C an entry was packed from, as the first
+    // slots holding those counts; b and c are -1 for a two-gear train.
+    void Unpack(const TrainSortEntry& entry, TrainResult& result) const;
+
+    // The same test as ComesBefore on the results the entries stand for.
+    // A small value, so that a sort can keep it in registers.
+    struct Order {
+        __extension__ using Wide = unsigned __int128;
+        unsigned headShift;
+        std::uint64_t twoGearBit;
+        bool operator()(const TrainSortEntry& x, const TrainSortEntry& y) const {
+            // Error and head as one 128-bit number: one comparison, no branch
+            // on the error alone. A non-negative double orders like its bits.
+            const Wide hx = Wide{std::bit_cast<std::uint64_t>(x.absErr)} << 64 | x.keyAndIndex >> headShift;
+            const Wide hy = Wide{std::bit_cast<std::uint64_t>(y.absErr)} << 64 | y.keyAndIndex >> headShift;
+            if (hx != hy) return hx < hy;
+            if (y.keyAndIndex & twoGearBit) return true;  // y has no gear B: x comes first
+            if (x.keyAndIndex & twoGearBit) return false;
+            return x.keyAndIndex >> 32 < y.keyAndIndex >> 32;
+        }
+    };
+    Order Before() const { return {headShift_, twoGearBit_}; }
+
+private:
+    std::uint64_t SlotRank(std::int32_t slot) const;
+
+    std::vector<std::uint64_t> slotRanks_;  // per slot: rank of its count, 0 = largest
+    std::vector<std::int32_t> rankSlots_;   // per rank: the first slot holding its count, or -1
+    std::uint64_t emptyRank_ = 0;           // rank of count 0, read for a slot outside the set
+    unsigned width_ = 1;                  // bits per gear rank
+    unsigned headShift_ = 0;              // marks and A lie above it (counted in the whole word)
+    std::uint64_t twoGearBit_ = 0;
+    bool usable_ = true;
+};
+
+// The order in which QuickSort(list, first, last) leaves the results of
+// first..last: element i is the index in `list` of the result that ends at
+// position first + i. Computed on precomputed keys and small entries; the
+// list itself is not moved. A negative last stands for the last index.
+std::vector<std::uint32_t> SortedOrder(const std::vector<TrainResult>& list, const GearSet& gears, long first = 0,
+                                       long last = -1);
+
+}  // namespace calc
