@@ -7,6 +7,7 @@
 #include "calc/texts/ResultColumns.h"
 #include "grid/GridControl.h"
 #include "os/desktop/EventLoop.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 
 namespace bench {

@@ -3,9 +3,10 @@
 #include <array>
 #include <string>
 
-#include "os/windows/ControlWindow.h"
+#include "os/painting/ControlWindow.h"
 #include "os/desktop/EventLoop.h"
 #include "os/drawing/Gdi.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 #include "calc/texts/ResultColumns.h"
 #include "os/testing/OffscreenApplication.h"

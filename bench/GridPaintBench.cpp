@@ -18,6 +18,7 @@
 #include "calc/order/SortedTrains.h"
 #include "grid/GridControl.h"
 #include "os/desktop/EventLoop.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 #include "os/testing/OffscreenApplication.h"
 

@@ -17,6 +17,7 @@
 #include "grid/GridControl.h"
 #include "os/desktop/EventLoop.h"
 #include "os/testing/OffscreenApplication.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 
 namespace {

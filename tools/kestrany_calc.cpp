@@ -25,7 +25,7 @@
 #include "calc/texts/ResultTexts.h"
 #include "calc/order/SortedTrains.h"
 #ifdef KESTRANY_CALC_SHEETS
-#include "os/printing/SheetPdf.h"
+#include "os/sheet/SheetPdf.h"
 #else
 #include "SheetProgram.h"
 #endif

@@ -4,7 +4,7 @@
 #include "os/drawing/DeviceContext.h"
 #include "os/commoncontrols/Header.h"
 #include "os/windows/Messages.h"
-#include "os/desktop/Process.h"
+#include "os/windows/Process.h"
 #include "os/windows/Window.h"
 #include "runtime/Error.h"
 #include "runtime/HandlerBoundary.h"

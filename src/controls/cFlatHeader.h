@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 #include "platform/ISubclass.h"
 #include "platform/cSubclass.h"
 #include <memory>

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "controls/HeaderControlEvents.h"
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 #include "os/commoncontrols/Header.h"
 #include "platform/ISubclass.h"
 #include "platform/cSubclass.h"

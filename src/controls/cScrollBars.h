@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "controls/ScrollBarsEvents.h"
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 #include "platform/ISubclass.h"
 #include "platform/cSubclass.h"
 

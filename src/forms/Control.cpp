@@ -15,7 +15,7 @@
 #include "forms/HostForwarder.h"
 #include "forms/PictureWidget.h"
 #include "os/drawing/Colors.h"
-#include "os/windows/ControlWindow.h"
+#include "os/painting/ControlWindow.h"
 #include "os/painting/Twips.h"
 #include "os/qt/WidgetWindows.h"
 

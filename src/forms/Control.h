@@ -7,7 +7,7 @@
 #include "forms/ControlKind.h"
 #include "forms/PictureCanvas.h"
 #include "os/windows/ControlOwner.h"
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 class QWidget;
 

@@ -8,7 +8,7 @@
 
 #include "forms/Control.h"
 #include "forms/FormEvents.h"
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 class QWidget;
 

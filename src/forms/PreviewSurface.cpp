@@ -19,7 +19,7 @@
 #include "forms/PreviewContent.h"
 #include "os/drawing/Colors.h"
 #include "os/painting/Twips.h"
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 
 namespace forms {
 

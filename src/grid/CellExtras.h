@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 #include "runtime/Variant.h"
 
 namespace grid {

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "grid/DrawPass.h"
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 
 namespace grid {
 

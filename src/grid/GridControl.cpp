@@ -1,7 +1,7 @@
 #include "grid/GridControl.h"
 
 #include "grid/GridFocus.h"
-#include "os/windows/ControlWindow.h"
+#include "os/painting/ControlWindow.h"
 #include "os/windows/Window.h"
 #include "runtime/HandlerBoundary.h"
 

@@ -11,7 +11,7 @@
 #include "grid/VbGrid.h"
 #include "grid/WindowCanvas.h"
 #include "os/windows/ControlOwner.h"
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 namespace grid {
 

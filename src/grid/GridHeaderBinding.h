@@ -7,7 +7,7 @@
 #include "controls/cHeaderControl.h"
 #include "grid/TrackingLine.h"
 #include "grid/VbGrid.h"
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 namespace grid {
 

@@ -6,7 +6,7 @@
 
 #include "grid/CellExtras.h"
 #include "grid/CellValue.h"
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 #include "runtime/Variant.h"
 
 namespace grid {

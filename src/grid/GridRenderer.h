@@ -8,7 +8,7 @@
 #include "grid/DrawPass.h"
 #include "grid/GridLayout.h"
 #include "grid/VbGrid.h"
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 #include "platform/ISubclass.h"
 #include "platform/TimerEvents.h"
 #include "platform/cSubclass.h"

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "controls/cHeaderControl.h"
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 namespace grid {
 

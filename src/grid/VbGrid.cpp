@@ -1,6 +1,6 @@
 #include "grid/VbGrid.h"
 
-#include "os/desktop/Process.h"
+#include "os/windows/Process.h"
 #include "runtime/Error.h"
 #include "runtime/Rounding.h"
 

@@ -17,7 +17,7 @@
 #include "grid/GridRecords.h"
 #include "grid/GridTable.h"
 #include "grid/TextFlags.h"
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 #include "runtime/Variant.h"
 
 namespace grid {

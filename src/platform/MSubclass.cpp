@@ -3,7 +3,7 @@
 #include <exception>
 #include <utility>
 
-#include "os/desktop/Process.h"
+#include "os/windows/Process.h"
 #include "os/windows/Window.h"
 #include "os/windows/WindowProcedures.h"
 #include "platform/HookProperties.h"

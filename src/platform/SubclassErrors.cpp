@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "os/desktop/Process.h"
+#include "os/windows/Process.h"
 #include "runtime/Error.h"
 
 namespace platform {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 namespace platform {
 

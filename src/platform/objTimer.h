@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 namespace platform {
 

@@ -10,7 +10,7 @@
 #include "app/about/BuildStamp.h"
 #include "app/about/frmAbout.h"
 #include "forms/testing/UserInput.h"
-#include "os/commoncontrols/Menu.h"
+#include "os/windows/Menu.h"
 #include "os/drawing/Colors.h"
 #include "os/drawing/DeviceContext.h"
 #include "os/drawing/Drawing.h"

@@ -17,7 +17,7 @@
 #include "os/commoncontrols/Clipboard.h"
 #include "os/desktop/BusyCursor.h"
 #include "forms/testing/UserInput.h"
-#include "os/commoncontrols/Menu.h"
+#include "os/windows/Menu.h"
 #include "os/commoncontrols/MessageBox.h"
 #include "os/files/AtomicFile.h"
 #include "os/printing/PrinterPage.h"

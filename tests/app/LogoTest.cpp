@@ -10,6 +10,7 @@
 #include "os/drawing/Drawing.h"
 #include "os/drawing/GdiObjects.h"
 #include "os/painting/Painting.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 
 namespace {

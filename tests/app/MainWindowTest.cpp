@@ -5,7 +5,7 @@
 #include "app/results/ResultsGridSetup.h"
 #include "forms/testing/UserInput.h"
 #include "grid/PropertyBag.h"
-#include "os/commoncontrols/Menu.h"
+#include "os/windows/Menu.h"
 #include "os/windows/Messages.h"
 #include "os/windows/Messaging.h"
 #include "runtime/Error.h"

@@ -11,7 +11,7 @@
 #include "app/chart/frmChart.h"
 #include "forms/Screen.h"
 #include "forms/testing/UserInput.h"
-#include "os/commoncontrols/Menu.h"
+#include "os/windows/Menu.h"
 
 namespace {
 

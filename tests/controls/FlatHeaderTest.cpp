@@ -6,6 +6,7 @@
 #include "os/drawing/DeviceContext.h"
 #include "os/drawing/Drawing.h"
 #include "os/painting/Painting.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 #include "os/testing/WindowInput.h"
 #include "runtime/Error.h"

@@ -7,6 +7,7 @@
 #include "controls/cHeaderControl.h"
 #include "os/commoncontrols/CommonControls.h"
 #include "os/windows/Messaging.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 #include "os/testing/WindowInput.h"
 

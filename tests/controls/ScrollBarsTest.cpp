@@ -7,6 +7,7 @@
 #include "os/windows/Messages.h"
 #include "os/windows/Messaging.h"
 #include "os/commoncontrols/ScrollBars.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 #include "os/testing/WindowInput.h"
 

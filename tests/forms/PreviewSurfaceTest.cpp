@@ -10,7 +10,7 @@
 #include "forms/Form.h"
 #include "forms/PreviewSurface.h"
 #include "os/drawing/Colors.h"
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 #include "os/desktop/EventLoop.h"
 #include "os/painting/Twips.h"
 

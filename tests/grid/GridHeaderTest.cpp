@@ -18,6 +18,7 @@
 #include "os/windows/Messages.h"
 #include "os/windows/Messaging.h"
 #include "os/painting/Painting.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 #include "os/testing/OffscreenApplication.h"
 #include "os/testing/WindowInput.h"

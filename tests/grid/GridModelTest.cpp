@@ -1,6 +1,6 @@
 #include "GridTestSupport.h"
 
-#include "os/desktop/Process.h"
+#include "os/windows/Process.h"
 
 using grid::VbGrid;
 using runtime::Variant;

@@ -17,6 +17,7 @@
 #include "os/testing/WindowInput.h"
 #include "os/desktop/EventLoop.h"
 #include "os/windows/VirtualKeys.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 
 namespace {

@@ -14,6 +14,7 @@
 #include "os/desktop/EventLoop.h"
 #include "os/drawing/GdiObjects.h"
 #include "os/painting/Painting.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 #include "os/testing/OffscreenApplication.h"
 

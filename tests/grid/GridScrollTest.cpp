@@ -11,6 +11,7 @@
 #include "os/windows/Messaging.h"
 #include "os/commoncontrols/ScrollBars.h"
 #include "os/painting/SystemMetrics.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 #include "os/testing/OffscreenApplication.h"
 #include "os/testing/WindowInput.h"

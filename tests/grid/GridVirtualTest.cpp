@@ -10,6 +10,7 @@
 #include "os/desktop/EventLoop.h"
 #include "os/windows/Messages.h"
 #include "os/windows/Messaging.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 #include "os/testing/OffscreenApplication.h"
 

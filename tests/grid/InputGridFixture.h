@@ -11,6 +11,7 @@
 #include "os/testing/WindowInput.h"
 #include "os/desktop/EventLoop.h"
 #include "os/windows/VirtualKeys.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 
 // A host that writes down the grid's events, and can veto or change what

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "os/windows/ControlWindow.h"
+#include "os/painting/ControlWindow.h"
 #include "os/desktop/EventLoop.h"
 #include "os/drawing/Gdi.h"
 #include "os/qt/WidgetWindows.h"

@@ -2,6 +2,7 @@
 
 #include "os/windows/Messages.h"
 #include "os/windows/VirtualKeys.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 #include "os/testing/SimulatedInput.h"
 #include "platform/ISubclass.h"

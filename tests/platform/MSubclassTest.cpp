@@ -6,7 +6,7 @@
 
 #include "RecordingClient.h"
 #include "os/windows/Messaging.h"
-#include "os/desktop/Process.h"
+#include "os/windows/Process.h"
 #include "os/windows/Window.h"
 #include "os/windows/WindowProperties.h"
 #include "platform/MSubclass.h"

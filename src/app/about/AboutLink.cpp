@@ -4,7 +4,7 @@
 #include "forms/Screen.h"
 #include "os/commoncontrols/CommonControls.h"
 #include "os/drawing/Colors.h"
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 #include "os/desktop/Shell.h"
 #include "os/windows/Window.h"
 

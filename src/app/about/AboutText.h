@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/about/BuildStamp.h"
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 
 namespace app {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "os/drawing/Colors.h"
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 
 namespace app {
 

@@ -5,7 +5,7 @@
 #include "app/about/cLogo.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 #include "platform/ISubclass.h"
 #include "platform/cSubclass.h"
 #include "platform/objTimer.h"

@@ -10,7 +10,7 @@
 #include "os/commoncontrols/SaveFileDialog.h"
 #include "os/desktop/Application.h"
 #include "os/desktop/BusyCursor.h"
-#include "os/printing/SheetPdf.h"
+#include "os/sheet/SheetPdf.h"
 #include "os/printing/SheetPrinting.h"
 
 namespace app {

@@ -5,7 +5,7 @@
 #include "app/main/MainLayout.h"
 #include "app/main/frmMain.h"
 #include "forms/Screen.h"
-#include "os/commoncontrols/Menu.h"
+#include "os/windows/Menu.h"
 #include "os/windows/Messages.h"
 #include "platform/MSubclass.h"
 #include "runtime/HandlerBoundary.h"

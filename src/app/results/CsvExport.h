@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 namespace grid {
 class VbGrid;

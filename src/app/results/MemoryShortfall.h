@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 namespace app {
 

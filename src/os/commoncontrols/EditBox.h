@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 #include "os/windows/ControlOwner.h"
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 namespace os {
 

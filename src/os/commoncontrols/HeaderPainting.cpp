@@ -6,7 +6,7 @@
 #include "os/drawing/GdiTable.h"
 #include "os/commoncontrols/HeaderWidget.h"
 #include "os/commoncontrols/ImageLists.h"
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 #include "os/painting/Surface.h"
 
 namespace os {

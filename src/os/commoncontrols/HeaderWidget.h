@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 #include "os/commoncontrols/Header.h"
 #include "os/commoncontrols/HeaderItems.h"
 

@@ -6,7 +6,7 @@
 #include "os/drawing/Colors.h"
 #include "os/drawing/GdiTable.h"
 #include "os/painting/PictureDrawing.h"
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 
 namespace os {
 

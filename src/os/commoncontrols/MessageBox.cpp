@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 #include "os/qt/WidgetWindows.h"
 
 namespace os {

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <filesystem>
 
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 #include "os/qt/WidgetWindows.h"
 
 namespace os {

@@ -4,8 +4,10 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include "os/commoncontrols/ScrollBars.h"
 #include "os/painting/SystemMetrics.h"
 #include "os/qt/WidgetWindows.h"
+#include "os/windows/Window.h"
 #include "runtime/HandlerBoundary.h"
 
 namespace os {
@@ -31,6 +33,7 @@ WindowScrollBars::WindowScrollBars(HWND window, QWidget& widget)
     corner_->setBackgroundRole(QPalette::Button);
     corner_->hide();
     widget.installEventFilter(this);
+    SetClientInsetsQuery(&ScrollBarInsets);
 }
 
 WindowScrollBars* WindowScrollBars::Of(HWND window, bool create) {

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "os/qt/WidgetWindows.h"
+#include "os/windows/BackingWidget.h"
 
 namespace os {
 

@@ -1,7 +1,7 @@
 #include "os/drawing/DrawRecording.h"
 #include "os/painting/DrawTargets.h"
 #include "os/drawing/Drawing.h"
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 #include "os/drawing/RasterOps.h"
 #include "os/drawing/Regions.h"
 #include "os/drawing/RegionsQt.h"

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 
 namespace os {
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "os/drawing/GdiTable.h"
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 
 namespace os {
 

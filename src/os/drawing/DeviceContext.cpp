@@ -6,7 +6,7 @@
 #include "os/drawing/DcTable.h"
 #include "os/drawing/GdiObjects.h"
 #include "os/painting/Painting.h"
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 #include "os/drawing/Regions.h"
 #include "os/drawing/RegionsQt.h"
 #include "os/painting/Surface.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 
 namespace os {
 

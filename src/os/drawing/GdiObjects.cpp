@@ -7,7 +7,7 @@
 
 #include "os/drawing/Colors.h"
 #include "os/drawing/DcTable.h"
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 
 namespace os {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 
 namespace os {
 

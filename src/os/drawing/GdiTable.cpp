@@ -4,7 +4,7 @@
 #include <map>
 
 #include "os/drawing/GdiObjects.h"
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 
 namespace os {
 

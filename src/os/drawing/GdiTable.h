@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <variant>
 
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 #include "os/painting/PixelBuffer.h"
 
 namespace os {

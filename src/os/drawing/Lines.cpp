@@ -5,7 +5,7 @@
 #include "os/painting/DrawTargets.h"
 #include "os/drawing/Drawing.h"
 #include "os/drawing/GdiObjects.h"
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 
 namespace os {
 

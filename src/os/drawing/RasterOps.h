@@ -4,7 +4,7 @@
 #include <QRegion>
 
 #include "os/painting/PixelBuffer.h"
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 namespace os {
 

@@ -1,7 +1,7 @@
 #include "os/drawing/Regions.h"
 
 #include "os/drawing/GdiTable.h"
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 #include "os/drawing/RegionsQt.h"
 
 namespace os {

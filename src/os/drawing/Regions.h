@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 
 namespace os {
 

@@ -2,7 +2,7 @@
 
 #include <QRegion>
 
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 
 namespace os {
 

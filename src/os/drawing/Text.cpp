@@ -6,7 +6,7 @@
 #include "os/drawing/DeviceContext.h"
 #include "os/drawing/DrawRecording.h"
 #include "os/painting/DrawTargets.h"
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 #include "os/drawing/TextLayout.h"
 
 namespace os {

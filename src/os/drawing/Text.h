@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 
 namespace os {
 

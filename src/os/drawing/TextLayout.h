@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 namespace os {
 

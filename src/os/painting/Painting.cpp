@@ -6,10 +6,11 @@
 #include "os/drawing/GdiObjects.h"
 #include "os/drawing/GdiTable.h"
 #include "os/windows/Window.h"
+#include "os/windows/WindowProcedures.h"
 #include "os/drawing/DeviceContext.h"
 #include "os/windows/Messages.h"
 #include "os/windows/Messaging.h"
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 #include "os/drawing/Regions.h"
 #include "os/drawing/RegionsQt.h"
 #include "os/painting/Surface.h"
@@ -34,6 +35,7 @@ QWidget* PlainWidget(HWND window) {
 bool AttachSurface(HWND window) {
     WindowRecord* record = WindowRegistry::Find(window);
     if (record == nullptr || record->widget == nullptr) return false;
+    SetDefaultPaintHandler(&DefaultPaint);
     if (Surface::Of(window) == nullptr) record->surface = std::make_unique<Surface>(window, *record->widget);
     return true;
 }

@@ -3,7 +3,7 @@
 #include "os/drawing/Colors.h"
 #include "os/drawing/DrawRecording.h"
 #include "os/painting/DrawTargets.h"
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 
 namespace os {
 

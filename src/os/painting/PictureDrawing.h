@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 
 namespace os {
 

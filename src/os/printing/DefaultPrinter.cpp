@@ -3,7 +3,7 @@
 #include <QPrinterInfo>
 
 #include "os/printing/PrinterPage.h"
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 
 namespace os {
 

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "os/printing/DefaultPrinter.h"
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 
 namespace os {
 

@@ -4,9 +4,9 @@
 #include <QPainter>
 
 #include "os/printing/DefaultPrinter.h"
-#include "os/printing/PaintedSheet.h"
-#include "os/printing/SheetDrawing.h"
-#include "os/qt/QtConversions.h"
+#include "os/sheet/PaintedSheet.h"
+#include "os/sheet/SheetDrawing.h"
+#include "os/types/QtConversions.h"
 
 namespace os {
 

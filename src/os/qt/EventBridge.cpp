@@ -6,10 +6,10 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "os/commoncontrols/Menu.h"
+#include "os/windows/Menu.h"
 #include "os/windows/Messages.h"
 #include "os/windows/Messaging.h"
-#include "os/qt/QtEventDelivery.h"
+#include "os/windows/QtEventDelivery.h"
 #include "os/qt/QtKeyMapping.h"
 #include "os/windows/SizeQuery.h"
 #include "os/windows/Window.h"

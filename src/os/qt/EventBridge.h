@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPoint>
 
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 class QKeyEvent;
 class QMouseEvent;

@@ -1,5 +1,6 @@
 #include "os/qt/WidgetWindows.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include "os/qt/EventBridge.h"
@@ -16,6 +17,18 @@ HWND RegisteredParentOf(const QWidget& widget) {
     return 0;
 }
 
+// Ends the translation of a widget's events with its window: the bridge is
+// a child of the widget, which may outlive the handle (DestroyWindow on a
+// widget the caller owns) or go first (the widget deleted).
+class BridgeLifetime : public WindowAttachment {
+public:
+    explicit BridgeLifetime(EventBridge* bridge) : bridge_(bridge) {}
+    ~BridgeLifetime() override { delete bridge_.data(); }
+
+private:
+    QPointer<EventBridge> bridge_;
+};
+
 }  // namespace
 
 HWND RegisterWidget(QWidget* widget, const std::string& className) {
@@ -24,19 +37,19 @@ HWND RegisterWidget(QWidget* widget, const std::string& className) {
     WindowRecord& record = WindowRegistry::Add(className, RegisteredParentOf(*widget));
     WindowRegistry::BindWidget(record, widget);
     const HWND handle = record.handle;
-    new EventBridge(handle, *widget);
+    record.eventBridge = std::make_unique<BridgeLifetime>(new EventBridge(handle, *widget));
     QObject::connect(widget, &QObject::destroyed, [handle] { WindowRegistry::Remove(handle); });
     return handle;
 }
 
-QWidget* WidgetOf(HWND window) {
-    const WindowRecord* record = WindowRegistry::Find(window);
-    return record == nullptr ? nullptr : record->widget;
-}
-
-HWND WindowOf(const QWidget* widget) {
-    const WindowRecord* record = WindowRegistry::FindByWidget(widget);
-    return record == nullptr ? 0 : record->handle;
+HWND CreateWidgetWindow(const std::string& className, HWND parent, const RECT& bounds) {
+    auto* widget = new QWidget(WidgetOf(parent));
+    if (bounds.right > bounds.left && bounds.bottom > bounds.top) {
+        widget->setGeometry(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    }
+    const HWND handle = RegisterWidget(widget, className);
+    WindowRegistry::Find(handle)->ownsWidget = true;
+    return handle;
 }
 
 }  // namespace os

@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
+#include "os/windows/BackingWidget.h"
 
 class QWidget;
 
@@ -14,9 +15,9 @@ namespace os {
 // the same handle. The widget stays owned by the caller.
 HWND RegisterWidget(QWidget* widget, const std::string& className);
 
-// The widget behind a window, nullptr for a window without one.
-QWidget* WidgetOf(HWND window);
-// The handle of a registered widget, 0 when it has none.
-HWND WindowOf(const QWidget* widget);
+// A window backed by a plain widget; a child widget when the parent has one,
+// otherwise a top-level window. Nothing is shown until ShowWindow.
+// DestroyWindow deletes the widget.
+HWND CreateWidgetWindow(const std::string& className, HWND parent, const RECT& bounds = {});
 
 }  // namespace os

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 namespace os::testing {
 

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 #include "os/windows/CursorPosition.h"
 #include "os/commoncontrols/ScrollBars.h"
 #include "os/qt/WidgetWindows.h"

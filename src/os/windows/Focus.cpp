@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "os/qt/WidgetWindows.h"
+#include "os/windows/BackingWidget.h"
 
 namespace os {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 namespace os {
 

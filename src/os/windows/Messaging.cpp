@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 #include <QWidget>
+#include <utility>
 
 #include "os/windows/Messages.h"
-#include "os/painting/Painting.h"
-#include "os/qt/QtEventDelivery.h"
+#include "os/windows/QtEventDelivery.h"
 #include "os/windows/WindowProcedures.h"
 #include "os/windows/WindowRegistry.h"
 #include "runtime/HandlerBoundary.h"
@@ -13,6 +13,8 @@
 namespace os {
 
 namespace {
+
+DefaultPaintHandler paintHandler = nullptr;
 
 LRESULT DefaultSystemCommand(HWND window, WPARAM command) {
     const WindowRecord* record = WindowRegistry::Find(window);
@@ -23,6 +25,8 @@ LRESULT DefaultSystemCommand(HWND window, WPARAM command) {
 }
 
 }  // namespace
+
+DefaultPaintHandler SetDefaultPaintHandler(DefaultPaintHandler handler) { return std::exchange(paintHandler, handler); }
 
 LRESULT SendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const WindowRecord* record = WindowRegistry::Find(window);
@@ -45,7 +49,7 @@ LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM /*lParam*
     if (RunPendingQtHandling(window, message)) return 0;
     switch (message) {
     case WM_NCHITTEST: return HTCLIENT;
-    case WM_PAINT: return DefaultPaint(window);
+    case WM_PAINT: return paintHandler == nullptr ? 0 : paintHandler(window);
     case WM_SYSCOMMAND: return DefaultSystemCommand(window, wParam);
     default: return 0;
     }

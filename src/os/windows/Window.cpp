@@ -4,23 +4,18 @@
 #include <algorithm>
 #include <utility>
 
-#include "os/qt/EventBridge.h"
-#include "os/commoncontrols/ScrollBars.h"
-#include "os/qt/WidgetWindows.h"
+#include "os/windows/BackingWidget.h"
 #include "os/windows/WindowRegistry.h"
 
 namespace os {
 
 namespace {
 
+ClientInsetsQuery insetsQuery = nullptr;
+
 QSize FrameExtra(const QWidget& widget) {
     if (!widget.isWindow()) return {0, 0};
     return widget.frameGeometry().size() - widget.size();
-}
-
-QWidget* ParentWidgetFor(HWND parent) {
-    const WindowRecord* record = WindowRegistry::Find(parent);
-    return record == nullptr ? nullptr : record->widget;
 }
 
 POINT BareOriginOnScreen(HWND window) {
@@ -51,28 +46,15 @@ HWND CreateBareWindow(const std::string& className, HWND parent, const RECT& bou
     return record.handle;
 }
 
-HWND CreateWidgetWindow(const std::string& className, HWND parent, const RECT& bounds) {
-    auto* widget = new QWidget(ParentWidgetFor(parent));
-    if (bounds.right > bounds.left && bounds.bottom > bounds.top) {
-        widget->setGeometry(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
-    }
-    const HWND handle = RegisterWidget(widget, className);
-    WindowRegistry::Find(handle)->ownsWidget = true;
-    return handle;
-}
-
 bool DestroyWindow(HWND window) {
     WindowRecord* record = WindowRegistry::Find(window);
     if (record == nullptr) return false;
     DestroyBareChildren(window);
     QWidget* widget = record->widget;
     const bool ownsWidget = record->ownsWidget;
+    // Removing the record also ends the translation of the widget's events.
     WindowRegistry::Remove(window);
-    if (ownsWidget) {
-        delete widget;
-    } else if (widget != nullptr) {
-        qDeleteAll(widget->findChildren<EventBridge*>(Qt::FindDirectChildrenOnly));
-    }
+    if (ownsWidget) delete widget;
     return true;
 }
 
@@ -117,11 +99,13 @@ bool GetClientRect(HWND window, RECT& rect) {
         rect = {0, 0, record->bounds.right - record->bounds.left, record->bounds.bottom - record->bounds.top};
     } else {
         // The window's scroll bars lie outside its client area.
-        const SIZE bars = ScrollBarInsets(window);
+        const SIZE bars = insetsQuery == nullptr ? SIZE{} : insetsQuery(window);
         rect = {0, 0, std::max(0, record->widget->width() - bars.cx), std::max(0, record->widget->height() - bars.cy)};
     }
     return true;
 }
+
+ClientInsetsQuery SetClientInsetsQuery(ClientInsetsQuery query) { return std::exchange(insetsQuery, query); }
 
 bool MoveWindow(HWND window, int x, int y, int width, int height) {
     WindowRecord* record = WindowRegistry::Find(window);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "os/windows/Types.h"
+#include "os/types/GdiTypes.h"
 #include "os/windows/WindowProcedures.h"
 
 namespace os {
@@ -15,10 +15,11 @@ inline constexpr int SW_SHOW = 5;
 // A window without a widget: it has a handle, a procedure and properties,
 // and is never drawn. Position and size are in its parent's client pixels.
 HWND CreateBareWindow(const std::string& className, HWND parent, const RECT& bounds = {});
-// A window backed by a plain widget; a child widget when the parent has one,
-// otherwise a top-level window. Nothing is shown until ShowWindow.
-HWND CreateWidgetWindow(const std::string& className, HWND parent, const RECT& bounds = {});
-// Destroys the window, its children and the widget this layer created for it.
+// (Windows backed by a widget are made where widgets get their handles:
+// CreateWidgetWindow in os/qt/WidgetWindows.h.)
+
+// Destroys the window, its children and the widget the window system
+// created for it.
 bool DestroyWindow(HWND window);
 
 bool IsWindow(HWND window);
@@ -29,6 +30,12 @@ HWND GetParent(HWND window);
 bool GetWindowRect(HWND window, RECT& rect);
 // Client rectangle: 0, 0, width, height.
 bool GetClientRect(HWND window, RECT& rect);
+// What a window's own scroll bars take off its client area, on the right
+// (cx) and at the bottom (cy). Scroll bars belong to the common controls
+// above this layer, which set the query when they make the first bars; until
+// then no window has any. Returns the query that was set before.
+using ClientInsetsQuery = SIZE (*)(HWND window);
+ClientInsetsQuery SetClientInsetsQuery(ClientInsetsQuery query);
 // Position and outer size in the parent's client pixels (screen for a top-level window).
 bool MoveWindow(HWND window, int x, int y, int width, int height);
 bool ScreenToClient(HWND window, POINT& point);

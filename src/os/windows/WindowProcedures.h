@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 namespace os {
 
@@ -28,5 +28,12 @@ LRESULT CallWindowProc(LONG_PTR procedure, HWND window, UINT message, WPARAM wPa
 // Default processing of a message; the procedure every window starts with.
 LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LONG_PTR DefaultWindowProcedure();
+
+// Default processing of the paint message. Drawing surfaces belong to the
+// painting layer above this one, which sets the handler when it attaches the
+// first surface; until then no window has anything to paint and the message
+// is answered 0. Returns the handler that was set before.
+using DefaultPaintHandler = LRESULT (*)(HWND window);
+DefaultPaintHandler SetDefaultPaintHandler(DefaultPaintHandler handler);
 
 }  // namespace os

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 class QWidget;
 
@@ -34,6 +34,7 @@ struct WindowRecord {
     ControlOwner* controlOwner = nullptr;  // program-drawn windows only
     RECT bounds;                   // windows without a widget: position in parent
     bool visible = false;          // windows without a widget
+    std::unique_ptr<WindowAttachment> eventBridge;  // translates the widget's Qt events, widgets only
     std::unique_ptr<WindowAttachment> systemMenu;  // made on first GetSystemMenu
     std::unique_ptr<WindowAttachment> surface;     // drawing surface, for windows the program draws
 };

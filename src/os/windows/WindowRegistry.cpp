@@ -3,7 +3,7 @@
 #include <memory>
 #include <unordered_map>
 
-#include "os/desktop/Process.h"
+#include "os/windows/Process.h"
 #include "os/windows/WindowProcedures.h"
 
 namespace os {

@@ -14,6 +14,7 @@
 #include "os/windows/Focus.h"
 #include "os/desktop/ToolTips.h"
 #include "os/windows/VirtualKeys.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #include <vector>
 
 #include "DrawingFixture.h"
+#include "os/commoncontrols/ImageLists.h"
 
 namespace {
 

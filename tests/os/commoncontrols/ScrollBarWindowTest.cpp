@@ -5,6 +5,7 @@
 #include "os/windows/Messages.h"
 #include "os/commoncontrols/ScrollBars.h"
 #include "os/painting/SystemMetrics.h"
+#include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 #include "os/windows/WindowProcedures.h"
 #include "os/testing/WindowInput.h"

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "os/windows/ControlWindow.h"
+#include "os/painting/ControlWindow.h"
 #include "os/desktop/EventLoop.h"
 #include "os/drawing/Gdi.h"
 #include "os/qt/WidgetWindows.h"

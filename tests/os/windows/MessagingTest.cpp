@@ -6,7 +6,7 @@
 
 #include "os/desktop/EventLoop.h"
 #include "os/windows/Messages.h"
-#include "os/desktop/Process.h"
+#include "os/windows/Process.h"
 #include "os/windows/Messaging.h"
 #include "os/windows/Window.h"
 #include "os/windows/WindowProcedures.h"

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "os/desktop/Process.h"
+#include "os/windows/Process.h"
 #include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "os/windows/ControlOwner.h"
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 namespace os {
 

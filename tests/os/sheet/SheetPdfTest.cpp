@@ -9,7 +9,7 @@
 #include "PrintedText.h"
 #include "TempFolder.h"
 #include "os/files/AtomicFile.h"
-#include "os/printing/SheetPdf.h"
+#include "os/sheet/SheetPdf.h"
 
 namespace {
 

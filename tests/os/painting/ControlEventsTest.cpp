@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "HookedProcedure.h"
-#include "os/windows/ControlWindow.h"
+#include "os/painting/ControlWindow.h"
 #include "os/windows/Messages.h"
 #include "os/painting/Painting.h"
 #include "os/windows/VirtualKeys.h"

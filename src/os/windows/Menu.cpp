@@ -1,4 +1,4 @@
-#include "os/commoncontrols/Menu.h"
+#include "os/windows/Menu.h"
 
 #include <map>
 #include <memory>

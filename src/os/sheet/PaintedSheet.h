@@ -4,7 +4,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
-#include "os/printing/SheetTarget.h"
+#include "os/sheet/SheetTarget.h"
 
 namespace os {
 

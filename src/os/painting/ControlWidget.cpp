@@ -1,4 +1,4 @@
-#include "os/qt/ControlWidget.h"
+#include "os/painting/ControlWidget.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

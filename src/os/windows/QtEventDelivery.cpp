@@ -1,4 +1,4 @@
-#include "os/qt/QtEventDelivery.h"
+#include "os/windows/QtEventDelivery.h"
 
 #include <QObject>
 #include <algorithm>

@@ -1,11 +1,11 @@
-#include "os/printing/PaintedSheet.h"
+#include "os/sheet/PaintedSheet.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPen>
 #include <cmath>
 
-#include "os/qt/QtConversions.h"
+#include "os/types/QtConversions.h"
 
 namespace os {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "os/windows/Types.h"
+#include "os/types/Types.h"
 
 namespace os {
 

@@ -1,4 +1,4 @@
-#include "os/desktop/Process.h"
+#include "os/windows/Process.h"
 
 #include <unistd.h>
 

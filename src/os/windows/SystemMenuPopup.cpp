@@ -2,7 +2,7 @@
 #include <QMenu>
 #include <QString>
 
-#include "os/commoncontrols/Menu.h"
+#include "os/windows/Menu.h"
 #include "os/windows/Messages.h"
 #include "os/windows/Messaging.h"
 #include "os/windows/Window.h"

@@ -1,4 +1,4 @@
-#include "os/printing/SheetDrawing.h"
+#include "os/sheet/SheetDrawing.h"
 
 #include <algorithm>
 #include <cmath>

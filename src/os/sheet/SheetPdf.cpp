@@ -1,4 +1,4 @@
-#include "os/printing/SheetPdf.h"
+#include "os/sheet/SheetPdf.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "os/files/AtomicFile.h"
-#include "os/printing/PaintedSheet.h"
-#include "os/printing/SheetDrawing.h"
-#include "os/qt/QtConversions.h"
+#include "os/sheet/PaintedSheet.h"
+#include "os/sheet/SheetDrawing.h"
+#include "os/types/QtConversions.h"
 
 namespace os {
 

@@ -1,6 +1,6 @@
-#include "os/windows/ControlWindow.h"
+#include "os/painting/ControlWindow.h"
 
-#include "os/qt/ControlWidget.h"
+#include "os/painting/ControlWidget.h"
 #include "os/painting/Painting.h"
 #include "os/qt/WidgetWindows.h"
 #include "os/windows/WindowRegistry.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "os/printing/SheetTarget.h"
+#include "os/sheet/SheetTarget.h"
 #include "runtime/TextSheet.h"
 
 namespace os {

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "HookedProcedure.h"
-#include "os/commoncontrols/Menu.h"
+#include "os/windows/Menu.h"
 #include "os/windows/Messages.h"
 #include "os/qt/WidgetWindows.h"
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <string_view>
 
-#include "os/drawing/GdiTypes.h"
+#include "os/types/GdiTypes.h"
 
 namespace os {
 
