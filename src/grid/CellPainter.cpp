@@ -22,7 +22,8 @@ CellPainter::Look CellPainter::Background(std::int32_t row, std::int32_t positio
     const GridCell& cell = grid_.CellAt(row, column.dataIndex);
     Look look;
     look.fixed = grid_.Enabled() && (grid_.RowAt(row).fixed || column.fixed);
-    const bool highlight = grid_.HighLight() == 1 || (grid_.HighLight() == 2 && grid_.HasFocus());
+    const HighLight when = grid_.Settings().highLight;
+    const bool highlight = when == HighLight::Always || (when == HighLight::WithFocus && grid_.HasFocus());
     if (look.fixed) {
         Fill(rect, pass_.backFixed);
         look.text = pass_.foreFixed;
@@ -30,9 +31,9 @@ CellPainter::Look CellPainter::Background(std::int32_t row, std::int32_t positio
     }
     if (grid_.Enabled() && cell.selected && highlight) {
         os::RECT fill = rect;
-        const std::int32_t lines = grid_.GridLines();
-        if (lines == 1 || lines == 3) fill.right -= 1;
-        if (lines == 2 || lines == 3) fill.bottom -= 1;
+        const auto lines = grid_.Settings().gridLines;
+        if (HasVertical(lines)) fill.right -= 1;
+        if (HasHorizontal(lines)) fill.bottom -= 1;
         if (focus) os::InflateRect(fill, -1, -1);
         Fill(fill, pass_.backSel);
         look.selectedLook = true;
@@ -53,14 +54,16 @@ CellPainter::Look CellPainter::Background(std::int32_t row, std::int32_t positio
 }
 
 void CellPainter::GridLines(bool fixed, const os::RECT& r) {
-    const std::int32_t lines = fixed ? (grid_.GridLinesFixed() ? 3 : 0) : grid_.GridLines();
+    // Fixed cells get both lines whenever theirs are on.
+    const auto lines = fixed ? (Drawn(grid_.Settings().gridLinesFixed) ? GridLines::Both : GridLines::None)
+                             : grid_.Settings().gridLines;
     const os::HPEN pen = fixed ? pass_.fixedPen : pass_.gridPen;
-    if (lines == 0 || !pen) return;
+    if (!Drawn(lines) || !pen) return;
     const os::HGDIOBJ previous = os::SelectObject(dc_, pen);
-    if (lines == 1) {
+    if (lines == GridLines::Vertical) {
         os::MoveToEx(dc_, r.right - 2, r.top - 1, nullptr);
         os::LineTo(dc_, r.right - 2, r.bottom - 1);
-    } else if (lines == 2) {
+    } else if (lines == GridLines::Horizontal) {
         os::MoveToEx(dc_, r.left - 1, r.bottom - 2, nullptr);
         os::LineTo(dc_, r.right - 1, r.bottom - 2);
     } else {
@@ -106,18 +109,20 @@ bool CellPainter::Paint(std::int32_t row, std::int32_t position, const os::RECT&
     const GridColumn& column = grid_.ColumnAt(position);
     const std::int32_t d = column.dataIndex;
     const bool current = row == grid_.row() && d == grid_.col();
-    const bool focus = current && grid_.Enabled() && grid_.HasFocus() && grid_.FocusRect() >= 1;
+    const GridSettings& settings = grid_.Settings();
+    const bool marked = current && AtLeast(settings.focusRect, FocusRect::Light);
+    const bool focus = marked && grid_.Enabled() && grid_.HasFocus();
 
-    const Look look = Background(row, position, rect, current && grid_.FocusRect() >= 1);
+    const Look look = Background(row, position, rect, marked);
     GridLines(look.fixed, rect);
-    const bool lines = (look.fixed ? grid_.GridLinesFixed() != 0 : grid_.GridLines() != 0);
+    const bool lines = Drawn(look.fixed ? settings.gridLinesFixed : settings.gridLines);
     os::RECT text = rect;
     os::InflateRect(text, lines ? -2 : -1, lines ? -2 : -1);
     if (focus) {
         os::RECT frame = text;
         os::InflateRect(frame, 1, 1);
         os::DrawFocusRect(dc_, frame);
-        if (grid_.FocusRect() >= 2) {
+        if (AtLeast(settings.focusRect, FocusRect::Heavy)) {
             os::InflateRect(frame, 1, 1);
             os::DrawFocusRect(dc_, frame);
         }

@@ -47,7 +47,7 @@ std::string CharacterText(std::int16_t code) {
 
 void GridCellAction::Run(std::int16_t code) {
     if (!grid_.Enabled()) return;
-    if (grid_.SelectionMode() == 1) {
+    if (grid_.Settings().selectionMode == SelectionMode::ByRow) {
         const std::int32_t editable = GridSelection(grid_).FirstEditableColumn();
         if (editable >= 0) grid_.PlaceFocus(grid_.row(), editable);
     }

@@ -26,9 +26,9 @@ void FocusChanged(VbGrid& grid, bool hasFocus) {
     GridSelection selection(grid);
     if (grid.MultiSelect()) {
         MarkSelectedCells(grid);
-    } else if (grid.SelectionMode() == 2) {
+    } else if (grid.Settings().selectionMode == SelectionMode::ByColumn) {
         for (std::int32_t r = 0; r < grid.Rows(); ++r) grid.SetCellDirty(r, grid.col());
-    } else if (grid.SelectionMode() == 1) {
+    } else if (grid.Settings().selectionMode == SelectionMode::ByRow) {
         grid.SetRowDirty(grid.row());
         const std::int32_t editable = selection.FirstEditableColumn();
         if (editable >= 0) grid.PlaceFocus(grid.row(), editable);

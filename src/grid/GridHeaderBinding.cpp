@@ -20,9 +20,12 @@ controls::EHeaderAlignment AlignmentOf(std::int32_t fixedTextFlags) {
 
 }  // namespace
 
-GridHeaderBinding::GridHeaderBinding(VbGrid& grid) : grid_(grid), header_(this) {}
+GridHeaderBinding::GridHeaderBinding(VbGrid& grid) : grid_(grid), header_(this) {
+    grid_.ColumnModel().AddListener(this);
+}
 
 GridHeaderBinding::~GridHeaderBinding() {
+    grid_.ColumnModel().RemoveListener(this);
     tracking_.Erase();
     flat_.Detach();
     header_.Destroy();
@@ -37,9 +40,9 @@ void GridHeaderBinding::Create(os::HWND gridWindow) {
     RecreateItems();
 }
 
-// Columns may be resized by the user with AllowUserResizing 1 (columns)
-// or 3 (columns and rows).
-bool GridHeaderBinding::ResizingAllowed() const { return (grid_.AllowUserResizing() & 1) != 0; }
+bool GridHeaderBinding::ResizingAllowed() const {
+    return Allows(grid_.Settings().userResizing, UserResizing::Columns);
+}
 
 void GridHeaderBinding::ApplySettings() {
     if (header_.hWnd() == 0) return;
@@ -74,28 +77,46 @@ void GridHeaderBinding::Layout() {
 
 void GridHeaderBinding::RecreateItems() {
     for (std::int32_t item = header_.Count() - 1; item >= 0; --item) header_.Delete(item);
-    for (std::int32_t p = 0; p < grid_.Cols(); ++p) grid_.SetColumnHeaderItem(p, -1);
     if (header_.hWnd() == 0) return;
     for (std::int32_t p = 0; p < grid_.Cols(); ++p)
-        if (grid_.ColumnAt(p).visible) InsertItem(p);
+        if (grid_.ColumnAt(p).visible) InsertItem(p, header_.Count());
 }
 
-void GridHeaderBinding::InsertItem(std::int32_t position) {
+void GridHeaderBinding::InsertItem(std::int32_t position, std::int32_t index) {
     const GridColumn& column = grid_.ColumnAt(position);
-    const std::int32_t item =
-        header_.Insert(column.headerText, column.width, AlignmentOf(column.fixedTextFlags), position, column.image);
-    if (item < 0) return;
-    if (column.imageOnRight) header_.SetImageOnRight(item, true);
-    grid_.SetColumnHeaderItem(position, item);
+    const std::int32_t item = header_.Insert(column.headerText, column.width, AlignmentOf(column.fixedTextFlags),
+                                             position, column.image, index);
+    if (item >= 0 && column.imageOnRight) header_.SetImageOnRight(item, true);
 }
 
-void GridHeaderBinding::SetItemWidth(std::int32_t item, std::int32_t width) {
+// The one item moves: out of its old place, renumbered with the others,
+// in at the new one. The header keeps its order equal to the items' indices.
+void GridHeaderBinding::ColumnMoved(std::int32_t from, std::int32_t to) {
+    const std::int32_t item = ItemOf(from);
+    if (item >= 0) header_.Delete(item);
+    std::int32_t before = 0;  // items left of the new place
+    for (std::int32_t i = 0; i < header_.Count(); ++i) {
+        const std::int32_t position =
+            GridColumnModel::PositionAfterMove(static_cast<std::int32_t>(header_.Data(i)), from, to);
+        header_.SetData(i, position);
+        if (position < to) ++before;
+    }
+    if (item >= 0) InsertItem(to, before);
+}
+
+std::int32_t GridHeaderBinding::ItemOf(std::int32_t position) {
+    for (std::int32_t item = 0; item < header_.Count(); ++item)
+        if (header_.Data(item) == position) return item;
+    return -1;
+}
+
+void GridHeaderBinding::ShowColumnWidth(std::int32_t position) {
+    const std::int32_t item = ItemOf(position);
+    if (item < 0) return;
     const bool outer = std::exchange(updatingWidths_, true);
-    header_.SetColumnWidth(item, width);
+    header_.SetColumnWidth(item, grid_.ColumnAt(position).width);
     updatingWidths_ = outer;
 }
-
-std::int32_t GridHeaderBinding::ItemWidth(std::int32_t item) const { return header_.ColumnWidth(item); }
 
 void GridHeaderBinding::SetImageList(std::intptr_t imageList) {
     header_.SetImageList(imageList);

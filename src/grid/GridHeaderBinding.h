@@ -15,7 +15,12 @@ namespace grid {
 // step with the column table and the header settings, and the grid's
 // reactions to what the user does with the header (resizing, fitting,
 // reordering and clicking columns).
-class GridHeaderBinding : public GridHeader, public controls::IHeaderControlEvents {
+// The items stand in display order (an item's index is its order), and
+// each holds the position of its column as its data value: the header's
+// own numbers stay in here, the grid hears of positions only.
+class GridHeaderBinding : public GridHeader,
+                          public controls::IHeaderControlEvents,
+                          private ColumnMoveListener {
 public:
     explicit GridHeaderBinding(VbGrid& grid);
     ~GridHeaderBinding() override;
@@ -27,11 +32,12 @@ public:
     controls::cHeaderControl& Control() { return header_; }
     const controls::cFlatHeader& FlatPainter() const { return flat_; }
     const TrackingLine& Tracking() const { return tracking_; }
+    // The item of the column at the position, -1 when it has none.
+    std::int32_t ItemOf(std::int32_t position);
 
     // GridHeader
     void RecreateItems() override;
-    void SetItemWidth(std::int32_t item, std::int32_t width) override;
-    std::int32_t ItemWidth(std::int32_t item) const override;
+    void ShowColumnWidth(std::int32_t position) override;
     void SetImageList(std::intptr_t imageList) override;
     void Layout() override;
     void ApplySettings() override;
@@ -49,11 +55,13 @@ public:
 private:
     bool ResizingAllowed() const;
     void ApplyFlat();
-    void InsertItem(std::int32_t position);
+    // Inserts the item of the column at the position as item `index`.
+    void InsertItem(std::int32_t position, std::int32_t index);
     // The display position an item stands for, -1 when none.
     std::int32_t PositionOfItem(std::int32_t item) const;
     std::int32_t PositionOfDrop(std::int32_t order) const;
-    void MoveDroppedColumn(std::int32_t from, std::int32_t to);
+    // ColumnMoveListener: the moved column's item moves along.
+    void ColumnMoved(std::int32_t from, std::int32_t to) override;
 
     VbGrid& grid_;
     controls::cHeaderControl header_;

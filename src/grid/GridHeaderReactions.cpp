@@ -72,22 +72,13 @@ std::int32_t GridHeaderBinding::PositionOfDrop(std::int32_t order) const {
     return std::min(position, grid_.Cols() - 1);
 }
 
+// The column moves as any move does, and the items follow it; a drop
+// onto its own place moves nothing. Either way the drag ends in one
+// ColumnOrderChanged.
 void GridHeaderBinding::ColumnEndDrag(std::int32_t lColumn, std::int32_t lOrder) {
-    if (lOrder >= 0) {
-        std::int32_t from = -1;
-        for (std::int32_t p = 0; p < grid_.Cols() && from < 0; ++p)
-            if (grid_.ColumnAt(p).headerItem == lColumn) from = p;
-        const std::int32_t to = PositionOfDrop(lOrder);
-        if (from >= 0 && from != to) MoveDroppedColumn(from, to);
-    }
-    RecreateItems();
+    const std::int32_t from = PositionOfItem(lColumn);
+    if (from >= 0 && lOrder >= 0) grid_.ColumnModel().Move(from, PositionOfDrop(lOrder));
     grid_.Events().ColumnOrderChanged();
-}
-
-void GridHeaderBinding::MoveDroppedColumn(std::int32_t from, std::int32_t to) {
-    grid_.MoveColumnRecord(from, to);
-    grid_.MarkColumnsDirty(std::min(from, to), std::max(from, to));
-    grid_.RequestRepaint();
 }
 
 void GridHeaderBinding::RecreateControl() {

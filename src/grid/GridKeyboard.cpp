@@ -29,7 +29,7 @@ void GridKeyboard::HandleSeenKey(std::int16_t keyCode, std::int16_t shift) { Pro
 
 void GridKeyboard::Process(std::int16_t& keyCode, std::int16_t& shift, bool raise) {
     grid_.Interaction().editorKey = false;
-    RewriteTab(keyCode, shift, grid_.SelectionMode() == 1);
+    RewriteTab(keyCode, shift, grid_.Settings().selectionMode == SelectionMode::ByRow);
     if (!grid_.Enabled()) {
         ScrollOnly(keyCode);
         return;
@@ -94,7 +94,7 @@ void GridKeyboard::Leave() {
 
 void GridKeyboard::Horizontal(std::int32_t dx, std::int16_t shift) {
     Leave();
-    if (grid_.SelectionMode() == 1) {
+    if (grid_.Settings().selectionMode == SelectionMode::ByRow) {
         grid_.ScrollByStep(false, dx, false);
         return;
     }
@@ -134,7 +134,7 @@ void GridKeyboard::Page(bool down, std::int16_t shift) {
     if (newRow < 0) return;
     grid_.PlaceFocus(newRow, grid_.col());
     GridSelection selection(grid_);
-    const bool rowMode = grid_.SelectionMode() == 1;
+    const bool rowMode = grid_.Settings().selectionMode == SelectionMode::ByRow;
     if (!grid_.MultiSelect()) {
         const InteractionState& state = grid_.Interaction();
         selection.MoveSingleSelection(true, state.previousCol, state.previousRow);
@@ -160,7 +160,7 @@ void GridKeyboard::HomeEnd(bool end, std::int16_t shift) {
     if (newRow < 0) return;
     grid_.PlaceFocus(newRow, grid_.col());
     GridSelection selection(grid_);
-    const bool rowMode = grid_.SelectionMode() == 1;
+    const bool rowMode = grid_.Settings().selectionMode == SelectionMode::ByRow;
     if (!grid_.MultiSelect()) {
         const InteractionState& state = grid_.Interaction();
         selection.MoveSingleSelection(true, state.previousCol, state.previousRow);

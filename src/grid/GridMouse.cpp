@@ -80,7 +80,7 @@ bool GridMouse::PressOnCell(const Hit& hit, std::int16_t shift) {
 // Everything between the focus cell and the clicked one is selected, and
 // nothing else; the focus stays where it was.
 void GridMouse::SelectBlock(const Hit& hit) {
-    const bool rowMode = grid_.SelectionMode() == 1;
+    const bool rowMode = grid_.Settings().selectionMode == SelectionMode::ByRow;
     const std::int32_t from = rowMode ? 0 : grid_.PositionOfDataIndex(grid_.col());
     const std::int32_t to = rowMode ? grid_.Cols() - 1 : grid_.PositionOfDataIndex(hit.col);
     GridSelection(grid_).SelectBlock(grid_.row(), hit.row, from, to);

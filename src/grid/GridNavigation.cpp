@@ -7,7 +7,7 @@ namespace grid {
 
 bool GridNavigation::Stoppable(std::int32_t position) const {
     if (grid_.ColumnAt(position).visible) return true;
-    return position == grid_.RowTextStartColumn() && grid_.SelectionMode() != 1;
+    return position == grid_.RowTextStartColumn() && grid_.Settings().selectionMode != SelectionMode::ByRow;
 }
 
 void GridNavigation::MoveCurrent(std::int32_t dx, std::int32_t dy) {

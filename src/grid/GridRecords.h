@@ -35,7 +35,6 @@ struct GridColumn {
     std::string key;
     std::string tag;
     bool includeInSelect = true;
-    std::int32_t headerItem = -1;
     std::string headerText;
     std::int32_t image = -1;
     std::int32_t textFlags = 0;

@@ -87,7 +87,7 @@ void GridRenderer::RebuildBuffer(std::int32_t rowHeight) {
 void GridRenderer::PreparePass(DrawPass& pass) const {
     const VbGrid::Colours c = grid_.TranslatedColours();
     const bool enabled = grid_.Enabled();
-    if (grid_.GridLines() != 0)
+    if (Drawn(grid_.Settings().gridLines))
         pass.gridPen = os::CreatePen(os::PS_SOLID, 1, enabled ? Rgb(c.grid, os::COLOR_BTNFACE) : os::GetSysColor(os::COLOR_GRAYTEXT));
     pass.fixedPen =
         os::CreatePen(os::PS_SOLID, 1, enabled ? Rgb(c.gridFixed, os::COLOR_WINDOWTEXT) : os::GetSysColor(os::COLOR_APPWORKSPACE));

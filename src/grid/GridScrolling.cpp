@@ -30,8 +30,8 @@ void GridScrolling::Create(os::HWND gridWindow) { bars_.Create(gridWindow); }
 bool GridScrolling::UpdateRanges() {
     const os::HWND window = bars_.Window();
     if (!window) return false;
-    const auto style = grid_.ScrollBarStyle() == 0 ? controls::EScrollBarStyle::Standard
-                                                   : controls::EScrollBarStyle::Flat;
+    const auto style = grid_.Settings().scrollBarStyle == ScrollBarStyle::Standard ? controls::EScrollBarStyle::Standard
+                                                                                   : controls::EScrollBarStyle::Flat;
     if (bars_.Style() != style) bars_.SetStyle(style);
 
     os::RECT client;
@@ -40,7 +40,8 @@ bool GridScrolling::UpdateRanges() {
     const std::int32_t roomX = client.right + insets.cx - grid_.FixedWidth();
     const std::int32_t roomY = client.bottom + insets.cy - grid_.HeaderHeightPixels() - grid_.FixedHeight();
     const std::int32_t vBar = os::GetSystemMetrics(os::SM_CXVSCROLL), hBar = os::GetSystemMetrics(os::SM_CYHSCROLL);
-    const bool allowH = (grid_.ScrollBars() & 1) != 0, allowV = (grid_.ScrollBars() & 2) != 0;
+    const ScrollBars bars = grid_.Settings().scrollBars;
+    const bool allowH = Allows(bars, ScrollBars::Horizontal), allowV = Allows(bars, ScrollBars::Vertical);
 
     Extent h{false, grid_.ScrollableWidth(), 0, kColumnStep};
     Extent v{false, grid_.ScrollableHeight(), 0, std::max(1, grid_.ToPixelsY(grid_.DefaultRowHeight()))};

@@ -105,9 +105,9 @@ void GridSelection::SelectBlock(std::int32_t row1, std::int32_t row2, std::int32
 }
 
 SelectionUnit GridSelection::ModeUnit() const {
-    switch (grid_.SelectionMode()) {
-    case 1: return SelectionUnit::Row;
-    case 2: return SelectionUnit::Column;
+    switch (grid_.Settings().selectionMode) {
+    case SelectionMode::ByRow: return SelectionUnit::Row;
+    case SelectionMode::ByColumn: return SelectionUnit::Column;
     default: return SelectionUnit::Cell;
     }
 }

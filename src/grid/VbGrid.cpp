@@ -25,6 +25,7 @@ VbGrid::VbGrid(GridCanvas* canvas) : canvas_(canvas) {
         ownCanvas_ = std::make_unique<DetachedCanvas>();
         canvas_ = ownCanvas_.get();
     }
+    columns_.AddListener(this);
     SetColour(backColor_, Sys(5));        // window
     SetColour(foreColor_, Sys(8));        // window text
     SetColour(backColorFixed_, Sys(15));  // button face
@@ -124,14 +125,6 @@ void VbGrid::SetImageList(const runtime::Variant& vThis) {
 
 // --- column resolution ---
 
-std::int32_t VbGrid::PositionOfDataIndex(std::int32_t dataIndex) const {
-    if (dataIndex >= 0 && dataIndex < static_cast<std::int32_t>(columnMap_.size()))
-        return columnMap_[static_cast<std::size_t>(dataIndex)];
-    for (std::size_t p = 0; p < columns_.size(); ++p)
-        if (columns_[p].dataIndex == dataIndex) return static_cast<std::int32_t>(p);
-    return dataIndex;
-}
-
 std::int32_t VbGrid::ResolveColumn(const ColumnArg& vKey) const {
     if (vKey.IsEmpty() || (vKey.IsText() && vKey.Text().empty())) return PositionOfDataIndex(currentCol_);
     if (vKey.IsNumeric()) {
@@ -140,9 +133,7 @@ std::int32_t VbGrid::ResolveColumn(const ColumnArg& vKey) const {
         return PositionOfDataIndex(static_cast<std::int32_t>(runtime::RoundHalfEven(index)));
     }
     if (!vKey.IsText()) return -1;
-    for (std::size_t p = 0; p < columns_.size(); ++p)
-        if (columns_[p].key == vKey.Text()) return static_cast<std::int32_t>(p);
-    return -1;
+    return columns_.PositionOfKey(vKey.Text());
 }
 
 std::int32_t VbGrid::RequirePosition(const ColumnArg& vKey, bool standardText) const {
@@ -154,20 +145,11 @@ std::int32_t VbGrid::RequirePosition(const ColumnArg& vKey, bool standardText) c
 const GridColumn* VbGrid::FindColumn(const ColumnArg& vKey) const {
     std::int32_t position = ResolveColumn(vKey);
     if (position < 0 || position >= Cols()) return nullptr;
-    return &columns_[static_cast<std::size_t>(position)];
+    return &columns_.At(position);
 }
 
 GridColumn* VbGrid::FindColumn(const ColumnArg& vKey) {
     return const_cast<GridColumn*>(static_cast<const VbGrid*>(this)->FindColumn(vKey));
-}
-
-void VbGrid::RebuildColumnMap() {
-    columnMap_.assign(columns_.size(), 0);
-    for (std::size_t p = 0; p < columns_.size(); ++p) {
-        std::int32_t d = columns_[p].dataIndex;
-        if (d >= 0 && d < static_cast<std::int32_t>(columnMap_.size()))
-            columnMap_[static_cast<std::size_t>(d)] = static_cast<std::int32_t>(p);
-    }
 }
 
 // --- cells ---

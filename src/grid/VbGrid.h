@@ -12,9 +12,11 @@
 #include "grid/CellStorageTable.h"
 #include "grid/RowExtrasPool.h"
 #include "grid/GridCanvas.h"
+#include "grid/GridColumnModel.h"
 #include "grid/GridEvents.h"
 #include "grid/GridInteraction.h"
 #include "grid/GridRecords.h"
+#include "grid/GridSettings.h"
 #include "grid/GridTable.h"
 #include "grid/TextFlags.h"
 #include "os/types/GdiTypes.h"
@@ -51,8 +53,9 @@ class GridHeader {
 public:
     virtual ~GridHeader() = default;
     virtual void RecreateItems() = 0;
-    virtual void SetItemWidth(std::int32_t item, std::int32_t width) = 0;
-    virtual std::int32_t ItemWidth(std::int32_t item) const = 0;
+    // Gives the item of the column at the position, when it has one, the
+    // column's width; the grid's own write raises no width events.
+    virtual void ShowColumnWidth(std::int32_t position) = 0;
     virtual void SetImageList(std::intptr_t imageList) = 0;
     // Places the header across the top of the client area, moved left by
     // the horizontal scroll offset.
@@ -79,10 +82,10 @@ public:
 // The results grid: columns, rows and cells, their display settings, the
 // current cell and the repaint bookkeeping, behind the control's public
 // interface. Sizes are twips outside and pixels inside.
-class VbGrid {
+class VbGrid : private ColumnMoveListener {
 public:
     explicit VbGrid(GridCanvas* canvas = nullptr);
-    ~VbGrid();
+    ~VbGrid() override;
     VbGrid(const VbGrid&) = delete;
     VbGrid& operator=(const VbGrid&) = delete;
 
@@ -108,7 +111,7 @@ public:
     bool ShowsOwnCells() const { return table_ == &ownTable_; }
 
     // --- table and column structure ---
-    std::int32_t Cols() const { return static_cast<std::int32_t>(columns_.size()); }
+    std::int32_t Cols() const { return columns_.Count(); }
     void SetCols(std::int32_t aCol);
     std::int32_t Columns() const { return Cols(); }
     std::int32_t Rows() const { return static_cast<std::int32_t>(rows_.size()); }
@@ -262,10 +265,10 @@ public:
     };
     Colours TranslatedColours() const;
 
-    std::int32_t GridLines() const { return gridLines_; }
-    void SetGridLines(std::int32_t bState) { SetAppearance(gridLines_, bState); }
-    std::int32_t GridLinesFixed() const { return gridLinesFixed_; }
-    void SetGridLinesFixed(std::int32_t v) { SetAppearance(gridLinesFixed_, v); }
+    std::int32_t GridLines() const { return NumberOf(settings_.gridLines); }
+    void SetGridLines(std::int32_t bState) { SetSetting(settings_.gridLines, bState); }
+    std::int32_t GridLinesFixed() const { return NumberOf(settings_.gridLinesFixed); }
+    void SetGridLinesFixed(std::int32_t v) { SetSetting(settings_.gridLinesFixed, v); }
     std::int32_t GridLineWidth() const { return gridLineWidth_; }
     void SetGridLineWidth(std::int32_t v) { SetAppearance(gridLineWidth_, v); }
     const GridFont& Font() const { return font_; }
@@ -274,8 +277,8 @@ public:
     void SetTextStyle(std::int32_t ts) { SetAppearance(textStyle_, ts); }
     std::int32_t TextStyleFixed() const { return textStyleFixed_; }
     void SetTextStyleFixed(std::int32_t ts) { SetAppearance(textStyleFixed_, ts); }
-    std::int32_t HighLight() const { return highLight_; }
-    void SetHighLight(std::int32_t f) { SetAppearance(highLight_, f); }
+    std::int32_t HighLight() const { return NumberOf(settings_.highLight); }
+    void SetHighLight(std::int32_t f) { SetSetting(settings_.highLight, f); }
     bool HighlightSelectedIcons() const { return highlightSelectedIcons_; }
     void SetHighlightSelectedIcons(bool v) { SetAppearance(highlightSelectedIcons_, v); }
     bool DisableIcons() const { return disableIcons_; }
@@ -301,10 +304,10 @@ public:
     void SetMouseIcon(PictureRef icon) { mouseIcon_ = std::move(icon); }
     std::string ToolTip() const { return toolTip_; }
     void SetToolTip(const std::string& tt) { toolTip_ = tt; }
-    std::int16_t ScrollBars() const { return scrollBars_; }
-    void SetScrollBars(std::int16_t eBars) { SetAppearance(scrollBars_, eBars); }
-    std::int32_t ScrollBarStyle() const { return scrollBarStyle_; }
-    void SetScrollBarStyle(std::int32_t eStyle) { SetAppearance(scrollBarStyle_, eStyle); }
+    std::int16_t ScrollBars() const { return NumberOf(settings_.scrollBars); }
+    void SetScrollBars(std::int16_t eBars) { SetSetting(settings_.scrollBars, eBars); }
+    std::int32_t ScrollBarStyle() const { return NumberOf(settings_.scrollBarStyle); }
+    void SetScrollBarStyle(std::int32_t eStyle) { SetSetting(settings_.scrollBarStyle, eStyle); }
     bool Header() const { return header_; }
     void SetHeader(bool bState);
     bool HeaderFlat() const { return headerFlat_; }
@@ -331,17 +334,17 @@ public:
     void SetSelectedRow(std::int32_t lRow);
     std::int32_t SelectedCol() const { return currentCol_; }
     void SetSelectedCol(std::int32_t lCol);
-    std::int32_t SelectionMode() const { return selectionMode_; }
-    void SetSelectionMode(std::int32_t mode) { SetAppearance(selectionMode_, mode); }
+    std::int32_t SelectionMode() const { return NumberOf(settings_.selectionMode); }
+    void SetSelectionMode(std::int32_t mode) { SetSetting(settings_.selectionMode, mode); }
     bool MultiSelect() const { return multiSelect_; }
     void SetMultiSelect(bool ms) { multiSelect_ = ms; }
     bool AllowBigSelection() const { return multiSelect_; }
     void SetAllowBigSelection(bool ms) { multiSelect_ = ms; }
-    std::int32_t AllowUserResizing() const { return allowUserResizing_; }
+    std::int32_t AllowUserResizing() const { return NumberOf(settings_.userResizing); }
     void SetAllowUserResizing(std::int32_t re);
-    std::int32_t FocusRect() const { return focusRect_; }
-    void SetFocusRect(std::int32_t fc) { SetAppearance(focusRect_, fc); }
-    bool DrawFocusRectangle() const { return focusRect_ >= 1; }
+    std::int32_t FocusRect() const { return NumberOf(settings_.focusRect); }
+    void SetFocusRect(std::int32_t fc) { SetSetting(settings_.focusRect, fc); }
+    bool DrawFocusRectangle() const { return AtLeast(settings_.focusRect, FocusRect::Light); }
     void SetDrawFocusRectangle(bool bDraw) { SetFocusRect(bDraw ? 1 : 0); }
     std::int32_t TopRow() const { return topRow_; }
     void SetTopRow(std::int32_t l);
@@ -421,21 +424,21 @@ public:
     bool RequestVirtualRows();
 
     // --- for the layers of the grid (layout, painting, header, input) ---
-    const std::vector<GridColumn>& ColumnTable() const { return columns_; }
-    const GridColumn& ColumnAt(std::int32_t position) const { return columns_.at(static_cast<std::size_t>(position)); }
+    // The integer settings as their types.
+    const GridSettings& Settings() const { return settings_; }
+    // The columns: the header and hosts move them there and follow the moves.
+    GridColumnModel& ColumnModel() { return columns_; }
+    const GridColumnModel& ColumnModel() const { return columns_; }
+    const std::vector<GridColumn>& ColumnTable() const { return columns_.Table(); }
+    const GridColumn& ColumnAt(std::int32_t position) const { return columns_.At(position); }
     const GridRow& RowAt(std::int32_t row) const { return rows_.at(static_cast<std::size_t>(row)); }
     const GridCell& CellAt(std::int32_t row, std::int32_t dataIndex) const;
-    std::int32_t PositionOfDataIndex(std::int32_t dataIndex) const;
+    std::int32_t PositionOfDataIndex(std::int32_t dataIndex) const { return columns_.PositionOf(dataIndex); }
     std::int32_t ResolveColumn(const ColumnArg& vKey) const;
     // --- for the header ---
-    void SetColumnHeaderItem(std::int32_t position, std::int32_t item);
     // The visible columns other than the one at position that resize
     // themselves, by display position.
     std::vector<std::int32_t> OtherAutoResizeColumns(std::int32_t position) const;
-    // Moves a column record to another display position, the records
-    // between shifting by one, and brings positions and the column map up
-    // to date.
-    void MoveColumnRecord(std::int32_t from, std::int32_t to);
     std::int32_t FixedWidth() const { return fixedWidth_; }
     std::int32_t FixedHeight() const { return fixedHeight_; }
     // The text a cell shows, as the table gives it.
@@ -559,7 +562,9 @@ private:
     std::int32_t RequirePosition(const ColumnArg& vKey, bool standardText) const;
     GridColumn* FindColumn(const ColumnArg& vKey);
     const GridColumn* FindColumn(const ColumnArg& vKey) const;
-    void RebuildColumnMap();
+    void ColumnMoved(std::int32_t from, std::int32_t to) override;
+    // The columns left of FixedCols are the fixed ones.
+    void MarkFixedColumns();
     void RecomputeColumnLefts();
     void RecomputeRowTops(std::int32_t fromRow);
     void ComputeShownText(std::int32_t row, std::int32_t dataIndex);
@@ -585,6 +590,10 @@ private:
         field = value;
         InvalidateAll();
     }
+    template <class Setting>
+    void SetSetting(Setting& field, std::int32_t number) {
+        SetAppearance(field, SettingOf<Setting>(number));
+    }
     void ResolveCurrent(std::int32_t& row, std::int32_t& col) const;
     void SetCellColour(std::int32_t lRow, std::int32_t lCol, std::int32_t CellExtras::*field, std::int32_t oColor);
     // Keeps the colour in the cell as an entry of the colour table, or in
@@ -607,8 +616,7 @@ private:
     std::int32_t selectionFirst_ = INT32_MAX;  // none selected
     std::int32_t selectionLast_ = -1;
 
-    std::vector<GridColumn> columns_;
-    std::vector<std::int32_t> columnMap_;
+    GridColumnModel columns_;
     std::vector<GridRow> rows_;
     RowExtrasPool rowExtras_;
     CellRows cells_;                           // Cols() cells a row, by data index
@@ -637,13 +645,10 @@ private:
 
     Colour backColor_, foreColor_, backColorFixed_, foreColorFixed_, backColorSel_, foreColorSel_, backColorBkg_,
         gridColor_, gridColorFixed_;
-    std::int32_t gridLines_ = 0;
-    std::int32_t gridLinesFixed_ = 1;
     std::int32_t gridLineWidth_ = 1;
     GridFont font_;
     std::int32_t textStyle_ = 0;
     std::int32_t textStyleFixed_ = 0;
-    std::int32_t highLight_ = 1;
     bool highlightSelectedIcons_ = true;
     bool disableIcons_ = true;
     std::intptr_t imageList_ = 0;
@@ -656,18 +661,14 @@ private:
     std::int16_t mousePointer_ = 0;
     PictureRef mouseIcon_;
     std::string toolTip_;
-    std::int16_t scrollBars_ = 3;
-    std::int32_t scrollBarStyle_ = 0;
     bool header_ = false;
     bool headerFlat_ = false;
     bool headerButtons_ = false;
     bool headerHotTrack_ = false;
     bool headerDragReorder_ = false;
 
-    std::int32_t selectionMode_ = 0;
     bool multiSelect_ = false;
-    std::int32_t allowUserResizing_ = 3;
-    std::int32_t focusRect_ = 1;
+    GridSettings settings_;
     std::int32_t topRow_ = 0;
     std::int32_t leftCol_ = 0;
     bool autoScroll_ = true;

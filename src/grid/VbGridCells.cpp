@@ -36,7 +36,7 @@ bool Truth(const runtime::Variant& value) {
 
 void VbGrid::ComputeShownText(std::int32_t row, std::int32_t dataIndex) {
     GridCell& cell = MutableCell(row, dataIndex);
-    const GridColumn& column = columns_[static_cast<std::size_t>(PositionOfDataIndex(dataIndex))];
+    const GridColumn& column = columns_.At(PositionOfDataIndex(dataIndex));
     if (!column.check && column.format.empty()) {
         // A plain column shows the value itself (the common case, kept quick).
         if (cell.HasExtras()) cell.MutableExtras().shownText.clear();
@@ -73,7 +73,7 @@ std::int32_t VbGrid::ShownForeColour(std::int32_t row, std::int32_t dataIndex) c
 
 std::int32_t VbGrid::EffectiveTextFlags(std::int32_t row, std::int32_t dataIndex) const {
     std::int32_t flags = InTable(row) ? table_->TextFlags(row, dataIndex) : -1;
-    if (flags == -1) flags = columns_[static_cast<std::size_t>(PositionOfDataIndex(dataIndex))].textFlags;
+    if (flags == -1) flags = columns_.At(PositionOfDataIndex(dataIndex)).textFlags;
     return flags | text_flags::NoPrefix;
 }
 
@@ -243,7 +243,7 @@ void VbGrid::SetCellAlignment(std::int32_t lRow, std::int32_t lCol, std::int32_t
 bool VbGrid::WordWrap(std::int32_t lRow, std::int32_t lCol) const {
     if (lCol == -1) lCol = currentCol_;
     if (lRow == -1) {
-        const GridColumn& column = columns_.at(static_cast<std::size_t>(RequirePosition(runtime::Variant(lCol), false)));
+        const GridColumn& column = columns_.At(RequirePosition(runtime::Variant(lCol), false));
         return (column.textFlags & text_flags::SingleLine) == 0;
     }
     return (EffectiveTextFlags(lRow, lCol) & text_flags::SingleLine) == 0;
@@ -256,7 +256,7 @@ void VbGrid::SetWordWrap(std::int32_t lRow, std::int32_t lCol, bool New_WordWrap
     };
     if (lRow == -1) {
         std::int32_t position = RequirePosition(runtime::Variant(lCol), false);
-        GridColumn& column = columns_[static_cast<std::size_t>(position)];
+        GridColumn& column = columns_.At(position);
         column.textFlags = apply(column.textFlags);
         MarkColumnsDirty(position, position);
         RequestRepaint();

@@ -5,11 +5,10 @@
 namespace grid {
 
 void VbGrid::ApplyColumnWidth(std::int32_t position, std::int32_t widthPixels) {
-    GridColumn& column = columns_[static_cast<std::size_t>(position)];
+    GridColumn& column = columns_.At(position);
     column.width = std::max(0, widthPixels);
     RecomputeColumnLefts();
-    if (column.headerItem >= 0 && headerControl_ && headerControl_->ItemWidth(column.headerItem) != column.width)
-        headerControl_->SetItemWidth(column.headerItem, column.width);
+    if (headerControl_) headerControl_->ShowColumnWidth(position);
     MarkColumnsDirty(position, -1);
     RequestRepaint();
 }
@@ -39,82 +38,82 @@ void VbGrid::SetColumnHeader(const ColumnArg& vKey, const std::string& sHeader) 
 }
 
 std::int32_t VbGrid::ColAlignment(const ColumnArg& vKey) const {
-    return columns_.at(static_cast<std::size_t>(RequirePosition(vKey, false))).textFlags & text_flags::AlignmentMask;
+    return columns_.At(RequirePosition(vKey, false)).textFlags & text_flags::AlignmentMask;
 }
 
 void VbGrid::SetColAlignment(const ColumnArg& vKey, std::int32_t eAlign) {
     std::int32_t position = RequirePosition(vKey, false);
-    GridColumn& column = columns_[static_cast<std::size_t>(position)];
+    GridColumn& column = columns_.At(position);
     column.textFlags = (column.textFlags & ~text_flags::AlignmentMask) | (eAlign & text_flags::AlignmentMask);
     MarkColumnsDirty(position, position);
     RequestRepaint();
 }
 
 std::int32_t VbGrid::FixedAlignment(const ColumnArg& vKey) const {
-    return columns_.at(static_cast<std::size_t>(RequirePosition(vKey, false))).fixedTextFlags &
+    return columns_.At(RequirePosition(vKey, false)).fixedTextFlags &
            text_flags::AlignmentMask;
 }
 
 void VbGrid::SetFixedAlignment(const ColumnArg& vKey, std::int32_t eAlign) {
-    GridColumn& column = columns_[static_cast<std::size_t>(RequirePosition(vKey, false))];
+    GridColumn& column = columns_.At(RequirePosition(vKey, false));
     column.fixedTextFlags = (column.fixedTextFlags & ~text_flags::AlignmentMask) | (eAlign & text_flags::AlignmentMask);
     SetHeaders();
     InvalidateAll();
 }
 
 std::string VbGrid::ColumnKey(std::int32_t lCol) const {
-    return columns_.at(static_cast<std::size_t>(RequirePosition(runtime::Variant(lCol), false))).key;
+    return columns_.At(RequirePosition(runtime::Variant(lCol), false)).key;
 }
 
 void VbGrid::SetColumnKey(std::int32_t lCol, const std::string& sKey) {
     std::int32_t position = RequirePosition(runtime::Variant(lCol), false);
     if (!sKey.empty())
-        for (std::size_t p = 0; p < columns_.size(); ++p)
-            if (static_cast<std::int32_t>(p) != position && columns_[p].key == sKey) Raise(runtime::errors::KeyAlreadyAssociated);
-    columns_[static_cast<std::size_t>(position)].key = sKey;
+        for (std::int32_t p = 0; p < Cols(); ++p)
+            if (p != position && columns_.At(p).key == sKey) Raise(runtime::errors::KeyAlreadyAssociated);
+    columns_.At(position).key = sKey;
 }
 
 std::string VbGrid::ColumnTag(const ColumnArg& vKey) const {
-    return columns_.at(static_cast<std::size_t>(RequirePosition(vKey, true))).tag;
+    return columns_.At(RequirePosition(vKey, true)).tag;
 }
 
 void VbGrid::SetColumnTag(const ColumnArg& vKey, const std::string& sTag) {
-    columns_[static_cast<std::size_t>(RequirePosition(vKey, true))].tag = sTag;
+    columns_.At(RequirePosition(vKey, true)).tag = sTag;
 }
 
 runtime::Variant VbGrid::ColData(const ColumnArg& vKey) const {
-    return columns_.at(static_cast<std::size_t>(RequirePosition(vKey, false))).data;
+    return columns_.At(RequirePosition(vKey, false)).data;
 }
 
 void VbGrid::SetColData(const ColumnArg& vKey, const runtime::Variant& vData) {
-    columns_[static_cast<std::size_t>(RequirePosition(vKey, false))].data = vData;
+    columns_.At(RequirePosition(vKey, false)).data = vData;
 }
 
 std::int32_t VbGrid::ColumnImage(const ColumnArg& vKey) const {
-    return columns_.at(static_cast<std::size_t>(RequirePosition(vKey, false))).image;
+    return columns_.At(RequirePosition(vKey, false)).image;
 }
 
 void VbGrid::SetColumnImage(const ColumnArg& vKey, std::int32_t lImage) {
-    columns_[static_cast<std::size_t>(RequirePosition(vKey, false))].image = lImage;
+    columns_.At(RequirePosition(vKey, false)).image = lImage;
     SetHeaders();
 }
 
 bool VbGrid::ColumnImageOnRight(const ColumnArg& vKey) const {
-    return columns_.at(static_cast<std::size_t>(RequirePosition(vKey, false))).imageOnRight;
+    return columns_.At(RequirePosition(vKey, false)).imageOnRight;
 }
 
 void VbGrid::SetColumnImageOnRight(const ColumnArg& vKey, bool value) {
-    columns_[static_cast<std::size_t>(RequirePosition(vKey, false))].imageOnRight = value;
+    columns_.At(RequirePosition(vKey, false)).imageOnRight = value;
     SetHeaders();
 }
 
 std::string VbGrid::ColumnFormatString(const ColumnArg& vKey) const {
-    return columns_.at(static_cast<std::size_t>(RequirePosition(vKey, false))).format;
+    return columns_.At(RequirePosition(vKey, false)).format;
 }
 
 void VbGrid::SetColumnFormatString(const ColumnArg& vKey, const std::string& sFmtString) {
     std::int32_t position = RequirePosition(vKey, false);
-    GridColumn& column = columns_[static_cast<std::size_t>(position)];
+    GridColumn& column = columns_.At(position);
     column.format = sFmtString;
     RecomputeShownTexts(column.dataIndex);
     MarkColumnsDirty(position, position);
@@ -139,48 +138,44 @@ void VbGrid::SetColumnVisible(const ColumnArg& vKey, bool value) {
 std::int32_t VbGrid::ColumnOrder(const ColumnArg& vKey) const { return RequirePosition(vKey, false); }
 
 void VbGrid::SetColumnOrder(const ColumnArg& vKey, std::int32_t lOrder) {
-    std::int32_t from = RequirePosition(vKey, false);
+    const std::int32_t from = RequirePosition(vKey, false);
     if (lOrder < 0 || lOrder >= Cols()) Raise(runtime::errors::SubscriptOutOfRange, "Invalid Column Index");
-    if (from == lOrder) return;
-    MoveColumnRecord(from, lOrder);
-    SetHeaders();
-    fullRepaintPending_ = true;
-    InvalidateAll();
+    columns_.Move(from, lOrder);
 }
 
-void VbGrid::MoveColumnRecord(std::int32_t from, std::int32_t to) {
-    GridColumn moved = std::move(columns_.at(static_cast<std::size_t>(from)));
-    columns_.erase(columns_.begin() + from);
-    columns_.insert(columns_.begin() + to, std::move(moved));
-    for (std::size_t p = 0; p < columns_.size(); ++p) columns_[p].fixed = static_cast<std::int32_t>(p) < fixedCols_;
-    RebuildColumnMap();
+// Whoever moved the column (the header or a host), the grid follows alike:
+// the columns between the two places moved sideways.
+void VbGrid::ColumnMoved(std::int32_t from, std::int32_t to) {
+    MarkFixedColumns();
     RecomputeColumnLefts();
+    MarkColumnsDirty(std::min(from, to), std::max(from, to));
+    RequestRepaint();
 }
 
 bool VbGrid::ColEditable(const ColumnArg& vKey) const {
-    return columns_.at(static_cast<std::size_t>(RequirePosition(vKey, false))).editable;
+    return columns_.At(RequirePosition(vKey, false)).editable;
 }
 
 void VbGrid::SetColEditable(const ColumnArg& vKey, bool value) {
-    columns_[static_cast<std::size_t>(RequirePosition(vKey, false))].editable = value;
+    columns_.At(RequirePosition(vKey, false)).editable = value;
 }
 
 bool VbGrid::ColAutoResize(const ColumnArg& vKey) const {
-    return columns_.at(static_cast<std::size_t>(RequirePosition(vKey, false))).autoResize;
+    return columns_.At(RequirePosition(vKey, false)).autoResize;
 }
 
 void VbGrid::SetColAutoResize(const ColumnArg& vKey, bool value) {
-    columns_[static_cast<std::size_t>(RequirePosition(vKey, false))].autoResize = value;
+    columns_.At(RequirePosition(vKey, false)).autoResize = value;
     RequestRepaint(true);
 }
 
 bool VbGrid::ColCheck(const ColumnArg& vKey) const {
-    return columns_.at(static_cast<std::size_t>(RequirePosition(vKey, false))).check;
+    return columns_.At(RequirePosition(vKey, false)).check;
 }
 
 void VbGrid::SetColCheck(const ColumnArg& vKey, bool n) {
     std::int32_t position = RequirePosition(vKey, false);
-    GridColumn& column = columns_[static_cast<std::size_t>(position)];
+    GridColumn& column = columns_.At(position);
     column.check = n;
     RecomputeShownTexts(column.dataIndex);
     MarkColumnsDirty(position, position);
@@ -188,11 +183,11 @@ void VbGrid::SetColCheck(const ColumnArg& vKey, bool n) {
 }
 
 std::string VbGrid::ColToolTip(const ColumnArg& vKey) const {
-    return columns_.at(static_cast<std::size_t>(RequirePosition(vKey, false))).toolTip;
+    return columns_.At(RequirePosition(vKey, false)).toolTip;
 }
 
 void VbGrid::SetColToolTip(const ColumnArg& vKey, const std::string& tt) {
-    columns_[static_cast<std::size_t>(RequirePosition(vKey, false))].toolTip = tt;
+    columns_.At(RequirePosition(vKey, false)).toolTip = tt;
 }
 
 std::string VbGrid::ToolTipTextCol(std::int32_t c) const { return ColToolTip(runtime::Variant(c)); }

@@ -26,7 +26,7 @@ void VbGrid::SetHeaderHotTrack(bool bState) { SetHeaderSetting(headerHotTrack_, 
 void VbGrid::SetHeaderDragReOrderColumns(bool bState) { SetHeaderSetting(headerDragReorder_, bState); }
 
 void VbGrid::SetAllowUserResizing(std::int32_t re) {
-    allowUserResizing_ = re;
+    settings_.userResizing = SettingOf<UserResizing>(re);
     ApplyHeaderSettings();
 }
 
@@ -36,10 +36,6 @@ void VbGrid::SetHeaderHeight(std::int32_t lHeight) {
     headerHeight_ = std::max(0, ToPixelsY(lHeight));
     ApplyHeaderSettings();
     RequestRepaint(true);
-}
-
-void VbGrid::SetColumnHeaderItem(std::int32_t position, std::int32_t item) {
-    columns_.at(static_cast<std::size_t>(position)).headerItem = item;
 }
 
 }  // namespace grid

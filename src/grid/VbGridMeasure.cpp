@@ -6,16 +6,12 @@
 
 namespace grid {
 
-namespace {
-bool VerticalLines(std::int32_t gridLines) { return gridLines == 1 || gridLines == 3; }
-}  // namespace
-
 std::int32_t VbGrid::EvaluateTextHeight(std::int32_t lRow, std::int32_t lCol) const {
     const std::string text = DisplayedText(lRow, lCol);
-    if (text.empty() || !painter_ || columns_.empty()) return 0;
+    if (text.empty() || !painter_ || columns_.Empty()) return 0;
     const CellExtras& extras = Cell(lRow, lCol).Extras();
     // The available width is that of the table's first column.
-    std::int32_t width = columns_.front().width - 4 - (VerticalLines(gridLines_) ? 2 : 0) - extras.indent;
+    std::int32_t width = columns_.At(0).width - 4 - (HasVertical(settings_.gridLines) ? 2 : 0) - extras.indent;
     const os::SIZE icon = imageList_ ? painter_->IconSize() : os::SIZE{};
     if (extras.icon >= 0) width -= icon.cx + 1;
     if (extras.extraIcon >= 0) width -= icon.cx + 1;
@@ -34,7 +30,7 @@ std::int32_t VbGrid::EvaluateTextWidth(std::int32_t lRow, std::int32_t lCol, boo
     if (!(flags & text_flags::WordBreak)) return painter_->MeasureText(text, font, 0, flags).cx;
     // Wrapped text: widen until it fits the row's height.
     const std::int32_t rowHeight = rows_[static_cast<std::size_t>(lRow)].height;
-    std::int32_t width = columns_.empty() ? 16 : std::max(1, columns_.front().width);
+    std::int32_t width = columns_.Empty() ? 16 : std::max(1, columns_.At(0).width);
     os::SIZE size = painter_->MeasureText(text, font, width, flags);
     for (int guard = 0; size.cy > rowHeight && guard < 4096; ++guard) {
         width += 16;
@@ -55,7 +51,7 @@ void VbGrid::AutoHeightRow(std::int32_t lRow, std::int32_t lMinimumHeight) {
         if (Cell(lRow, d).Extras().icon >= 0) height = std::max(height, static_cast<std::int32_t>(icon.cy));
         tallest = std::max({tallest, height, minimum});
     }
-    tallest += (gridLines_ != 0 ? 2 : 0) + 2;
+    tallest += (Drawn(settings_.gridLines) ? 2 : 0) + 2;
     SetRowHeight(lRow, ToTwipsY(tallest));
 }
 
@@ -66,7 +62,7 @@ void VbGrid::AutoWidthColumn(const ColumnArg& vKey) {
 }
 
 std::int32_t VbGrid::FittingWidth(std::int32_t position) const {
-    const std::int32_t d = columns_.at(static_cast<std::size_t>(position)).dataIndex;
+    const std::int32_t d = columns_.At(position).dataIndex;
     std::int32_t widest = 26;
     for (std::int32_t r = 0; r < Rows(); ++r)
         if (rows_[static_cast<std::size_t>(r)].visible) widest = std::max(widest, CellFittingWidth(r, d));
@@ -80,13 +76,13 @@ std::int32_t VbGrid::CellFittingWidth(std::int32_t lRow, std::int32_t lCol) cons
     if (extras.icon > 0) width += icon.cx;
     if (extras.extraIcon > 0) width += icon.cx;
     if (extras.picture) width += extras.pictureWidth;
-    return width + 4 + (VerticalLines(gridLines_) ? 4 : 0);
+    return width + 4 + (HasVertical(settings_.gridLines) ? 4 : 0);
 }
 
 std::vector<std::int32_t> VbGrid::OtherAutoResizeColumns(std::int32_t position) const {
     std::vector<std::int32_t> others;
     for (std::int32_t p = 0; p < Cols(); ++p) {
-        const GridColumn& c = columns_[static_cast<std::size_t>(p)];
+        const GridColumn& c = columns_.At(p);
         if (p != position && c.visible && c.autoResize) others.push_back(p);
     }
     return others;
@@ -95,12 +91,11 @@ std::vector<std::int32_t> VbGrid::OtherAutoResizeColumns(std::int32_t position) 
 void VbGrid::ChangeColumnWidth(std::int32_t position, std::int32_t widthPixels) {
     if (position < 0 || position >= Cols()) return;
     auto snapBack = [&] {
-        const GridColumn& c = columns_[static_cast<std::size_t>(position)];
-        if (c.headerItem >= 0 && headerControl_) headerControl_->SetItemWidth(c.headerItem, c.width);
+        if (headerControl_) headerControl_->ShowColumnWidth(position);
         RequestRepaint();
     };
     const std::vector<std::int32_t> autoColumns = OtherAutoResizeColumns(position);
-    GridColumn& column = columns_[static_cast<std::size_t>(position)];
+    GridColumn& column = columns_.At(position);
     if (column.autoResize && autoColumns.empty()) {
         snapBack();
         return;
@@ -126,7 +121,7 @@ void VbGrid::ChangeColumnWidth(std::int32_t position, std::int32_t widthPixels) 
     Events().ColumnWidthChanged(position, widthPixels, cancel);
     if (!cancel) column.width = std::max(0, widthPixels);
     for (std::int32_t p : autoColumns) {
-        GridColumn& c = columns_[static_cast<std::size_t>(p)];
+        GridColumn& c = columns_.At(p);
         const std::int32_t proposed = std::max(0, c.width + difference / n + carried);
         bool refused = false;
         Events().ColumnWidthChanged(p, proposed, refused);
@@ -136,11 +131,11 @@ void VbGrid::ChangeColumnWidth(std::int32_t position, std::int32_t widthPixels) 
         }
         carried = 0;
         c.width = proposed;
-        if (c.headerItem >= 0 && headerControl_) headerControl_->SetItemWidth(c.headerItem, c.width);
+        if (headerControl_) headerControl_->ShowColumnWidth(p);
         lowest = std::min(lowest, p);
     }
     // A refused width puts the header item back to the width kept.
-    if (column.headerItem >= 0 && headerControl_) headerControl_->SetItemWidth(column.headerItem, column.width);
+    if (headerControl_) headerControl_->ShowColumnWidth(position);
     RecomputeColumnLefts();
     MarkColumnsDirty(lowest, -1);
     RequestRepaint();
@@ -151,7 +146,7 @@ void VbGrid::FitAutoResizeColumns(std::int32_t dataWidth) {
     std::vector<std::int32_t> autoColumns;
     std::int32_t used = 0;
     for (std::int32_t p = 0; p < Cols(); ++p) {
-        const GridColumn& c = columns_[static_cast<std::size_t>(p)];
+        const GridColumn& c = columns_.At(p);
         if (!c.visible) continue;
         used += c.width;
         if (c.autoResize) autoColumns.push_back(p);
@@ -161,10 +156,10 @@ void VbGrid::FitAutoResizeColumns(std::int32_t dataWidth) {
     constexpr std::int32_t kNarrowest = 16;
     const std::int32_t n = static_cast<std::int32_t>(autoColumns.size());
     for (std::size_t i = 0; i < autoColumns.size(); ++i) {
-        GridColumn& c = columns_[static_cast<std::size_t>(autoColumns[i])];
+        GridColumn& c = columns_.At(autoColumns[i]);
         const std::int32_t share = spare / n + (i == 0 ? spare - n * (spare / n) : 0);
         c.width = std::max(kNarrowest, c.width + share);
-        if (c.headerItem >= 0 && headerControl_) headerControl_->SetItemWidth(c.headerItem, c.width);
+        if (headerControl_) headerControl_->ShowColumnWidth(autoColumns[i]);
     }
     RecomputeColumnLefts();
     MarkColumnsDirty(autoColumns.front(), -1);

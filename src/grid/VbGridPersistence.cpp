@@ -139,7 +139,7 @@ void VbGrid::ReadProperties(const PropertyBag& bag) {
             if (key.reading == Reading::Skip) continue;
             const Variant value = bag.ReadProperty(key.name, key.readDefault.IsEmpty() ? key.writeDefault : key.readDefault);
             if (key.reading == Reading::Straight) {
-                gridLinesFixed_ = value.ToLong();
+                settings_.gridLinesFixed = SettingOf<grid::GridLines>(value.ToLong());
                 continue;
             }
             key.set(*this, value);
@@ -165,7 +165,7 @@ void VbGrid::InitProperties(const GridFont& ambientFont) {
     SetForeColorFixed(static_cast<std::int32_t>(0x80000008u));
     SetFont(ambientFont);
     SetBorderStyle(1);
-    gridLinesFixed_ = 3;
+    settings_.gridLinesFixed = GridLines::Both;
     SetHeader(true);
     SetEnabled(true);
     SetAllowUserResizing(3);

@@ -72,7 +72,7 @@ bool VbGrid::EnsureVisible(std::int32_t lRow, std::int32_t lCol, bool fForce) {
     }
     const std::int32_t position = lCol >= 0 && lCol < Cols() ? PositionOfDataIndex(lCol) : -1;
     if (position >= 0 && position < Cols()) {
-        const GridColumn& column = columns_[static_cast<std::size_t>(position)];
+        const GridColumn& column = columns_.At(position);
         const std::int32_t left = column.left - fixedWidth_;
         const std::int32_t width = layout.DataWidth() - fixedWidth_;
         if (!column.fixed && column.visible) {

@@ -42,7 +42,7 @@ void VbGrid::MarkColumnsDirty(std::int32_t fromPosition, std::int32_t toPosition
     if (fullRepaintPending_) return;
     if (toPosition < 0 || toPosition >= Cols()) toPosition = Cols() - 1;
     for (std::int32_t p = std::max(0, fromPosition); p <= toPosition; ++p) {
-        const std::int32_t d = columns_[static_cast<std::size_t>(p)].dataIndex;
+        const std::int32_t d = columns_.At(p).dataIndex;
         for (std::int32_t r = 0; r < Rows(); ++r) SetCellDirty(r, d);
     }
     somethingChanged_ = true;
@@ -120,7 +120,7 @@ void VbGrid::SetSelectedRow(std::int32_t lRow) {
     if (!multiSelect_) {
         for (std::int32_t r = 0; r < Rows(); ++r)
             for (std::int32_t c = 0; c < Cols(); ++c) {
-                const bool select = selectionMode_ == 1 ? r == lRow : r == lRow && c == currentCol_;
+                const bool select = settings_.selectionMode == SelectionMode::ByRow ? r == lRow : r == lRow && c == currentCol_;
                 SetCellSelected(r, c, select);
             }
     }
@@ -132,7 +132,7 @@ void VbGrid::SetSelectedCol(std::int32_t lCol) {
     if (!multiSelect_) {
         for (std::int32_t r = 0; r < Rows(); ++r)
             for (std::int32_t c = 0; c < Cols(); ++c) {
-                const bool select = selectionMode_ == 2 ? c == lCol : r == currentRow_ && c == lCol;
+                const bool select = settings_.selectionMode == SelectionMode::ByColumn ? c == lCol : r == currentRow_ && c == lCol;
                 SetCellSelected(r, c, select);
             }
     }
@@ -153,7 +153,7 @@ void VbGrid::SetTopRow(std::int32_t l) {
 
 void VbGrid::SetLeftCol(std::int32_t lC) {
     if (lC < 0 || lC >= Cols()) return;
-    const GridColumn& column = columns_[static_cast<std::size_t>(lC)];
+    const GridColumn& column = columns_.At(lC);
     ScrollView(column.fixed ? 0 : std::max(0, column.left - fixedWidth_), scrollY_);
     FollowLeftCol();  // the bars may stop short of the column
 }
@@ -169,7 +169,7 @@ void VbGrid::CellFromPoint(std::int32_t xPixels, std::int32_t yPixels, std::int3
                            std::int32_t /*fromCol*/, std::int32_t /*fromRow*/) const {
     std::int32_t position = -1;
     GridLayout(*this).CellAt(xPixels, yPixels, lRow, position);
-    lCol = position >= 0 ? columns_[static_cast<std::size_t>(position)].dataIndex : -1;
+    lCol = position >= 0 ? columns_.At(position).dataIndex : -1;
     if (position < 0) lRow = -1;
 }
 
@@ -192,7 +192,7 @@ std::int32_t VbGrid::ColPos(std::int32_t c) const {
 bool VbGrid::ColIsVisible(std::int32_t c) const {
     const std::int32_t position = PositionOfDataIndex(c);
     if (position < 0 || position >= Cols()) return false;
-    if (columns_[static_cast<std::size_t>(position)].fixed) return columns_[static_cast<std::size_t>(position)].visible;
+    if (columns_.At(position).fixed) return columns_.At(position).visible;
     const VisibleRange range = GridLayout(*this).Visible();
     return range.HasColumns() && position >= range.firstCol && position <= range.lastCol;
 }

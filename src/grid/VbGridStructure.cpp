@@ -24,9 +24,7 @@ std::int32_t VbGrid::AddColumn(const std::string& vKey, const std::string& sHead
                                std::int32_t iIconIndex, std::int32_t lColumnWidth, bool bVisible, bool /*bFixed*/,
                                const ColumnArg& vKeyBefore, bool bIncludeInSelect, const std::string& sFmtString,
                                bool bRowTextColumn, std::int32_t eAlign) {
-    if (!vKey.empty())
-        for (const GridColumn& c : columns_)
-            if (c.key == vKey) Raise(runtime::errors::KeyAlreadyAssociated);
+    if (!vKey.empty() && columns_.PositionOfKey(vKey) >= 0) Raise(runtime::errors::KeyAlreadyAssociated);
     std::int32_t position = Cols();
     if (!vKeyBefore.IsEmpty()) {
         position = ResolveColumn(vKeyBefore);
@@ -37,11 +35,8 @@ std::int32_t VbGrid::AddColumn(const std::string& vKey, const std::string& sHead
 
     // Columns from the insert position on move up; cells keep following
     // their column because every data index at or above the new one grows.
-    const std::int32_t dataIndex = position;
-    for (GridColumn& c : columns_)
-        if (c.dataIndex >= dataIndex) ++c.dataIndex;
-    GridColumn column;
-    column.dataIndex = dataIndex;
+    GridColumn& column = columns_.Insert(position);
+    const std::int32_t dataIndex = column.dataIndex;
     column.key = vKey;
     column.includeInSelect = bIncludeInSelect;
     column.headerText = sHeader;
@@ -51,14 +46,12 @@ std::int32_t VbGrid::AddColumn(const std::string& vKey, const std::string& sHead
     column.format = sFmtString;
     column.visible = bVisible;
     column.width = 0;
-    columns_.insert(columns_.begin() + position, std::move(column));
     if (bRowTextColumn) {
         rowTextStartColumn_ = position;
         rowTextMarkerColumn_ = position;
-        columns_[static_cast<std::size_t>(position)].rowTextMarker = 1;
+        column.rowTextMarker = 1;
     }
-    for (std::size_t p = 0; p < columns_.size(); ++p) columns_[p].fixed = static_cast<std::int32_t>(p) < fixedCols_;
-    RebuildColumnMap();
+    MarkFixedColumns();
     InsertCellColumn(dataIndex);
     if (bVisible) SetHeaders();
     ApplyColumnWidth(position, widthPixels);
@@ -69,7 +62,7 @@ void VbGrid::RemoveColumn(const ColumnArg& vKey) {
     std::int32_t position = ResolveColumn(vKey);
     if (position < 0 || position >= Cols()) return;
     EraseColumn(position);
-    if (columns_.empty()) {
+    if (columns_.Empty()) {
         rows_.clear();
         rowExtras_.Clear();
         cells_.Clear();
@@ -82,12 +75,8 @@ void VbGrid::RemoveColumn(const ColumnArg& vKey) {
 // Takes a column out of the column table and its cells out of the cell
 // table; the rows stay.
 void VbGrid::EraseColumn(std::int32_t position) {
-    const GridColumn removed = columns_[static_cast<std::size_t>(position)];
-    columns_.erase(columns_.begin() + position);
-    for (GridColumn& c : columns_)
-        if (c.dataIndex > removed.dataIndex) --c.dataIndex;
+    const GridColumn removed = columns_.Remove(position);
     EraseCellColumn(removed.dataIndex);
-    RebuildColumnMap();
     if (removed.rowTextMarker != 0) {
         rowTextStartColumn_ = -1;
         rowTextMarkerColumn_ = -1;
@@ -237,8 +226,7 @@ void VbGrid::RemoveRow(std::int32_t lRow) {
 
 void VbGrid::Clear(bool bRemoveCols) {
     if (bRemoveCols) {
-        columns_.clear();
-        columnMap_.clear();
+        columns_.Clear();
         rowTextStartColumn_ = -1;
         rowTextMarkerColumn_ = -1;
         rowTextFlag_ = false;
@@ -251,7 +239,7 @@ void VbGrid::Clear(bool bRemoveCols) {
     previousRow_ = previousCol_ = 0;
     scrollX_ = scrollY_ = 0;
     topRow_ = leftCol_ = 0;
-    if (bRemoveCols || columns_.empty()) {
+    if (bRemoveCols || columns_.Empty()) {
         rows_ = {};
         rowExtras_.Clear();
         cells_.Clear();
@@ -300,7 +288,7 @@ void VbGrid::SetFixedRows(std::int32_t nRow) {
 void VbGrid::SetFixedCols(std::int32_t nCol) {
     if (nCol < 0) return;
     fixedCols_ = nCol;
-    for (std::size_t p = 0; p < columns_.size(); ++p) columns_[p].fixed = static_cast<std::int32_t>(p) < fixedCols_;
+    MarkFixedColumns();
     RecomputeColumnLefts();
     fullRepaintPending_ = true;
     InvalidateAll();
@@ -313,6 +301,10 @@ void VbGrid::SetRowTextStartColumn(std::int32_t lColumn) {
 }
 
 // --- layout ---
+
+void VbGrid::MarkFixedColumns() {
+    for (std::int32_t p = 0; p < Cols(); ++p) columns_.At(p).fixed = p < fixedCols_;
+}
 
 void VbGrid::RecomputeColumnLefts() {
     // From 0, not from the first record's old edge: after a move or a

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "grid/GridControl.h"
@@ -131,10 +133,10 @@ TEST_F(GridHeaderTest, ItemsStandForTheShownColumnsInDisplayOrder) {
         EXPECT_EQ(Header().Data(item), positions[item]);
         EXPECT_EQ(Header().Alignment(item), alignments[item]);
         EXPECT_EQ(Header().ColumnWidth(item), g.ColumnAt(positions[item]).width);
-        EXPECT_EQ(g.ColumnAt(positions[item]).headerItem, item);
+        EXPECT_EQ(control_->Header().ItemOf(positions[item]), item);
     }
     EXPECT_EQ(Header().ColumnWidth(2), 100);
-    EXPECT_EQ(g.ColumnAt(2).headerItem, -1);
+    EXPECT_EQ(control_->Header().ItemOf(2), -1);
     EXPECT_TRUE(events_.log.empty());  // the grid's own width writes raise nothing
 }
 
@@ -244,6 +246,44 @@ TEST_F(GridHeaderTest, DroppingAColumnMovesItWithItsCells) {
     Drag(20, 150);                          // C onto D's place
     EXPECT_EQ(Titles(), (std::vector<std::string>{"A", "D", "C"}));
     EXPECT_EQ(g.ColumnOrder(Variant(2)), 3);
+}
+
+TEST_F(GridHeaderTest, ADragAndColumnOrderMoveAColumnWithOneAndTheSameEvent) {
+    struct MoveLog : grid::ColumnMoveListener {
+        void ColumnMoved(std::int32_t from, std::int32_t to) override { moves.emplace_back(from, to); }
+        std::vector<std::pair<int, int>> moves;
+    };
+    struct Case {
+        const char* how;
+        int hidden;  // data index, -1 for none
+        std::function<void()> move;
+        std::vector<std::pair<int, int>> moves;
+        std::vector<std::string> titles;
+    };
+    const Case cases[] = {
+        {"drag", -1, [&] { Drag(20, 150); }, {{0, 2}}, {"B", "C", "A", "D"}},
+        {"ColumnOrder", -1, [&] { Grid().SetColumnOrder(Variant(0), 2); }, {{0, 2}}, {"B", "C", "A", "D"}},
+        {"drag past a hidden column", 1, [&] { Drag(150, 20); }, {{3, 0}}, {"D", "A", "C"}},
+        {"ColumnOrder past a hidden column", 1, [&] { Grid().SetColumnOrder(Variant(3), 0); }, {{3, 0}},
+         {"D", "A", "C"}},
+        {"drop onto its own place", -1, [&] { Drag(80, 100); }, {}, {"A", "B", "C", "D"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        if (c.hidden >= 0) Grid().SetColumnVisible(Variant(c.hidden), false);
+        MoveLog log;
+        Grid().ColumnModel().AddListener(&log);
+        c.move();
+        Grid().ColumnModel().RemoveListener(&log);
+        EXPECT_EQ(log.moves, c.moves);
+        EXPECT_EQ(Titles(), c.titles);
+        for (int item = 0; item < Header().Count(); ++item) {
+            EXPECT_EQ(Header().Order(item), item);
+            EXPECT_EQ(Grid().ColumnAt(static_cast<int>(Header().Data(item))).headerText, Header().Text(item));
+        }
+        for (int d = 0; d < 4; ++d) Grid().SetColumnOrder(Variant(d), d);
+        if (c.hidden >= 0) Grid().SetColumnVisible(Variant(c.hidden), true);
+    }
 }
 
 TEST_F(GridHeaderTest, TheTrackingLineInvertsAndIsRestored) {

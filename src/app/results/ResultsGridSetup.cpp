@@ -33,11 +33,11 @@ void SetDisplay(grid::VbGrid& grid) {
     grid.SetHeaderFlat(false);
     grid.SetHeaderHotTrack(true);
     grid.SetHeader(true);
-    grid.SetSelectionMode(grid::selection_mode::ByRow);
+    grid.SetSelectionMode(grid::NumberOf(grid::SelectionMode::ByRow));
     grid.SetAllowBigSelection(true);
-    grid.SetHighLight(grid::high_light::Never);
-    grid.SetFocusRect(grid::focus_rect::Light);
-    grid.SetAllowUserResizing(grid::user_resizing::Columns);
+    grid.SetHighLight(grid::NumberOf(grid::HighLight::Never));
+    grid.SetFocusRect(grid::NumberOf(grid::FocusRect::Light));
+    grid.SetAllowUserResizing(grid::NumberOf(grid::UserResizing::Columns));
 }
 
 void SetColumns(grid::VbGrid& grid) {
@@ -63,9 +63,9 @@ void SetUpResultsGrid(grid::VbGrid& grid) {
     grid.SetDelayedRedraw(true);
     SetDisplay(grid);
     SetColumns(grid);
-    grid.SetGridLines(grid::grid_lines::Both);
+    grid.SetGridLines(grid::NumberOf(grid::GridLines::Both));
     grid.SetBackColorBkg(kButtonFace);  // the window's own background colour
-    grid.SetScrollBars(grid::scroll_bars::Vertical);
+    grid.SetScrollBars(grid::NumberOf(grid::ScrollBars::Vertical));
     for (std::int32_t c = 0; c < kColumnCount; ++c)
         if (calc::kResultColumns[static_cast<std::size_t>(c)].autoResize) grid.SetColAutoResize(runtime::Variant(c), true);
     grid.SetColToolTip(runtime::Variant(kMarksColumn),
