@@ -2,16 +2,17 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 
-#include "app/main/MainLayout.h"
 #include "app/files/Paths.h"
 #include "app/files/SettingValues.h"
 #include "app/files/Settings.h"
 #include "app/files/WindowPlacement.h"
+#include "app/main/MainLayout.h"
+#include "app/main/MainSettingsTable.h"
 #include "app/main/frmMain.h"
 #include "calc/inputs/NumVal.h"
-#include "forms/Control.h"
 #include "os/files/ProfileFiles.h"
 
 namespace app {
@@ -44,25 +45,43 @@ void ReadGearList(frmMain& window) {
     }
 }
 
-void ReadOption(forms::Control& option, const char* key, bool defaultValue) {
-    option.SetOptionValue(ReadBooleanSetting(key, defaultValue));
+// Shows a stored text in the setting's control; false, leaving the control
+// as it was, when the text does not read as that kind of value.
+bool ShowStoredText(forms::Control& control, SettingKind kind, const std::string& text) {
+    switch (kind) {
+    case SettingKind::Option: {
+        const std::optional<bool> value = ReadBooleanValue(text);
+        if (value) control.SetOptionValue(*value);
+        return value.has_value();
+    }
+    case SettingKind::Check: {
+        const std::optional<std::int16_t> value = ReadIntegerValue(text);
+        const bool valid = value && *value >= 0 && *value <= 2;
+        if (valid) control.SetCheckValue(*value);
+        return valid;
+    }
+    case SettingKind::Text: control.SetText(text); return true;
+    // A leadscrew or a ratio side has no meaning below 0; such a stored value
+    // reads as 0, which lists nothing for a leadscrew and leaves a ratio out.
+    case SettingKind::PositiveText: control.SetText(calc::NumVal(text) < 0 ? "0" : text); return true;
+    }
+    return false;
 }
 
-void ReadText(forms::Control& box, const char* key, const char* defaultValue) {
-    box.SetText(ReadSetting(key, defaultValue));
+std::string StoredText(const forms::Control& control, SettingKind kind) {
+    switch (kind) {
+    case SettingKind::Option: return BooleanText(control.OptionValue());
+    case SettingKind::Check: return NumberText(control.CheckValue());
+    case SettingKind::Text:
+    case SettingKind::PositiveText: return control.Text();
+    }
+    return control.Text();
 }
 
-// A leadscrew or a ratio side has no meaning below 0; such a stored value
-// reads as 0, which lists nothing for a leadscrew and leaves a ratio out.
-void ReadPositiveText(forms::Control& box, const char* key, const char* defaultValue) {
-    const std::string text = ReadSetting(key, defaultValue);
-    box.SetText(calc::NumVal(text) < 0 ? "0" : text);
-}
-
-// A check box holds 0, 1 or 2; anything else read gives the default 0.
-void ReadCheck(forms::Control& box, const char* key) {
-    const std::int16_t value = ReadIntegerSetting(key, 0);
-    box.SetCheckValue(value >= 0 && value <= 2 ? value : 0);
+void ReadInput(frmMain& window, const MainSetting& setting) {
+    forms::Control& control = ControlOf(window, setting.control);
+    if (!ShowStoredText(control, setting.kind, ReadSetting(setting.key, setting.factory)))
+        ShowStoredText(control, setting.kind, setting.factory);
 }
 
 void WriteGearList(const frmMain& window) {
@@ -76,48 +95,17 @@ void WriteGearList(const frmMain& window) {
     WriteSetting("Gears_count", NumberText(written - 1));
 }
 
-void WriteOption(const forms::Control& option, const char* key) {
-    WriteSetting(key, BooleanText(option.OptionValue()));
-}
-
-void WriteText(const forms::Control& box, const char* key) { WriteSetting(key, box.Text()); }
-
-void WriteCheck(const forms::Control& box, const char* key) { WriteSetting(key, NumberText(box.CheckValue())); }
-
 }  // namespace
 
 void ReadMainSettings(frmMain& window) {
     ReadGearList(window);
-    const InputControls& in = window.Inputs();
-    ReadOption(*in.leadscrewUnit[0], "optScrew0", true);
-    ReadOption(*in.leadscrewUnit[1], "optScrew1", false);
-    ReadPositiveText(in.leadscrewMm, "screwpitchm", "1.5");
-    ReadPositiveText(in.leadscrewTpi, "screwpitchi", "16");
-    ReadPositiveText(in.ratioLeft, "prevl", "40");
-    ReadPositiveText(in.ratioRight, "prevr", "40");
-    ReadOption(*in.requestUnit[0], "optPitch0", true);
-    ReadOption(*in.requestUnit[1], "optPitch1", false);
-    ReadText(in.toleranceMm, "txtPrecm", "0.1");
-    ReadText(in.toleranceTpi, "txtPreci", "0.2");
-    ReadCheck(in.includeIntersecting, "chkAll");
-    ReadCheck(in.includeLow, "chklow");
+    for (const MainSetting& setting : MainSettings()) ReadInput(window, setting);
 }
 
 void WriteMainSettings(const frmMain& window) {
     WriteGearList(window);
-    const InputControls& in = window.Inputs();
-    WriteOption(*in.leadscrewUnit[0], "optScrew0");
-    WriteOption(*in.leadscrewUnit[1], "optScrew1");
-    WriteText(in.leadscrewMm, "screwpitchm");
-    WriteText(in.leadscrewTpi, "screwpitchi");
-    WriteOption(*in.requestUnit[0], "optPitch0");
-    WriteOption(*in.requestUnit[1], "optPitch1");
-    WriteText(in.toleranceTpi, "txtPreci");
-    WriteText(in.toleranceMm, "txtPrecm");
-    WriteCheck(in.includeLow, "chkLow");
-    WriteCheck(in.includeIntersecting, "chkAll");
-    WriteText(in.ratioLeft, "prevl");
-    WriteText(in.ratioRight, "prevr");
+    for (const MainSetting& setting : MainSettings())
+        WriteSetting(setting.key, StoredText(ControlOf(window, setting.control), setting.kind));
 }
 
 void SaveMainSettings(frmMain& window) {
