@@ -36,8 +36,6 @@ constexpr std::size_t kSharedFrom = 4096;
 // ... and at most this many: both parts are then held at once for a moment,
 // which a long list cannot afford.
 constexpr std::size_t kSharedUpTo = std::size_t{1} << 20;
-// Room made ahead for a list; beyond it the list grows as it fills.
-constexpr std::size_t kReservedUpTo = std::size_t{1} << 22;
 
 }  // namespace
 
@@ -46,8 +44,11 @@ void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
     const SearchPlan plan(inputs, gears);
     const int split = plan.MiddleSlot(), end = gears.Upper() + 1;
     const std::size_t most = plan.BoundBelow(end);
+    // Room for the most the search can list, made once: a list that grew by
+    // doubling would hold its old and new room at once, half as much again
+    // as the list at its peak. Room never written takes no memory.
     if (most < kSharedFrom || most > kSharedUpTo || !plan.Parts() || std::thread::hardware_concurrency() < 2) {
-        entries_.reserve(std::min(most, kReservedUpTo));
+        entries_.reserve(most);
         SearchTrainsPart(plan, *this, true, 0, end);
         return;
     }
