@@ -461,7 +461,6 @@ public:
     // Repaint bookkeeping shared with the painter.
     bool FullRepaintPending() const { return fullRepaintPending_; }
     void SetFullRepaintPending(bool pending) { fullRepaintPending_ = pending; }
-    bool SomethingChanged() const { return somethingChanged_; }
     void SetSomethingChanged(bool changed) { somethingChanged_ = changed; }
     void InvalidateAll();
     void MarkCellDirty(std::int32_t row, std::int32_t dataIndex);
@@ -478,8 +477,6 @@ public:
     void FitAutoResizeColumns(std::int32_t dataWidth);
     void ClearRowDirty(std::int32_t row);
     void SetTopRowAfterPass(std::int32_t row) { topRow_ = row; }
-    std::int32_t PreviousRow() const { return previousRow_; }
-    std::int32_t PreviousCol() const { return previousCol_; }
     std::int32_t BufferRowHeight() const { return bufferRowHeight_; }
     // The cell's rectangle in client pixels, as the painter lays it out.
     os::RECT CellRect(std::int32_t row, std::int32_t dataIndex) const;
