@@ -265,9 +265,16 @@ struct Parser {
             return;
         }
         if (!requestSeen) throw BadOption("give the thread wanted with --pitch-mm V or --tpi V");
-        if (!toleranceSeen) request.inputs.tolerance = request.inputs.requestTpi ? 0.2 : 0.1;
+        if (!toleranceSeen) request.inputs.tolerance = calc::factory::Tolerance(request.inputs.requestTpi);
     }
 };
+
+// "20,20,30,...": the factory gears as --gears takes them.
+std::string FactoryGearsText() {
+    std::string text;
+    for (const std::int32_t teeth : calc::factory::kGears) text += (text.empty() ? "" : ",") + std::to_string(teeth);
+    return text;
+}
 
 }  // namespace
 
@@ -282,8 +289,10 @@ std::optional<CalcRequest> ParseCalcOptions(const std::vector<std::string>& args
     return parser.request;
 }
 
-const char* CalcUsage() {
-    return "Usage: kestrany-calc (--pitch-mm V | --tpi V) [options]\n"
+std::string CalcUsage() {
+    using namespace calc::factory;
+    return std::string() +
+           "Usage: kestrany-calc (--pitch-mm V | --tpi V) [options]\n"
            "Lists every two- and four-gear change-gear train that cuts the thread,\n"
            "best first, as the lines of the results file (fields joined by \"; \").\n"
            "   or: kestrany-calc --chart FAMILY[,FAMILY...] [options]\n"
@@ -295,18 +304,21 @@ const char* CalcUsage() {
            "\n"
            "  --gears N,N,...        the gear slots in order, at most 56 (the window's boxes):\n"
            "                         tooth counts from 1 up; 0 or nothing is an empty slot\n"
-           "                         (default: 20,20,30,35,40,40,45,50,60,60,80,80)\n"
-           "  --leadscrew-mm V       metric leadscrew pitch in mm (default 1.5)\n"
+           "                         (default: " + FactoryGearsText() + ")\n"
+           "  --leadscrew-mm V       metric leadscrew pitch in mm (default " + FactoryText(kLeadscrewMm) + ")\n"
            "  --leadscrew-tpi V      imperial leadscrew in threads per inch\n"
            "  --ratio L:R            fixed ratio ahead of the change gears, two whole\n"
-           "                         numbers from 1 up (default 40:40)\n"
+           "                         numbers from 1 up (default " + std::to_string(kRatioLeft) + ":" +
+           std::to_string(kRatioRight) + ")\n"
            "  --pitch-mm V           the thread wanted, as a pitch in mm\n"
            "  --tpi V                the thread wanted, in threads per inch\n"
            "  --tolerance T          accepted error in percent, 0 or more\n"
-           "                         (default 0.1 for mm, 0.2 for TPI)\n"
+           "                         (default " + FactoryText(kToleranceMm) + " for mm, " + FactoryText(kToleranceTpi) +
+           " for TPI)\n"
            "                         (with --chart: list only threads whose best error is below T)\n"
            "  --range MIN-MAX        tooth counts a suggestion tries, besides 127 and the\n"
-           "                         gears owned (default 12-150)\n"
+           "                         gears owned (default " + std::to_string(kSuggestLowest) + "-" +
+           std::to_string(kSuggestHighest) + ")\n"
            "  --include-low          also list trains that may be too small to reach\n"
            "  --include-intersecting also list trains whose gears foul a shaft\n"
            "  --fewest-changes       (with --chart) choose each thread's train among those within\n"

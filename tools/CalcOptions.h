@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calc/gears/GearSet.h"
+#include "calc/inputs/FactoryInputs.h"
 #include "calc/inputs/SearchInputs.h"
 #include "calc/inputs/ThreadFamilies.h"
 
@@ -29,14 +30,14 @@ struct CalcRequest {
     // chart's threads or the one thread asked for.
     bool suggest = false;
     bool suggestPairs = false;
-    std::int32_t suggestLowest = 12;
-    std::int32_t suggestHighest = 150;
+    std::int32_t suggestLowest = calc::factory::kSuggestLowest;
+    std::int32_t suggestHighest = calc::factory::kSuggestHighest;
 };
 
 // Reads the options; on a bad option or value returns nothing and sets
 // `error` to a one-line message.
 std::optional<CalcRequest> ParseCalcOptions(const std::vector<std::string>& args, std::string& error);
 
-const char* CalcUsage();
+std::string CalcUsage();
 
 }  // namespace tools

@@ -7,6 +7,7 @@
 #include "app/files/LanguageFile.h"
 #include "app/start/LanguageTemplate.h"
 #include "app/files/LanguageTexts.h"
+#include "app/main/MainSettings.h"
 #include "app/about/frmAbout.h"
 #include "app/chart/frmChart.h"
 #include "forms/Screen.h"
@@ -64,6 +65,20 @@ TEST_F(MainWindowTest, ShutDownWritesTheKeysInTheirForms) {
                              "chkLow=0\n", "chkAll=0\n", "prevl=40\n", "[frmMain]\n"})
         EXPECT_NE(ini.find(line), std::string::npos) << line;
     EXPECT_EQ(ini.find("gears_11="), std::string::npos);
+}
+
+// Every key read from a file and written into a new one comes out as it
+// went in, byte for byte: the same keys, order, spelling and forms. No value
+// is a factory one, so a key that is not read or written shows.
+TEST_F(MainWindowTest, EveryStoredKeyIsWrittenBackAsItWasRead) {
+    const std::string sets = "[sets]\ngears_0=24\ngears_1=127\nGears_count=1\noptScrew0=False\noptScrew1=True\n"
+                             "screwpitchm=2\nscrewpitchi=10\noptPitch0=False\noptPitch1=True\ntxtPreci=0.3\n"
+                             "txtPrecm=0.25\nchkLow=1\nchkAll=2\nprevl=30\nprevr=45\n";
+    WriteIni(sets);
+    Open(false);
+    app::SetIniPath(folder.File("written.ini"));
+    app::WriteMainSettings(*window);
+    EXPECT_EQ(TempFolder::Read(folder.File("written.ini")), sets);
 }
 
 TEST_F(MainWindowTest, AListWithAnEmptiedMiddleBoxIsSavedAsTwoGears) {
@@ -250,7 +265,11 @@ TEST_F(WindowTextsTest, TheTemplateFileCoversEveryWindowAndChangesNothing) {
     const std::string lang = TempFolder::Read(folder.File("template.txt"));
     for (const char* line : {"[frmMain]\n", "caption=Kestrany\n", "gridPitch=pitch, mm\n", "gridtt='low' means",
                              "about=About\n", "chart=Thread chart\n", "saveas=Save as\n", "noPrinter=There is",
-                             "settingsNotSaved=The settings", "[frmChart]\n", "caption=Thread chart\n",
+                             "settingsNotSaved=The settings", "settingsInMemory=The settings cannot",
+                             "notEnoughMemory=There was not", "saveCsvFailed=The results could not",
+                             "templateFailed=The language template", "savePdfFailed=The chart could not",
+                             "[frmSuggest]\nsuggestnobox=There is no empty",
+                             "[frmChart]\n", "caption=Thread chart\n",
                              "chkFamily(0)=", "[frmAbout]\n", "caption=Startup\n", "cmdOk=OK\n", "[frmPrint]\n",
                              "caption=Preview\n"})
         EXPECT_NE(lang.find(line), std::string::npos) << line;

@@ -246,7 +246,9 @@ TEST(KestranyCalc, HelpAndVersion) {
     EXPECT_EQ(RunCalc("--version").out, "kestrany-calc " KESTRANY_VERSION "\n");
     const std::string help = RunCalc("--help").out;
     for (const char* option : {"--gears", "--leadscrew-mm", "--leadscrew-tpi", "--ratio", "--pitch-mm", "--tpi",
-                               "--tolerance", "--include-low", "--include-intersecting", "--version", "at most 56"})
+                               "--tolerance", "--include-low", "--include-intersecting", "--version", "at most 56",
+                               "(default: 20,20,30,35,40,40,45,50,60,60,80,80)", "(default 1.5)", "(default 40:40)",
+                               "(default 0.1 for mm, 0.2 for TPI)", "(default 12-150)"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
 }
 

@@ -2,11 +2,12 @@
 
 #include <string>
 
+#include "app/files/FailureMessage.h"
 #include "app/files/IniFile.h"
 #include "app/files/LanguageFile.h"
+#include "app/files/LanguageTexts.h"
 #include "app/results/ResultsPrinting.h"
 #include "forms/Form.h"
-#include "os/commoncontrols/MessageBox.h"
 #include "os/commoncontrols/SaveFileDialog.h"
 #include "os/desktop/Application.h"
 #include "os/desktop/BusyCursor.h"
@@ -55,12 +56,7 @@ void SaveChartSheetPdf(const forms::Form& owner, const runtime::TextSheet& sheet
         written = os::WriteTextSheetPdf(sheet, path, kDocumentName);
     }
     if (written) return;
-    os::MessageBox(owner.hWnd(),
-                   ReadLangText("savePdfFailed", "frmChart",
-                                "The chart could not be saved as PDF. The folder may be read-only or the disk "
-                                "full. An existing file of that name has been left as it was.") +
-                       "\n\n" + path,
-                   "Kestrany", os::MB_OK | os::MB_ICONEXCLAMATION);
+    TellFailure(owner.hWnd(), kPdfNotSavedText, path);
 }
 
 }  // namespace app

@@ -1,8 +1,10 @@
 #include "app/chart/SuggestLayout.h"
 
 #include <algorithm>
+#include <string>
 
 #include "app/files/LanguageFile.h"
+#include "calc/inputs/FactoryInputs.h"
 #include "forms/Form.h"
 
 namespace app {
@@ -46,11 +48,11 @@ void BuildSuggestLayout(forms::Form& window) {
     forms::Control& from = window.AddControl(forms::ControlKind::Label, "lblRange", {2100, kMargin + 30, 900, kLineHeight});
     from.SetCaption("Teeth from");
     forms::Control& lowest = window.AddControl(forms::ControlKind::TextBox, "txtLowest", {3000, kMargin, 500, kBoxHeight});
-    lowest.SetText("12");
+    lowest.SetText(std::to_string(calc::factory::kSuggestLowest));
     forms::Control& to = window.AddControl(forms::ControlKind::Label, "lblRangeTo", {3580, kMargin + 30, 250, kLineHeight});
     to.SetCaption("to");
     forms::Control& highest = window.AddControl(forms::ControlKind::TextBox, "txtHighest", {3850, kMargin, 500, kBoxHeight});
-    highest.SetText("150");
+    highest.SetText(std::to_string(calc::factory::kSuggestHighest));
     for (forms::Control* box : {&lowest, &highest}) {
         box->SetTag("ttSuggestRange");
         box->SetToolTipText("The tooth counts tried, besides 127 and a second gear of each size owned (1 to 400)");

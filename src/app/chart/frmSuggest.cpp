@@ -3,14 +3,15 @@
 #include <cmath>
 
 #include "app/chart/ChartHost.h"
+#include "app/files/FailureMessage.h"
 #include "app/files/LanguageFile.h"
+#include "app/files/LanguageTexts.h"
 #include "app/results/ResultsFill.h"
 #include "app/chart/SuggestFill.h"
 #include "app/chart/SuggestLayout.h"
 #include "app/chart/frmChart.h"
 #include "calc/gears/GearSet.h"
 #include "calc/inputs/NumVal.h"
-#include "os/commoncontrols/MessageBox.h"
 #include "os/desktop/BusyCursor.h"
 #include "os/desktop/EventLoop.h"
 
@@ -178,10 +179,7 @@ void frmSuggest::UseSuggestion(std::int32_t row) {
     for (std::int32_t n = 0; n < main_.GearBoxCount() && empty.size() < teeth.size(); ++n)
         if (main_.Gears().Count(n) == 0) empty.push_back(n);
     if (empty.size() < teeth.size()) {
-        os::MessageBox(form_.hWnd(),
-                       ReadLangText("suggestnobox", "frmSuggest",
-                                    "There is no empty gear box for it in the main window. Empty one and try again."),
-                       "Kestrany", os::MB_OK | os::MB_ICONINFORMATION);
+        TellFailure(form_.hWnd(), kNoEmptyGearBoxText);
         return;
     }
     // Each box tells the main window of its change; the chart, which would

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/chart/ChartFill.h"
+#include "calc/inputs/FactoryInputs.h"
 #include "calc/suggest/GearSuggestion.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"
@@ -77,8 +78,8 @@ private:
     grid::VbGrid& gains_;
     std::vector<calc::WantedThread> threads_;
     ChartTolerances tolerances_;
-    std::int32_t lowest_ = 12;
-    std::int32_t highest_ = 150;
+    std::int32_t lowest_ = calc::factory::kSuggestLowest;
+    std::int32_t highest_ = calc::factory::kSuggestHighest;
     std::vector<calc::GearSuggestion> suggestions_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     bool busy_ = false;

@@ -1,10 +1,10 @@
 #include "app/files/LanguageFile.h"
 
+#include "app/files/FailureMessage.h"
 #include "app/files/IniFile.h"
 #include "app/files/LanguageTexts.h"
 #include "app/files/Paths.h"
 #include "forms/Form.h"
-#include "os/commoncontrols/MessageBox.h"
 #include "os/files/ProfileFiles.h"
 
 namespace app {
@@ -46,7 +46,7 @@ std::string ReadLangText(const std::string& key, const std::string& section, con
     return ReadIni(section, key, defaultValue, LangPath());
 }
 
-std::string ReadLangText(const LanguageText& text) { return ReadLangText(text.key, "frmMain", text.text); }
+std::string ReadLangText(const LanguageText& text) { return ReadLangText(text.key, text.section, text.text); }
 
 std::string WriteLangText(const std::string& key, const std::string& value, const std::string& section) {
     WriteIni(section, key, value, LangPath());
@@ -78,9 +78,7 @@ bool WriteLanguageTemplate(const forms::Form& window) {
         WriteLangText(key, text, section);
     });
     if (batch.Commit()) return true;
-    os::MessageBox(window.hWnd(), "The language template could not be written; the language file has been left "
-                                  "as it was:\n" + LangPath(),
-                   "Kestrany", os::MB_OK | os::MB_ICONEXCLAMATION);
+    TellFailure(window.hWnd(), kTemplateNotWrittenText, LangPath());
     return false;
 }
 

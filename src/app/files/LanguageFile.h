@@ -13,7 +13,7 @@ struct LanguageText;
 
 // A text of the language file (section = a window's name), or the default.
 std::string ReadLangText(const std::string& key, const std::string& section, const std::string& defaultValue);
-// A text of section frmMain that belongs to no control, or its built-in English.
+// A text that belongs to no control, or its built-in English.
 std::string ReadLangText(const LanguageText& text);
 // Stores a text in the language file; returns it.
 std::string WriteLangText(const std::string& key, const std::string& value, const std::string& section);

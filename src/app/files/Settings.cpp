@@ -1,11 +1,10 @@
 #include "app/files/Settings.h"
 
+#include "app/files/FailureMessage.h"
 #include "app/files/IniFile.h"
-#include "app/files/LanguageFile.h"
 #include "app/files/LanguageTexts.h"
 #include "app/files/Paths.h"
 #include "app/files/SettingValues.h"
-#include "os/commoncontrols/MessageBox.h"
 #include "os/files/ProfileFiles.h"
 
 namespace app {
@@ -32,17 +31,10 @@ bool ReadBooleanSetting(const std::string& key, bool defaultValue) {
 }
 
 void ReportSettingsNotSaved(os::HWND owner, const std::string& path) {
-    const std::string text = ReadLangText(kSettingsNotSavedText);
-    os::MessageBox(owner, text + "\n" + path, "Kestrany", os::MB_OK | os::MB_ICONEXCLAMATION);
+    TellFailure(owner, kSettingsNotSavedText, path);
 }
 
-void ReportSettingsKeptInMemory(os::HWND owner) {
-    const std::string text = ReadLangText("settingsInMemory", "frmMain",
-                                          "The settings cannot be saved: no home folder is known (HOME is not set "
-                                          "and the user database names none). They were kept only while the "
-                                          "program ran.");
-    os::MessageBox(owner, text, "Kestrany", os::MB_OK | os::MB_ICONEXCLAMATION);
-}
+void ReportSettingsKeptInMemory(os::HWND owner) { TellFailure(owner, kSettingsInMemoryText); }
 
 double ClampValue(double low, double value, double high) {
     if (value < low) return low;

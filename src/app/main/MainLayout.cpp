@@ -1,8 +1,10 @@
 #include "app/main/MainLayout.h"
 
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "calc/inputs/FactoryInputs.h"
 #include "forms/Form.h"
 
 namespace app {
@@ -16,7 +18,7 @@ struct ControlPlacement {
     const char* name;
     int index;
     const char* container;  // empty: the window itself
-    const char* text;       // caption, or text of a text box
+    std::string text;       // caption, or text of a text box
     const char* toolTip;
     const char* tag;        // the language key of the tooltip
     forms::TwipsRect bounds;
@@ -26,9 +28,11 @@ const std::vector<ControlPlacement>& LayoutTable() {
     static const std::vector<ControlPlacement> table = {
         {ControlKind::Frame, "Frame4", -1, "", "Misc", "", "", {60, 30, 9465, 735}},
         {ControlKind::Label, "lblPrev", -1, "Frame4", "Prev Divisor", "", "", {150, 360, 2235, 255}},
-        {ControlKind::TextBox, "prevL", -1, "Frame4", "40", "", "", {2430, 330, 495, 285}},
+        {ControlKind::TextBox, "prevL", -1, "Frame4", std::to_string(calc::factory::kRatioLeft), "", "",
+         {2430, 330, 495, 285}},
         {ControlKind::Label, "Label5", -1, "Frame4", ":", "", "", {2940, 360, 135, 255}},
-        {ControlKind::TextBox, "prevR", -1, "Frame4", "40", "", "", {3030, 330, 495, 285}},
+        {ControlKind::TextBox, "prevR", -1, "Frame4", std::to_string(calc::factory::kRatioRight), "", "",
+         {3030, 330, 495, 285}},
         {ControlKind::CommandButton, "btnPrint", -1, "Frame4", "Print!", "", "ttPrint", {6060, 240, 1005, 375}},
         {ControlKind::Frame, "Frame1", -1, "", "Gears set", "", "", {60, 810, 9525, 765}},
         {ControlKind::TextBox, "t_gears", 0, "Frame1", "", "", "", {150, 300, 375, 285}},

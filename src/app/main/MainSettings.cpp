@@ -2,13 +2,15 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 
-#include "app/main/MainLayout.h"
 #include "app/files/Paths.h"
 #include "app/files/SettingValues.h"
 #include "app/files/Settings.h"
 #include "app/files/WindowPlacement.h"
+#include "app/main/MainLayout.h"
+#include "app/main/MainSettingsTable.h"
 #include "app/main/frmMain.h"
 #include "calc/inputs/NumVal.h"
 #include "os/files/ProfileFiles.h"
@@ -43,25 +45,43 @@ void ReadGearList(frmMain& window) {
     }
 }
 
-void ReadOption(frmMain& window, const char* key, const char* name, int index, bool defaultValue) {
-    window.Item(name, index).SetOptionValue(ReadBooleanSetting(key, defaultValue));
+// Shows a stored text in the setting's control; false, leaving the control
+// as it was, when the text does not read as that kind of value.
+bool ShowStoredText(forms::Control& control, SettingKind kind, const std::string& text) {
+    switch (kind) {
+    case SettingKind::Option: {
+        const std::optional<bool> value = ReadBooleanValue(text);
+        if (value) control.SetOptionValue(*value);
+        return value.has_value();
+    }
+    case SettingKind::Check: {
+        const std::optional<std::int16_t> value = ReadIntegerValue(text);
+        const bool valid = value && *value >= 0 && *value <= 2;
+        if (valid) control.SetCheckValue(*value);
+        return valid;
+    }
+    case SettingKind::Text: control.SetText(text); return true;
+    // A leadscrew or a ratio side has no meaning below 0; such a stored value
+    // reads as 0, which lists nothing for a leadscrew and leaves a ratio out.
+    case SettingKind::PositiveText: control.SetText(calc::NumVal(text) < 0 ? "0" : text); return true;
+    }
+    return false;
 }
 
-void ReadText(frmMain& window, const char* key, const char* name, const char* defaultValue) {
-    window.Item(name).SetText(ReadSetting(key, defaultValue));
+std::string StoredText(const forms::Control& control, SettingKind kind) {
+    switch (kind) {
+    case SettingKind::Option: return BooleanText(control.OptionValue());
+    case SettingKind::Check: return NumberText(control.CheckValue());
+    case SettingKind::Text:
+    case SettingKind::PositiveText: return control.Text();
+    }
+    return control.Text();
 }
 
-// A leadscrew or a ratio side has no meaning below 0; such a stored value
-// reads as 0, which lists nothing for a leadscrew and leaves a ratio out.
-void ReadPositiveText(frmMain& window, const char* key, const char* name, const char* defaultValue) {
-    const std::string text = ReadSetting(key, defaultValue);
-    window.Item(name).SetText(calc::NumVal(text) < 0 ? "0" : text);
-}
-
-// A check box holds 0, 1 or 2; anything else read gives the default 0.
-void ReadCheck(frmMain& window, const char* key, const char* name) {
-    const std::int16_t value = ReadIntegerSetting(key, 0);
-    window.Item(name).SetCheckValue(value >= 0 && value <= 2 ? value : 0);
+void ReadInput(frmMain& window, const MainSetting& setting) {
+    forms::Control& control = ControlOf(window, setting.control);
+    if (!ShowStoredText(control, setting.kind, ReadSetting(setting.key, setting.factory)))
+        ShowStoredText(control, setting.kind, setting.factory);
 }
 
 void WriteGearList(const frmMain& window) {
@@ -75,50 +95,17 @@ void WriteGearList(const frmMain& window) {
     WriteSetting("Gears_count", NumberText(written - 1));
 }
 
-void WriteOption(const frmMain& window, const char* key, const char* name, int index) {
-    WriteSetting(key, BooleanText(window.Item(name, index).OptionValue()));
-}
-
-void WriteText(const frmMain& window, const char* key, const char* name) {
-    WriteSetting(key, window.Item(name).Text());
-}
-
-void WriteCheck(const frmMain& window, const char* key, const char* name) {
-    WriteSetting(key, NumberText(window.Item(name).CheckValue()));
-}
-
 }  // namespace
 
 void ReadMainSettings(frmMain& window) {
     ReadGearList(window);
-    ReadOption(window, "optScrew0", "optScrew", 0, true);
-    ReadOption(window, "optScrew1", "optScrew", 1, false);
-    ReadPositiveText(window, "screwpitchm", "screwpitchM", "1.5");
-    ReadPositiveText(window, "screwpitchi", "screwpitchI", "16");
-    ReadPositiveText(window, "prevl", "prevL", "40");
-    ReadPositiveText(window, "prevr", "prevR", "40");
-    ReadOption(window, "optPitch0", "Option1", 0, true);
-    ReadOption(window, "optPitch1", "Option1", 1, false);
-    ReadText(window, "txtPrecm", "txtPrecM", "0.1");
-    ReadText(window, "txtPreci", "txtPrecI", "0.2");
-    ReadCheck(window, "chkAll", "chkAll");
-    ReadCheck(window, "chklow", "chkLow");
+    for (const MainSetting& setting : MainSettings()) ReadInput(window, setting);
 }
 
 void WriteMainSettings(const frmMain& window) {
     WriteGearList(window);
-    WriteOption(window, "optScrew0", "optScrew", 0);
-    WriteOption(window, "optScrew1", "optScrew", 1);
-    WriteText(window, "screwpitchm", "screwpitchM");
-    WriteText(window, "screwpitchi", "screwpitchI");
-    WriteOption(window, "optPitch0", "Option1", 0);
-    WriteOption(window, "optPitch1", "Option1", 1);
-    WriteText(window, "txtPreci", "txtPrecI");
-    WriteText(window, "txtPrecm", "txtPrecM");
-    WriteCheck(window, "chkLow", "chkLow");
-    WriteCheck(window, "chkAll", "chkAll");
-    WriteText(window, "prevl", "prevL");
-    WriteText(window, "prevr", "prevR");
+    for (const MainSetting& setting : MainSettings())
+        WriteSetting(setting.key, StoredText(ControlOf(window, setting.control), setting.kind));
 }
 
 void SaveMainSettings(frmMain& window) {

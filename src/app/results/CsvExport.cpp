@@ -2,13 +2,14 @@
 
 #include <vector>
 
+#include "app/files/FailureMessage.h"
 #include "app/files/IniFile.h"
+#include "app/files/LanguageTexts.h"
 #include "calc/texts/ResultTexts.h"
 #include "grid/VbGrid.h"
 #include "os/desktop/Application.h"
 #include "os/desktop/BusyCursor.h"
 #include "os/files/AtomicFile.h"
-#include "os/commoncontrols/MessageBox.h"
 #include "os/commoncontrols/SaveFileDialog.h"
 
 namespace app {
@@ -45,14 +46,6 @@ os::OPENFILENAME SaveDialogParameters(os::HWND owner, const std::string& title) 
     return parameters;
 }
 
-void ReportFailure(os::HWND owner, const std::string& path) {
-    os::MessageBox(owner,
-                   "The results could not be saved as\n" + path +
-                       "\n\nThe folder may be read-only or the disk full. An existing file of that name "
-                       "has been left as it was.",
-                   "Kestrany", os::MB_OK | os::MB_ICONEXCLAMATION);
-}
-
 }  // namespace
 
 bool WriteResultsCsv(const grid::VbGrid& grid, const std::function<bool(std::string_view)>& put) {
@@ -81,7 +74,8 @@ void ExportResultsCsv(os::HWND owner, const grid::VbGrid& grid, const std::strin
     os::OPENFILENAME parameters = SaveDialogParameters(owner, title);
     if (!os::GetSaveFileName(parameters)) {
         // A name too long for any path is refused as the system refuses it.
-        if (os::CommDlgExtendedError() == os::FNERR_BUFFERTOOSMALL) ReportFailure(owner, parameters.file);
+        if (os::CommDlgExtendedError() == os::FNERR_BUFFERTOOSMALL)
+            TellFailure(owner, kCsvNotSavedText, parameters.file);
         return;
     }
     const std::string path = TrimAtNul(parameters.file);
@@ -92,7 +86,7 @@ void ExportResultsCsv(os::HWND owner, const grid::VbGrid& grid, const std::strin
         written = os::ReplaceFileContentsBy(
             path, [&grid](const os::PieceWriter& put) { return WriteResultsCsv(grid, put); });
     }
-    if (!written) ReportFailure(owner, path);
+    if (!written) TellFailure(owner, kCsvNotSavedText, path);
 }
 
 }  // namespace app

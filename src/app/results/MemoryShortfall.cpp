@@ -2,8 +2,8 @@
 
 #include <new>
 
-#include "app/files/LanguageFile.h"
-#include "os/commoncontrols/MessageBox.h"
+#include "app/files/FailureMessage.h"
+#include "app/files/LanguageTexts.h"
 
 namespace app {
 
@@ -20,11 +20,6 @@ bool RunWithinMemory(os::HWND owner, const std::function<void()>& work, const st
     return false;
 }
 
-void ReportMemoryShortfall(os::HWND owner) {
-    const std::string text = ReadLangText("notEnoughMemory", "frmMain",
-                                          "There was not enough memory to finish this. Narrow the tolerance, so "
-                                          "that fewer trains qualify, and try again.");
-    os::MessageBox(owner, text, "Kestrany", os::MB_OK | os::MB_ICONEXCLAMATION);
-}
+void ReportMemoryShortfall(os::HWND owner) { TellFailure(owner, kNotEnoughMemoryText); }
 
 }  // namespace app

@@ -2,12 +2,11 @@
 
 #include <string>
 
-#include "app/files/LanguageFile.h"
+#include "app/files/FailureMessage.h"
 #include "app/files/LanguageTexts.h"
 #include "app/preview/ResultsDrawing.h"
 #include "forms/Form.h"
 #include "os/desktop/BusyCursor.h"
-#include "os/commoncontrols/MessageBox.h"
 #include "os/printing/PrinterPage.h"
 
 namespace app {
@@ -25,9 +24,7 @@ const LanguageText& TextOf(os::PrintFailure failure) {
 }  // namespace
 
 void ReportPrintFailure(const forms::Form& owner, os::PrintFailure failure, const std::string& printer) {
-    std::string message = ReadLangText(TextOf(failure));
-    if (!printer.empty()) message += "\n\n" + printer;
-    os::MessageBox(owner.hWnd(), message, "Kestrany", os::MB_OK | os::MB_ICONEXCLAMATION);
+    TellFailure(owner.hWnd(), TextOf(failure), printer);
 }
 
 void PrintResults(const forms::Form& owner, const grid::VbGrid& grid) {

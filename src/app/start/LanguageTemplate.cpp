@@ -44,13 +44,13 @@ void AddWindow(os::ProfileDocument& document, const forms::Form& window) {
     });
 }
 
-// The texts of section frmMain that no control shows.
+// The texts that no control shows: the results' column titles, menu items and messages.
 void AddKeyedTexts(os::ProfileDocument& document) {
     for (const calc::ResultColumn& column : calc::kResultColumns)
         if (!column.languageKey.empty())
             document.SetValue("frmMain", std::string(column.languageKey), std::string(column.title));
     document.SetValue("frmMain", std::string(calc::kMarksTipKey), std::string(calc::kMarksTip));
-    for (const LanguageText& text : kKeyedLanguageTexts) document.SetValue("frmMain", text.key, text.text);
+    for (const LanguageText& text : kKeyedLanguageTexts) document.SetValue(text.section, text.key, text.text);
 }
 
 std::string TemplateText() {
@@ -63,10 +63,10 @@ std::string TemplateText() {
 
     os::ProfileDocument document("");
     AddWindow(document, main.Window());
-    AddKeyedTexts(document);
     AddWindow(document, chart.Window());
     AddWindow(document, about.Window());
     AddWindow(document, preview.Window());
+    AddKeyedTexts(document);  // each into the section of its window
     return document.Text();
 }
 

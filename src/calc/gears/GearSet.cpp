@@ -1,10 +1,11 @@
 #include "calc/gears/GearSet.h"
 
+#include "calc/inputs/FactoryInputs.h"
 #include "runtime/Error.h"
 
 namespace calc {
 
-GearSet::GearSet() : counts_{20, 20, 30, 35, 40, 40, 45, 50, 60, 60, 80, 80} {}
+GearSet::GearSet() : counts_(factory::kGears.begin(), factory::kGears.end()) {}
 
 GearSet::GearSet(std::vector<std::int32_t> counts) : counts_(std::move(counts)) {
     if (counts_.empty()) counts_.push_back(0);

@@ -2,19 +2,22 @@
 
 #include <cstdint>
 
+#include "calc/inputs/FactoryInputs.h"
+
 namespace calc {
 
-// Everything a search needs besides the gear set, as plain values.
+// Everything a search needs besides the gear set, as plain values; the
+// factory inputs until set.
 struct SearchInputs {
-    bool includeLow = false;
-    bool includeIntersecting = false;
-    double leadscrew = 1.5;          // millimetres per turn, or threads per inch when imperial
-    bool imperialLeadscrew = false;
-    std::int32_t ratioLeft = 40;     // the fixed ratio ahead of the change gears
-    std::int32_t ratioRight = 40;
-    bool requestTpi = false;         // the request is threads per inch, else a pitch in mm
+    bool includeLow = factory::kIncludeLow;
+    bool includeIntersecting = factory::kIncludeIntersecting;
+    double leadscrew = factory::kLeadscrewMm;  // millimetres per turn, or threads per inch when imperial
+    bool imperialLeadscrew = factory::kImperialLeadscrew;
+    std::int32_t ratioLeft = factory::kRatioLeft;  // the fixed ratio ahead of the change gears
+    std::int32_t ratioRight = factory::kRatioRight;
+    bool requestTpi = factory::kRequestTpi;  // the request is threads per inch, else a pitch in mm
     double request = 0;
-    double tolerance = 0.1;          // percent
+    double tolerance = factory::Tolerance(factory::kRequestTpi);  // percent
 };
 
 // The travel per spindle turn, in millimetres, that a change-gear train of

@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "calc/gears/GearSet.h"
+#include "calc/gears/TrainResult.h"
+#include "calc/inputs/FactoryInputs.h"
 #include "calc/inputs/SearchInputs.h"
 #include "calc/inputs/ThreadFamilies.h"
-#include "calc/gears/TrainResult.h"
 #include "runtime/NumberSeparators.h"
 
 namespace calc {
@@ -40,8 +41,8 @@ struct SuggestionRequest {
     GearSet gears;
     SearchInputs inputs;
     std::vector<WantedThread> threads;
-    std::int32_t lowest = 12;
-    std::int32_t highest = 150;
+    std::int32_t lowest = factory::kSuggestLowest;
+    std::int32_t highest = factory::kSuggestHighest;
 };
 
 inline constexpr std::int32_t kSuggestionTeethLimit = 400;  // the highest count a range may reach
