@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/inputs/SearchInputs.h"
-#include "grid/GridTable.h"
+#include "grid/model/GridTable.h"
 
 namespace forms {
 class Form;
