@@ -61,8 +61,8 @@ std::string KestranyCalcOutput(const std::string& arguments) {
 class CalculationTest : public MainWindowTest {
 protected:
     void Calculate(const std::string& pitch) {
-        TypeText(Item("reqPitch"), pitch);
-        ClickWith(Item("btnCalc"), 1);
+        TypeText(Inputs().request, pitch);
+        ClickWith(Controls().calculate, 1);
     }
     std::vector<std::string> Row(int r) const {
         std::vector<std::string> cells;
@@ -84,7 +84,7 @@ TEST_F(CalculationTest, TheFactoryCaseFillsTwentySixRows) {
         EXPECT_EQ(grid.TextMatrix(r, 0), std::to_string(r + 1));
         EXPECT_EQ(grid.CellForeColor(r, 0), app::kRowNumberColour);
     }
-    EXPECT_TRUE(Item("btnPrint").Enabled());
+    EXPECT_TRUE(Controls().print.Enabled());
     EXPECT_FALSE(grid.DelayedRedraw());
     EXPECT_EQ(grid.ColWidth(runtime::Variant(0)), 300);  // two digits fit as laid out
 }
@@ -109,9 +109,9 @@ TEST_F(CalculationTest, RowNumbersOfFiveDigitsShowWhole) {
 TEST_F(CalculationTest, AnotherCalculationReplacesTheRows) {
     Open();
     Calculate("1.0");
-    forms::testing::ClearByTyping(Item("reqPitch"));
-    Item("chkLow").SetCheckValue(1);
-    Item("chkAll").SetCheckValue(1);
+    forms::testing::ClearByTyping(Inputs().request);
+    Inputs().includeLow.SetCheckValue(1);
+    Inputs().includeIntersecting.SetCheckValue(1);
     Calculate("1.75");
     EXPECT_EQ(window->Grid().Rows(), 33);
     EXPECT_EQ(window->Grid().TextMatrix(32, 0), "33");
@@ -122,11 +122,11 @@ TEST_F(CalculationTest, AnotherCalculationReplacesTheRows) {
 TEST_F(CalculationTest, NothingFoundLeavesTheGridEmptyAndPrintEnabled) {
     Open();
     Calculate("1.0");
-    forms::testing::ClearByTyping(Item("reqPitch"));
+    forms::testing::ClearByTyping(Inputs().request);
     Calculate("0.0001");
     EXPECT_EQ(window->Grid().Rows(), 0);
     EXPECT_EQ(window->Grid().Cols(), static_cast<std::int32_t>(calc::kResultColumnCount));
-    EXPECT_TRUE(Item("btnPrint").Enabled());
+    EXPECT_TRUE(Controls().print.Enabled());
 }
 
 // A "Prev Divisor" side beyond the 32-bit range is held at its end: the
@@ -141,13 +141,13 @@ TEST_F(CalculationTest, AnOverlargeRatioStillCalculates) {
     Open();
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.left) + " : " + c.right);
-        Item("btnPrint").SetEnabled(false);
-        Item("prevL").SetText(c.left);
-        Item("prevR").SetText(c.right);
-        forms::testing::ClearByTyping(Item("reqPitch"));
+        Controls().print.SetEnabled(false);
+        Inputs().ratioLeft.SetText(c.left);
+        Inputs().ratioRight.SetText(c.right);
+        forms::testing::ClearByTyping(Inputs().request);
         Calculate(c.pitch);
         EXPECT_EQ(window->Grid().Rows(), c.rows);
-        EXPECT_TRUE(Item("btnPrint").Enabled());
+        EXPECT_TRUE(Controls().print.Enabled());
         EXPECT_FALSE(os::BusyCursorShown());  // the wait cursor is gone again
     }
 }
@@ -182,7 +182,7 @@ TEST_F(CalculationTest, RightClickOnPrintSavesWhatTheCommandLineToolPrints) {
     Calculate("1.0");
     const std::string path = folder.File("results.csv");
     DialogAnswer answer(path);
-    ClickWith(Item("btnPrint"), 2);
+    ClickWith(Controls().print, 2);
     EXPECT_EQ(window->LastPrintButton(), 2);
     ASSERT_EQ(answer.asked.size(), 1u);
     const std::string bytes = TempFolder::Read(path);
@@ -200,10 +200,10 @@ TEST_F(CalculationTest, SaveDialogIsAskedWithItsParameters) {
     WriteLang("[frmMain]\nsaveas=Speichern\n");
     Open();
     DialogAnswer answer(std::nullopt);
-    ClickWith(Item("btnPrint"), 2);  // disabled before a calculation
+    ClickWith(Controls().print, 2);  // disabled before a calculation
     EXPECT_TRUE(answer.asked.empty());
     Calculate("1.0");
-    ClickWith(Item("btnPrint"), 2);
+    ClickWith(Controls().print, 2);
     ASSERT_EQ(answer.asked.size(), 1u);
     const os::OPENFILENAME& asked = answer.asked.front();
     EXPECT_EQ(asked.owner, window->Window().hWnd());
@@ -223,7 +223,7 @@ TEST_F(CalculationTest, LeftAndMiddleButtonsDoNotExport) {
     Calculate("1.0");
     DialogAnswer answer(folder.File("x.csv"));
     for (std::int16_t button : {1, 4}) {
-        ClickWith(Item("btnPrint"), button);
+        ClickWith(Controls().print, button);
         EXPECT_EQ(window->LastPrintButton(), button);
     }
     EXPECT_TRUE(answer.asked.empty());
@@ -238,7 +238,7 @@ TEST_F(CalculationTest, ExportToAReadOnlyFolderIsReportedAndTheOldFileStays) {
     if (!target.ReadOnlyIsEnforced()) GTEST_SKIP() << "this user may write into read-only folders";
     std::filesystem::permissions(target.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     DialogAnswer answer(path);
-    ClickWith(Item("btnPrint"), 2);
+    ClickWith(Controls().print, 2);
     std::filesystem::permissions(target.Path(), std::filesystem::perms::owner_all);
     ASSERT_EQ(answer.messages.size(), 1u);
     EXPECT_NE(answer.messages[0].find(path), std::string::npos);
@@ -330,8 +330,8 @@ TEST_F(CalculationTest, RunningOutOfMemoryKeepsWhatWasThereAndSaysSo) {
         std::function<void()> command;
     };
     const Case cases[] = {
-        {"calculation", [this] { ClickWith(Item("btnCalc"), 1); }},
-        {"save", [this] { ClickWith(Item("btnPrint"), 2); }},
+        {"calculation", [this] { ClickWith(Controls().calculate, 1); }},
+        {"save", [this] { ClickWith(Controls().print, 2); }},
         {"chart", [&chart] { chart.Recalculate(); }},
     };
     for (const Case& c : cases) {

@@ -81,7 +81,7 @@ protected:
         int index = 0;
         for (const calc::ThreadFamily& family : calc::ThreadFamilies()) {
             const bool wanted = std::find(keys.begin(), keys.end(), std::string(family.key)) != keys.end();
-            chart.Item("chkFamily", index++).SetCheckValue(wanted ? 1 : 0);
+            chart.Controls().families[index++]->SetCheckValue(wanted ? 1 : 0);
         }
         os::ProcessPendingEvents();
     }
@@ -118,14 +118,14 @@ TEST_F(ChartWindowTest, ThreadsOutsideTheToleranceAreGreyAndTheChartFollowsTheIn
     EXPECT_TRUE(Grey(chart, inexact));
 
     // A wider inch tolerance takes the grey away.
-    ClearByTyping(Item("txtPrecI"));
-    TypeText(Item("txtPrecI"), "50");
+    ClearByTyping(Inputs().toleranceTpi);
+    TypeText(Inputs().toleranceTpi, "50");
     WaitForRest(chart);
     EXPECT_FALSE(Grey(chart, RowOf(chart, "ME 40 TPI")));
 
     // Another leadscrew gives other trains: 1 mm on a 2 mm leadscrew.
-    ClearByTyping(Item("screwpitchM"));
-    TypeText(Item("screwpitchM"), "2");
+    ClearByTyping(Inputs().leadscrewMm);
+    TypeText(Inputs().leadscrewMm, "2");
     WaitForRest(chart);
     EXPECT_NE(RowText(chart, RowOf(chart, "0 BA")), "0 BA|80|80|40|60|0.0|1.0|25.4|");
     EXPECT_EQ(RowText(chart, RowOf(chart, "0 BA")).substr(0, 10), "0 BA|80|80");
@@ -141,11 +141,11 @@ TEST_F(ChartWindowTest, TheChartFollowsTypingOnceItPauses) {
     app::frmChart& chart = OpenChart();
     CheckOnly(chart, {"ba", "me"});
     const int inexact = RowOf(chart, "ME 40 TPI");
-    for (const char* box : {"txtPrecI", "screwpitchM", "prevL"}) {
-        SCOPED_TRACE(box);
+    for (forms::Control* box : {&Inputs().toleranceTpi, &Inputs().leadscrewMm, &Inputs().ratioLeft}) {
+        SCOPED_TRACE(box->Name());
         const std::string before = RowText(chart, inexact);
-        ClearByTyping(Item(box));
-        TypeText(Item(box), "50");
+        ClearByTyping(*box);
+        TypeText(*box, "50");
         EXPECT_EQ(RowText(chart, inexact), before);
         EXPECT_TRUE(chart.RecalculationPending());
         WaitForRest(chart);
@@ -153,13 +153,13 @@ TEST_F(ChartWindowTest, TheChartFollowsTypingOnceItPauses) {
     EXPECT_NE(RowText(chart, RowOf(chart, "0 BA")), "0 BA|80|80|40|60|0.0|1.0|25.4|");
 
     // A print right after typing prints the chart of what was typed.
-    ClearByTyping(Item("prevL"));
-    TypeText(Item("prevL"), "40");
-    ClearByTyping(Item("screwpitchM"));
-    TypeText(Item("screwpitchM"), "1.5");
+    ClearByTyping(Inputs().ratioLeft);
+    TypeText(Inputs().ratioLeft, "40");
+    ClearByTyping(Inputs().leadscrewMm);
+    TypeText(Inputs().leadscrewMm, "1.5");
     const std::string csv = folder.File("chart.csv");
     os::SetSaveFileAnswerer([&csv](const os::OPENFILENAME&) { return std::optional<std::string>(csv); });
-    ClickWith(chart.Item("btnPrint"), 2);
+    ClickWith(chart.Controls().print, 2);
     os::SetSaveFileAnswerer({});
     EXPECT_FALSE(chart.RecalculationPending());
     EXPECT_NE(TempFolder::Read(csv).find("\r\n0 BA; 80; 80; 40; 60; 0.0; 1.0; 25.4; \r\n"), std::string::npos);
@@ -179,8 +179,8 @@ TEST_F(ChartWindowTest, TheFamiliesChosenAreRemembered) {
     Open();
     app::frmChart& again = OpenChart();
     EXPECT_EQ(again.Grid().Rows(), static_cast<int>(ThreadCount({"unc", "ba"})));
-    EXPECT_EQ(again.Item("chkFamily", 2).CheckValue(), 1);
-    EXPECT_EQ(again.Item("chkFamily", 0).CheckValue(), 0);
+    EXPECT_EQ(again.Controls().families[2]->CheckValue(), 1);
+    EXPECT_EQ(again.Controls().families[0]->CheckValue(), 0);
 }
 
 TEST_F(ChartWindowTest, DoubleClickCalculatesTheThreadInTheMainWindow) {
@@ -195,22 +195,22 @@ TEST_F(ChartWindowTest, DoubleClickCalculatesTheThreadInTheMainWindow) {
     os::testing::MouseRelease(chart.Grid().hWnd(), point);
     os::testing::MouseDoubleClick(chart.Grid().hWnd(), point);
     os::ProcessPendingEvents();
-    EXPECT_TRUE(Item("Option1", 1).OptionValue());
-    EXPECT_EQ(Item("reqPitch").Text(), "20");
-    EXPECT_TRUE(Item("btnCalc").Enabled());
-    EXPECT_TRUE(Item("btnPrint").Enabled());
+    EXPECT_TRUE(Inputs().requestUnit[1]->OptionValue());
+    EXPECT_EQ(Inputs().request.Text(), "20");
+    EXPECT_TRUE(Controls().calculate.Enabled());
+    EXPECT_TRUE(Controls().print.Enabled());
     // The main window lists every train within its tolerance: with the
     // factory gears and a 1.5 mm leadscrew 20 TPI is met by none.
     EXPECT_EQ(window->Grid().Rows(), 0);
 
     // A module worm goes in as millimetres, with every digit of its pitch,
     // and its best train heads the main window's list at a wide tolerance.
-    ClearByTyping(Item("txtPrecM"));
-    TypeText(Item("txtPrecM"), "5");
+    ClearByTyping(Inputs().toleranceMm);
+    TypeText(Inputs().toleranceMm, "5");
     const int worm = RowOf(chart, "Module 1");
     chart.UseThread(worm);
-    EXPECT_TRUE(Item("Option1", 0).OptionValue());
-    EXPECT_EQ(Item("reqPitch").Text(), "3.141592653589793");
+    EXPECT_TRUE(Inputs().requestUnit[0]->OptionValue());
+    EXPECT_EQ(Inputs().request.Text(), "3.141592653589793");
     ASSERT_GT(window->Grid().Rows(), 0);
     for (int c = 1; c < 9; ++c) EXPECT_EQ(window->Grid().TextMatrix(0, c), chart.Grid().TextMatrix(worm, c)) << c;
 }
@@ -223,15 +223,15 @@ TEST_F(ChartWindowTest, PrintButtonPreviewsSavesAndPrints) {
     // The keyboard prints (no mouse press on the button yet).
     const std::string pdf = folder.File("chart.pdf");
     os::SetPrinterStandIn({os::PrinterStandIn::Kind::PdfFile, pdf});
-    chart.Item("btnPrint").SetFocus();
-    os::testing::KeyClick(chart.Item("btnPrint").hWnd(), os::VK_SPACE);
+    chart.Controls().print.SetFocus();
+    os::testing::KeyClick(chart.Controls().print.hWnd(), os::VK_SPACE);
     os::ProcessPendingEvents();
     const PrintedText printed(pdf);
     ASSERT_TRUE(printed.Readable());
     EXPECT_EQ(printed.Count({"ME", "40", "TPI"}), 1u);
     EXPECT_EQ(printed.Count({"7", "BA"}), 1u);
 
-    ClickWith(chart.Item("btnPrint"), 1);
+    ClickWith(chart.Controls().print, 1);
     ASSERT_NE(chart.Preview(), nullptr);
     forms::PreviewSurface& surface = chart.Preview()->Surface();
     const forms::DrawnTexts texts = surface.TextsBetween(0, surface.SurfaceHeight());
@@ -239,7 +239,7 @@ TEST_F(ChartWindowTest, PrintButtonPreviewsSavesAndPrints) {
 
     const std::string csv = folder.File("chart.csv");
     os::SetSaveFileAnswerer([&csv](const os::OPENFILENAME&) { return std::optional<std::string>(csv); });
-    ClickWith(chart.Item("btnPrint"), 2);
+    ClickWith(chart.Controls().print, 2);
     os::SetSaveFileAnswerer({});
     const std::string saved = TempFolder::Read(csv);
     EXPECT_EQ(saved.substr(0, saved.find("\r\n")), "thread; A; B; C; D; +/- %; pitch, mm; tpi; comm");
@@ -248,8 +248,8 @@ TEST_F(ChartWindowTest, PrintButtonPreviewsSavesAndPrints) {
     // The right button was used by its click: the keyboard prints again.
     const std::string again = folder.File("again.pdf");
     os::SetPrinterStandIn({os::PrinterStandIn::Kind::PdfFile, again});
-    chart.Item("btnPrint").SetFocus();
-    os::testing::KeyClick(chart.Item("btnPrint").hWnd(), os::VK_SPACE);
+    chart.Controls().print.SetFocus();
+    os::testing::KeyClick(chart.Controls().print.hWnd(), os::VK_SPACE);
     os::ProcessPendingEvents();
     EXPECT_TRUE(PrintedText(again).Readable());
 }
@@ -260,7 +260,7 @@ TEST_F(ChartWindowTest, CtrlASelectsAndCtrlCCopiesTheThreads) {
     CheckOnly(chart, {"ba"});
     std::vector<std::string> copied;
     os::SetClipboardReceiver([&copied](const std::string& text) { copied.push_back(text); });
-    const os::HWND grid = chart.Item("vbGrid1").hWnd();
+    const os::HWND grid = chart.Controls().grid.hWnd();
     os::testing::KeyClick(grid, 'A', os::CtrlMask);
     os::testing::KeyClick(grid, 'C', os::CtrlMask);
     os::SetClipboardReceiver({});
@@ -336,8 +336,8 @@ TEST_F(ChartWindowTest, FewestChangesAndTheSheetForTheLatheDoor) {
     app::frmChart& chart = OpenChart();
     CheckOnly(chart, {"metric-coarse"});
     const std::string best = RowText(chart, RowOf(chart, "M3 × 0.5"));
-    EXPECT_EQ(chart.Item("lblStatus").Caption(), "Gear changes: 44 with the fewest changes, 160 with the best trains");
-    chart.Item("chkFewest").SetCheckValue(1);
+    EXPECT_EQ(chart.Controls().status.Caption(), "Gear changes: 44 with the fewest changes, 160 with the best trains");
+    chart.Controls().fewest.SetCheckValue(1);
     os::ProcessPendingEvents();
     EXPECT_NE(RowText(chart, RowOf(chart, "M3 × 0.5")), best);
     EXPECT_EQ(chart.Grid().Rows(), static_cast<int>(ThreadCount({"metric-coarse"})));
@@ -353,12 +353,12 @@ TEST_F(ChartWindowTest, FewestChangesAndTheSheetForTheLatheDoor) {
     };
     const std::string printed = folder.File("printed.pdf");
     os::SetPrinterStandIn({os::PrinterStandIn::Kind::PdfFile, printed});
-    ClickWith(chart.Item("btnPrintChart"), 1);
+    ClickWith(chart.Controls().printChart, 1);
     os::SetPrinterStandIn({});
     expectSheet(printed);
     const std::string saved = folder.File("door.pdf");
     os::SetSaveFileAnswerer([&saved](const os::OPENFILENAME&) { return std::optional<std::string>(saved); });
-    ClickWith(chart.Item("btnSavePdf"), 1);
+    ClickWith(chart.Controls().savePdf, 1);
     expectSheet(saved);
 
     // A file that cannot be written is told and left out.
@@ -370,7 +370,7 @@ TEST_F(ChartWindowTest, FewestChangesAndTheSheetForTheLatheDoor) {
     const std::string failed = folder.File("failed.pdf");
     os::SetSaveFileAnswerer([&failed](const os::OPENFILENAME&) { return std::optional<std::string>(failed); });
     os::InjectWriteFault(1, os::WriteFault::Write);
-    ClickWith(chart.Item("btnSavePdf"), 1);
+    ClickWith(chart.Controls().savePdf, 1);
     os::SetSaveFileAnswerer({});
     os::SetMessageBoxPresenter({});
     EXPECT_NE(told.find(failed), std::string::npos) << told;

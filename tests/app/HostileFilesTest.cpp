@@ -45,9 +45,9 @@ protected:
 
     void ExpectFactoryWindow() {
         EXPECT_EQ(GearList(), (std::vector<std::int32_t>{20, 20, 30, 35, 40, 40, 45, 50, 60, 60, 80, 80}));
-        EXPECT_EQ(Item("t_gears", 0).Text(), "20");
-        EXPECT_TRUE(Item("optScrew", 0).OptionValue());
-        EXPECT_EQ(Item("screwpitchM").Text(), "1.5");
+        EXPECT_EQ(GearBox(0).Text(), "20");
+        EXPECT_TRUE(Inputs().leadscrewUnit[0]->OptionValue());
+        EXPECT_EQ(Inputs().leadscrewMm.Text(), "1.5");
         EXPECT_EQ(window->Grid().ColumnHeader(runtime::Variant(6)), "pitch, mm");
     }
 };
@@ -67,7 +67,7 @@ TEST_F(HostileFilesTest, UnreadableFilesCountAsMissing) {
         MessageRecorder recorder;
         Open();
         ExpectFactoryWindow();
-        TypeText(Item("reqPitch"), "1.0");
+        TypeText(Inputs().request, "1.0");
         window->FindGearTrains();
         EXPECT_EQ(window->Grid().Rows(), 26);
         CloseWindow();
@@ -83,8 +83,8 @@ TEST_F(HostileFilesTest, AFailedWriteAtCloseKeepsTheOldFileWholeAndIsToldOnce) {
     for (os::WriteFault fault : {os::WriteFault::Write, os::WriteFault::Rename}) {
         WriteIni(before);
         Open();
-        ClearByTyping(Item("t_gears", 0));
-        TypeText(Item("t_gears", 0), "30");
+        ClearByTyping(GearBox(0));
+        TypeText(GearBox(0), "30");
         MessageRecorder recorder;
         os::InjectWriteFault(1, fault);
         CloseWindow();
@@ -112,9 +112,9 @@ TEST_F(HostileFilesTest, ASettingsFileThatIsALinkIsUpdatedThroughTheLink) {
     TempFolder::Write(target, "[sets]\nGears_count=0\ngears_0=33\n");
     std::filesystem::create_symlink(target, folder.File("kestrany.ini"));
     Open();
-    EXPECT_EQ(Item("t_gears", 0).Text(), "33");
-    ClearByTyping(Item("t_gears", 0));
-    TypeText(Item("t_gears", 0), "44");
+    EXPECT_EQ(GearBox(0).Text(), "33");
+    ClearByTyping(GearBox(0));
+    TypeText(GearBox(0), "44");
     CloseWindow();
     EXPECT_TRUE(std::filesystem::is_symlink(folder.File("kestrany.ini")));
     EXPECT_NE(TempFolder::Read(target).find("gears_0=44\n"), std::string::npos);
@@ -153,7 +153,7 @@ TEST_F(HostileFilesTest, ExtremePlacementsOpenOnTheScreen) {
 
 TEST_F(HostileFilesTest, AFailedCsvOrTemplateWriteKeepsTheOldFileAndIsTold) {
     Open();
-    TypeText(Item("reqPitch"), "1.0");
+    TypeText(Inputs().request, "1.0");
     window->FindGearTrains();
     const std::string csv = folder.File("results.csv");
     TempFolder::Write(csv, "old results\r\n");
@@ -204,24 +204,28 @@ TEST_F(HostileFilesTest, LongSavePathsAreUsedAndRefusedOnesAreReported) {
 // slot, and a leadscrew or ratio side below 0 reads as 0 (nothing listed, the
 // ratio left out), however the file was edited.
 TEST_F(HostileFilesTest, MeaninglessStoredValuesReadAsEmptyOrZero) {
+    using Box = forms::Control& (*)(const app::MainControls&);
+    const Box gear1 = [](const app::MainControls& c) -> forms::Control& { return *c.gearBoxes[1]; };
+    const Box mm = [](const app::MainControls& c) -> forms::Control& { return c.inputs.leadscrewMm; };
+    const Box tpi = [](const app::MainControls& c) -> forms::Control& { return c.inputs.leadscrewTpi; };
+    const Box left = [](const app::MainControls& c) -> forms::Control& { return c.inputs.ratioLeft; };
+    const Box right = [](const app::MainControls& c) -> forms::Control& { return c.inputs.ratioRight; };
     struct Case {
         const char* line;
-        const char* box;
-        int index;
+        Box box;
         const char* shown;
     };
     const Case cases[] = {
-        {"gears_1=-5", "t_gears", 1, ""},       {"gears_1=0", "t_gears", 1, ""},
-        {"gears_1=-2147483648", "t_gears", 1, ""}, {"screwpitchm=-1.5", "screwpitchM", -1, "0"},
-        {"screwpitchi=-16", "screwpitchI", -1, "0"}, {"prevl=-40", "prevL", -1, "0"},
-        {"prevr=-0.4", "prevR", -1, "0"},       {"prevr=30", "prevR", -1, "30"},
+        {"gears_1=-5", gear1, ""},          {"gears_1=0", gear1, ""},      {"gears_1=-2147483648", gear1, ""},
+        {"screwpitchm=-1.5", mm, "0"},      {"screwpitchi=-16", tpi, "0"}, {"prevl=-40", left, "0"},
+        {"prevr=-0.4", right, "0"},         {"prevr=30", right, "30"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
         WriteIni(std::string("[sets]\n") + c.line + "\nGears_count=2\ngears_0=20\ngears_1=40\ngears_2=30\n");
         Open(false);
-        EXPECT_EQ(Item(c.box, c.index).Text(), c.shown);
-        if (std::string(c.box) == "t_gears") {
+        EXPECT_EQ(c.box(Controls()).Text(), c.shown);
+        if (c.box == gear1) {
             EXPECT_EQ(GearList(), (std::vector<std::int32_t>{20, 0, 30}));
         }
         window.reset();
@@ -304,7 +308,7 @@ TEST_F(HostileFilesTest, ABloatedSettingsFileIsReadOnceWhileItStaysTheSame) {
     const std::int64_t before = BytesRead();
     Open(false);
     EXPECT_LT(BytesRead() - before, 2 * static_cast<std::int64_t>(junk.size())) << "read again for every key";
-    EXPECT_EQ(Item("t_gears", 0).Text(), "33");
+    EXPECT_EQ(GearBox(0).Text(), "33");
 
     app::WriteSetting("gears_0", "34");
     EXPECT_EQ(app::ReadSetting("gears_0", ""), "34");

@@ -40,7 +40,9 @@ protected:
         window->Window().Close();
         window.reset();
     }
-    forms::Control& Item(const std::string& name, int index = -1) { return window->Item(name, index); }
+    const app::MainControls& Controls() const { return window->Controls(); }
+    const app::InputControls& Inputs() const { return window->Inputs(); }
+    forms::Control& GearBox(int n) const { return *window->Controls().gearBoxes[static_cast<std::size_t>(n)]; }
     std::string Ini() const { return TempFolder::Read(folder.File("kestrany.ini")); }
     void WriteIni(const std::string& text) const { TempFolder::Write(folder.File("kestrany.ini"), text); }
     void WriteLang(const std::string& text) const { TempFolder::Write(folder.File("lang.txt"), text); }

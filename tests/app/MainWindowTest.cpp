@@ -8,6 +8,7 @@
 #include "os/windows/Menu.h"
 #include "os/windows/Messages.h"
 #include "os/windows/Messaging.h"
+#include "runtime/Error.h"
 
 namespace {
 
@@ -17,22 +18,23 @@ using forms::testing::TypeText;
 TEST_F(MainWindowTest, WithoutSettingsTheWindowStartsInTheFactoryState) {
     Open();
     EXPECT_EQ(GearList(), (std::vector<std::int32_t>{20, 20, 30, 35, 40, 40, 45, 50, 60, 60, 80, 80}));
-    const std::pair<const char*, const char*> texts[] = {
-        {"screwpitchM", "1.5"}, {"screwpitchI", "16"}, {"prevL", "40"}, {"prevR", "40"},
-        {"txtPrecM", "0.1"},    {"txtPrecI", "0.2"},   {"reqPitch", ""},
+    const app::InputControls& in = Inputs();
+    const std::pair<const forms::Control*, const char*> texts[] = {
+        {&in.leadscrewMm, "1.5"}, {&in.leadscrewTpi, "16"}, {&in.ratioLeft, "40"}, {&in.ratioRight, "40"},
+        {&in.toleranceMm, "0.1"}, {&in.toleranceTpi, "0.2"}, {&in.request, ""},
     };
-    for (const auto& [name, text] : texts) EXPECT_EQ(Item(name).Text(), text) << name;
-    EXPECT_EQ(Item("t_gears", 0).Text(), "20");
-    EXPECT_EQ(Item("t_gears", 11).Text(), "80");
-    EXPECT_EQ(Item("t_gears", 12).Text(), "");
-    EXPECT_TRUE(Item("optScrew", 0).OptionValue());
-    EXPECT_FALSE(Item("optScrew", 1).OptionValue());
-    EXPECT_TRUE(Item("Option1", 0).OptionValue());
-    EXPECT_FALSE(Item("Option1", 1).OptionValue());
-    EXPECT_EQ(Item("chkLow").CheckValue(), 0);
-    EXPECT_EQ(Item("chkAll").CheckValue(), 0);
-    EXPECT_FALSE(Item("btnCalc").Enabled());
-    EXPECT_FALSE(Item("btnPrint").Enabled());
+    for (const auto& [box, text] : texts) EXPECT_EQ(box->Text(), text) << box->Name();
+    EXPECT_EQ(GearBox(0).Text(), "20");
+    EXPECT_EQ(GearBox(11).Text(), "80");
+    EXPECT_EQ(GearBox(12).Text(), "");
+    EXPECT_TRUE(Inputs().leadscrewUnit[0]->OptionValue());
+    EXPECT_FALSE(Inputs().leadscrewUnit[1]->OptionValue());
+    EXPECT_TRUE(Inputs().requestUnit[0]->OptionValue());
+    EXPECT_FALSE(Inputs().requestUnit[1]->OptionValue());
+    EXPECT_EQ(Inputs().includeLow.CheckValue(), 0);
+    EXPECT_EQ(Inputs().includeIntersecting.CheckValue(), 0);
+    EXPECT_FALSE(Controls().calculate.Enabled());
+    EXPECT_FALSE(Controls().print.Enabled());
     EXPECT_EQ(window->Window().Caption(), "Kestrany");
     // The layout's client width lies below the smallest outer width the window allows.
     EXPECT_GE(window->Window().ScaleWidth(), app::kClientWidth);
@@ -80,7 +82,7 @@ TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.name) + std::to_string(c.index));
-        const forms::Control& control = Item(c.name, c.index);
+        const forms::Control& control = window->Window().Item(c.name, c.index);
         EXPECT_EQ(control.Container() == nullptr ? "" : control.Container()->Name(), c.container);
         EXPECT_EQ(control.Caption(), c.caption);
         EXPECT_EQ(control.Left(), c.bounds.left);
@@ -88,32 +90,50 @@ TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
         EXPECT_EQ(control.Width(), c.bounds.width);
         EXPECT_EQ(control.Height(), c.bounds.height);
     }
-    EXPECT_TRUE(Item("Label5").FontBold());
-    EXPECT_EQ(Item("chkAll").ToolTipText(), "Some gear sets can intersects with gear A shaft or leadscrew");
-    EXPECT_EQ(Item("txtPrecM").Tag(), "precM_tt");
-    EXPECT_EQ(Item("btnPrint").Tag(), "ttPrint");
-    EXPECT_TRUE(Item("btnCalc").IsDefault());
+    EXPECT_TRUE(Controls().ratioColon.FontBold());
+    EXPECT_EQ(Inputs().includeIntersecting.ToolTipText(), "Some gear sets can intersects with gear A shaft or leadscrew");
+    EXPECT_EQ(Inputs().toleranceMm.Tag(), "precM_tt");
+    EXPECT_EQ(Controls().print.Tag(), "ttPrint");
+    EXPECT_TRUE(Controls().calculate.IsDefault());
+}
+
+// The window names its controls once, as it is built: a control the layout
+// lacks stops the start with error 730 rather than a later use of it.
+TEST_F(MainWindowTest, AControlMissingFromTheLayoutStopsTheStart) {
+    forms::FormEvents events;
+    forms::Form form("frmMain", events);
+    form.AddControl(forms::ControlKind::TextBox, "t_gears", {150, 300, 375, 285}, nullptr, 0);
+    try {
+        app::FindMainControls(form);
+        ADD_FAILURE() << "the controls were named without the layout";
+    } catch (const runtime::Error& error) {
+        EXPECT_EQ(error.Number(), 730);
+    }
+    Open(false);
+    EXPECT_EQ(Inputs().request.Name(), "reqPitch");
+    EXPECT_EQ(Inputs().requestUnit[1]->Index(), 1);
+    EXPECT_EQ(GearBox(55).Index(), 55);
 }
 
 TEST_F(MainWindowTest, AtTheLayoutWidthGearBoxesZeroToTwentyThreeShow) {
     Open(false);
-    for (int n = 0; n < app::kGearBoxCount; ++n) EXPECT_EQ(Item("t_gears", n).Visible(), n <= 23) << n;
+    for (int n = 0; n < app::kGearBoxCount; ++n) EXPECT_EQ(GearBox(n).Visible(), n <= 23) << n;
 }
 
 TEST_F(MainWindowTest, WideningTheWindowShowsMoreGearBoxes) {
     Open();
     window->Window().Move(0, 0, 9000, 8010);
     os::ProcessPendingEvents();
-    EXPECT_EQ(Item("Frame1").Width(), 9000 - 180);
-    EXPECT_TRUE(Item("t_gears", 21).Visible());
-    EXPECT_FALSE(Item("t_gears", 23).Visible());
+    EXPECT_EQ(Controls().gearFrame.Width(), 9000 - 180);
+    EXPECT_TRUE(GearBox(21).Visible());
+    EXPECT_FALSE(GearBox(23).Visible());
     window->Window().Move(0, 0, 11805, 8010);
     os::ProcessPendingEvents();
-    EXPECT_EQ(Item("Frame4").Width(), 11805 - 180);
-    EXPECT_EQ(Item("vbGrid1").Width(), window->Window().ScaleWidth() - 2130 - 12);
-    EXPECT_EQ(Item("vbGrid1").Height(), window->Window().ScaleHeight() - 3300 - 12);
+    EXPECT_EQ(Controls().miscFrame.Width(), 11805 - 180);
+    EXPECT_EQ(Controls().grid.Width(), window->Window().ScaleWidth() - 2130 - 12);
+    EXPECT_EQ(Controls().grid.Height(), window->Window().ScaleHeight() - 3300 - 12);
     int shown = 0;
-    for (int n = 0; n < app::kGearBoxCount; ++n) shown += Item("t_gears", n).Visible() ? 1 : 0;
+    for (int n = 0; n < app::kGearBoxCount; ++n) shown += GearBox(n).Visible() ? 1 : 0;
     EXPECT_EQ(shown, 30);  // 150 + 381 n + 375 < 11625
 }
 
@@ -133,10 +153,10 @@ TEST_F(MainWindowTest, TinySizesLeaveTheLayoutAtZero) {
     Open(false);
     window->Window().Move(0, 0, 60, 60);
     window->Resize();
-    EXPECT_EQ(Item("Frame1").Width(), 0);
-    EXPECT_EQ(Item("vbGrid1").Width(), 0);
-    EXPECT_EQ(Item("vbGrid1").Height(), 0);
-    EXPECT_FALSE(Item("t_gears", 1).Visible());
+    EXPECT_EQ(Controls().gearFrame.Width(), 0);
+    EXPECT_EQ(Controls().grid.Width(), 0);
+    EXPECT_EQ(Controls().grid.Height(), 0);
+    EXPECT_FALSE(GearBox(1).Visible());
 }
 
 // A text put in whole (pasted) is read as one number; typed key by key, each
@@ -147,7 +167,7 @@ TEST_F(MainWindowTest, GearBoxesHoldWholeNumbersOrNothing) {
         {"20.5", "20", 20}, {"21.5", "22", 22}, {"abc", "", 0}, {"0", "", 0}, {"45x", "45", 45}, {"-30", "-30", -30},
         {"99999999999", "2147483647", INT32_MAX}, {"-99999999999", "-2147483648", INT32_MIN},
     };
-    forms::Control& box = Item("t_gears", 3);
+    forms::Control& box = GearBox(3);
     for (const auto& [text, shown, entry] : cases) {
         SCOPED_TRACE(text);
         box.SetText(text);
@@ -165,7 +185,7 @@ TEST_F(MainWindowTest, GearBoxesHoldWholeNumbersOrNothing) {
 
 TEST_F(MainWindowTest, RewritingABoxKeepsTheCaretAfterTheTypedText) {
     Open();
-    forms::Control& box = Item("t_gears", 2);  // "30"
+    forms::Control& box = GearBox(2);  // "30"
     box.SetFocus();
     box.SetSelStart(1);
     forms::testing::TypeAtCaret(box, ".");  // "3.0" reads as 3
@@ -179,7 +199,7 @@ TEST_F(MainWindowTest, RewritingABoxKeepsTheCaretAfterTheTypedText) {
 
 TEST_F(MainWindowTest, TypingIntoBoxFifteenExtendsTheList) {
     Open();
-    TypeText(Item("t_gears", 15), "25");
+    TypeText(GearBox(15), "25");
     EXPECT_EQ(GearList(), (std::vector<std::int32_t>{20, 20, 30, 35, 40, 40, 45, 50, 60, 60, 80, 80, 0, 0, 0, 25}));
     CloseWindow();
     EXPECT_NE(Ini().find("gears_12=25"), std::string::npos);
@@ -192,9 +212,9 @@ TEST_F(MainWindowTest, RequiredPitchEnablesCalculateWhenItReadsAsNonZero) {
         {"-1.5", true}, {"", false}, {"abc", false}, {"0", false}, {"1.0", true}, {">0.5", true},
     };
     for (const auto& [text, enabled] : cases) {
-        ClearByTyping(Item("reqPitch"));
-        TypeText(Item("reqPitch"), text);
-        EXPECT_EQ(Item("btnCalc").Enabled(), enabled) << text;
+        ClearByTyping(Inputs().request);
+        TypeText(Inputs().request, text);
+        EXPECT_EQ(Controls().calculate.Enabled(), enabled) << text;
     }
 }
 
@@ -216,7 +236,7 @@ TEST_F(MainWindowTest, SystemMenuHasAboutAndItsCommandIsTaken) {
 
 TEST_F(MainWindowTest, TheSketchIsDrawnInThePicture) {
     Open();
-    const forms::PictureCanvas& canvas = *Item("Image1").Picture();
+    const forms::PictureCanvas& canvas = *Controls().sketch.Picture();
     EXPECT_EQ(canvas.PixelWidth(), 130);
     EXPECT_EQ(canvas.PixelHeight(), 236);
     int inked = 0;

@@ -23,32 +23,32 @@ using forms::testing::TypeText;
 
 TEST_F(MainWindowTest, SettingsSurviveARestart) {
     Open();
-    ClearByTyping(Item("t_gears", 0));
-    TypeText(Item("t_gears", 0), "24");
-    Item("optScrew", 1).SetOptionValue(true);
-    ClearByTyping(Item("screwpitchI"));
-    TypeText(Item("screwpitchI"), "12");
-    Item("Option1", 1).SetOptionValue(true);
-    ClearByTyping(Item("txtPrecI"));
-    TypeText(Item("txtPrecI"), "0.3");
-    Item("chkLow").SetCheckValue(1);
-    ClearByTyping(Item("prevR"));
-    TypeText(Item("prevR"), "30");
+    ClearByTyping(GearBox(0));
+    TypeText(GearBox(0), "24");
+    Inputs().leadscrewUnit[1]->SetOptionValue(true);
+    ClearByTyping(Inputs().leadscrewTpi);
+    TypeText(Inputs().leadscrewTpi, "12");
+    Inputs().requestUnit[1]->SetOptionValue(true);
+    ClearByTyping(Inputs().toleranceTpi);
+    TypeText(Inputs().toleranceTpi, "0.3");
+    Inputs().includeLow.SetCheckValue(1);
+    ClearByTyping(Inputs().ratioRight);
+    TypeText(Inputs().ratioRight, "30");
     window->Window().Move(1500, 900, 8010, 7005);
     os::ProcessPendingEvents();
     CloseWindow();
 
     Open();
     EXPECT_EQ(window->Gears().Count(0), 24);
-    EXPECT_EQ(Item("t_gears", 0).Text(), "24");
-    EXPECT_TRUE(Item("optScrew", 1).OptionValue());
-    EXPECT_FALSE(Item("optScrew", 0).OptionValue());
-    EXPECT_EQ(Item("screwpitchI").Text(), "12");
-    EXPECT_TRUE(Item("Option1", 1).OptionValue());
-    EXPECT_EQ(Item("txtPrecI").Text(), "0.3");
-    EXPECT_EQ(Item("chkLow").CheckValue(), 1);
-    EXPECT_EQ(Item("chkAll").CheckValue(), 0);
-    EXPECT_EQ(Item("prevR").Text(), "30");
+    EXPECT_EQ(GearBox(0).Text(), "24");
+    EXPECT_TRUE(Inputs().leadscrewUnit[1]->OptionValue());
+    EXPECT_FALSE(Inputs().leadscrewUnit[0]->OptionValue());
+    EXPECT_EQ(Inputs().leadscrewTpi.Text(), "12");
+    EXPECT_TRUE(Inputs().requestUnit[1]->OptionValue());
+    EXPECT_EQ(Inputs().toleranceTpi.Text(), "0.3");
+    EXPECT_EQ(Inputs().includeLow.CheckValue(), 1);
+    EXPECT_EQ(Inputs().includeIntersecting.CheckValue(), 0);
+    EXPECT_EQ(Inputs().ratioRight.Text(), "30");
     EXPECT_EQ(window->Window().Left(), 1500);
     EXPECT_EQ(window->Window().Top(), 900);
     EXPECT_EQ(window->Window().Width(), 8010);
@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, SettingsSurviveARestart) {
 
 TEST_F(MainWindowTest, ShutDownWritesTheKeysInTheirForms) {
     Open();
-    ClearByTyping(Item("t_gears", 1));
+    ClearByTyping(GearBox(1));
     CloseWindow();
     const std::string ini = Ini();
     for (const char* line : {"gears_0=20\n", "gears_1=30\n", "gears_10=80\n", "Gears_count=10\n", "optScrew0=True\n",
@@ -83,9 +83,9 @@ TEST_F(MainWindowTest, EveryStoredKeyIsWrittenBackAsItWasRead) {
 
 TEST_F(MainWindowTest, AListWithAnEmptiedMiddleBoxIsSavedAsTwoGears) {
     Open();
-    for (int n = 0; n <= 11; ++n) ClearByTyping(Item("t_gears", n));
-    TypeText(Item("t_gears", 0), "20");
-    TypeText(Item("t_gears", 2), "30");
+    for (int n = 0; n <= 11; ++n) ClearByTyping(GearBox(n));
+    TypeText(GearBox(0), "20");
+    TypeText(GearBox(2), "30");
     CloseWindow();
     const std::string ini = Ini();
     EXPECT_NE(ini.find("gears_0=20\n"), std::string::npos);
@@ -108,9 +108,9 @@ TEST_F(MainWindowTest, HandEditedSettingsFallBackToDefaults) {
         WriteIni(std::string("[sets]\n") + c.sets + "optScrew0=perhaps\nchkAll=7\nchklow=TRUE\n");
         Open();
         EXPECT_EQ(GearList(), c.gears);
-        EXPECT_TRUE(Item("optScrew", 0).OptionValue());
-        EXPECT_EQ(Item("chkAll").CheckValue(), 0);
-        EXPECT_EQ(Item("chkLow").CheckValue(), 0);  // a Boolean word is no check state
+        EXPECT_TRUE(Inputs().leadscrewUnit[0]->OptionValue());
+        EXPECT_EQ(Inputs().includeIntersecting.CheckValue(), 0);
+        EXPECT_EQ(Inputs().includeLow.CheckValue(), 0);  // a Boolean word is no check state
         window.reset();
     }
 }
@@ -121,13 +121,13 @@ TEST_F(MainWindowTest, CountBeyondTheLastGearBoxIsHeldThere) {
     WriteIni(sets);
     Open();
     EXPECT_EQ(window->Gears().Upper(), 55);
-    EXPECT_EQ(Item("t_gears", 55).Text(), "65");
+    EXPECT_EQ(GearBox(55).Text(), "65");
 }
 
 TEST_F(MainWindowTest, AnAllEmptyListIsWrittenAsMinusOne) {
     WriteIni("[sets]\nGears_count=-1\n");
     Open();
-    for (int n = 0; n < 12; ++n) EXPECT_EQ(Item("t_gears", n).Text(), "") << n;
+    for (int n = 0; n < 12; ++n) EXPECT_EQ(GearBox(n).Text(), "") << n;
     CloseWindow();
     EXPECT_NE(Ini().find("Gears_count=-1\n"), std::string::npos);
 }
@@ -180,8 +180,8 @@ TEST_F(MainWindowTest, AnUntouchedWindowKeepsItsSizeOverSessions) {
 TEST_F(MainWindowTest, ReadingChklowAndWritingChkLowIsOneEntry) {
     WriteIni("[SETS]\nCHKLOW=1\n");
     Open();
-    EXPECT_EQ(Item("chkLow").CheckValue(), 1);
-    Item("chkLow").SetCheckValue(0);
+    EXPECT_EQ(Inputs().includeLow.CheckValue(), 1);
+    Inputs().includeLow.SetCheckValue(0);
     CloseWindow();
     EXPECT_EQ(Ini().find("CHKLOW"), std::string::npos);
     EXPECT_NE(Ini().find("chkLow=0"), std::string::npos);
@@ -191,13 +191,13 @@ TEST_F(MainWindowTest, LanguageFileReplacesOnlyWhatItHolds) {
     WriteLang("[frmMain]\nbtnCalc=Go\nOption1=x\nchkAll_tt=Tip\nImage1=ignored\nvbGrid1=ignored\nlblPrev=\n"
               "gridPitch=Steigung\ncaption=Gewinde\nabout=Info\n");
     Open();
-    EXPECT_EQ(Item("btnCalc").Caption(), "Go");
-    EXPECT_EQ(Item("Option1", 0).Caption(), "x");
-    EXPECT_EQ(Item("Option1", 1).Caption(), "x");
-    EXPECT_EQ(Item("chkAll").ToolTipText(), "Tip");
-    EXPECT_EQ(Item("chkLow").ToolTipText(), "Some gear sets may be too small to reach each other");
-    EXPECT_EQ(Item("lblPrev").Caption(), "Prev Divisor");
-    EXPECT_EQ(Item("Frame1").Caption(), "Gears set");
+    EXPECT_EQ(Controls().calculate.Caption(), "Go");
+    EXPECT_EQ(Inputs().requestUnit[0]->Caption(), "x");
+    EXPECT_EQ(Inputs().requestUnit[1]->Caption(), "x");
+    EXPECT_EQ(Inputs().includeIntersecting.ToolTipText(), "Tip");
+    EXPECT_EQ(Inputs().includeLow.ToolTipText(), "Some gear sets may be too small to reach each other");
+    EXPECT_EQ(Controls().ratioLabel.Caption(), "Prev Divisor");
+    EXPECT_EQ(Controls().gearFrame.Caption(), "Gears set");
     EXPECT_EQ(window->Window().Caption(), "Gewinde");
     EXPECT_EQ(window->Grid().ColumnHeader(runtime::Variant(6)), "Steigung");
     EXPECT_EQ(window->Grid().ColumnHeader(runtime::Variant(kMarks)), "comm");
@@ -207,8 +207,8 @@ TEST_F(MainWindowTest, LanguageFileReplacesOnlyWhatItHolds) {
 TEST_F(MainWindowTest, SettingsWinOverLanguageTextsForInputBoxes) {
     WriteLang("[frmMain]\nprevL=12\nreqPitch=2\n");
     Open();
-    EXPECT_EQ(Item("prevL").Text(), "40");
-    EXPECT_EQ(Item("reqPitch").Text(), "2");
+    EXPECT_EQ(Inputs().ratioLeft.Text(), "40");
+    EXPECT_EQ(Inputs().request.Text(), "2");
 }
 
 TEST_F(MainWindowTest, TemplateHoldsTooltipKeysAndCurrentTexts) {

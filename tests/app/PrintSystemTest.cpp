@@ -93,8 +93,8 @@ TEST_F(PrintSystemTest, KeyboardPrintReachesTheDefaultPrinterWithEveryRow) {
     ASSERT_NE(DefaultDestination().find("KestranyPDF"), std::string::npos)
         << "The default printer is not the cups-pdf queue; run scripts/print-queue first";
     Open();
-    forms::testing::TypeText(Item("reqPitch"), "1.0");
-    forms::testing::ClickWith(Item("btnCalc"), 1);
+    forms::testing::TypeText(Inputs().request, "1.0");
+    forms::testing::ClickWith(Controls().calculate, 1);
     ASSERT_EQ(window->Grid().Rows(), 26);
 
     std::vector<std::string> messages;
@@ -103,8 +103,8 @@ TEST_F(PrintSystemTest, KeyboardPrintReachesTheDefaultPrinterWithEveryRow) {
         return os::IDOK;
     });
     const std::map<fs::path, fs::file_time_type> before = PdfFiles();
-    Item("btnPrint").SetFocus();
-    os::testing::KeyClick(Item("btnPrint").hWnd(), os::VK_SPACE);
+    Controls().print.SetFocus();
+    os::testing::KeyClick(Controls().print.hWnd(), os::VK_SPACE);
     os::ProcessPendingEvents();
     os::SetMessageBoxPresenter({});
     ASSERT_TRUE(messages.empty()) << messages.front();

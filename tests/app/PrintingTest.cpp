@@ -83,8 +83,8 @@ public:
 class PrintingTest : public MainWindowTest {
 protected:
     void Calculate(const std::string& pitch) {
-        TypeText(Item("reqPitch"), pitch);
-        ClickWith(Item("btnCalc"), 1);
+        TypeText(Inputs().request, pitch);
+        ClickWith(Controls().calculate, 1);
     }
     // Fills the grid with `count` rows whose texts tell the row apart.
     void FillRows(int count) {
@@ -96,7 +96,7 @@ protected:
             for (int c = 0; c < grid.Cols(); ++c) grid.SetTextMatrix(r, c, cells[static_cast<std::size_t>(c)]);
         }
         grid.SetDelayedRedraw(false);
-        Item("btnPrint").SetEnabled(true);
+        Controls().print.SetEnabled(true);
     }
     static std::vector<std::string> RowCells(int r) {
         return {std::to_string(r + 1), "80", "40", "", "60", "0." + std::to_string(r % 10),
@@ -124,8 +124,8 @@ protected:
         return surface.TextsBetween(0, surface.SurfaceHeight());
     }
     void PressSpaceOnPrint() {
-        Item("btnPrint").SetFocus();
-        os::testing::KeyClick(Item("btnPrint").hWnd(), os::VK_SPACE);
+        Controls().print.SetFocus();
+        os::testing::KeyClick(Controls().print.hWnd(), os::VK_SPACE);
         os::ProcessPendingEvents();
     }
     void PrintToPdf(const std::string& path) {
@@ -286,7 +286,7 @@ TEST_F(PrintingTest, LeftClickShowsThePreviewWithEveryRow) {
     Calculate("1.0");
     ASSERT_EQ(window->Grid().Rows(), 26);
     EXPECT_EQ(window->Preview(), nullptr);
-    ClickWith(Item("btnPrint"), 1);
+    ClickWith(Controls().print, 1);
     app::frmPrint* preview = window->Preview();
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(preview->Window().Visible());
@@ -305,13 +305,13 @@ TEST_F(PrintingTest, LeftClickShowsThePreviewWithEveryRow) {
 TEST_F(PrintingTest, ASecondPreviewRedrawsTheSameWindowFromClean) {
     Open();
     Calculate("1.0");
-    ClickWith(Item("btnPrint"), 1);
+    ClickWith(Controls().print, 1);
     app::frmPrint* preview = window->Preview();
     ASSERT_NE(preview, nullptr);
     const std::size_t drawn = Shown(preview->Surface()).size();
     const double firstHeaderSize = Shown(preview->Surface()).front().size;
     EXPECT_NE(firstHeaderSize, 10);  // the window's own font
-    ClickWith(Item("btnPrint"), 1);
+    ClickWith(Controls().print, 1);
     EXPECT_EQ(window->Preview(), preview);
     EXPECT_EQ(Shown(preview->Surface()).size(), drawn);
     const forms::DrawnText header = Shown(preview->Surface()).front();
@@ -325,12 +325,12 @@ TEST_F(PrintingTest, ASecondPreviewRedrawsTheSameWindowFromClean) {
 TEST_F(PrintingTest, AnOpenPreviewShowsEachNewCalculation) {
     Open();
     Calculate("1.0");
-    ClickWith(Item("btnPrint"), 1);
+    ClickWith(Controls().print, 1);
     ASSERT_NE(window->Preview(), nullptr);
     forms::PreviewSurface& surface = window->Preview()->Surface();
     for (const std::string pitch : {"1.5", "123456"}) {
         SCOPED_TRACE(pitch);
-        forms::testing::ClearByTyping(Item("reqPitch"));
+        forms::testing::ClearByTyping(Inputs().request);
         Calculate(pitch);
         const forms::DrawnTexts shown = Shown(surface);
         std::vector<std::string> rowNumbers;  // the italic texts
@@ -345,13 +345,13 @@ TEST_F(PrintingTest, AnOpenPreviewShowsEachNewCalculation) {
 TEST_F(PrintingTest, AClosedPreviewIsCreatedAnew) {
     Open();
     Calculate("1.0");
-    ClickWith(Item("btnPrint"), 1);
+    ClickWith(Controls().print, 1);
     ASSERT_NE(window->Preview(), nullptr);
     window->Preview()->Window().Close();
     EXPECT_TRUE(window->Preview()->Closed());
     EXPECT_FALSE(window->Preview()->Window().Visible());
     EXPECT_TRUE(window->Window().Visible());
-    ClickWith(Item("btnPrint"), 1);
+    ClickWith(Controls().print, 1);
     ASSERT_NE(window->Preview(), nullptr);
     EXPECT_FALSE(window->Preview()->Closed());
     EXPECT_TRUE(window->Preview()->Window().Visible());
@@ -361,7 +361,7 @@ TEST_F(PrintingTest, AClosedPreviewIsCreatedAnew) {
 TEST_F(PrintingTest, AClosedPreviewLetsGoOfItsDrawing) {
     Open();
     FillRows(400);
-    ClickWith(Item("btnPrint"), 1);
+    ClickWith(Controls().print, 1);
     ASSERT_NE(window->Preview(), nullptr);
     forms::PreviewSurface& surface = window->Preview()->Surface();
     ASSERT_FALSE(Shown(surface).empty());
@@ -373,7 +373,7 @@ TEST_F(PrintingTest, AClosedPreviewLetsGoOfItsDrawing) {
 TEST_F(PrintingTest, ThePreviewScrollsToItsLastRow) {
     Open();
     FillRows(400);
-    ClickWith(Item("btnPrint"), 1);
+    ClickWith(Controls().print, 1);
     ASSERT_NE(window->Preview(), nullptr);
     forms::PreviewSurface& surface = window->Preview()->Surface();
     const forms::DrawnText last = Shown(surface).back();
@@ -395,7 +395,7 @@ TEST_F(PrintingTest, ThePreviewKeepsNoTextAndDrawsTheRowsInView) {
     FillRows(400);
     const std::string tpi(300, '3');  // a leadscrew and pitch of 1e-300
     window->Grid().SetTextMatrix(399, 7, tpi);
-    ClickWith(Item("btnPrint"), 1);
+    ClickWith(Controls().print, 1);
     ASSERT_NE(window->Preview(), nullptr);
     forms::PreviewSurface& surface = window->Preview()->Surface();
     EXPECT_TRUE(surface.Texts().empty());
@@ -438,7 +438,7 @@ TEST_F(PrintingTest, AKeyAfterAClickPrints) {
     os::SetSaveFileAnswerer([](const os::OPENFILENAME&) { return std::optional<std::string>(); });
     for (std::int16_t button : {1, 2}) {
         SCOPED_TRACE(button);
-        ClickWith(Item("btnPrint"), button);
+        ClickWith(Controls().print, button);
         const std::string pdf = folder.File("after" + std::to_string(button) + ".pdf");
         PrintToPdf(pdf);
         EXPECT_EQ(window->LastPrintButton(), button);
@@ -452,10 +452,10 @@ TEST_F(PrintingTest, AKeyAfterAClickPrints) {
 // exactly 20 % off are left out: an error at the tolerance is not within it.)
 TEST_F(PrintingTest, AWideListPrintsEveryRowLegibly) {
     Open();
-    Item("chkLow").SetCheckValue(1);
-    Item("chkAll").SetCheckValue(1);
-    forms::testing::ClearByTyping(Item("txtPrecM"));
-    TypeText(Item("txtPrecM"), "20");
+    Inputs().includeLow.SetCheckValue(1);
+    Inputs().includeIntersecting.SetCheckValue(1);
+    forms::testing::ClearByTyping(Inputs().toleranceMm);
+    TypeText(Inputs().toleranceMm, "20");
     Calculate("1.0");
     ASSERT_EQ(window->Grid().Rows(), 432);
     const std::string pdf = folder.File("wide.pdf");
@@ -471,8 +471,8 @@ TEST_F(PrintingTest, EnterOnTheFocusedPrintButtonPrints) {
     const std::string pdf = folder.File("enter.pdf");
     os::SetPrinterStandIn({os::PrinterStandIn::Kind::PdfFile, pdf});
     ASSERT_TRUE(forms::testing::ActivateWindow(window->Window()));
-    Item("btnPrint").SetFocus();
-    os::testing::KeyClick(Item("btnPrint").hWnd(), os::VK_RETURN);
+    Controls().print.SetFocus();
+    os::testing::KeyClick(Controls().print.hWnd(), os::VK_RETURN);
     os::ProcessPendingEvents();
     const PrintedText printed(pdf);
     ASSERT_TRUE(printed.Readable());

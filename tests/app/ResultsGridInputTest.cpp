@@ -35,8 +35,8 @@ class ResultsGridInput : public MainWindowTest {
 protected:
     void SetUp() override {
         Open();
-        forms::testing::TypeText(Item("reqPitch"), "1.0");
-        forms::testing::ClickWith(Item("btnCalc"), 1);
+        forms::testing::TypeText(Inputs().request, "1.0");
+        forms::testing::ClickWith(Controls().calculate, 1);
         ASSERT_EQ(Grid().Rows(), 26);
     }
     grid::VbGrid& Grid() { return window->Grid(); }

@@ -21,8 +21,8 @@ class ResultsGridTest : public MainWindowTest {
 protected:
     grid::VbGrid& Calculate() {
         app::frmMain& main = Open();
-        forms::testing::TypeText(Item("reqPitch"), "1.0");
-        forms::testing::ClickWith(Item("btnCalc"), 1);
+        forms::testing::TypeText(Inputs().request, "1.0");
+        forms::testing::ClickWith(Controls().calculate, 1);
         os::ProcessEventsUntil([] { return false; }, 150);
         return main.Grid();
     }

@@ -31,8 +31,8 @@ os::COLORREF PixelAt(os::HWND window, int x, int y) {
 
 TEST_F(MainWindowTest, TheFactoryCalculationIsPaintedInTheGrid) {
     app::frmMain& main = Open();
-    forms::testing::TypeText(Item("reqPitch"), "1.0");
-    forms::testing::ClickWith(Item("btnCalc"), 1);
+    forms::testing::TypeText(Inputs().request, "1.0");
+    forms::testing::ClickWith(Controls().calculate, 1);
     os::ProcessEventsUntil([] { return false; }, 200);
     grid::VbGrid& g = main.Grid();
     ASSERT_EQ(g.Rows(), 26);
@@ -55,8 +55,8 @@ TEST_F(MainWindowTest, TheFactoryCalculationIsPaintedInTheGrid) {
 
 TEST_F(MainWindowTest, RefillingRepaintsEveryRow) {
     app::frmMain& main = Open();
-    forms::testing::TypeText(Item("reqPitch"), "1.0");
-    forms::testing::ClickWith(Item("btnCalc"), 1);
+    forms::testing::TypeText(Inputs().request, "1.0");
+    forms::testing::ClickWith(Controls().calculate, 1);
     os::ProcessEventsUntil([] { return false; }, 150);
     grid::VbGrid& g = main.Grid();
     std::int32_t left, top, width, height;
@@ -64,9 +64,9 @@ TEST_F(MainWindowTest, RefillingRepaintsEveryRow) {
     const os::COLORREF background = PixelAt(g.hWnd(), left + width - 3, top + 1);
     ASSERT_TRUE(HasInk(g.hWnd(), {left + 1, top + 1, left + width - 1, top + height - 1}, background));
     // A request that finds nothing empties the grid: the rows' place shows the background strip.
-    forms::testing::ClearByTyping(Item("reqPitch"));
-    forms::testing::TypeText(Item("reqPitch"), "1000");
-    forms::testing::ClickWith(Item("btnCalc"), 1);
+    forms::testing::ClearByTyping(Inputs().request);
+    forms::testing::TypeText(Inputs().request, "1000");
+    forms::testing::ClickWith(Controls().calculate, 1);
     os::ProcessEventsUntil([] { return false; }, 150);
     EXPECT_EQ(g.Rows(), 0);
     const os::COLORREF strip = PixelAt(g.hWnd(), left + 5, top + height + 20);

@@ -11,8 +11,8 @@ namespace {
 
 TEST_F(MainWindowTest, ScreenshotAfterACalculation) {
     Open();
-    forms::testing::TypeText(Item("reqPitch"), "1.25");
-    forms::testing::ClickWith(Item("btnCalc"), 1);
+    forms::testing::TypeText(Inputs().request, "1.25");
+    forms::testing::ClickWith(Controls().calculate, 1);
     os::ProcessPendingEvents();
     ASSERT_GT(window->Grid().Rows(), 0);
 

@@ -33,8 +33,8 @@ protected:
         chart = window->Chart().Current();
         int index = 0;
         for (const calc::ThreadFamily& family : calc::ThreadFamilies())
-            chart->Item("chkFamily", index++).SetCheckValue(std::find(keys.begin(), keys.end(), family.key) != keys.end());
-        forms::testing::ClickWith(chart->Item("btnSuggest"), 1);
+            chart->Controls().families[index++]->SetCheckValue(std::find(keys.begin(), keys.end(), family.key) != keys.end());
+        forms::testing::ClickWith(chart->Controls().suggest, 1);
         os::ProcessPendingEvents();
         EXPECT_NE(chart->Suggestions(), nullptr);
         return *chart->Suggestions();
@@ -96,24 +96,24 @@ TEST_F(SuggestWindowTest, ListsTheRankedGearsAndPairsAndWhatTheSelectedOneGains)
 
     // A narrower range of tooth counts is taken when its box is left; a
     // range that is none puts the one in use back.
-    forms::testing::ClearByTyping(suggest.Item("txtHighest"));
-    forms::testing::TypeText(suggest.Item("txtHighest"), "60");
-    suggest.LostFocus(suggest.Item("txtHighest"));
+    forms::testing::ClearByTyping(suggest.Controls().highest);
+    forms::testing::TypeText(suggest.Controls().highest, "60");
+    suggest.LostFocus(suggest.Controls().highest);
     calc::SuggestionRequest narrower = Question("metric-coarse");
     narrower.highest = 60;
     EXPECT_EQ(GridColumn(suggest.Grid(), 0), Expected(calc::SuggestGears(narrower)));
     for (const char* bad : {"0", "abc", "401", "10.5"}) {
-        forms::testing::ClearByTyping(suggest.Item("txtLowest"));
-        forms::testing::TypeText(suggest.Item("txtLowest"), bad);
-        suggest.LostFocus(suggest.Item("txtLowest"));
-        EXPECT_EQ(suggest.Item("txtLowest").Text(), "12") << bad;
+        forms::testing::ClearByTyping(suggest.Controls().lowest);
+        forms::testing::TypeText(suggest.Controls().lowest, bad);
+        suggest.LostFocus(suggest.Controls().lowest);
+        EXPECT_EQ(suggest.Controls().lowest.Text(), "12") << bad;
         EXPECT_EQ(GridColumn(suggest.Grid(), 0), Expected(calc::SuggestGears(narrower))) << bad;
     }
-    forms::testing::ClearByTyping(suggest.Item("txtHighest"));
-    forms::testing::TypeText(suggest.Item("txtHighest"), "150");
-    suggest.LostFocus(suggest.Item("txtHighest"));
+    forms::testing::ClearByTyping(suggest.Controls().highest);
+    forms::testing::TypeText(suggest.Controls().highest, "150");
+    suggest.LostFocus(suggest.Controls().highest);
 
-    suggest.Item("chkPairs").SetCheckValue(1);  // raises the box's Click event, as a click does
+    suggest.Controls().pairs.SetCheckValue(1);  // raises the box's Click event, as a click does
     os::ProcessPendingEvents();
     EXPECT_EQ(GridColumn(suggest.Grid(), 0), Expected(calc::SuggestGearPairs(Question("metric-coarse"))));
 }
@@ -125,7 +125,7 @@ TEST_F(SuggestWindowTest, DoubleClickPutsTheGearIntoTheFirstEmptyBoxOrSaysThereI
 
     // With every box full nothing changes, and the user is told.
     for (int n = 0; n < app::kGearBoxCount; ++n)
-        if (window->Gears().Count(n) == 0) Item("t_gears", n).SetText("33");
+        if (window->Gears().Count(n) == 0) GearBox(n).SetText("33");
     os::ProcessPendingEvents();
     const std::vector<std::int32_t> full = GearList();
     std::string told;
@@ -139,13 +139,13 @@ TEST_F(SuggestWindowTest, DoubleClickPutsTheGearIntoTheFirstEmptyBoxOrSaysThereI
 
     // With box 20 emptied and the advice asked for again, the best candidate
     // goes there, and the chart shows the train it promised.
-    Item("t_gears", 20).SetText("");
-    forms::testing::ClickWith(chart->Item("btnSuggest"), 1);
+    GearBox(20).SetText("");
+    forms::testing::ClickWith(chart->Controls().suggest, 1);
     os::ProcessPendingEvents();
     ASSERT_GT(suggest.Grid().Rows(), 0);
     const calc::GearSuggestion best = suggest.Suggestions()[0];
     DoubleClickRow(suggest.Grid(), 0);
-    EXPECT_EQ(Item("t_gears", 20).Text(), std::to_string(best.teeth[0]));
+    EXPECT_EQ(GearBox(20).Text(), std::to_string(best.teeth[0]));
     EXPECT_EQ(window->Gears().Count(20), best.teeth[0]);
     const calc::ThreadGain& gain = best.gains[0];
     const auto& rows = chart->Rows();

@@ -37,7 +37,7 @@ Picture Read(const forms::PictureCanvas& canvas) {
 
 TEST_F(MainWindowTest, ATrainIsDrawnToScaleWithItsFaultsInRed) {
     Open(false);
-    forms::PictureCanvas& canvas = *Item("Image1").Picture();
+    forms::PictureCanvas& canvas = *Controls().sketch.Picture();
     const Picture sketch = Read(canvas);
     struct Case {
         const char* what;
@@ -70,9 +70,9 @@ namespace {
 class FocusTrainTest : public MainWindowTest {
 protected:
     void Calculate(const std::string& pitch) {
-        forms::testing::ClearByTyping(Item("reqPitch"));
-        forms::testing::TypeText(Item("reqPitch"), pitch);
-        forms::testing::ClickWith(Item("btnCalc"), 1);
+        forms::testing::ClearByTyping(Inputs().request);
+        forms::testing::TypeText(Inputs().request, pitch);
+        forms::testing::ClickWith(Controls().calculate, 1);
     }
     void ClickRow(int row) {
         window->Grid().EnsureVisible(row, 1, true);
@@ -81,7 +81,7 @@ protected:
         os::testing::MouseClick(window->GridView().Window(), os::LeftButton,
                                 {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
     }
-    Picture Shown() { return Read(*Item("Image1").Picture()); }
+    Picture Shown() { return Read(*Controls().sketch.Picture()); }
     int RowMarked(const std::string& mark) {
         const auto marks = static_cast<std::int32_t>(calc::ColumnOf(calc::ResultField::Marks));
         for (int r = 0; r < window->Grid().Rows(); ++r)
@@ -93,7 +93,7 @@ protected:
 TEST_F(FocusTrainTest, TheFocusRowsTrainIsShownAndTheSketchComesBack) {
     Open();
     const Picture sketch = Shown();
-    Item("chkAll").SetCheckValue(1);
+    Inputs().includeIntersecting.SetCheckValue(1);
     Calculate("1.0");
     ASSERT_GT(window->Grid().Rows(), 26);
     EXPECT_EQ(Shown().pixels, sketch.pixels) << "no row chosen yet";

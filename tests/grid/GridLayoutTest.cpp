@@ -89,6 +89,126 @@ TEST_F(LaidOutGrid, HiddenRowsTakeNoSpace) {
     EXPECT_EQ(row, 2);
 }
 
+// Whatever changed, each row's top edge is the sum of the heights of the
+// visible rows of its kind before it, and the fixed height and the
+// scrolling height are the sums over all of them.
+TEST(GridRowLayout, RowTopsAreTheSumsOfTheRowsBefore) {
+    struct Case {
+        const char* name;
+        std::function<void(VbGrid&)> change;
+        std::int32_t rows, fixedRows, fixedHeight;
+    };
+    const std::vector<Case> cases = {
+        {"uniform rows", [](VbGrid&) {}, 40, 0, 0},
+        {"a taller row", [](VbGrid& g) { g.SetRowHeight(3, 450); }, 40, 0, 0},
+        {"hidden rows, one shown again",
+         [](VbGrid& g) {
+             for (int r : {2, 5, 6, 39}) g.SetRowVisible(r, false);
+             g.SetRowVisible(6, true);
+         },
+         40, 0, 0},
+        {"fixed rows, one taller and one hidden",
+         [](VbGrid& g) {
+             g.SetFixedRows(3);
+             g.SetRowHeight(0, 300);
+             g.SetRowVisible(1, false);
+             g.SetRowHeight(10, 600);
+         },
+         40, 3, 20 + 16},
+        {"a tall row inserted, then rows removed",
+         [](VbGrid& g) {
+             g.SetFixedRows(1);
+             g.SetRowVisible(8, false);
+             g.AddRow(4, "", true, 450);
+             g.RemoveRow(2);
+             g.RemoveRow(9);
+         },
+         39, 1, 16},
+        {"the only fixed row removed",
+         [](VbGrid& g) {
+             g.SetFixedRows(1);
+             g.RemoveRow(0);
+         },
+         39, 0, 0},
+        {"every row fixed", [](VbGrid& g) { g.SetFixedRows(40); }, 40, 40, 40 * 16},
+        {"a new default height over rows of their own",
+         [](VbGrid& g) {
+             g.SetRowHeight(3, 450);
+             g.SetRowVisible(5, false);
+             g.SetDefaultRowHeight(300);
+         },
+         40, 0, 0},
+        {"rows added with heights and hidden",
+         [](VbGrid& g) {
+             g.AddRow(-1, "", true, 450);
+             g.AddRow(-1, "", false, 600);
+             g.AddRow(-1, "k");
+             g.SetRowTag(7, 3);
+         },
+         43, 0, 0},
+        {"rows grown while loading with another default",
+         [](VbGrid& g) {
+             g.SetLoading(true);
+             g.SetDefaultRowHeight(300);
+             g.SetRows(45);
+             g.SetLoading(false);
+         },
+         45, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        VbGrid g;
+        Fill(g, 2, 40);
+        c.change(g);
+        ASSERT_EQ(g.Rows(), c.rows);
+        std::int32_t sums[2] = {0, 0};  // scrolling, fixed
+        for (std::int32_t r = 0; r < g.Rows(); ++r) {
+            const grid::GridRow row = g.RowAt(r);
+            EXPECT_EQ(row.fixed, r < c.fixedRows) << r;
+            EXPECT_EQ(row.height, g.RowHeight(r) / 15) << r;
+            EXPECT_EQ(row.visible, g.RowVisible(r)) << r;
+            EXPECT_EQ(row.top, sums[row.fixed]) << r;
+            if (row.visible) sums[row.fixed] += row.height;
+        }
+        EXPECT_EQ(g.FixedHeight(), c.fixedHeight);
+        EXPECT_EQ(g.FixedHeight(), sums[1]);
+        EXPECT_EQ(g.ScrollableHeight(), g.RowAt(g.Rows() - 1).fixed ? 0 : sums[0]);
+    }
+}
+
+// A change of a row's height or visibility marks the rows whose top edge
+// moved for repainting, and no others.
+TEST(GridRowLayout, RowsThatMoveAreMarkedForRepainting) {
+    struct Case {
+        const char* name;
+        std::function<void(VbGrid&)> change;
+        std::vector<std::int32_t> dirty;  // among rows 0..7
+    };
+    const std::vector<Case> cases = {
+        {"a scrolling row taller", [](VbGrid& g) { g.SetRowHeight(4, 450); }, {4, 5, 6, 7}},
+        {"a fixed row taller", [](VbGrid& g) { g.SetRowHeight(0, 450); }, {0, 1}},
+        {"a scrolling row hidden", [](VbGrid& g) { g.SetRowVisible(6, false); }, {6, 7}},
+        {"a hidden row taller", [](VbGrid& g) {
+             g.SetRowVisible(5, false);
+             for (std::int32_t r = 0; r < 8; ++r) g.ClearRowDirty(r);
+             g.SetRowHeight(5, 450);
+         }, {5}},
+        {"the same height again", [](VbGrid& g) { g.SetRowHeight(3, 240); }, {3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        VbGrid g;
+        Fill(g, 2, 8);
+        g.SetFixedRows(2);
+        for (std::int32_t r = 0; r < 8; ++r) g.ClearRowDirty(r);
+        c.change(g);
+        std::vector<std::int32_t> dirty;
+        for (std::int32_t r = 0; r < 8; ++r)
+            if (g.RowAt(r).dirty) dirty.push_back(r);
+        EXPECT_EQ(dirty, c.dirty);
+    }
+}
+
 TEST(GridSearch, TypeAheadFindsTheNextMatchingRow) {
     VbGrid g;
     g.AddColumn();

@@ -2,6 +2,12 @@
 
 #include "os/windows/Process.h"
 
+#include <malloc.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
 using grid::VbGrid;
 using runtime::Variant;
 
@@ -274,6 +280,113 @@ TEST(GridStructure, RowTagsAndBookmarksFollowTheirRows) {
             EXPECT_EQ(g.RowTag(r), c.tags[static_cast<std::size_t>(r)]) << r;
             EXPECT_EQ(g.Bookmark(r), c.bookmarks[static_cast<std::size_t>(r)]) << r;
         }
+    }
+}
+
+// Rows that move in a long grid take their cells along, across every
+// boundary of the grid's storage, and rows that come anew are empty.
+TEST(GridStructure, CellsFollowTheirRowsOverLongGrids) {
+    using Texts = std::vector<std::string>;
+    const auto insert = [](std::int32_t before) {
+        return [before](VbGrid& g, Texts& texts) {
+            g.AddRow(before);
+            texts.insert(texts.begin() + before, "");
+        };
+    };
+    const auto remove = [](std::int32_t row) {
+        return [row](VbGrid& g, Texts& texts) {
+            g.RemoveRow(row);
+            texts.erase(texts.begin() + row);
+        };
+    };
+    struct Case {
+        const char* name;
+        std::function<void(VbGrid&, Texts&)> change;
+    };
+    const std::vector<Case> cases = {
+        {"inserted at the top", insert(0)},
+        {"inserted before row 1023", insert(1023)},
+        {"inserted before row 1024", insert(1024)},
+        {"inserted before the last row", insert(4999)},
+        {"removed at the top", remove(0)},
+        {"removed row 1023", remove(1023)},
+        {"removed row 1024", remove(1024)},
+        {"removed the last row", remove(4999)},
+        {"fewer rows, then more",
+         [](VbGrid& g, Texts& texts) {
+             g.SetRows(1500);
+             g.SetRows(5000);
+             std::fill(texts.begin() + 1500, texts.end(), "");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        VbGrid g;
+        g.AddColumn();
+        g.AddColumn();
+        g.SetRows(5000);
+        Texts texts(5000);
+        for (std::int32_t r : {0, 1, 1022, 1023, 1024, 1025, 2047, 2048, 3071, 4096, 4999}) {
+            texts[static_cast<std::size_t>(r)] = "r" + std::to_string(r);
+            g.SetTextMatrix(r, 1, texts[static_cast<std::size_t>(r)]);
+        }
+        c.change(g, texts);
+        ASSERT_EQ(g.Rows(), static_cast<std::int32_t>(texts.size()));
+        for (std::int32_t r = 0; r < g.Rows(); ++r) ASSERT_EQ(g.TextMatrix(r, 1), texts[static_cast<std::size_t>(r)]) << r;
+    }
+}
+
+namespace {
+
+std::int64_t HeapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<std::int64_t>(info.uordblks + info.hblkhd);
+}
+
+}  // namespace
+
+// A grid over a host's table keeps nothing per row while its rows are
+// alike, and only the rows that differ when some do.
+TEST(GridStructure, AHostTableCostsNoMemoryPerRow) {
+    struct Case {
+        const char* name;
+        std::function<void(VbGrid&)> change;
+        std::int32_t scrollingHeight;
+    };
+    constexpr std::int32_t kRows = 2000000;
+    const std::vector<Case> cases = {
+        {"as shown", [](VbGrid&) {}, kRows * 16},
+        {"rows hidden, taller, tagged and selected",
+         [](VbGrid& g) {
+             g.SetRowVisible(10, false);
+             g.SetRowVisible(kRows - 1, false);
+             g.SetRowHeight(20, 450);
+             g.SetRowTag(30, 5);
+             g.SetBookmark(kRows - 2, "far");
+             g.SetCellSelected(kRows / 2, 1, true);
+         },
+         kRows * 16 - 32 + 14},
+        {"fixed rows", [](VbGrid& g) { g.SetFixedRows(2); }, kRows * 16 - 32},
+        {"rows inserted and removed",
+         [](VbGrid& g) {
+             g.AddRow(5, "new", true, 450);
+             g.RemoveRow(100);
+             g.RemoveRow(g.Rows() - 1);
+         },
+         kRows * 16 + 14 - 16},
+    };
+    const NumberedTable table(kRows);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        VbGrid g;
+        for (int col = 0; col < 9; ++col) g.AddColumn();
+        const std::int64_t before = HeapInUse();
+        g.ShowTable(&table);
+        c.change(g);
+        const std::int64_t grown = HeapInUse() - before;
+        EXPECT_LT(static_cast<double>(grown) / kRows, 0.5);
+        EXPECT_EQ(g.ScrollableHeight(), c.scrollingHeight);
+        EXPECT_EQ(g.TextMatrix(kRows - 3, 1), std::to_string(kRows - 2));
     }
 }
 

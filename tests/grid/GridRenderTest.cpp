@@ -1,6 +1,8 @@
 // The grid painting itself on a real (offscreen) window.
 #include <gtest/gtest.h>
 
+#include "GridTestSupport.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -320,18 +322,6 @@ TEST_F(RenderedGrid, AHostsTableIsWhatTheGridShows) {
     EXPECT_EQ(g.Table().Text(0, 0), "own");
 }
 
-namespace {
-
-class LongHostTable : public grid::GridTable {
-public:
-    std::int32_t RowCount() const override { return 20000; }
-    std::string Text(std::int32_t row, std::int32_t col) const override { return std::to_string(row + col); }
-    std::int32_t ForeColour(std::int32_t, std::int32_t) const override { return -1; }
-    std::int32_t TextFlags(std::int32_t, std::int32_t) const override { return -1; }
-};
-
-}  // namespace
-
 // Over a long host's table the grid makes cells only for the rows it drew
 // or selected, whatever walks over every row.
 TEST_F(RenderedGrid, ALongHostTableGetsCellsOnlyWhereTouched) {
@@ -352,7 +342,7 @@ TEST_F(RenderedGrid, ALongHostTableGetsCellsOnlyWhereTouched) {
          },
          15000},
     };
-    const LongHostTable table;
+    const NumberedTable table(20000);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         VbGrid& g = Grid();

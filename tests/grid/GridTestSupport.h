@@ -61,6 +61,19 @@ inline RaisedError ErrorOf(const std::function<void()>& action) {
     return {};
 }
 
+// A host's table of `rows` rows whose cell (r, c) reads r + c.
+class NumberedTable : public grid::GridTable {
+public:
+    explicit NumberedTable(std::int32_t rows) : rows_(rows) {}
+    std::int32_t RowCount() const override { return rows_; }
+    std::string Text(std::int32_t row, std::int32_t col) const override { return std::to_string(row + col); }
+    std::int32_t ForeColour(std::int32_t, std::int32_t) const override { return -1; }
+    std::int32_t TextFlags(std::int32_t, std::int32_t) const override { return -1; }
+
+private:
+    std::int32_t rows_;
+};
+
 // A grid with `cols` columns and `rows` rows, cell (r, c) holding "r,c".
 inline void Fill(grid::VbGrid& g, int cols, int rows) {
     for (int c = 0; c < cols; ++c) g.AddColumn("", "h" + std::to_string(c));

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
+#include <span>
+
+#include "app/results/InputControls.h"
 
 namespace calc {
 class GearSet;
 }
 namespace forms {
 class Control;
-class Form;
 }
 
 namespace app {
@@ -19,14 +19,14 @@ namespace app {
 // window implements it; the chart knows it only through this.
 class ChartHost {
 public:
-    virtual const forms::Form& Window() const = 0;
-    // The control of that name (and index); error 730 when there is none.
-    virtual forms::Control& Item(const std::string& name, std::int32_t index = -1) const = 0;
+    // The input controls; the chart also puts a thread into them to calculate it.
+    virtual const InputControls& Inputs() const = 0;
     virtual const calc::GearSet& Gears() const = 0;
-    // How many gear boxes (t_gears) the window has.
-    virtual std::int32_t GearBoxCount() const = 0;
-    // The calculation from the window's inputs into its results.
-    virtual void FindGearTrains() = 0;
+    // The gear boxes, one per slot of the gears.
+    virtual std::span<forms::Control* const> GearBoxes() const = 0;
+    // The calculation from the window's inputs into its results, as its
+    // calculate command runs it.
+    virtual void Calculate() = 0;
 
 protected:
     ~ChartHost() = default;

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "app/files/LanguageFile.h"
 #include "app/files/LanguageTexts.h"
 #include "calc/inputs/ThreadFamilies.h"
+#include "forms/Control.h"
 #include "forms/Form.h"
 
 namespace app {
@@ -43,7 +45,14 @@ int GridHeight(int clientHeight) {
 }
 
 // The fewest-changes check box, the sheet's two buttons and the status line.
-void AddSheetControls(forms::Form& window, std::vector<forms::Control*>& order) {
+struct SheetControls {
+    forms::Control& fewest;
+    forms::Control& printChart;
+    forms::Control& savePdf;
+    forms::Control& status;
+};
+
+SheetControls AddSheetControls(forms::Form& window) {
     const int top = SheetLineTop();
     forms::Control& fewest =
         window.AddControl(forms::ControlKind::CheckBox, "chkFewest",
@@ -65,26 +74,26 @@ void AddSheetControls(forms::Form& window, std::vector<forms::Control*>& order) 
         forms::ControlKind::Label, "lblStatus",
         {kMargin, kChartClientHeight - kMargin - kStatusHeight, kChartClientWidth - 2 * kMargin, kStatusHeight});
     status.SetToolTipText("Changing gear B or C counts 4 changes, as the banjo must be set again; A or D counts 1");
-    order.insert(order.end(), {&fewest, &print, &save});
+    return {fewest, print, save, status};
 }
 
 }  // namespace
 
-void BuildChartLayout(forms::Form& window) {
+ChartControls BuildChartLayout(forms::Form& window) {
     window.SetCaption(ReadLangText(kChartMenuText));
     window.SetBorderStyle(forms::BorderSizable);
     window.SetClientSize(kChartClientWidth, kChartClientHeight);
-    std::vector<forms::Control*> order;
+    std::vector<forms::Control*> families;
     int index = 0;
     for (const calc::ThreadFamily& family : calc::ThreadFamilies()) {
         const forms::TwipsRect bounds{kMargin + (index % kBoxesPerLine) * kBoxWidth,
                                       kMargin + (index / kBoxesPerLine) * kBoxHeight, kBoxWidth - 60, kBoxHeight};
         forms::Control& box = window.AddControl(forms::ControlKind::CheckBox, "chkFamily", bounds, nullptr, index);
         box.SetCaption(std::string(family.title));
-        order.push_back(&box);
+        families.push_back(&box);
         ++index;
     }
-    AddSheetControls(window, order);
+    const SheetControls sheet = AddSheetControls(window);
     forms::Control& print = window.AddControl(
         forms::ControlKind::CommandButton, "btnPrint",
         {kChartClientWidth - kMargin - kButtonWidth, kMargin, kButtonWidth, kButtonHeight});
@@ -99,22 +108,22 @@ void BuildChartLayout(forms::Form& window) {
     forms::Control& grid = window.AddControl(forms::ControlKind::Host, "vbGrid1",
                                              {kMargin, GridTop(), kChartClientWidth - 2 * kMargin,
                                               GridHeight(kChartClientHeight)});
-    order.push_back(&print);
-    order.push_back(&suggest);
-    order.push_back(&grid);
+    std::vector<forms::Control*> order = families;
+    order.insert(order.end(), {&sheet.fewest, &sheet.printChart, &sheet.savePdf, &print, &suggest, &grid});
     window.SetTabOrder(order);
+    return {std::move(families), sheet.fewest, sheet.printChart, sheet.savePdf, sheet.status, print, suggest, grid};
 }
 
-void LayoutChartWindow(forms::Form& window) {
-    forms::Control& grid = *window.Find("vbGrid1");
+void LayoutChartWindow(const forms::Form& window, const ChartControls& controls) {
+    forms::Control& grid = controls.grid;
     grid.SetWidth(std::max(0, window.ScaleWidth() - grid.Left() - kMargin));
     grid.SetHeight(GridHeight(window.ScaleHeight()));
-    forms::Control& status = *window.Find("lblStatus");
+    forms::Control& status = controls.status;
     status.SetTop(std::max(grid.Top(), window.ScaleHeight() - kMargin - kStatusHeight));
     status.SetWidth(std::max(0, window.ScaleWidth() - 2 * kMargin));
-    forms::Control& print = *window.Find("btnPrint");
-    print.SetLeft(std::max(kMargin + kBoxesPerLine * kBoxWidth, window.ScaleWidth() - kMargin - kButtonWidth));
-    window.Find("btnSuggest")->SetLeft(
+    controls.print.SetLeft(
+        std::max(kMargin + kBoxesPerLine * kBoxWidth, window.ScaleWidth() - kMargin - kButtonWidth));
+    controls.suggest.SetLeft(
         std::max(kMargin + kBoxesPerLine * kBoxWidth, window.ScaleWidth() - kMargin - kSuggestWidth));
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/files/LanguageFile.h"
 #include "calc/inputs/FactoryInputs.h"
+#include "forms/Control.h"
 #include "forms/Form.h"
 
 namespace app {
@@ -19,16 +20,16 @@ constexpr int kCandidatesTop = kMargin + kBoxHeight + kGap;
 
 // The candidates take the upper part and the threads of the selected one
 // the lower, below their label.
-void PlaceGrids(forms::Form& window, int width, int height) {
+void PlaceGrids(const SuggestControls& controls, int width, int height) {
     const int gridWidth = std::max(0, width - 2 * kMargin);
     const int shared = std::max(0, height - kCandidatesTop - kGap - kLineHeight - kMargin);
     const int candidates = shared * 2 / 5;
-    forms::Control& label = *window.Find("lblGains");
-    window.Find("vbGrid1")->SetWidth(gridWidth);
-    window.Find("vbGrid1")->SetHeight(candidates);
+    forms::Control& label = controls.gainsLabel;
+    controls.candidates.SetWidth(gridWidth);
+    controls.candidates.SetHeight(candidates);
     label.SetTop(kCandidatesTop + candidates + kGap);
     label.SetWidth(gridWidth);
-    forms::Control& gains = *window.Find("vbGrid2");
+    forms::Control& gains = controls.gains;
     gains.SetTop(label.Top() + kLineHeight);
     gains.SetWidth(gridWidth);
     gains.SetHeight(shared - candidates);
@@ -36,7 +37,7 @@ void PlaceGrids(forms::Form& window, int width, int height) {
 
 }  // namespace
 
-void BuildSuggestLayout(forms::Form& window) {
+SuggestControls BuildSuggestLayout(forms::Form& window) {
     window.SetCaption(ReadLangText("suggestcaption", "frmChart", "Which gear should I buy?"));
     window.SetBorderStyle(forms::BorderSizable);
     window.SetClientSize(kSuggestClientWidth, kSuggestClientHeight);
@@ -61,10 +62,14 @@ void BuildSuggestLayout(forms::Form& window) {
     forms::Control& label = window.AddControl(forms::ControlKind::Label, "lblGains", {kMargin, 0, 0, kLineHeight});
     label.SetCaption("The threads it brings within tolerance or makes exact, with their trains:");
     forms::Control& gains = window.AddControl(forms::ControlKind::Host, "vbGrid2", {kMargin, 0, 0, 0});
-    PlaceGrids(window, kSuggestClientWidth, kSuggestClientHeight);
+    const SuggestControls controls{pairs, lowest, highest, candidates, label, gains};
+    PlaceGrids(controls, kSuggestClientWidth, kSuggestClientHeight);
     window.SetTabOrder({&pairs, &lowest, &highest, &candidates, &gains});
+    return controls;
 }
 
-void LayoutSuggestWindow(forms::Form& window) { PlaceGrids(window, window.ScaleWidth(), window.ScaleHeight()); }
+void LayoutSuggestWindow(const forms::Form& window, const SuggestControls& controls) {
+    PlaceGrids(controls, window.ScaleWidth(), window.ScaleHeight());
+}
 
 }  // namespace app

@@ -1,5 +1,6 @@
 #include "app/chart/frmChart.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "app/chart/ChartFill.h"
@@ -31,11 +32,6 @@ constexpr std::int32_t kRestMilliseconds = 300;
 std::string FamilyKey(const calc::ThreadFamily& family) { return "chart_" + std::string(family.key); }
 constexpr const char* kFewestKey = "chart_fewest";
 
-os::HWND BuildChartLayoutFor(forms::Form& form) {
-    BuildChartLayout(form);
-    return form.Find("vbGrid1")->hWnd();
-}
-
 // The shortest text that reads back as exactly the value.
 std::string ValueText(double value) {
     char text[32];
@@ -47,10 +43,11 @@ std::string ValueText(double value) {
 frmChart::frmChart(ChartHost& main)
     : main_(main),
       form_("frmChart", *this),
-      gridControl_(std::make_unique<grid::GridControl>(BuildChartLayoutFor(form_))),
+      controls_(BuildChartLayout(form_)),
+      gridControl_(std::make_unique<grid::GridControl>(controls_.grid.hWnd())),
       grid_(gridControl_->Grid()),
       output_(form_, grid_) {
-    Item("vbGrid1").SetHostClient(gridControl_.get());
+    controls_.grid.SetHostClient(gridControl_.get());
     grid_.ReadProperties(grid::PropertyBag::FromText(ResultsGridStoredSettings()));
     grid_.SetEvents(this);
     ApplyLanguage(form_);
@@ -59,11 +56,7 @@ frmChart::frmChart(ChartHost& main)
 
 frmChart::~frmChart() {
     grid_.SetEvents(nullptr);
-    if (forms::Control* host = form_.Find("vbGrid1")) host->SetHostClient(nullptr);
-}
-
-forms::Control& frmChart::Item(const std::string& name, std::int32_t index) const {
-    return form_.Item(name, index);
+    controls_.grid.SetHostClient(nullptr);
 }
 
 void frmChart::Show() {
@@ -76,33 +69,34 @@ void frmChart::Show() {
 void frmChart::Load() {
     loading_ = true;
     SetUpChartGrid(grid_);
-    std::int32_t index = 0;
+    std::size_t index = 0;
     for (const calc::ThreadFamily& family : calc::ThreadFamilies())
-        Item("chkFamily", index++).SetCheckValue(ReadBooleanSetting(FamilyKey(family), true) ? 1 : 0);
-    Item("chkFewest").SetCheckValue(ReadBooleanSetting(kFewestKey, false) ? 1 : 0);
+        controls_.families[index++]->SetCheckValue(ReadBooleanSetting(FamilyKey(family), true) ? 1 : 0);
+    controls_.fewest.SetCheckValue(ReadBooleanSetting(kFewestKey, false) ? 1 : 0);
     loading_ = false;
     Recalculate();
 }
 
-void frmChart::Resize() { LayoutChartWindow(form_); }
+void frmChart::Resize() { LayoutChartWindow(form_, controls_); }
 
 void frmChart::Unload(bool& /*cancel*/) { closed_ = true; }
 
 void frmChart::Click(forms::Control& control) {
-    if (control.Name() == "chkFamily") FamilyClicked(control);
-    else if (control.Name() == "btnPrint") {
+    const std::vector<forms::Control*>& families = controls_.families;
+    if (std::find(families.begin(), families.end(), &control) != families.end()) FamilyClicked(control);
+    else if (&control == &controls_.print) {
         CatchUp();  // what goes out is the chart of the current inputs
         output_.Clicked();
     }
-    else if (control.Name() == "chkFewest") FewestClicked(control);
-    else if (control.Name() == "btnPrintChart") PrintChart();
-    else if (control.Name() == "btnSavePdf") SaveChartPdf();
-    else if (control.Name() == "btnSuggest") ShowSuggestions();
+    else if (&control == &controls_.fewest) FewestClicked(control);
+    else if (&control == &controls_.printChart) PrintChart();
+    else if (&control == &controls_.savePdf) SaveChartPdf();
+    else if (&control == &controls_.suggest) ShowSuggestions();
 }
 
 void frmChart::MouseDown(forms::Control& control, std::int16_t button, std::int16_t /*shift*/, float /*x*/,
                          float /*y*/) {
-    if (control.Name() == "btnPrint") output_.Pressed(button);
+    if (&control == &controls_.print) output_.Pressed(button);
 }
 
 void frmChart::DblClick() {
@@ -141,16 +135,12 @@ void frmChart::RecalculateSoon() {
 void frmChart::Recalculate() {
     recalculateTimer_.SetEnabled(false);
     if (closed_ || !form_.Loaded()) return;
-    std::vector<const calc::ThreadFamily*> families;
-    std::int32_t index = 0;
-    for (const calc::ThreadFamily& family : calc::ThreadFamilies())
-        if (Item("chkFamily", index++).CheckValue() == 1) families.push_back(&family);
-    const forms::Form& main = main_.Window();
+    const std::vector<const calc::ThreadFamily*> families = CheckedFamilies();
+    const InputControls& main = main_.Inputs();
     calc::SearchInputs inputs;
     ReadIncludeOptions(main, inputs);
     ReadRemainingInputs(main, inputs);
-    const ChartTolerances tolerances{calc::NumVal(main_.Item("txtPrecM").Text()),
-                                     calc::NumVal(main_.Item("txtPrecI").Text())};
+    const ChartTolerances tolerances{calc::NumVal(main.toleranceMm.Text()), calc::NumVal(main.toleranceTpi.Text())};
     inputs_ = inputs;
     // Out of memory, the chart keeps what it showed, or is emptied when the
     // grid ran out while it filled.
@@ -178,17 +168,25 @@ std::vector<calc::ChartRow> frmChart::WithGearChanges(std::vector<calc::ChartRow
     std::vector<calc::ChartRow> fewest = calc::FewestChangesChart(best, main_.Gears(), inputs_, tolerances);
     const int bestChanges = calc::ChartGearChanges(best, main_.Gears());
     const int leastChanges = calc::ChartGearChanges(fewest, main_.Gears());
-    Item("lblStatus").SetCaption(calc::GearChangesText(leastChanges, bestChanges));
-    return Item("chkFewest").CheckValue() == 1 ? std::move(fewest) : std::move(best);
+    controls_.status.SetCaption(calc::GearChangesText(leastChanges, bestChanges));
+    return controls_.fewest.CheckValue() == 1 ? std::move(fewest) : std::move(best);
 }
 
 void frmChart::UseThread(std::int32_t row) {
     if (row < 0 || static_cast<std::size_t>(row) >= Rows().size()) return;
     const calc::ThreadEntry& thread = *Rows()[static_cast<std::size_t>(row)].thread;
-    main_.Item("Option1", thread.kind == calc::ThreadKind::Tpi ? 1 : 0).SetOptionValue(true);
-    main_.Item("reqPitch").SetText(ValueText(thread.value));
-    main_.FindGearTrains();
-    main_.Item("btnPrint").SetEnabled(true);
+    const InputControls& main = main_.Inputs();
+    main.requestUnit[thread.kind == calc::ThreadKind::Tpi ? 1 : 0]->SetOptionValue(true);
+    main.request.SetText(ValueText(thread.value));
+    main_.Calculate();
+}
+
+std::vector<const calc::ThreadFamily*> frmChart::CheckedFamilies() const {
+    std::vector<const calc::ThreadFamily*> checked;
+    std::size_t index = 0;
+    for (const calc::ThreadFamily& family : calc::ThreadFamilies())
+        if (controls_.families[index++]->CheckValue() == 1) checked.push_back(&family);
+    return checked;
 }
 
 const std::vector<calc::ChartRow>& frmChart::Rows() const {

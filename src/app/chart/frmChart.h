@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/chart/ChartLayout.h"
 #include "app/chart/ChartTable.h"
 #include "app/results/ResultsOutput.h"
 #include "app/files/TimerHandler.h"
@@ -44,9 +45,11 @@ public:
     // Whether the user has closed the window; a closed chart is not shown again.
     bool Closed() const { return closed_; }
     forms::Form& Window() { return form_; }
-    forms::Control& Item(const std::string& name, std::int32_t index = -1) const;
+    const ChartControls& Controls() const { return controls_; }
     grid::VbGrid& Grid() { return grid_; }
     const std::vector<calc::ChartRow>& Rows() const;
+    // The thread families whose boxes are checked, in the chart's order.
+    std::vector<const calc::ThreadFamily*> CheckedFamilies() const;
 
     // Works the chart out afresh from the main window's inputs and the
     // checked families.
@@ -94,6 +97,7 @@ private:
 
     ChartHost& main_;
     forms::Form form_;
+    ChartControls controls_;
     // The rows shown; the grid shows them, so they outlive it.
     std::unique_ptr<ChartTable> chart_;
     std::unique_ptr<grid::GridControl> gridControl_;

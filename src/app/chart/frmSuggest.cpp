@@ -1,6 +1,7 @@
 #include "app/chart/frmSuggest.h"
 
 #include <cmath>
+#include <span>
 
 #include "app/chart/ChartHost.h"
 #include "app/files/FailureMessage.h"
@@ -19,11 +20,6 @@ namespace app {
 
 namespace {
 
-os::HWND BuildSuggestLayoutFor(forms::Form& form) {
-    BuildSuggestLayout(form);
-    return form.Find("vbGrid1")->hWnd();
-}
-
 // The window went away while the event loop ran inside its work.
 struct WindowGone {};
 
@@ -33,12 +29,13 @@ frmSuggest::frmSuggest(ChartHost& main, frmChart& chart)
     : main_(main),
       chart_(chart),
       form_("frmSuggest", *this),
-      gridControl_(std::make_unique<grid::GridControl>(BuildSuggestLayoutFor(form_))),
+      controls_(BuildSuggestLayout(form_)),
+      gridControl_(std::make_unique<grid::GridControl>(controls_.candidates.hWnd())),
       grid_(gridControl_->Grid()),
-      gainsControl_(std::make_unique<grid::GridControl>(form_.Find("vbGrid2")->hWnd())),
+      gainsControl_(std::make_unique<grid::GridControl>(controls_.gains.hWnd())),
       gains_(gainsControl_->Grid()) {
-    Item("vbGrid1").SetHostClient(gridControl_.get());
-    Item("vbGrid2").SetHostClient(gainsControl_.get());
+    controls_.candidates.SetHostClient(gridControl_.get());
+    controls_.gains.SetHostClient(gainsControl_.get());
     grid_.SetEvents(this);
     ApplyLanguage(form_);
 }
@@ -46,11 +43,9 @@ frmSuggest::frmSuggest(ChartHost& main, frmChart& chart)
 frmSuggest::~frmSuggest() {
     *alive_ = false;
     grid_.SetEvents(nullptr);
-    for (const char* name : {"vbGrid1", "vbGrid2"})
-        if (forms::Control* host = form_.Find(name)) host->SetHostClient(nullptr);
+    controls_.candidates.SetHostClient(nullptr);
+    controls_.gains.SetHostClient(nullptr);
 }
-
-forms::Control& frmSuggest::Item(const std::string& name, std::int32_t index) const { return form_.Item(name, index); }
 
 void frmSuggest::Show() {
     if (closed_) return;
@@ -69,16 +64,16 @@ void frmSuggest::Load() {
     Recalculate();
 }
 
-void frmSuggest::Resize() { LayoutSuggestWindow(form_); }
+void frmSuggest::Resize() { LayoutSuggestWindow(form_, controls_); }
 
 void frmSuggest::Unload(bool& /*cancel*/) { closed_ = true; }
 
 void frmSuggest::Click(forms::Control& control) {
-    if (control.Name() == "chkPairs") Recalculate();
+    if (&control == &controls_.pairs) Recalculate();
 }
 
 void frmSuggest::LostFocus(forms::Control& control) {
-    if (control.Name() == "txtLowest" || control.Name() == "txtHighest")
+    if (&control == &controls_.lowest || &control == &controls_.highest)
         if (ReadRange()) Recalculate();
 }
 
@@ -86,8 +81,8 @@ void frmSuggest::LostFocus(forms::Control& control) {
 // limit, the lower first) and differs from the one in use; otherwise the
 // boxes show the range in use again. True when the range changed.
 bool frmSuggest::ReadRange() {
-    const double lowest = calc::NumVal(Item("txtLowest").Text());
-    const double highest = calc::NumVal(Item("txtHighest").Text());
+    const double lowest = calc::NumVal(controls_.lowest.Text());
+    const double highest = calc::NumVal(controls_.highest.Text());
     const bool whole = lowest == std::floor(lowest) && highest == std::floor(highest);
     if (whole && lowest >= 1 && lowest <= highest && highest <= calc::kSuggestionTeethLimit &&
         (lowest != lowest_ || highest != highest_)) {
@@ -95,8 +90,8 @@ bool frmSuggest::ReadRange() {
         highest_ = static_cast<std::int32_t>(highest);
         return true;
     }
-    Item("txtLowest").SetText(std::to_string(lowest_));
-    Item("txtHighest").SetText(std::to_string(highest_));
+    controls_.lowest.SetText(std::to_string(lowest_));
+    controls_.highest.SetText(std::to_string(highest_));
     return false;
 }
 
@@ -107,23 +102,20 @@ void frmSuggest::RowColChange() { ShowGainsOf(grid_.row()); }
 // The chart's checked families with the main window's tolerance of each
 // kind; with none checked, the main window's own thread.
 calc::SuggestionRequest frmSuggest::Question() const {
-    const forms::Form& main = main_.Window();
+    const InputControls& main = main_.Inputs();
     calc::SuggestionRequest request;
     request.gears = main_.Gears();
     request.lowest = lowest_;
     request.highest = highest_;
     ReadIncludeOptions(main, request.inputs);
     ReadRemainingInputs(main, request.inputs);
-    const double mm = calc::NumVal(main_.Item("txtPrecM").Text());
-    const double tpi = calc::NumVal(main_.Item("txtPrecI").Text());
-    std::vector<const calc::ThreadFamily*> families;
-    std::int32_t index = 0;
-    for (const calc::ThreadFamily& family : calc::ThreadFamilies())
-        if (chart_.Item("chkFamily", index++).CheckValue() == 1) families.push_back(&family);
+    const double mm = calc::NumVal(main.toleranceMm.Text());
+    const double tpi = calc::NumVal(main.toleranceTpi.Text());
+    const std::vector<const calc::ThreadFamily*> families = chart_.CheckedFamilies();
     request.threads = calc::WantedThreads(families, mm, tpi);
     if (families.empty()) {
-        const bool requestTpi = main_.Item("Option1", 1).OptionValue();
-        const double value = calc::NumVal(main_.Item("reqPitch").Text());
+        const bool requestTpi = main.requestUnit[1]->OptionValue();
+        const double value = calc::NumVal(main.request.Text());
         if (value > 0)
             request.threads.push_back(
                 calc::SingleWantedThread(requestTpi, value, requestTpi ? tpi : mm, runtime::UserSeparators()));
@@ -151,7 +143,7 @@ void frmSuggest::Recalculate() {
     busy_ = true;
     try {
         os::BusyCursor wait;
-        list = Item("chkPairs").CheckValue() == 1 ? calc::SuggestGearPairs(request, KeepPainting())
+        list = controls_.pairs.CheckValue() == 1 ? calc::SuggestGearPairs(request, KeepPainting())
                                                  : calc::SuggestGears(request, KeepPainting());
     } catch (const WindowGone&) {
         return;  // nothing of this window is left to touch
@@ -161,7 +153,8 @@ void frmSuggest::Recalculate() {
     }
     busy_ = false;
     threads_ = request.threads;
-    tolerances_ = {calc::NumVal(main_.Item("txtPrecM").Text()), calc::NumVal(main_.Item("txtPrecI").Text())};
+    const InputControls& main = main_.Inputs();
+    tolerances_ = {calc::NumVal(main.toleranceMm.Text()), calc::NumVal(main.toleranceTpi.Text())};
     suggestions_ = std::move(list);
     ShowSuggestionList(grid_, suggestions_, threads_);
     ShowGainsOf(suggestions_.empty() ? -1 : 0);
@@ -175,16 +168,17 @@ void frmSuggest::ShowGainsOf(std::int32_t row) {
 void frmSuggest::UseSuggestion(std::int32_t row) {
     if (busy_ || row < 0 || static_cast<std::size_t>(row) >= suggestions_.size()) return;
     const std::vector<std::int32_t> teeth = suggestions_[static_cast<std::size_t>(row)].teeth;
-    std::vector<std::int32_t> empty;
-    for (std::int32_t n = 0; n < main_.GearBoxCount() && empty.size() < teeth.size(); ++n)
-        if (main_.Gears().Count(n) == 0) empty.push_back(n);
+    const std::span<forms::Control* const> boxes = main_.GearBoxes();
+    std::vector<forms::Control*> empty;
+    for (std::int32_t n = 0; n < static_cast<std::int32_t>(boxes.size()) && empty.size() < teeth.size(); ++n)
+        if (main_.Gears().Count(n) == 0) empty.push_back(boxes[static_cast<std::size_t>(n)]);
     if (empty.size() < teeth.size()) {
         TellFailure(form_.hWnd(), kNoEmptyGearBoxText);
         return;
     }
     // Each box tells the main window of its change; the chart, which would
     // wait for typing to pause, follows at once for a gear put in on purpose.
-    for (std::size_t i = 0; i < teeth.size(); ++i) main_.Item("t_gears", empty[i]).SetText(std::to_string(teeth[i]));
+    for (std::size_t i = 0; i < teeth.size(); ++i) empty[i]->SetText(std::to_string(teeth[i]));
     chart_.Recalculate();
     Recalculate();
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/chart/ChartFill.h"
+#include "app/chart/SuggestLayout.h"
 #include "calc/inputs/FactoryInputs.h"
 #include "calc/suggest/GearSuggestion.h"
 #include "forms/Form.h"
@@ -39,7 +40,7 @@ public:
     void Show();
     bool Closed() const { return closed_; }
     forms::Form& Window() { return form_; }
-    forms::Control& Item(const std::string& name, std::int32_t index = -1) const;
+    const SuggestControls& Controls() const { return controls_; }
     grid::VbGrid& Grid() { return grid_; }
     grid::VbGrid& GainsGrid() { return gains_; }
     const std::vector<calc::GearSuggestion>& Suggestions() const { return suggestions_; }
@@ -72,6 +73,7 @@ private:
     ChartHost& main_;
     frmChart& chart_;
     forms::Form form_;
+    SuggestControls controls_;
     std::unique_ptr<grid::GridControl> gridControl_;
     grid::VbGrid& grid_;
     std::unique_ptr<grid::GridControl> gainsControl_;

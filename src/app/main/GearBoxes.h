@@ -6,10 +6,12 @@ class Form;
 
 namespace app {
 
-// Creates gear boxes t_gears(1) to t_gears(55) as copies of box 0, each
-// right of the one before, and shows those that fit in Frame1.
-void CreateGearBoxes(forms::Form& window);
-// Shows exactly the gear boxes (from box 1 on) that end inside Frame1.
-void ShowFittingGearBoxes(forms::Form& window);
+struct MainControls;
+
+// Creates gear boxes 1 to 55 as copies of box 0, each right of the one
+// before, names them in the controls and shows those that fit in the gear frame.
+void CreateGearBoxes(forms::Form& window, MainControls& controls);
+// Shows exactly the gear boxes (from box 1 on) that end inside the gear frame.
+void ShowFittingGearBoxes(const MainControls& controls);
 
 }  // namespace app

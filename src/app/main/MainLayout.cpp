@@ -1,10 +1,12 @@
 #include "app/main/MainLayout.h"
 
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "calc/inputs/FactoryInputs.h"
+#include "forms/Control.h"
 #include "forms/Form.h"
 
 namespace app {
@@ -72,48 +74,85 @@ void AddLaidOutControl(forms::Form& window, const ControlPlacement& entry) {
     control.SetTag(entry.tag);
 }
 
+// The window's controls by name, each found once.
+class ControlFinder {
+public:
+    explicit ControlFinder(const forms::Form& window) : window_(window) {}
+    forms::Control& operator()(const char* name, int index = -1) const { return window_.Item(name, index); }
+    std::array<forms::Control*, 2> Pair(const char* name) const { return {&(*this)(name, 0), &(*this)(name, 1)}; }
+
+private:
+    const forms::Form& window_;
+};
+
 }  // namespace
 
-void BuildMainLayout(forms::Form& window) {
+MainControls FindMainControls(const forms::Form& window) {
+    const ControlFinder item(window);
+    std::array<forms::Control*, kGearBoxCount> gearBoxes{};
+    gearBoxes[0] = &item("t_gears", 0);
+    for (int n = 1; n < kGearBoxCount; ++n) gearBoxes[n] = window.Find("t_gears", n);
+    return {
+        .inputs = {.includeLow = item("chkLow"),
+                   .includeIntersecting = item("chkAll"),
+                   .leadscrewUnit = item.Pair("optScrew"),
+                   .leadscrewMm = item("screwpitchM"),
+                   .leadscrewTpi = item("screwpitchI"),
+                   .ratioLeft = item("prevL"),
+                   .ratioRight = item("prevR"),
+                   .requestUnit = item.Pair("Option1"),
+                   .request = item("reqPitch"),
+                   .toleranceMm = item("txtPrecM"),
+                   .toleranceTpi = item("txtPrecI")},
+        .gearFrame = item("Frame1"),
+        .gearBoxes = gearBoxes,
+        .leadscrewFrame = item("Frame2"),
+        .mmLabel = item("Label1"),
+        .tpiLabel = item("Label2"),
+        .requestFrame = item("Frame3"),
+        .toleranceLabel = item("Label3"),
+        .calculate = item("btnCalc"),
+        .miscFrame = item("Frame4"),
+        .ratioLabel = item("lblPrev"),
+        .ratioColon = item("Label5"),
+        .print = item("btnPrint"),
+        .sketch = item("Image1"),
+        .grid = item("vbGrid1"),
+    };
+}
+
+MainControls BuildMainLayout(forms::Form& window) {
     window.SetCaption("Kestrany");
     window.SetBorderStyle(forms::BorderSizable);
     window.SetClientSize(kClientWidth, kClientHeight);
     for (const ControlPlacement& entry : LayoutTable()) AddLaidOutControl(window, entry);
-    forms::Control& colon = *window.Find("Label5");
-    colon.SetFontBold(true);
-    colon.SetFontSize(8.25);
-    window.Find("btnPrint")->SetEnabled(false);
-    forms::Control& calculate = *window.Find("btnCalc");
-    calculate.SetEnabled(false);
-    calculate.SetDefault(true);
-    SetMainTabOrder(window);
+    const MainControls controls = FindMainControls(window);
+    controls.ratioColon.SetFontBold(true);
+    controls.ratioColon.SetFontSize(8.25);
+    controls.print.SetEnabled(false);
+    controls.calculate.SetEnabled(false);
+    controls.calculate.SetDefault(true);
+    SetMainTabOrder(window, controls);
+    return controls;
 }
 
-namespace {
-// Stands for every element of a control array in the tab order.
-constexpr int kWholeArray = -2;
-}  // namespace
+void SetMainTabOrder(forms::Form& window, const MainControls& controls) {
+    const InputControls& in = controls.inputs;
+    std::vector<forms::Control*> order = {&controls.gearFrame};
+    for (forms::Control* box : controls.gearBoxes)
+        if (box) order.push_back(box);
+    order.insert(order.end(), {&controls.leadscrewFrame, in.leadscrewUnit[0], in.leadscrewUnit[1], &in.leadscrewMm,
+                               &in.leadscrewTpi, &controls.mmLabel, &controls.tpiLabel, &controls.requestFrame,
+                               in.requestUnit[0], in.requestUnit[1], &in.request, &controls.calculate,
+                               &controls.toleranceLabel, &in.toleranceMm, &in.toleranceTpi, &in.includeLow,
+                               &in.includeIntersecting, &controls.miscFrame, &in.ratioLeft, &controls.ratioLabel,
+                               &controls.ratioColon, &in.ratioRight, &controls.print, &controls.grid});
+    window.SetTabOrder(order);
+}
 
-void SetMainTabOrder(forms::Form& window) {
-    const std::vector<std::pair<const char*, int>> order = {
-        {"Frame1", -1},  {"t_gears", kWholeArray},     {"Frame2", -1},      {"optScrew", 0}, {"optScrew", 1},
-        {"screwpitchM", -1}, {"screwpitchI", -1}, {"Label1", -1}, {"Label2", -1},  {"Frame3", -1},
-        {"Option1", 0},  {"Option1", 1},      {"reqPitch", -1},    {"btnCalc", -1}, {"Label3", -1},
-        {"txtPrecM", -1}, {"txtPrecI", -1},   {"chkLow", -1},      {"chkAll", -1},  {"Frame4", -1},
-        {"prevL", -1},   {"lblPrev", -1},     {"Label5", -1},      {"prevR", -1},   {"btnPrint", -1},
-        {"vbGrid1", -1},
-    };
-    std::vector<forms::Control*> controls;
-    for (const auto& [name, index] : order) {
-        if (index != kWholeArray) {
-            if (forms::Control* control = window.Find(name, index)) controls.push_back(control);
-            continue;
-        }
-        for (int n = 0; n < kGearBoxCount; ++n) {
-            if (forms::Control* box = window.Find(name, n)) controls.push_back(box);
-        }
-    }
-    window.SetTabOrder(controls);
+bool IsGearBox(const MainControls& controls, const forms::Control& control) {
+    const int n = control.Index();
+    return n >= 0 && n < kGearBoxCount && controls.gearBoxes[n] == &control;
 }
 
 }  // namespace app

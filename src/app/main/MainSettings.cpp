@@ -41,7 +41,7 @@ void ReadGearList(frmMain& window) {
     gears.Resize(count);
     for (int n = 0; n <= count; ++n) {
         gears.SetCount(n, StoredToothCount(n, gears.Count(n)));
-        window.Item("t_gears", n).SetText(NumberText(gears.Count(n)));
+        window.Controls().gearBoxes[n]->SetText(NumberText(gears.Count(n)));
     }
 }
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "app/results/InputControls.h"
+
 namespace forms {
 class Control;
 }
@@ -19,12 +21,8 @@ enum class SettingKind {
     PositiveText,  // a leadscrew or ratio box: a stored value below 0 reads as "0"
 };
 
-// The main window's control that a setting holds (an element of a control
-// array has an index, a lone control -1).
-struct SettingControl {
-    const char* name;
-    int index = -1;
-};
+// The main window's control that a setting holds, picked from its inputs.
+using SettingControl = forms::Control& (*)(const InputControls& inputs);
 
 // One input of the main window in section "sets" of the settings file.
 struct MainSetting {
@@ -38,8 +36,7 @@ struct MainSetting {
 // them when it is written anew.
 const std::vector<MainSetting>& MainSettings();
 
-// The control a setting holds: the one place that finds the settings'
-// controls in the window.
-forms::Control& ControlOf(const frmMain& window, const SettingControl& control);
+// The control a setting holds in the window.
+forms::Control& ControlOf(const frmMain& window, SettingControl control);
 
 }  // namespace app

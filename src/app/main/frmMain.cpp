@@ -43,25 +43,20 @@ private:
     bool& flag_;
 };
 
-// Lays out the window's controls and gives the window of the results grid.
-os::HWND BuildMainLayoutFor(forms::Form& form) {
-    BuildMainLayout(form);
-    forms::Control* host = form.Find("vbGrid1");
-    return host ? host->hWnd() : 0;
-}
-
 }  // namespace
 
 frmMain::frmMain()
     : form_("frmMain", *this),
+      controls_(BuildMainLayout(form_)),
       gears_(calc::GearSet::Factory()),
-      gridControl_(std::make_unique<grid::GridControl>(BuildMainLayoutFor(form_))),
+      gridControl_(std::make_unique<grid::GridControl>(controls_.grid.hWnd())),
       grid_(gridControl_->Grid()),
       gridEvents_(grid_, [this] { ShowFocusTrain(); }) {
-    Item("vbGrid1").SetHostClient(gridControl_.get());
+    named_ = true;
+    controls_.grid.SetHostClient(gridControl_.get());
     grid_.ReadProperties(grid::PropertyBag::FromText(ResultsGridStoredSettings()));
     grid_.SetEvents(&gridEvents_);
-    DrawGearSketch(*Item("Image1").Picture());
+    DrawGearSketch(*controls_.sketch.Picture());
     ApplyLanguage(form_);
 }
 
@@ -69,15 +64,11 @@ frmMain::~frmMain() {
     chart_.Close();  // it reads this window's controls
     UnhookMessages();
     grid_.SetEvents(nullptr);
-    if (forms::Control* host = form_.Find("vbGrid1")) host->SetHostClient(nullptr);
-}
-
-forms::Control& frmMain::Item(const std::string& name, std::int32_t index) const {
-    return form_.Item(name, index);
+    controls_.grid.SetHostClient(nullptr);
 }
 
 void frmMain::Load() {
-    CreateGearBoxes(form_);
+    CreateGearBoxes(form_, controls_);
     RestoreWindowPlacement(form_, kMinTrackWidth, kMinTrackHeight);
     SetUpResultsGrid(grid_);
     ReadMainSettings(*this);
@@ -86,7 +77,7 @@ void frmMain::Load() {
     HookMessages();
 }
 
-void frmMain::Resize() { LayoutMainWindow(form_); }
+void frmMain::Resize() { LayoutMainWindow(form_, controls_); }
 
 void frmMain::Unload(bool& /*cancel*/) {
     UnhookMessages();
@@ -95,20 +86,27 @@ void frmMain::Unload(bool& /*cancel*/) {
 }
 
 void frmMain::Change(forms::Control& control) {
-    if (control.Name() == "t_gears") GearBoxChanged(control);
-    else if (control.Name() == "reqPitch") RequiredPitchChanged();
-    if (control.Name() != "reqPitch") chart_.Refresh();  // the chart does not depend on the request
+    if (!named_) return;
+    const bool request = &control == &controls_.inputs.request;
+    if (IsGearBox(controls_, control)) GearBoxChanged(control);
+    else if (request) RequiredPitchChanged();
+    if (!request) chart_.Refresh();  // the chart does not depend on the request
 }
 
 void frmMain::Click(forms::Control& control) {
-    if (control.Name() == "btnCalc") CalculateClicked();
-    else if (control.Name() == "btnPrint") output_.Clicked();
-    else if (control.Name() == "chkLow" || control.Name() == "chkAll" || control.Name() == "optScrew") chart_.Refresh();
+    if (!named_) return;
+    const InputControls& inputs = controls_.inputs;
+    const bool leadscrewUnit = &control == inputs.leadscrewUnit[0] || &control == inputs.leadscrewUnit[1];
+    if (&control == &controls_.calculate) Calculate();
+    else if (&control == &controls_.print) output_.Clicked();
+    else if (&control == &inputs.includeLow || &control == &inputs.includeIntersecting || leadscrewUnit)
+        chart_.Refresh();
 }
 
 void frmMain::MouseDown(forms::Control& control, std::int16_t button, std::int16_t /*shift*/, float /*x*/,
                         float /*y*/) {
-    if (control.Name() == "btnPrint") output_.Pressed(button);
+    if (!named_) return;
+    if (&control == &controls_.print) output_.Pressed(button);
 }
 
 // Every gear box shows nothing or a whole number, and the gear list follows
@@ -129,15 +127,13 @@ void frmMain::GearBoxChanged(forms::Control& box) {
 }
 
 void frmMain::RequiredPitchChanged() {
-    Item("btnCalc").SetEnabled(calc::NumVal(Item("reqPitch").Text()) != 0);
+    controls_.calculate.SetEnabled(calc::NumVal(controls_.inputs.request.Text()) != 0);
 }
 
-void frmMain::CalculateClicked() {
+void frmMain::Calculate() {
     FindGearTrains();
-    Item("btnPrint").SetEnabled(true);
+    controls_.print.SetEnabled(true);
 }
-
-std::int32_t frmMain::GearBoxCount() const { return kGearBoxCount; }
 
 // The trains are found before the grid lets go of the list shown, so that
 // running out of memory there leaves that list; a grid that runs out of
@@ -145,13 +141,13 @@ std::int32_t frmMain::GearBoxCount() const { return kGearBoxCount; }
 void frmMain::FindGearTrains() {
     const os::BusyCursor busy;  // a large calculation takes seconds
     calc::SearchInputs inputs;
-    ReadIncludeOptions(form_, inputs);
-    ReadRemainingInputs(form_, inputs);
+    ReadIncludeOptions(controls_.inputs, inputs);
+    ReadRemainingInputs(controls_.inputs, inputs);
     std::unique_ptr<ResultsTable> results;
     if (!RunWithinMemory(form_.hWnd(), [&] { results = std::make_unique<ResultsTable>(inputs, gears_); })) return;
     grid_.SetRows(0);  // the grid lets go of the results shown
     results_.reset();
-    DrawGearSketch(*Item("Image1").Picture());  // no row is selected now
+    DrawGearSketch(*controls_.sketch.Picture());  // no row is selected now
     if (results->Size() == 0) {
         grid_.Clear(false);
         output_.ResultsReplaced();
@@ -174,7 +170,7 @@ void frmMain::FindGearTrains() {
 // The train of the results grid's focus row, to scale, in the picture; the
 // sketch of the gear positions while there is no such row.
 void frmMain::ShowFocusTrain() {
-    forms::PictureCanvas& picture = *Item("Image1").Picture();
+    forms::PictureCanvas& picture = *controls_.sketch.Picture();
     const std::int32_t row = grid_.row();
     const bool shown = results_ && &grid_.Table() == results_.get() && row >= 0 && row < grid_.Rows();
     const std::optional<calc::TrainGeometry> train =

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <span>
 
 #include "app/about/AboutWindow.h"
 #include "app/chart/ChartHost.h"
 #include "app/chart/ChartWindow.h"
+#include "app/main/MainLayout.h"
 #include "calc/gears/GearSet.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"
@@ -39,9 +40,9 @@ public:
 
     void Show() { form_.Show(); }
     forms::Form& Window() { return form_; }
-    const forms::Form& Window() const override { return form_; }
-    // The control of that name (and index); error 730 when there is none.
-    forms::Control& Item(const std::string& name, std::int32_t index = -1) const override;
+    const forms::Form& Window() const { return form_; }
+    const MainControls& Controls() const { return controls_; }
+    const InputControls& Inputs() const override { return controls_.inputs; }
     grid::VbGrid& Grid() { return gridControl_->Grid(); }
     const grid::VbGrid& Grid() const { return gridControl_->Grid(); }
     grid::GridControl& GridView() { return *gridControl_; }
@@ -54,9 +55,11 @@ public:
     // The thread chart window that the system menu opens.
     ChartWindow& Chart() { return chart_; }
 
+    std::span<forms::Control* const> GearBoxes() const override { return controls_.gearBoxes; }
     // The calculation from the window's inputs into the grid.
-    void FindGearTrains() override;
-    std::int32_t GearBoxCount() const override;
+    void FindGearTrains();
+    // What Calculate! does: the calculation, then Print! is enabled.
+    void Calculate() override;
     // The ways out of the results (see ResultsOutput).
     void ExportCsv() { output_.ExportCsv(); }
     void ShowPreview() { output_.ShowPreview(); }
@@ -80,7 +83,6 @@ private:
     void GearBoxChanged(forms::Control& box);
     void ShowFocusTrain();
     void RequiredPitchChanged();
-    void CalculateClicked();
     void AppendAboutItem();
     void HookMessages();
     void UnhookMessages();
@@ -88,7 +90,10 @@ private:
     // First: the controls raise Change while the window builds them, and
     // the chart hears of every change.
     ChartWindow chart_{*this};
+    // The controls raise events while the layout builds them, before they are named.
+    bool named_ = false;
     forms::Form form_;
+    MainControls controls_;
     calc::GearSet gears_;
     // The latest calculation's results; the grid shows them, so they outlive it.
     std::unique_ptr<ResultsTable> results_;

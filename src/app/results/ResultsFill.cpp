@@ -1,7 +1,7 @@
 #include "app/results/ResultsFill.h"
 
 #include "calc/inputs/NumVal.h"
-#include "forms/Form.h"
+#include "forms/Control.h"
 #include "grid/core/VbGrid.h"
 #include "runtime/Rounding.h"
 
@@ -9,27 +9,23 @@ namespace app {
 
 namespace {
 
-double FieldValue(const forms::Form& window, const char* name) { return calc::NumVal(window.Find(name)->Text()); }
-
-bool Selected(const forms::Form& window, const char* name, int index) {
-    return window.Find(name, index)->OptionValue();
-}
+double FieldValue(const forms::Control& field) { return calc::NumVal(field.Text()); }
 
 }  // namespace
 
-void ReadIncludeOptions(const forms::Form& window, calc::SearchInputs& inputs) {
-    inputs.includeLow = window.Find("chkLow")->CheckValue() != 0;
-    inputs.includeIntersecting = window.Find("chkAll")->CheckValue() != 0;
+void ReadIncludeOptions(const InputControls& window, calc::SearchInputs& inputs) {
+    inputs.includeLow = window.includeLow.CheckValue() != 0;
+    inputs.includeIntersecting = window.includeIntersecting.CheckValue() != 0;
 }
 
-void ReadRemainingInputs(const forms::Form& window, calc::SearchInputs& inputs) {
-    inputs.imperialLeadscrew = Selected(window, "optScrew", 1);
-    inputs.leadscrew = FieldValue(window, inputs.imperialLeadscrew ? "screwpitchI" : "screwpitchM");
-    inputs.ratioLeft = runtime::RoundToLongClamped(FieldValue(window, "prevL"));
-    inputs.ratioRight = runtime::RoundToLongClamped(FieldValue(window, "prevR"));
-    inputs.requestTpi = !Selected(window, "Option1", 0);
-    inputs.request = FieldValue(window, "reqPitch");
-    inputs.tolerance = FieldValue(window, inputs.requestTpi ? "txtPrecI" : "txtPrecM");
+void ReadRemainingInputs(const InputControls& window, calc::SearchInputs& inputs) {
+    inputs.imperialLeadscrew = window.leadscrewUnit[1]->OptionValue();
+    inputs.leadscrew = FieldValue(inputs.imperialLeadscrew ? window.leadscrewTpi : window.leadscrewMm);
+    inputs.ratioLeft = runtime::RoundToLongClamped(FieldValue(window.ratioLeft));
+    inputs.ratioRight = runtime::RoundToLongClamped(FieldValue(window.ratioRight));
+    inputs.requestTpi = !window.requestUnit[0]->OptionValue();
+    inputs.request = FieldValue(window.request);
+    inputs.tolerance = FieldValue(inputs.requestTpi ? window.toleranceTpi : window.toleranceMm);
 }
 
 void ShowResults(grid::VbGrid& grid, const grid::GridTable& results) {

@@ -10,7 +10,7 @@
 
 #include "grid/model/CellRows.h"
 #include "grid/core/CellStorageTable.h"
-#include "grid/model/RowExtrasPool.h"
+#include "grid/model/RowStore.h"
 #include "grid/model/GridCanvas.h"
 #include "grid/model/GridColumnModel.h"
 #include "grid/model/GridEvents.h"
@@ -114,7 +114,7 @@ public:
     std::int32_t Cols() const { return columns_.Count(); }
     void SetCols(std::int32_t aCol);
     std::int32_t Columns() const { return Cols(); }
-    std::int32_t Rows() const { return static_cast<std::int32_t>(rows_.size()); }
+    std::int32_t Rows() const { return rows_.Count(); }
     void SetRows(std::int32_t lRows);
     std::int32_t AddColumn(const std::string& vKey = "", const std::string& sHeader = "", std::int32_t eFixAlign = -1,
                            std::int32_t iIconIndex = -1, std::int32_t lColumnWidth = -1, bool bVisible = true,
@@ -431,7 +431,8 @@ public:
     const GridColumnModel& ColumnModel() const { return columns_; }
     const std::vector<GridColumn>& ColumnTable() const { return columns_.Table(); }
     const GridColumn& ColumnAt(std::int32_t position) const { return columns_.At(position); }
-    const GridRow& RowAt(std::int32_t row) const { return rows_.at(static_cast<std::size_t>(row)); }
+    // The row as laid out; a row outside the table throws std::out_of_range.
+    GridRow RowAt(std::int32_t row) const;
     const GridCell& CellAt(std::int32_t row, std::int32_t dataIndex) const;
     std::int32_t PositionOfDataIndex(std::int32_t dataIndex) const { return columns_.PositionOf(dataIndex); }
     std::int32_t ResolveColumn(const ColumnArg& vKey) const;
@@ -440,7 +441,7 @@ public:
     // themselves, by display position.
     std::vector<std::int32_t> OtherAutoResizeColumns(std::int32_t position) const;
     std::int32_t FixedWidth() const { return fixedWidth_; }
-    std::int32_t FixedHeight() const { return fixedHeight_; }
+    std::int32_t FixedHeight() const { return rows_.FixedHeight(); }
     // The text a cell shows, as the table gives it.
     std::string DisplayedText(std::int32_t row, std::int32_t dataIndex) const;
     // The cell's effective drawing flags (the table's, else its column's, with no-prefix).
@@ -471,7 +472,7 @@ public:
     void SetCellDirty(std::int32_t row, std::int32_t dataIndex) {
         if (CellsStored(row)) MutableCell(row, dataIndex).dirty = true;
     }
-    void SetRowDirty(std::int32_t row) { rows_[static_cast<std::size_t>(row)].dirty = true; }
+    void SetRowDirty(std::int32_t row) { rows_.SetDirty(row, true); }
     // Widens (or narrows) the columns that resize themselves so that the
     // visible columns fill the width: spread evenly, the remainder to the first.
     void FitAutoResizeColumns(std::int32_t dataWidth);
@@ -563,7 +564,6 @@ private:
     // The columns left of FixedCols are the fixed ones.
     void MarkFixedColumns();
     void RecomputeColumnLefts();
-    void RecomputeRowTops(std::int32_t fromRow);
     void ComputeShownText(std::int32_t row, std::int32_t dataIndex);
     void RecomputeShownTexts(std::int32_t dataIndex);
     void StoreValue(std::int32_t row, std::int32_t dataIndex, const runtime::Variant& value);
@@ -614,8 +614,7 @@ private:
     std::int32_t selectionLast_ = -1;
 
     GridColumnModel columns_;
-    std::vector<GridRow> rows_;
-    RowExtrasPool rowExtras_;
+    RowStore rows_;
     CellRows cells_;                           // Cols() cells a row, by data index
     std::vector<GridFont> fonts_{GridFont{}};  // index 0: the grid's own font
     std::vector<FontRef> cellFonts_{nullptr};
@@ -626,7 +625,6 @@ private:
     std::int32_t fixedRows_ = 0;
     std::int32_t fixedCols_ = 0;
     std::int32_t fixedWidth_ = 0;
-    std::int32_t fixedHeight_ = 0;
     std::int32_t currentRow_ = 0;
     std::int32_t currentCol_ = 0;
     std::int32_t previousRow_ = 0;

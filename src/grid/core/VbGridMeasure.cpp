@@ -29,7 +29,7 @@ std::int32_t VbGrid::EvaluateTextWidth(std::int32_t lRow, std::int32_t lCol, boo
     const std::int32_t font = Cell(lRow, lCol).Extras().font;
     if (!(flags & text_flags::WordBreak)) return painter_->MeasureText(text, font, 0, flags).cx;
     // Wrapped text: widen until it fits the row's height.
-    const std::int32_t rowHeight = rows_[static_cast<std::size_t>(lRow)].height;
+    const std::int32_t rowHeight = rows_.Shape(lRow).height;
     std::int32_t width = columns_.Empty() ? 16 : std::max(1, columns_.At(0).width);
     os::SIZE size = painter_->MeasureText(text, font, width, flags);
     for (int guard = 0; size.cy > rowHeight && guard < 4096; ++guard) {
@@ -65,7 +65,7 @@ std::int32_t VbGrid::FittingWidth(std::int32_t position) const {
     const std::int32_t d = columns_.At(position).dataIndex;
     std::int32_t widest = 26;
     for (std::int32_t r = 0; r < Rows(); ++r)
-        if (rows_[static_cast<std::size_t>(r)].visible) widest = std::max(widest, CellFittingWidth(r, d));
+        if (rows_.Shape(r).visible) widest = std::max(widest, CellFittingWidth(r, d));
     return widest;
 }
 

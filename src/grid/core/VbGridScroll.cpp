@@ -14,13 +14,7 @@ constexpr std::int32_t kRowsPerNotch = 3;
 
 }  // namespace
 
-// Row tops among the scrolling rows are running sums, so the last row
-// gives the total.
-std::int32_t VbGrid::ScrollableHeight() const {
-    if (rows_.empty() || rows_.back().fixed) return 0;
-    const GridRow& last = rows_.back();
-    return last.top + (last.visible ? last.height : 0);
-}
+std::int32_t VbGrid::ScrollableHeight() const { return rows_.ScrollingHeight(); }
 
 std::int32_t VbGrid::ScrollableWidth() const {
     std::int32_t width = 0;
@@ -63,7 +57,7 @@ bool VbGrid::EnsureVisible(std::int32_t lRow, std::int32_t lCol, bool fForce) {
     const GridLayout layout(*this);
     std::int32_t x = scrollX_, y = scrollY_;
     if (lRow >= 0 && lRow < Rows()) {
-        const GridRow& row = rows_[static_cast<std::size_t>(lRow)];
+        const GridRow row = rows_.At(lRow);
         const std::int32_t height = layout.DataBottom() - layout.DataTop();
         if (!row.fixed && row.visible) {
             if (fForce || row.top < y) y = row.top;

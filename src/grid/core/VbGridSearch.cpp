@@ -29,7 +29,7 @@ bool VbGrid::Search(std::int32_t col, const std::string& Pattern, std::int32_t m
     const std::int32_t start = currentRow_ >= 0 && currentRow_ < rows ? currentRow_ + 1 : 0;
     for (std::int32_t n = 0; n < rows; ++n) {
         const std::int32_t r = (start + n) % rows;
-        if (!rows_[static_cast<std::size_t>(r)].visible) continue;
+        if (!rows_.Shape(r).visible) continue;
         if (!Matches(Upper(DisplayedText(r, col)), pattern, mode)) continue;
         MoveCurrentCell(r, col);
         EnsureVisible(r, col);

@@ -62,7 +62,7 @@ void VbGrid::RequestRepaint(bool resize) {
 
 void VbGrid::ClearCellDirty(std::int32_t row, std::int32_t dataIndex) { MutableCell(row, dataIndex).dirty = false; }
 
-void VbGrid::ClearRowDirty(std::int32_t row) { rows_[static_cast<std::size_t>(row)].dirty = false; }
+void VbGrid::ClearRowDirty(std::int32_t row) { rows_.SetDirty(row, false); }
 
 void VbGrid::Draw() {
     if (loading_ && !redraw_) return;
@@ -146,7 +146,7 @@ void VbGrid::ClearSelection() {
 
 void VbGrid::SetTopRow(std::int32_t l) {
     if (l < 0 || l >= Rows()) return;
-    const GridRow& row = rows_[static_cast<std::size_t>(l)];
+    const GridRow row = rows_.At(l);
     topRow_ = l;
     ScrollView(scrollX_, row.fixed ? 0 : row.top);
 }
@@ -208,7 +208,7 @@ std::int32_t VbGrid::FindSearchMatchRow(const std::string& sSearchString, bool b
     };
     const std::string wanted = upper(sSearchString);
     auto matches = [&](std::int32_t r) {
-        if (bVisibleRowsOnly && !rows_[static_cast<std::size_t>(r)].visible) return false;
+        if (bVisibleRowsOnly && !rows_.Shape(r).visible) return false;
         const std::string text = TextMatrix(r, keySearchColumn_);
         return !text.empty() && text.size() >= wanted.size() && upper(text).starts_with(wanted);
     };

@@ -7,10 +7,7 @@
 namespace grid {
 
 void VbGrid::DropRowsFrom(std::int32_t count) {
-    if (count == 0) rowExtras_.Clear();
-    else
-        for (std::size_t r = static_cast<std::size_t>(count); r < rows_.size(); ++r) rowExtras_.Release(rows_[r]);
-    rows_.resize(static_cast<std::size_t>(count));
+    rows_.Truncate(count);
     cells_.Resize(static_cast<std::size_t>(count));
 }
 
@@ -63,8 +60,7 @@ void VbGrid::RemoveColumn(const ColumnArg& vKey) {
     if (position < 0 || position >= Cols()) return;
     EraseColumn(position);
     if (columns_.Empty()) {
-        rows_.clear();
-        rowExtras_.Clear();
+        rows_.Clear();
         cells_.Clear();
     }
     if (header_) SetHeaders();
@@ -106,15 +102,10 @@ void VbGrid::SetCols(std::int32_t aCol) {
 void VbGrid::GrowRowsTo(std::int32_t count) {
     const std::int32_t first = Rows();
     if (count <= first) return;
-    rows_.reserve(static_cast<std::size_t>(count));
-    for (std::int32_t r = first; r < count; ++r) {
-        GridRow row;
-        row.height = defaultRowHeight_;
-        row.fixed = r < fixedRows_;
-        rows_.push_back(std::move(row));
-    }
+    const std::int32_t fixed = std::clamp(fixedRows_, first, count);
+    rows_.Append(RowShape{.height = defaultRowHeight_, .fixed = true}, fixed - first);
+    rows_.Append(RowShape{.height = defaultRowHeight_}, count - fixed);
     cells_.Resize(static_cast<std::size_t>(count));
-    RecomputeRowTops(first > 0 ? first - 1 : 0);
 }
 
 void VbGrid::SetRows(std::int32_t lRows) {
@@ -151,37 +142,29 @@ void VbGrid::ShowTable(const GridTable* table) {
 
 void VbGrid::ReserveRows(std::int32_t rows) {
     if (rows <= Rows()) return;
-    rows_.reserve(static_cast<std::size_t>(rows));
+    rows_.Reserve(rows);
     cells_.Reserve(static_cast<std::size_t>(rows));
 }
 
 void VbGrid::AddRow(std::int32_t lRowBefore, const std::string& sKey, bool bVisible, std::int32_t lHeight,
                     bool /*bGroupRow*/, std::int32_t /*lGroupColStartIndex*/) {
     const std::int32_t height = lHeight < 0 ? defaultRowHeight_ : ToPixelsY(lHeight);
-    GridRow row;
-    row.height = height;
-    row.visible = bVisible;
-    if (!sKey.empty()) rowExtras_.For(row).key = sKey;
-    const bool append = lRowBefore < 0 || rows_.empty() || lRowBefore >= Rows();
+    RowShape shape{.height = height, .visible = bVisible};
+    const bool append = lRowBefore < 0 || Rows() == 0 || lRowBefore >= Rows();
+    const std::int32_t added = append ? Rows() : lRowBefore;
     if (append) {
-        const std::int32_t r = Rows();
-        row.fixed = r < fixedRows_;
-        if (r > 0 && r > fixedRows_) {
-            const GridRow& previous = rows_.back();
-            row.top = previous.fixed ? 0 : previous.top + (previous.visible ? previous.height : 0);
-        }
-        rows_.push_back(std::move(row));
-        cells_.Resize(rows_.size());
-        if (rows_.back().fixed) RecomputeRowTops(0);
+        shape.fixed = added < fixedRows_;
+        rows_.Append(shape);
+        cells_.Resize(static_cast<std::size_t>(Rows()));
     } else {
-        rows_.insert(rows_.begin() + lRowBefore, std::move(row));
+        rows_.Insert(lRowBefore, shape);
         ForgetSelectionRows();  // the rows below move down
         cells_.InsertRow(static_cast<std::size_t>(lRowBefore));
-        for (std::size_t r = 0; r < rows_.size(); ++r) rows_[r].fixed = static_cast<std::int32_t>(r) < fixedRows_;
-        RecomputeRowTops(0);
+        rows_.SetFixedRows(fixedRows_);
         if (currentRow_ >= lRowBefore && Rows() > 1) ++currentRow_;
         fullRepaintPending_ = true;
     }
+    if (!sKey.empty()) rows_.MutableExtras(added).key = sKey;
     somethingChanged_ = true;
     if (height > bufferRowHeight_) {
         bufferRowHeight_ = height;
@@ -215,9 +198,7 @@ void VbGrid::RemoveRow(std::int32_t lRow) {
     cells_.EraseRow(static_cast<std::size_t>(lRow));
     ForgetSelectionRows();  // the rows below move up
     const bool last = lRow == Rows() - 1;
-    rowExtras_.Release(rows_[static_cast<std::size_t>(lRow)]);
-    rows_.erase(rows_.begin() + lRow);
-    if (!last) RecomputeRowTops(lRow > 0 ? lRow - 1 : 0);
+    rows_.Erase(lRow);
     if (currentRow_ >= Rows()) currentRow_ = Rows() - 1;
     fullRepaintPending_ = true;
     if (last) RequestRepaint();
@@ -231,7 +212,6 @@ void VbGrid::Clear(bool bRemoveCols) {
         rowTextMarkerColumn_ = -1;
         rowTextFlag_ = false;
         fixedRows_ = 0;
-        fixedHeight_ = 0;
         fixedWidth_ = 0;
     }
     table_ = &ownTable_;
@@ -240,14 +220,13 @@ void VbGrid::Clear(bool bRemoveCols) {
     scrollX_ = scrollY_ = 0;
     topRow_ = leftCol_ = 0;
     if (bRemoveCols || columns_.Empty()) {
-        rows_ = {};
-        rowExtras_.Clear();
+        rows_.Clear();
         cells_.Clear();
     } else {
         const std::int32_t keep = std::min(fixedRows_, Rows());
         DropRowsFrom(keep);
         // A long list emptied gives its memory back.
-        rows_.shrink_to_fit();
+        rows_.ShrinkToFit();
         cells_.ShrinkToFit();
         if (keep < fixedRows_ && Cols() > 0) GrowRowsTo(fixedRows_);
     }
@@ -278,9 +257,7 @@ void VbGrid::SetFixedRows(std::int32_t nRow) {
     if (nRow < 0) return;
     fixedRows_ = nRow;
     if (Rows() < nRow && Cols() > 0) GrowRowsTo(nRow);
-    for (std::size_t r = 0; r < rows_.size(); ++r) rows_[r].fixed = static_cast<std::int32_t>(r) < fixedRows_;
-    RecomputeRowTops(0);
-    if (fixedRows_ == 0) fixedHeight_ = 0;
+    rows_.SetFixedRows(fixedRows_);
     fullRepaintPending_ = true;
     InvalidateAll();
 }
@@ -319,32 +296,6 @@ void VbGrid::RecomputeColumnLefts() {
     }
     fixedWidth_ = fixedSum;
     FollowLeftCol();  // columns moved sideways
-}
-
-void VbGrid::RecomputeRowTops(std::int32_t fromRow) {
-    if (rows_.empty()) {
-        fixedHeight_ = 0;
-        return;
-    }
-    fromRow = std::clamp(fromRow, 0, Rows() - 1);
-    // Fixed rows are few; a change among them is recomputed from the start.
-    if (rows_[static_cast<std::size_t>(fromRow)].fixed) fromRow = 0;
-    GridRow& first = rows_[static_cast<std::size_t>(fromRow)];
-    if (fromRow == 0) first.top = 0;
-    std::int32_t fixedSum = first.fixed ? first.top : fixedHeight_;
-    std::int32_t otherSum = first.fixed ? 0 : first.top;
-    (first.fixed ? fixedSum : otherSum) += first.visible ? first.height : 0;
-    for (std::size_t r = static_cast<std::size_t>(fromRow) + 1; r < rows_.size(); ++r) {
-        GridRow& row = rows_[r];
-        std::int32_t& sum = row.fixed ? fixedSum : otherSum;
-        if (row.top != sum) {
-            row.top = sum;
-            row.dirty = true;
-            somethingChanged_ = true;
-        }
-        if (row.visible) sum += row.height;
-    }
-    if (first.fixed || fixedRows_ == 0) fixedHeight_ = first.fixed ? fixedSum : 0;
 }
 
 }  // namespace grid

@@ -7,18 +7,18 @@ namespace grid {
 
 const GridCell& CellRows::At(std::size_t row, std::size_t column) const {
     static const GridCell fresh;
-    const std::uint32_t slot = slots_[row];
+    const std::uint32_t slot = SlotOf(row);
     return slot == kFresh ? fresh : CellsOf(slot)[column];
 }
 
-GridCell* CellRows::CellsOf(std::uint32_t slot) const {
-    const std::size_t place = slot - 1;
-    return &blocks_[place / kBlockRows][(place % kBlockRows) * width_];
+std::uint32_t& CellRows::SlotFor(std::size_t row) {
+    Page& page = pages_[row / kPageRows];
+    if (!page) page = std::make_unique<std::uint32_t[]>(kPageRows);
+    return page[row % kPageRows];
 }
 
-GridCell* CellRows::Row(std::size_t row) {
-    std::uint32_t& slot = slots_[row];
-    if (slot != kFresh) return CellsOf(slot);
+GridCell* CellRows::MakeRow(std::size_t row) {
+    std::uint32_t& slot = SlotFor(row);
     if (!freeSlots_.empty()) {
         slot = freeSlots_.back();
         freeSlots_.pop_back();
@@ -38,28 +38,71 @@ void CellRows::Release(std::uint32_t slot) {
     freeSlots_.push_back(slot);
 }
 
+// Slots past the count are always fresh, so a page that comes back into use
+// reads as fresh rows.
 void CellRows::Resize(std::size_t rows) {
-    for (std::size_t r = rows; r < slots_.size(); ++r) Release(slots_[r]);
-    slots_.resize(rows, kFresh);
+    for (std::size_t r = rows; r < count_; ++r) {
+        const Page& page = pages_[r / kPageRows];
+        if (!page) {
+            r += kPageRows - 1 - r % kPageRows;  // on to the next page
+            continue;
+        }
+        Release(page[r % kPageRows]);
+        page[r % kPageRows] = kFresh;
+    }
+    pages_.resize(PagesFor(rows));
+    count_ = rows;
 }
 
+// Every slot from `before` on moves up one place, the last of each page
+// into the first of the next, from the last page down.
 void CellRows::InsertRow(std::size_t before) {
-    slots_.insert(slots_.begin() + static_cast<std::ptrdiff_t>(before), kFresh);
+    ++count_;
+    pages_.resize(PagesFor(count_));
+    const std::size_t firstPage = before / kPageRows;
+    for (std::size_t p = pages_.size(); p-- > firstPage;) {
+        Page& page = pages_[p];
+        if (!page) continue;
+        const std::size_t start = p == firstPage ? before % kPageRows : 0;
+        if (page[kPageRows - 1] != kFresh) SlotFor((p + 1) * kPageRows) = page[kPageRows - 1];
+        std::copy_backward(&page[start], &page[kPageRows - 1], &page[kPageRows]);
+        page[start] = kFresh;
+    }
 }
 
+// Every slot after `row` moves down one place, the first of each page into
+// the last of the one before.
 void CellRows::EraseRow(std::size_t row) {
-    Release(slots_[row]);
-    slots_.erase(slots_.begin() + static_cast<std::ptrdiff_t>(row));
+    Release(SlotOf(row));
+    const std::size_t firstPage = row / kPageRows;
+    for (std::size_t p = firstPage; p < pages_.size(); ++p) {
+        const std::uint32_t incoming = p + 1 < pages_.size() ? SlotOf((p + 1) * kPageRows) : kFresh;
+        Page& page = pages_[p];
+        if (page) {
+            const std::size_t start = p == firstPage ? row % kPageRows : 0;
+            std::copy(&page[start + 1], &page[kPageRows], &page[start]);
+            page[kPageRows - 1] = incoming;
+        } else if (incoming != kFresh) {
+            SlotFor((p + 1) * kPageRows - 1) = incoming;
+        }
+    }
+    --count_;
+    pages_.resize(PagesFor(count_));
 }
 
 template <class ColumnMap>
 void CellRows::Rebuild(std::size_t width, ColumnMap target) {
     CellRows rebuilt;
     rebuilt.width_ = width;
-    rebuilt.slots_.resize(slots_.size(), kFresh);
-    for (std::size_t r = 0; r < slots_.size(); ++r) {
-        if (slots_[r] == kFresh || width == 0) continue;
-        GridCell* from = CellsOf(slots_[r]);
+    rebuilt.Resize(count_);
+    for (std::size_t r = 0; r < count_; ++r) {
+        const Page& page = pages_[r / kPageRows];
+        if (!page) {
+            r += kPageRows - 1 - r % kPageRows;
+            continue;
+        }
+        if (page[r % kPageRows] == kFresh || width == 0) continue;
+        GridCell* from = CellsOf(page[r % kPageRows]);
         GridCell* to = rebuilt.Row(r);
         for (std::size_t c = 0; c < width_; ++c) {
             const std::ptrdiff_t column = target(c);
@@ -83,7 +126,7 @@ void CellRows::Clear() { *this = CellRows(); }
 
 void CellRows::ShrinkToFit() {
     Rebuild(width_, [](std::size_t c) { return static_cast<std::ptrdiff_t>(c); });
-    slots_.shrink_to_fit();
+    pages_.shrink_to_fit();
 }
 
 }  // namespace grid

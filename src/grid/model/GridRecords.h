@@ -57,15 +57,24 @@ struct RowExtras {
     std::int32_t tag = 0;
 };
 
-// One row in 12 bytes; the few rows with extras hold their entry in the
-// grid's row extras (see RowExtrasPool).
+// What the grid keeps of a row that differs from the others: a height of
+// its own, hidden, fixed, or with extras (see RowStore).
+struct RowShape {
+    std::int32_t height = 16;           // pixels
+    std::uint32_t extras : 30 = 0;      // the row extras' entry + 1; 0: none
+    bool visible : 1 = true;
+    bool fixed : 1 = false;
+    bool operator==(const RowShape&) const = default;
+};
+
+// A row as the grid's layers read it: its height, its top edge among the
+// rows of its kind and its repaint mark, all given by the row store.
 struct GridRow {
     std::int32_t height = 16;   // pixels
     std::int32_t top = 0;       // pixels, among the rows of its kind
-    std::uint32_t extras : 29 = 0;  // the entry + 1; 0: none
-    bool dirty : 1 = true;
-    bool visible : 1 = true;
-    bool fixed : 1 = false;
+    bool dirty = true;
+    bool visible = true;
+    bool fixed = false;
 };
 
 // One cell in 16 bytes: its value (with its extras, once any is set), two

@@ -2,12 +2,12 @@
 
 namespace grid {
 
-const RowExtras& RowExtrasPool::Of(const GridRow& row) const {
+const RowExtras& RowExtrasPool::Of(const RowShape& row) const {
     static const RowExtras none;
     return row.extras == 0 ? none : entries_[row.extras - 1];
 }
 
-RowExtras& RowExtrasPool::For(GridRow& row) {
+RowExtras& RowExtrasPool::For(RowShape& row) {
     if (row.extras == 0) {
         if (!free_.empty()) {
             row.extras = free_.back();
@@ -20,7 +20,7 @@ RowExtras& RowExtrasPool::For(GridRow& row) {
     return entries_[row.extras - 1];
 }
 
-void RowExtrasPool::Release(GridRow& row) {
+void RowExtrasPool::Release(RowShape& row) {
     if (row.extras == 0) return;
     entries_[row.extras - 1] = RowExtras();
     free_.push_back(row.extras);

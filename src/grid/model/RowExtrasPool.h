@@ -12,11 +12,11 @@ namespace grid {
 class RowExtrasPool {
 public:
     // The row's extras, or the defaults when it has none.
-    const RowExtras& Of(const GridRow& row) const;
+    const RowExtras& Of(const RowShape& row) const;
     // Gives the row an entry on first use.
-    RowExtras& For(GridRow& row);
+    RowExtras& For(RowShape& row);
     // The row goes away: its entry is free for another.
-    void Release(GridRow& row);
+    void Release(RowShape& row);
     void Clear();
 
 private:
