@@ -5,7 +5,7 @@
 #include <string>
 
 #include "calc/texts/ResultColumns.h"
-#include "grid/GridControl.h"
+#include "grid/control/GridControl.h"
 #include "os/desktop/EventLoop.h"
 #include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"

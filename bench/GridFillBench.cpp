@@ -6,7 +6,7 @@
 #include <string>
 
 #include "calc/texts/ResultTexts.h"
-#include "grid/VbGrid.h"
+#include "grid/core/VbGrid.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 
 #include "calc/texts/ResultColumns.h"
 #include "calc/texts/ResultTexts.h"
-#include "grid/GridControl.h"
-#include "grid/GridSelection.h"
+#include "grid/control/GridControl.h"
+#include "grid/core/GridSelection.h"
 #include "os/testing/OffscreenApplication.h"
 #include "os/testing/SimulatedInput.h"
 #include "os/desktop/EventLoop.h"

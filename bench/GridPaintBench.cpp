@@ -16,7 +16,7 @@
 #include "runtime/NumberSeparators.h"
 #include "calc/texts/ResultColumns.h"
 #include "calc/order/SortedTrains.h"
-#include "grid/GridControl.h"
+#include "grid/control/GridControl.h"
 #include "os/desktop/EventLoop.h"
 #include "os/qt/WidgetWindows.h"
 #include "os/windows/Window.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "calc/texts/ResultTexts.h"
-#include "grid/GridControl.h"
+#include "grid/control/GridControl.h"
 #include "os/desktop/EventLoop.h"
 #include "os/windows/Messages.h"
 #include "os/windows/Messaging.h"

@@ -14,7 +14,7 @@
 #include "app/results/ResultsTable.h"
 #include "app/preview/frmPrint.h"
 #include "calc/texts/ResultColumns.h"
-#include "grid/GridControl.h"
+#include "grid/control/GridControl.h"
 #include "os/desktop/EventLoop.h"
 #include "os/testing/OffscreenApplication.h"
 #include "os/qt/WidgetWindows.h"

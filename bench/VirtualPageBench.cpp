@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "grid/GridControl.h"
+#include "grid/control/GridControl.h"
 #include "os/commoncontrols/ScrollBars.h"
 #include "os/desktop/EventLoop.h"
 #include "os/windows/Messages.h"

@@ -13,7 +13,7 @@
 #include "app/chart/ChartFill.h"
 #include "app/chart/frmChart.h"
 #include "calc/inputs/ThreadFamilies.h"
-#include "grid/GridTable.h"
+#include "grid/model/GridTable.h"
 #include "os/commoncontrols/Clipboard.h"
 #include "os/desktop/BusyCursor.h"
 #include "forms/testing/UserInput.h"

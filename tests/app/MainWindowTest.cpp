@@ -4,7 +4,7 @@
 #include "app/main/MainLayout.h"
 #include "app/results/ResultsGridSetup.h"
 #include "forms/testing/UserInput.h"
-#include "grid/PropertyBag.h"
+#include "grid/model/PropertyBag.h"
 #include "os/windows/Menu.h"
 #include "os/windows/Messages.h"
 #include "os/windows/Messaging.h"

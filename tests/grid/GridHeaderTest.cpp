@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "grid/GridControl.h"
+#include "grid/control/GridControl.h"
 #include "os/drawing/Colors.h"
 #include "os/commoncontrols/CommonControls.h"
 #include "os/drawing/DeviceContext.h"

@@ -1,6 +1,6 @@
 #include "GridTestSupport.h"
 
-#include "grid/GridLayout.h"
+#include "grid/core/GridLayout.h"
 
 using grid::GridLayout;
 using grid::VbGrid;

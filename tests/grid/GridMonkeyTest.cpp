@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "grid/GridControl.h"
-#include "grid/GridSettings.h"
+#include "grid/control/GridControl.h"
+#include "grid/model/GridSettings.h"
 #include "os/drawing/DeviceContext.h"
 #include "os/drawing/Drawing.h"
 #include "os/testing/SimulatedInput.h"

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "GridTestSupport.h"
-#include "grid/PropertyBag.h"
-#include "grid/StoredForms.h"
+#include "grid/model/PropertyBag.h"
+#include "grid/model/StoredForms.h"
 #include "os/drawing/GdiObjects.h"
 
 using grid::PropertyBag;

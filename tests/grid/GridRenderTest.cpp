@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "grid/DrawPass.h"
-#include "grid/GridControl.h"
-#include "grid/GridTable.h"
-#include "grid/GridToolTip.h"
+#include "grid/paint/DrawPass.h"
+#include "grid/control/GridControl.h"
+#include "grid/model/GridTable.h"
+#include "grid/input/GridToolTip.h"
 #include "os/drawing/DeviceContext.h"
 #include "os/drawing/Drawing.h"
 #include "os/desktop/EventLoop.h"

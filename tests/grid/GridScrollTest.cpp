@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "grid/GridControl.h"
+#include "grid/control/GridControl.h"
 #include "os/drawing/DeviceContext.h"
 #include "os/drawing/Drawing.h"
 #include "os/desktop/EventLoop.h"

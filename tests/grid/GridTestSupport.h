@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "grid/VbGrid.h"
+#include "grid/core/VbGrid.h"
 #include "runtime/Error.h"
 
 // A canvas that records what the grid invalidates.

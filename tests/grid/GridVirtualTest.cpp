@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "grid/GridControl.h"
+#include "grid/control/GridControl.h"
 #include "os/commoncontrols/ScrollBars.h"
 #include "os/desktop/EventLoop.h"
 #include "os/windows/Messages.h"

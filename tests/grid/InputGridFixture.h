@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "grid/GridControl.h"
+#include "grid/control/GridControl.h"
 #include "os/testing/SimulatedInput.h"
 #include "os/testing/WindowInput.h"
 #include "os/desktop/EventLoop.h"

@@ -2,7 +2,7 @@
 
 #include "app/results/ResultsGridSetup.h"
 #include "calc/texts/ResultColumns.h"
-#include "grid/VbGrid.h"
+#include "grid/core/VbGrid.h"
 #include "calc/chart/ThreadChart.h"
 
 namespace app {

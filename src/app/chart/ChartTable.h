@@ -7,7 +7,7 @@
 #include "calc/chart/FewestChanges.h"
 #include "calc/gears/GearSet.h"
 #include "calc/chart/ThreadChart.h"
-#include "grid/GridTable.h"
+#include "grid/model/GridTable.h"
 #include "runtime/NumberSeparators.h"
 
 namespace app {

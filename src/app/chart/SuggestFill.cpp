@@ -7,7 +7,7 @@
 #include "app/files/LanguageFile.h"
 #include "app/results/ResultsGridSetup.h"
 #include "calc/suggest/SuggestionTexts.h"
-#include "grid/VbGrid.h"
+#include "grid/core/VbGrid.h"
 #include "runtime/NumberSeparators.h"
 
 namespace app {

@@ -19,7 +19,7 @@
 #include "calc/gears/GearSet.h"
 #include "app/chart/frmSuggest.h"
 #include "calc/inputs/NumVal.h"
-#include "grid/PropertyBag.h"
+#include "grid/model/PropertyBag.h"
 
 namespace app {
 

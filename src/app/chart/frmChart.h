@@ -14,9 +14,9 @@
 #include "runtime/TextSheet.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"
-#include "grid/GridControl.h"
-#include "grid/GridEvents.h"
-#include "grid/VbGrid.h"
+#include "grid/control/GridControl.h"
+#include "grid/model/GridEvents.h"
+#include "grid/core/VbGrid.h"
 #include "platform/objTimer.h"
 
 namespace app {

@@ -12,9 +12,9 @@
 #include "calc/suggest/GearSuggestion.h"
 #include "forms/Form.h"
 #include "forms/FormEvents.h"
-#include "grid/GridControl.h"
-#include "grid/GridEvents.h"
-#include "grid/VbGrid.h"
+#include "grid/control/GridControl.h"
+#include "grid/model/GridEvents.h"
+#include "grid/core/VbGrid.h"
 
 namespace app {
 

@@ -21,7 +21,7 @@
 #include "app/files/WindowPlacement.h"
 #include "calc/inputs/NumVal.h"
 #include "forms/PictureCanvas.h"
-#include "grid/PropertyBag.h"
+#include "grid/model/PropertyBag.h"
 #include "os/files/ProfileFiles.h"
 #include "os/desktop/BusyCursor.h"
 #include "runtime/Error.h"

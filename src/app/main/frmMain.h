@@ -16,8 +16,8 @@
 #include "app/results/ResultsOutput.h"
 #include "app/results/ResultsTable.h"
 #include "app/preview/frmPrint.h"
-#include "grid/GridControl.h"
-#include "grid/VbGrid.h"
+#include "grid/control/GridControl.h"
+#include "grid/core/VbGrid.h"
 #include "platform/ISubclass.h"
 #include "platform/cSubclass.h"
 

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "app/preview/ResultsDrawing.h"
-#include "grid/VbGrid.h"
+#include "grid/core/VbGrid.h"
 #include "runtime/Variant.h"
 #include "os/printing/DrawingTarget.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "grid/VbGrid.h"
+#include "grid/core/VbGrid.h"
 #include "os/printing/DrawingTarget.h"
 
 namespace app {

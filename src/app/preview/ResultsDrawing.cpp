@@ -1,7 +1,7 @@
 #include "app/preview/ResultsDrawing.h"
 
 #include "app/preview/FittedText.h"
-#include "grid/VbGrid.h"
+#include "grid/core/VbGrid.h"
 #include "os/printing/DrawingTarget.h"
 
 namespace app {

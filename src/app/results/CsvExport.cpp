@@ -6,7 +6,7 @@
 #include "app/files/IniFile.h"
 #include "app/files/LanguageTexts.h"
 #include "calc/texts/ResultTexts.h"
-#include "grid/VbGrid.h"
+#include "grid/core/VbGrid.h"
 #include "os/desktop/Application.h"
 #include "os/desktop/BusyCursor.h"
 #include "os/files/AtomicFile.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "grid/VbGrid.h"
+#include "grid/core/VbGrid.h"
 
 namespace app {
 

@@ -2,7 +2,7 @@
 
 #include "calc/inputs/NumVal.h"
 #include "forms/Control.h"
-#include "grid/VbGrid.h"
+#include "grid/core/VbGrid.h"
 #include "runtime/Rounding.h"
 
 namespace app {

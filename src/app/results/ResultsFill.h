@@ -2,7 +2,7 @@
 
 #include "app/results/InputControls.h"
 #include "calc/inputs/SearchInputs.h"
-#include "grid/GridTable.h"
+#include "grid/model/GridTable.h"
 
 namespace grid {
 class VbGrid;

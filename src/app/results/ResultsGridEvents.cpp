@@ -1,7 +1,7 @@
 #include "app/results/ResultsGridEvents.h"
 
 #include "app/results/ResultsCopy.h"
-#include "grid/GridSelection.h"
+#include "grid/core/GridSelection.h"
 #include "os/windows/VirtualKeys.h"
 
 namespace app {

@@ -4,8 +4,8 @@
 #include <functional>
 #include <utility>
 
-#include "grid/GridEvents.h"
-#include "grid/VbGrid.h"
+#include "grid/model/GridEvents.h"
+#include "grid/core/VbGrid.h"
 
 namespace app {
 

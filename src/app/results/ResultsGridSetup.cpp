@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "app/files/LanguageFile.h"
-#include "grid/GridSettings.h"
+#include "grid/model/GridSettings.h"
 #include "calc/texts/ResultColumns.h"
-#include "grid/VbGrid.h"
+#include "grid/core/VbGrid.h"
 
 namespace app {
 

@@ -9,7 +9,7 @@
 #include "calc/inputs/SearchInputs.h"
 #include "calc/order/SortedTrains.h"
 #include "calc/gears/TrainResult.h"
-#include "grid/GridTable.h"
+#include "grid/model/GridTable.h"
 
 namespace app {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "calc/texts/ResultColumns.h"
-#include "grid/VbGrid.h"
+#include "grid/core/VbGrid.h"
 
 namespace app {
 

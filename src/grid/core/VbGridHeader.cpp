@@ -1,0 +1,41 @@
+// The grid's header settings and what the header keeps in the column records.
+#include <algorithm>
+
+#include "grid/core/VbGrid.h"
+
+namespace grid {
+
+void VbGrid::ApplyHeaderSettings() {
+    if (headerControl_) headerControl_->ApplySettings();
+}
+
+void VbGrid::SetHeaderSetting(bool& field, bool value) {
+    SetAppearance(field, value);
+    ApplyHeaderSettings();
+}
+
+void VbGrid::SetHeader(bool bState) {
+    SetHeaderSetting(header_, bState);
+    // The data area starts below the header only while it is shown.
+    RequestRepaint(true);
+}
+
+void VbGrid::SetHeaderFlat(bool bState) { SetHeaderSetting(headerFlat_, bState); }
+void VbGrid::SetHeaderButtons(bool bState) { SetHeaderSetting(headerButtons_, bState); }
+void VbGrid::SetHeaderHotTrack(bool bState) { SetHeaderSetting(headerHotTrack_, bState); }
+void VbGrid::SetHeaderDragReOrderColumns(bool bState) { SetHeaderSetting(headerDragReorder_, bState); }
+
+void VbGrid::SetAllowUserResizing(std::int32_t re) {
+    settings_.userResizing = SettingOf<UserResizing>(re);
+    ApplyHeaderSettings();
+}
+
+std::int32_t VbGrid::HeaderHeight() const { return ToTwipsY(headerHeight_); }
+
+void VbGrid::SetHeaderHeight(std::int32_t lHeight) {
+    headerHeight_ = std::max(0, ToPixelsY(lHeight));
+    ApplyHeaderSettings();
+    RequestRepaint(true);
+}
+
+}  // namespace grid

@@ -1,0 +1,224 @@
+// The current cell, selection, scrolling and the repaint bookkeeping.
+#include "grid/core/VbGrid.h"
+#include "runtime/Error.h"
+
+#include <cctype>
+
+#include "grid/core/GridLayout.h"
+#include "grid/core/GridSelection.h"
+
+namespace grid {
+
+// --- repaint bookkeeping ---
+
+void VbGrid::InvalidateAll() {
+    if (!redraw_) {
+        fullRepaintPending_ = true;
+        return;
+    }
+    if (delayedRedraw_) {
+        fullRepaintPending_ = true;
+        RequestRepaint();
+        return;
+    }
+    somethingChanged_ = true;
+    canvas_->InvalidateAll();
+}
+
+void VbGrid::MarkCellDirty(std::int32_t row, std::int32_t dataIndex) {
+    if (fullRepaintPending_) return;
+    somethingChanged_ = true;
+    if (!redraw_) return;
+    if (row < 0 || row >= Rows() || dataIndex < 0 || dataIndex >= Cols()) return;
+    if (!delayedRedraw_) {
+        canvas_->Invalidate(CellRect(row, dataIndex));
+    } else {
+        SetCellDirty(row, dataIndex);
+        RequestRepaint();
+    }
+}
+
+void VbGrid::MarkColumnsDirty(std::int32_t fromPosition, std::int32_t toPosition) {
+    if (fullRepaintPending_) return;
+    if (toPosition < 0 || toPosition >= Cols()) toPosition = Cols() - 1;
+    for (std::int32_t p = std::max(0, fromPosition); p <= toPosition; ++p) {
+        const std::int32_t d = columns_.At(p).dataIndex;
+        for (std::int32_t r = 0; r < Rows(); ++r) SetCellDirty(r, d);
+    }
+    somethingChanged_ = true;
+}
+
+void VbGrid::RequestRepaint(bool resize) {
+    previousRow_ = currentRow_;
+    previousCol_ = currentCol_;
+    if (!delayedRedraw_) {
+        drawGuard_ = false;
+        Draw();
+        if (resize && !drawGuard_ && painter_) painter_->Resize();
+    } else if (redraw_ && painter_) {
+        painter_->StartDelayedDraw(resize);
+    }
+}
+
+void VbGrid::ClearCellDirty(std::int32_t row, std::int32_t dataIndex) { MutableCell(row, dataIndex).dirty = false; }
+
+void VbGrid::ClearRowDirty(std::int32_t row) { rows_.SetDirty(row, false); }
+
+void VbGrid::Draw() {
+    if (loading_ && !redraw_) return;
+    if (painter_) painter_->Draw();
+}
+
+void VbGrid::Refresh(bool fResize) {
+    fullRepaintPending_ = true;
+    if (fResize) {
+        if (painter_) painter_->Resize();
+        return;
+    }
+    Draw();
+}
+
+void VbGrid::SetRedraw(bool bState) {
+    redraw_ = bState;
+    if (bState) RequestRepaint();
+}
+
+os::RECT VbGrid::CellRect(std::int32_t row, std::int32_t dataIndex) const {
+    return GridLayout(*this).CellRect(row, PositionOfDataIndex(dataIndex));
+}
+
+void VbGrid::SetScrollOffsets(std::int32_t horizontal, std::int32_t vertical) {
+    scrollX_ = std::max(0, horizontal);
+    scrollY_ = std::max(0, vertical);
+}
+
+// --- current cell and selection ---
+
+void VbGrid::MoveCurrentCell(std::int32_t row, std::int32_t col) {
+    if (row == currentRow_ && col == currentCol_) return;
+    const std::int32_t oldRow = currentRow_, oldCol = currentCol_;
+    MarkCellDirty(oldRow, oldCol);
+    if (oldRow >= 0 && oldRow < Rows() && oldCol >= 0 && oldCol < Cols()) SetCellDirty(oldRow, oldCol);
+    currentRow_ = row;
+    currentCol_ = col;
+    if (row >= 0 && row < Rows() && col >= 0 && col < Cols()) {
+        SetCellDirty(row, col);
+        MarkCellDirty(row, col);
+    }
+    Events().SelectionChange(currentRow_, currentCol_);
+    Events().RowColChange();
+    if (oldRow != row) Events().RowChange();
+    RequestRepaint();
+}
+
+void VbGrid::SetRow(std::int32_t lRow) { MoveCurrentCell(lRow, currentCol_); }
+
+void VbGrid::SetCol(std::int32_t lCol) { MoveCurrentCell(currentRow_, lCol); }
+
+void VbGrid::SetSelectedRow(std::int32_t lRow) {
+    if (lRow < 0 || lRow >= Rows()) Raise(runtime::errors::SubscriptOutOfRange);
+    if (!multiSelect_) {
+        for (std::int32_t r = 0; r < Rows(); ++r)
+            for (std::int32_t c = 0; c < Cols(); ++c) {
+                const bool select = settings_.selectionMode == SelectionMode::ByRow ? r == lRow : r == lRow && c == currentCol_;
+                SetCellSelected(r, c, select);
+            }
+    }
+    MoveCurrentCell(lRow, currentCol_);
+}
+
+void VbGrid::SetSelectedCol(std::int32_t lCol) {
+    if (lCol < 0 || lCol >= Cols()) Raise(runtime::errors::SubscriptOutOfRange, "Invalid Column Index");
+    if (!multiSelect_) {
+        for (std::int32_t r = 0; r < Rows(); ++r)
+            for (std::int32_t c = 0; c < Cols(); ++c) {
+                const bool select = settings_.selectionMode == SelectionMode::ByColumn ? c == lCol : r == currentRow_ && c == lCol;
+                SetCellSelected(r, c, select);
+            }
+    }
+    MoveCurrentCell(currentRow_, lCol);
+}
+
+void VbGrid::ClearSelection() {
+    GridSelection(*this).SetAllSelected(false);
+    RequestRepaint();
+}
+
+void VbGrid::SetTopRow(std::int32_t l) {
+    if (l < 0 || l >= Rows()) return;
+    const GridRow row = rows_.At(l);
+    topRow_ = l;
+    ScrollView(scrollX_, row.fixed ? 0 : row.top);
+}
+
+void VbGrid::SetLeftCol(std::int32_t lC) {
+    if (lC < 0 || lC >= Cols()) return;
+    const GridColumn& column = columns_.At(lC);
+    ScrollView(column.fixed ? 0 : std::max(0, column.left - fixedWidth_), scrollY_);
+    FollowLeftCol();  // the bars may stop short of the column
+}
+
+// --- layout queries ---
+
+std::int32_t VbGrid::ScreenRows() const {
+    VisibleRange range = GridLayout(*this).Visible();
+    return range.HasRows() ? range.lastRow - range.firstRow + 1 : 0;
+}
+
+void VbGrid::CellFromPoint(std::int32_t xPixels, std::int32_t yPixels, std::int32_t& lRow, std::int32_t& lCol,
+                           std::int32_t /*fromCol*/, std::int32_t /*fromRow*/) const {
+    std::int32_t position = -1;
+    GridLayout(*this).CellAt(xPixels, yPixels, lRow, position);
+    lCol = position >= 0 ? columns_.At(position).dataIndex : -1;
+    if (position < 0) lRow = -1;
+}
+
+void VbGrid::CellBoundary(std::int32_t lRow, std::int32_t lCol, std::int32_t& lLeft, std::int32_t& lTop,
+                          std::int32_t& lWidth, std::int32_t& lHeight, bool fTwips) const {
+    ValidateCell(lRow, lCol);
+    const os::RECT r = CellRect(lRow, lCol);
+    lLeft = fTwips ? ToTwipsX(r.left) : r.left;
+    lTop = fTwips ? ToTwipsY(r.top) : r.top;
+    lWidth = fTwips ? ToTwipsX(r.right - r.left) : r.right - r.left;
+    lHeight = fTwips ? ToTwipsY(r.bottom - r.top) : r.bottom - r.top;
+}
+
+std::int32_t VbGrid::ColPos(std::int32_t c) const {
+    const std::int32_t position = PositionOfDataIndex(c);
+    if (position < 0 || position >= Cols()) Raise(runtime::errors::SubscriptOutOfRange, "Invalid Column Index");
+    return GridLayout(*this).ColumnX(position);
+}
+
+bool VbGrid::ColIsVisible(std::int32_t c) const {
+    const std::int32_t position = PositionOfDataIndex(c);
+    if (position < 0 || position >= Cols()) return false;
+    if (columns_.At(position).fixed) return columns_.At(position).visible;
+    const VisibleRange range = GridLayout(*this).Visible();
+    return range.HasColumns() && position >= range.firstCol && position <= range.lastCol;
+}
+
+// Type-ahead search: the first row from row 1 on (from the row after the
+// current one when there is none) whose cell in the search column starts
+// with the text, ignoring case; then, when wrapping, the rows before that.
+std::int32_t VbGrid::FindSearchMatchRow(const std::string& sSearchString, bool bLoop, bool bVisibleRowsOnly) const {
+    if (keySearchColumn_ < 0 || keySearchColumn_ >= Cols()) return -1;
+    auto upper = [](std::string s) {
+        for (char& ch : s) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        return s;
+    };
+    const std::string wanted = upper(sSearchString);
+    auto matches = [&](std::int32_t r) {
+        if (bVisibleRowsOnly && !rows_.Shape(r).visible) return false;
+        const std::string text = TextMatrix(r, keySearchColumn_);
+        return !text.empty() && text.size() >= wanted.size() && upper(text).starts_with(wanted);
+    };
+    const std::int32_t start = std::max(0, currentRow_ >= 0 ? 1 : (bLoop ? currentRow_ + 1 : currentRow_));
+    for (std::int32_t r = start; r < Rows(); ++r)
+        if (matches(r)) return r;
+    if (bLoop)
+        for (std::int32_t r = 0; r < std::min(start, Rows()); ++r)
+            if (matches(r)) return r;
+    return -1;
+}
+
+}  // namespace grid

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "grid/core/VbGrid.h"
+
+namespace grid {
+
+// What Enter, a typed character, a double click or a click on the focus
+// cell does to the focus cell: open the editor on an editable cell, toggle
+// a check cell, or jump by the key search on any other.
+class GridCellAction {
+public:
+    explicit GridCellAction(VbGrid& grid) : grid_(grid) {}
+
+    // code: the character typed, 0 for Enter, a double click or a click on
+    // the focus cell.
+    void Run(std::int16_t code);
+
+private:
+    void ToggleCheck(std::int16_t code);
+    void KeySearch(std::int16_t code);
+    void MoveToFound(std::int32_t row);
+
+    VbGrid& grid_;
+};
+
+// The text of a typed character (a UTF-16 unit) in UTF-8.
+std::string CharacterText(std::int16_t code);
+
+}  // namespace grid
