@@ -272,7 +272,10 @@ struct Parser {
 // "20,20,30,...": the factory gears as --gears takes them.
 std::string FactoryGearsText() {
     std::string text;
-    for (const std::int32_t teeth : calc::factory::kGears) text += (text.empty() ? "" : ",") + std::to_string(teeth);
+    for (const std::int32_t teeth : calc::factory::kGears) {
+        if (!text.empty()) text += ',';
+        text += std::to_string(teeth);
+    }
     return text;
 }
 

@@ -26,7 +26,10 @@ std::string Title(const GearSet& gears, const SearchInputs& inputs, const std::s
                   const runtime::NumberSeparators& separators) {
     std::string title = "Gears";
     for (const std::int32_t count : gears.Counts())
-        if (count != 0) title += " " + std::to_string(count);
+        if (count != 0) {
+            title += ' ';
+            title += std::to_string(count);
+        }
     title += "   Leadscrew " + runtime::GeneralNumberText(inputs.leadscrew, separators) +
              (inputs.imperialLeadscrew ? " tpi" : " mm");
     title += "   Ratio " + std::to_string(inputs.ratioLeft) + ":" + std::to_string(inputs.ratioRight);

@@ -20,7 +20,10 @@ std::string GainText(const GearSuggestion& suggestion, const ThreadGain& gain,
     const TrainResult& train = gain.train;
     std::string text = threads[gain.thread].name + ":";
     for (int slot : {train.a, train.b, train.c, train.d})
-        if (slot >= 0) text += (text.back() == ':' ? " " : "-") + std::to_string(suggestion.gears.Count(slot));
+        if (slot >= 0) {
+            text += text.back() == ':' ? ' ' : '-';
+            text += std::to_string(suggestion.gears.Count(slot));
+        }
     return text + " (" + MeasureText(train.err, separators) + " %)";
 }
 
