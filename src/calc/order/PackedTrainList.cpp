@@ -1,6 +1,5 @@
 #include "calc/order/PackedTrainList.h"
 
-#include <algorithm>
 #include <exception>
 #include <system_error>
 #include <thread>
