@@ -26,15 +26,15 @@ VbGrid::VbGrid(GridCanvas* canvas) : canvas_(canvas) {
         canvas_ = ownCanvas_.get();
     }
     columns_.AddListener(this);
-    SetColour(backColor_, Sys(5));        // window
-    SetColour(foreColor_, Sys(8));        // window text
-    SetColour(backColorFixed_, Sys(15));  // button face
-    SetColour(foreColorFixed_, Sys(18));  // button text
-    SetColour(backColorSel_, Sys(13));    // highlight
-    SetColour(foreColorSel_, Sys(14));    // highlight text
-    SetColour(backColorBkg_, Sys(12));    // application workspace
-    SetColour(gridColor_, Sys(15));
-    SetColour(gridColorFixed_, 0);
+    SetColour(look_.back, Sys(5));        // window
+    SetColour(look_.fore, Sys(8));        // window text
+    SetColour(look_.backFixed, Sys(15));  // button face
+    SetColour(look_.foreFixed, Sys(18));  // button text
+    SetColour(look_.backSel, Sys(13));    // highlight
+    SetColour(look_.foreSel, Sys(14));    // highlight text
+    SetColour(look_.backBkg, Sys(12));    // application workspace
+    SetColour(look_.grid, Sys(15));
+    SetColour(look_.gridFixed, 0);
     defaultRowHeight_ = ToPixelsY(240);
     bufferRowHeight_ = defaultRowHeight_;
     fullRepaintPending_ = false;
@@ -72,30 +72,25 @@ std::int32_t VbGrid::ToTwipsY(std::int32_t pixels) const {
 
 // --- colours ---
 
-void VbGrid::SetColour(Colour& colour, std::int32_t ole) {
+void VbGrid::SetColour(GridColour& colour, std::int32_t ole) {
     colour.ole = ole;
     colour.rgb = canvas_->TranslateColor(ole);
     InvalidateAll();
 }
 
 VbGrid::Colours VbGrid::TranslatedColours() const {
-    return {backColor_.rgb,    foreColor_.rgb,    backColorFixed_.rgb, foreColorFixed_.rgb, backColorSel_.rgb,
-            foreColorSel_.rgb, backColorBkg_.rgb, gridColor_.rgb,      gridColorFixed_.rgb};
+    return {look_.back.rgb,    look_.fore.rgb,    look_.backFixed.rgb, look_.foreFixed.rgb, look_.backSel.rgb,
+            look_.foreSel.rgb, look_.backBkg.rgb, look_.grid.rgb,      look_.gridFixed.rgb};
 }
 
 void VbGrid::SetFont(const GridFont& sFont) {
-    font_ = sFont;
-    fonts_[0] = sFont;
+    look_.SetFont(sFont);
     ApplyHeaderSettings();
     InvalidateAll();
 }
 
 void VbGrid::SetBackgroundPicture(PictureRef sPic) {
-    backgroundPicture_ = std::move(sPic);
-    if (backgroundPicture_) {
-        backgroundPictureWidth_ = backgroundPicture_->Width();
-        backgroundPictureHeight_ = backgroundPicture_->Height();
-    }
+    look_.SetBackgroundPicture(std::move(sPic));
     InvalidateAll();
 }
 
@@ -118,7 +113,7 @@ void VbGrid::SetImageList(const runtime::Variant& vThis) {
               "ImageList property expects ImageList object or long hImageList handle.");
     }
     if (handle == 0) return;
-    imageList_ = handle;
+    look_.imageList = handle;
     if (headerControl_) headerControl_->SetImageList(handle);
     InvalidateAll();
 }

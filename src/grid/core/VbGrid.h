@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "grid/model/CellRows.h"
+#include "grid/model/GridAppearance.h"
 #include "grid/core/CellStorageTable.h"
 #include "grid/model/RowStore.h"
 #include "grid/model/GridCanvas.h"
@@ -241,24 +242,24 @@ public:
     void SetCellPictureWidth(std::int32_t lRow, std::int32_t lCol, std::int32_t Pw);
 
     // --- appearance (OLE colours) ---
-    std::int32_t BackColor() const { return backColor_.ole; }
-    void SetBackColor(std::int32_t oColor) { SetColour(backColor_, oColor); }
-    std::int32_t ForeColor() const { return foreColor_.ole; }
-    void SetForeColor(std::int32_t oColor) { SetColour(foreColor_, oColor); }
-    std::int32_t BackColorFixed() const { return backColorFixed_.ole; }
-    void SetBackColorFixed(std::int32_t oColor) { SetColour(backColorFixed_, oColor); }
-    std::int32_t ForeColorFixed() const { return foreColorFixed_.ole; }
-    void SetForeColorFixed(std::int32_t oColor) { SetColour(foreColorFixed_, oColor); }
-    std::int32_t BackColorSel() const { return backColorSel_.ole; }
-    void SetBackColorSel(std::int32_t oColor) { SetColour(backColorSel_, oColor); }
-    std::int32_t ForeColorSel() const { return foreColorSel_.ole; }
-    void SetForeColorSel(std::int32_t oColor) { SetColour(foreColorSel_, oColor); }
-    std::int32_t BackColorBkg() const { return backColorBkg_.ole; }
-    void SetBackColorBkg(std::int32_t oColor) { SetColour(backColorBkg_, oColor); }
-    std::int32_t GridColor() const { return gridColor_.ole; }
-    void SetGridColor(std::int32_t oColor) { SetColour(gridColor_, oColor); }
-    std::int32_t GridColorFixed() const { return gridColorFixed_.ole; }
-    void SetGridColorFixed(std::int32_t oColor) { SetColour(gridColorFixed_, oColor); }
+    std::int32_t BackColor() const { return look_.back.ole; }
+    void SetBackColor(std::int32_t oColor) { SetColour(look_.back, oColor); }
+    std::int32_t ForeColor() const { return look_.fore.ole; }
+    void SetForeColor(std::int32_t oColor) { SetColour(look_.fore, oColor); }
+    std::int32_t BackColorFixed() const { return look_.backFixed.ole; }
+    void SetBackColorFixed(std::int32_t oColor) { SetColour(look_.backFixed, oColor); }
+    std::int32_t ForeColorFixed() const { return look_.foreFixed.ole; }
+    void SetForeColorFixed(std::int32_t oColor) { SetColour(look_.foreFixed, oColor); }
+    std::int32_t BackColorSel() const { return look_.backSel.ole; }
+    void SetBackColorSel(std::int32_t oColor) { SetColour(look_.backSel, oColor); }
+    std::int32_t ForeColorSel() const { return look_.foreSel.ole; }
+    void SetForeColorSel(std::int32_t oColor) { SetColour(look_.foreSel, oColor); }
+    std::int32_t BackColorBkg() const { return look_.backBkg.ole; }
+    void SetBackColorBkg(std::int32_t oColor) { SetColour(look_.backBkg, oColor); }
+    std::int32_t GridColor() const { return look_.grid.ole; }
+    void SetGridColor(std::int32_t oColor) { SetColour(look_.grid, oColor); }
+    std::int32_t GridColorFixed() const { return look_.gridFixed.ole; }
+    void SetGridColorFixed(std::int32_t oColor) { SetColour(look_.gridFixed, oColor); }
     // The same colours translated to RGB (-1 when untranslatable).
     struct Colours {
         std::int32_t back, fore, backFixed, foreFixed, backSel, foreSel, backBkg, grid, gridFixed;
@@ -269,33 +270,33 @@ public:
     void SetGridLines(std::int32_t bState) { SetSetting(settings_.gridLines, bState); }
     std::int32_t GridLinesFixed() const { return NumberOf(settings_.gridLinesFixed); }
     void SetGridLinesFixed(std::int32_t v) { SetSetting(settings_.gridLinesFixed, v); }
-    std::int32_t GridLineWidth() const { return gridLineWidth_; }
-    void SetGridLineWidth(std::int32_t v) { SetAppearance(gridLineWidth_, v); }
-    const GridFont& Font() const { return font_; }
+    std::int32_t GridLineWidth() const { return look_.gridLineWidth; }
+    void SetGridLineWidth(std::int32_t v) { SetAppearance(look_.gridLineWidth, v); }
+    const GridFont& Font() const { return look_.Font(); }
     void SetFont(const GridFont& sFont);
-    std::int32_t TextStyle() const { return textStyle_; }
-    void SetTextStyle(std::int32_t ts) { SetAppearance(textStyle_, ts); }
-    std::int32_t TextStyleFixed() const { return textStyleFixed_; }
-    void SetTextStyleFixed(std::int32_t ts) { SetAppearance(textStyleFixed_, ts); }
+    std::int32_t TextStyle() const { return look_.textStyle; }
+    void SetTextStyle(std::int32_t ts) { SetAppearance(look_.textStyle, ts); }
+    std::int32_t TextStyleFixed() const { return look_.textStyleFixed; }
+    void SetTextStyleFixed(std::int32_t ts) { SetAppearance(look_.textStyleFixed, ts); }
     std::int32_t HighLight() const { return NumberOf(settings_.highLight); }
     void SetHighLight(std::int32_t f) { SetSetting(settings_.highLight, f); }
-    bool HighlightSelectedIcons() const { return highlightSelectedIcons_; }
-    void SetHighlightSelectedIcons(bool v) { SetAppearance(highlightSelectedIcons_, v); }
-    bool DisableIcons() const { return disableIcons_; }
-    void SetDisableIcons(bool v) { SetAppearance(disableIcons_, v); }
+    bool HighlightSelectedIcons() const { return look_.highlightSelectedIcons; }
+    void SetHighlightSelectedIcons(bool v) { SetAppearance(look_.highlightSelectedIcons, v); }
+    bool DisableIcons() const { return look_.disableIcons; }
+    void SetDisableIcons(bool v) { SetAppearance(look_.disableIcons, v); }
     // An image-list object (something with a handle) or a 32-bit handle.
     void SetImageList(const runtime::Variant& vThis);
-    std::intptr_t ImageListHandle() const { return imageList_; }
-    PictureRef BackgroundPicture() const { return backgroundPicture_; }
+    std::intptr_t ImageListHandle() const { return look_.imageList; }
+    PictureRef BackgroundPicture() const { return look_.BackgroundPicture(); }
     void SetBackgroundPicture(PictureRef sPic);
-    std::int32_t BackgroundPictureWidth() const { return backgroundPictureWidth_; }
-    void SetBackgroundPictureWidth(std::int32_t v) { SetAppearance(backgroundPictureWidth_, v); }
-    std::int32_t BackgroundPictureHeight() const { return backgroundPictureHeight_; }
-    void SetBackgroundPictureHeight(std::int32_t v) { SetAppearance(backgroundPictureHeight_, v); }
-    std::int32_t Appearance() const { return appearance_; }
-    void SetAppearance(std::int32_t na) { SetAppearance(appearance_, na); }
-    std::int32_t BorderStyle() const { return borderStyle_; }
-    void SetBorderStyle(std::int32_t eStyle) { SetAppearance(borderStyle_, eStyle); }
+    std::int32_t BackgroundPictureWidth() const { return look_.backgroundPictureWidth; }
+    void SetBackgroundPictureWidth(std::int32_t v) { SetAppearance(look_.backgroundPictureWidth, v); }
+    std::int32_t BackgroundPictureHeight() const { return look_.backgroundPictureHeight; }
+    void SetBackgroundPictureHeight(std::int32_t v) { SetAppearance(look_.backgroundPictureHeight, v); }
+    std::int32_t Appearance() const { return look_.appearance; }
+    void SetAppearance(std::int32_t na) { SetAppearance(look_.appearance, na); }
+    std::int32_t BorderStyle() const { return look_.borderStyle; }
+    void SetBorderStyle(std::int32_t eStyle) { SetAppearance(look_.borderStyle, eStyle); }
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool bState) { SetAppearance(enabled_, bState); }
     std::int16_t MousePointer() const { return mousePointer_; }
@@ -308,21 +309,21 @@ public:
     void SetScrollBars(std::int16_t eBars) { SetSetting(settings_.scrollBars, eBars); }
     std::int32_t ScrollBarStyle() const { return NumberOf(settings_.scrollBarStyle); }
     void SetScrollBarStyle(std::int32_t eStyle) { SetSetting(settings_.scrollBarStyle, eStyle); }
-    bool Header() const { return header_; }
+    bool Header() const { return look_.header.shown; }
     void SetHeader(bool bState);
-    bool HeaderFlat() const { return headerFlat_; }
+    bool HeaderFlat() const { return look_.header.flat; }
     void SetHeaderFlat(bool bState);
-    bool HeaderButtons() const { return headerButtons_; }
+    bool HeaderButtons() const { return look_.header.buttons; }
     void SetHeaderButtons(bool bState);
-    bool HeaderHotTrack() const { return headerHotTrack_; }
+    bool HeaderHotTrack() const { return look_.header.hotTrack; }
     void SetHeaderHotTrack(bool bState);
-    bool HeaderDragReOrderColumns() const { return headerDragReorder_; }
+    bool HeaderDragReOrderColumns() const { return look_.header.dragReorder; }
     void SetHeaderDragReOrderColumns(bool bState);
     std::int32_t HeaderHeight() const;
     void SetHeaderHeight(std::int32_t lHeight);
     // The height the header takes off the top of the client area: none
     // while the header is hidden.
-    std::int32_t HeaderHeightPixels() const { return header_ ? headerHeight_ : 0; }
+    std::int32_t HeaderHeightPixels() const { return look_.HeaderHeightPixels(); }
     os::HWND hWnd() const { return canvas_->Window(); }
 
     // --- current cell, selection and scrolling ---
@@ -426,6 +427,8 @@ public:
     // --- for the layers of the grid (layout, painting, header, input) ---
     // The integer settings as their types.
     const GridSettings& Settings() const { return settings_; }
+    // The colours (as set and as RGB), fonts, icons, picture and header looks.
+    const GridAppearance& Look() const { return look_; }
     // The columns: the header and hosts move them there and follow the moves.
     GridColumnModel& ColumnModel() { return columns_; }
     const GridColumnModel& ColumnModel() const { return columns_; }
@@ -446,7 +449,7 @@ public:
     std::string DisplayedText(std::int32_t row, std::int32_t dataIndex) const;
     // The cell's effective drawing flags (the table's, else its column's, with no-prefix).
     std::int32_t EffectiveTextFlags(std::int32_t row, std::int32_t dataIndex) const;
-    const std::vector<GridFont>& FontTable() const { return fonts_; }
+    const std::vector<GridFont>& FontTable() const { return look_.FontTable(); }
     // A stored cell's fore colour, -1 for the grid's.
     std::int32_t ForeColourOf(const GridCell& cell) const;
     // The fore colour the table gives a cell, -1 for the grid's.
@@ -541,11 +544,6 @@ public:
     std::string ErrorSource() const;
 
 private:
-    struct Colour {
-        std::int32_t ole = 0;
-        std::int32_t rgb = 0;
-    };
-
     // Writing makes the row's cells; reading a fresh row does not.
     GridCell& MutableCell(std::int32_t row, std::int32_t dataIndex) {
         return cells_.Row(static_cast<std::size_t>(row))[dataIndex];
@@ -579,7 +577,7 @@ private:
     void MoveCurrentCell(std::int32_t row, std::int32_t col);
     // Moves the view to pixel offsets through the scroll bars when there are any.
     void ScrollView(std::int32_t x, std::int32_t y);
-    void SetColour(Colour& colour, std::int32_t ole);
+    void SetColour(GridColour& colour, std::int32_t ole);
     void ApplyHeaderSettings();
     void SetHeaderSetting(bool& field, bool value);
     template <class T>
@@ -616,8 +614,6 @@ private:
     GridColumnModel columns_;
     RowStore rows_;
     CellRows cells_;                           // Cols() cells a row, by data index
-    std::vector<GridFont> fonts_{GridFont{}};  // index 0: the grid's own font
-    std::vector<FontRef> cellFonts_{nullptr};
     // The fore colours cells use, so that a cell holds one byte for its own;
     // entry 0 stands for none.
     std::vector<std::int32_t> foreColours_{-1};
@@ -636,31 +632,12 @@ private:
     bool rowTextFlag_ = false;
     std::int32_t keySearchColumn_ = 0;
     std::int32_t bufferRowHeight_ = 16;
-    std::int32_t headerHeight_ = 0;
 
-    Colour backColor_, foreColor_, backColorFixed_, foreColorFixed_, backColorSel_, foreColorSel_, backColorBkg_,
-        gridColor_, gridColorFixed_;
-    std::int32_t gridLineWidth_ = 1;
-    GridFont font_;
-    std::int32_t textStyle_ = 0;
-    std::int32_t textStyleFixed_ = 0;
-    bool highlightSelectedIcons_ = true;
-    bool disableIcons_ = true;
-    std::intptr_t imageList_ = 0;
-    PictureRef backgroundPicture_;
-    std::int32_t backgroundPictureWidth_ = 0;
-    std::int32_t backgroundPictureHeight_ = 0;
-    std::int32_t appearance_ = 1;
-    std::int32_t borderStyle_ = 1;
+    GridAppearance look_;
     bool enabled_ = true;
     std::int16_t mousePointer_ = 0;
     PictureRef mouseIcon_;
     std::string toolTip_;
-    bool header_ = false;
-    bool headerFlat_ = false;
-    bool headerButtons_ = false;
-    bool headerHotTrack_ = false;
-    bool headerDragReorder_ = false;
 
     bool multiSelect_ = false;
     GridSettings settings_;

@@ -195,23 +195,12 @@ void VbGrid::CellDefaultForeColor(std::int32_t lRow, std::int32_t lCol) { SetCel
 void VbGrid::CellDefaultBackColor(std::int32_t lRow, std::int32_t lCol) { SetCellBackColor(lRow, lCol, -1); }
 
 FontRef VbGrid::CellFont(std::int32_t lRow, std::int32_t lCol) const {
-    std::int32_t index = CellAt(lRow, lCol).Extras().font;
-    return index > 0 ? cellFonts_[static_cast<std::size_t>(index)] : nullptr;
+    return look_.CellFont(CellAt(lRow, lCol).Extras().font);
 }
 
 void VbGrid::SetCellFont(std::int32_t lRow, std::int32_t lCol, FontRef sFnt) {
     ValidateCell(lRow, lCol);
-    std::int32_t index = 0;
-    if (sFnt) {
-        // Cells share one table entry per distinct font.
-        for (std::size_t i = 1; i < fonts_.size() && index == 0; ++i)
-            if (fonts_[i] == *sFnt) index = static_cast<std::int32_t>(i);
-        if (index == 0) {
-            fonts_.push_back(*sFnt);
-            cellFonts_.push_back(sFnt);
-            index = static_cast<std::int32_t>(fonts_.size()) - 1;
-        }
-    }
+    const std::int32_t index = look_.FontIndexOf(sFnt);
     GridCell& cell = MutableCell(lRow, lCol);
     if (index != 0 || cell.HasExtras()) cell.MutableExtras().font = index;
     cell.dirty = true;

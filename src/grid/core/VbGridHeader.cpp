@@ -15,25 +15,25 @@ void VbGrid::SetHeaderSetting(bool& field, bool value) {
 }
 
 void VbGrid::SetHeader(bool bState) {
-    SetHeaderSetting(header_, bState);
+    SetHeaderSetting(look_.header.shown, bState);
     // The data area starts below the header only while it is shown.
     RequestRepaint(true);
 }
 
-void VbGrid::SetHeaderFlat(bool bState) { SetHeaderSetting(headerFlat_, bState); }
-void VbGrid::SetHeaderButtons(bool bState) { SetHeaderSetting(headerButtons_, bState); }
-void VbGrid::SetHeaderHotTrack(bool bState) { SetHeaderSetting(headerHotTrack_, bState); }
-void VbGrid::SetHeaderDragReOrderColumns(bool bState) { SetHeaderSetting(headerDragReorder_, bState); }
+void VbGrid::SetHeaderFlat(bool bState) { SetHeaderSetting(look_.header.flat, bState); }
+void VbGrid::SetHeaderButtons(bool bState) { SetHeaderSetting(look_.header.buttons, bState); }
+void VbGrid::SetHeaderHotTrack(bool bState) { SetHeaderSetting(look_.header.hotTrack, bState); }
+void VbGrid::SetHeaderDragReOrderColumns(bool bState) { SetHeaderSetting(look_.header.dragReorder, bState); }
 
 void VbGrid::SetAllowUserResizing(std::int32_t re) {
     settings_.userResizing = SettingOf<UserResizing>(re);
     ApplyHeaderSettings();
 }
 
-std::int32_t VbGrid::HeaderHeight() const { return ToTwipsY(headerHeight_); }
+std::int32_t VbGrid::HeaderHeight() const { return ToTwipsY(look_.header.height); }
 
 void VbGrid::SetHeaderHeight(std::int32_t lHeight) {
-    headerHeight_ = std::max(0, ToPixelsY(lHeight));
+    look_.header.height = std::max(0, ToPixelsY(lHeight));
     ApplyHeaderSettings();
     RequestRepaint(true);
 }

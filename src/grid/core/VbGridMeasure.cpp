@@ -12,7 +12,7 @@ std::int32_t VbGrid::EvaluateTextHeight(std::int32_t lRow, std::int32_t lCol) co
     const CellExtras& extras = Cell(lRow, lCol).Extras();
     // The available width is that of the table's first column.
     std::int32_t width = columns_.At(0).width - 4 - (HasVertical(settings_.gridLines) ? 2 : 0) - extras.indent;
-    const os::SIZE icon = imageList_ ? painter_->IconSize() : os::SIZE{};
+    const os::SIZE icon = look_.imageList ? painter_->IconSize() : os::SIZE{};
     if (extras.icon >= 0) width -= icon.cx + 1;
     if (extras.extraIcon >= 0) width -= icon.cx + 1;
     if (extras.picture) width -= extras.pictureWidth + 1;
@@ -44,7 +44,7 @@ void VbGrid::AutoHeightRow(std::int32_t lRow, std::int32_t lMinimumHeight) {
     std::int32_t minimum = 8;
     if (lMinimumHeight >= 9) minimum = lMinimumHeight;
     else if (defaultRowHeight_ >= 9) minimum = defaultRowHeight_;
-    const os::SIZE icon = imageList_ && painter_ ? painter_->IconSize() : os::SIZE{};
+    const os::SIZE icon = look_.imageList && painter_ ? painter_->IconSize() : os::SIZE{};
     std::int32_t tallest = 0;
     for (std::int32_t d = 0; d < Cols(); ++d) {
         std::int32_t height = EvaluateTextHeight(lRow, d);
@@ -70,7 +70,7 @@ std::int32_t VbGrid::FittingWidth(std::int32_t position) const {
 }
 
 std::int32_t VbGrid::CellFittingWidth(std::int32_t lRow, std::int32_t lCol) const {
-    const os::SIZE icon = imageList_ && painter_ ? painter_->IconSize() : os::SIZE{};
+    const os::SIZE icon = look_.imageList && painter_ ? painter_->IconSize() : os::SIZE{};
     const CellExtras& extras = Cell(lRow, lCol).Extras();
     std::int32_t width = EvaluateTextWidth(lRow, lCol, true) + extras.indent;
     if (extras.icon > 0) width += icon.cx;

@@ -63,7 +63,7 @@ void VbGrid::RemoveColumn(const ColumnArg& vKey) {
         rows_.Clear();
         cells_.Clear();
     }
-    if (header_) SetHeaders();
+    if (look_.header.shown) SetHeaders();
     fullRepaintPending_ = true;
     InvalidateAll();
 }
