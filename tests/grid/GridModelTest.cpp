@@ -429,11 +429,11 @@ TEST(GridAppearance, ColoursAreKeptAsSetAndTranslated) {
     EXPECT_EQ(g.GridColorFixed(), 0);
     g.SetBackColor(0x00FF00);
     EXPECT_EQ(g.BackColor(), 0x00FF00);
-    EXPECT_EQ(g.TranslatedColours().back, 0x00FF00);
+    EXPECT_EQ(g.Look().back.rgb, 0x00FF00);
     g.SetBackColorBkg(static_cast<std::int32_t>(0x80000005));
-    EXPECT_EQ(g.TranslatedColours().backBkg, 0xFFFFFF);
+    EXPECT_EQ(g.Look().backBkg.rgb, 0xFFFFFF);
     g.SetForeColor(static_cast<std::int32_t>(0x40000000));
-    EXPECT_EQ(g.TranslatedColours().fore, -1);
+    EXPECT_EQ(g.Look().fore.rgb, -1);
 }
 
 TEST(GridAppearance, ImageListTakesAHandleOrAnObject) {

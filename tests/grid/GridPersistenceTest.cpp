@@ -225,7 +225,7 @@ TEST(GridPersistence, EverySettingChangedSurvivesAWriteAndARead) {
     EXPECT_EQ(back->FixedCols(), 2);
     EXPECT_TRUE(back->ColumnAt(1).fixed);
     EXPECT_EQ(back->GridLinesFixed(), 0);
-    EXPECT_EQ(back->TranslatedColours().backBkg, 0x00FF00);
+    EXPECT_EQ(back->Look().backBkg.rgb, 0x00FF00);
     EXPECT_EQ(back->BackgroundPicture()->Height(), 2);
     EXPECT_EQ(back->BackgroundPictureWidth(), 9);
     EXPECT_EQ(back->ToolTip(), "tip \"one\"");

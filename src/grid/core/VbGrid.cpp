@@ -78,11 +78,6 @@ void VbGrid::SetColour(GridColour& colour, std::int32_t ole) {
     InvalidateAll();
 }
 
-VbGrid::Colours VbGrid::TranslatedColours() const {
-    return {look_.back.rgb,    look_.fore.rgb,    look_.backFixed.rgb, look_.foreFixed.rgb, look_.backSel.rgb,
-            look_.foreSel.rgb, look_.backBkg.rgb, look_.grid.rgb,      look_.gridFixed.rgb};
-}
-
 void VbGrid::SetFont(const GridFont& sFont) {
     look_.SetFont(sFont);
     ApplyHeaderSettings();

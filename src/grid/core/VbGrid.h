@@ -260,11 +260,6 @@ public:
     void SetGridColor(std::int32_t oColor) { SetColour(look_.grid, oColor); }
     std::int32_t GridColorFixed() const { return look_.gridFixed.ole; }
     void SetGridColorFixed(std::int32_t oColor) { SetColour(look_.gridFixed, oColor); }
-    // The same colours translated to RGB (-1 when untranslatable).
-    struct Colours {
-        std::int32_t back, fore, backFixed, foreFixed, backSel, foreSel, backBkg, grid, gridFixed;
-    };
-    Colours TranslatedColours() const;
 
     std::int32_t GridLines() const { return NumberOf(settings_.gridLines); }
     void SetGridLines(std::int32_t bState) { SetSetting(settings_.gridLines, bState); }

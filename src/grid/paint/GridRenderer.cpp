@@ -75,9 +75,9 @@ void GridRenderer::RebuildBuffer(std::int32_t rowHeight) {
         return;
     }
     bufferOldBitmap_ = os::SelectObject(bufferDc_, bufferBitmap_);
-    const VbGrid::Colours colours = grid_.TranslatedColours();
-    os::SetTextColor(bufferDc_, Rgb(colours.fore, os::COLOR_WINDOWTEXT));
-    os::SetBkColor(bufferDc_, Rgb(colours.back, os::COLOR_WINDOW));
+    const GridAppearance& look = grid_.Look();
+    os::SetTextColor(bufferDc_, Rgb(look.fore.rgb, os::COLOR_WINDOWTEXT));
+    os::SetBkColor(bufferDc_, Rgb(look.back.rgb, os::COLOR_WINDOW));
     os::SetBkMode(bufferDc_, os::TRANSPARENT);
     FillBackground(bufferDc_, {0, 0, bufferWidth_, bufferHeight_}, 0, 0);
 }
@@ -85,17 +85,17 @@ void GridRenderer::RebuildBuffer(std::int32_t rowHeight) {
 // --- drawing objects of a pass ---
 
 void GridRenderer::PreparePass(DrawPass& pass) const {
-    const VbGrid::Colours c = grid_.TranslatedColours();
+    const GridAppearance& c = grid_.Look();
     const bool enabled = grid_.Enabled();
     if (Drawn(grid_.Settings().gridLines))
-        pass.gridPen = os::CreatePen(os::PS_SOLID, 1, enabled ? Rgb(c.grid, os::COLOR_BTNFACE) : os::GetSysColor(os::COLOR_GRAYTEXT));
+        pass.gridPen = os::CreatePen(os::PS_SOLID, 1, enabled ? Rgb(c.grid.rgb, os::COLOR_BTNFACE) : os::GetSysColor(os::COLOR_GRAYTEXT));
     pass.fixedPen =
-        os::CreatePen(os::PS_SOLID, 1, enabled ? Rgb(c.gridFixed, os::COLOR_WINDOWTEXT) : os::GetSysColor(os::COLOR_APPWORKSPACE));
-    pass.textColour = enabled ? Rgb(c.fore, os::COLOR_WINDOWTEXT) : os::GetSysColor(os::COLOR_GRAYTEXT);
-    pass.foreFixed = Rgb(c.foreFixed, os::COLOR_BTNTEXT);
-    pass.backFixed = Rgb(c.backFixed, os::COLOR_BTNFACE);
-    pass.backSel = Rgb(c.backSel, os::COLOR_HIGHLIGHT);
-    pass.foreSel = Rgb(c.foreSel, os::COLOR_HIGHLIGHTTEXT);
+        os::CreatePen(os::PS_SOLID, 1, enabled ? Rgb(c.gridFixed.rgb, os::COLOR_WINDOWTEXT) : os::GetSysColor(os::COLOR_APPWORKSPACE));
+    pass.textColour = enabled ? Rgb(c.fore.rgb, os::COLOR_WINDOWTEXT) : os::GetSysColor(os::COLOR_GRAYTEXT);
+    pass.foreFixed = Rgb(c.foreFixed.rgb, os::COLOR_BTNTEXT);
+    pass.backFixed = Rgb(c.backFixed.rgb, os::COLOR_BTNFACE);
+    pass.backSel = Rgb(c.backSel.rgb, os::COLOR_HIGHLIGHT);
+    pass.foreSel = Rgb(c.foreSel.rgb, os::COLOR_HIGHLIGHTTEXT);
     for (const GridFont& font : grid_.FontTable()) pass.fonts.push_back(os::CreateFontIndirect(LogFontOf(font)));
 }
 
@@ -130,7 +130,7 @@ void GridRenderer::FillBackground(os::HDC dc, const os::RECT& rect, std::int32_t
         os::FillRect(dc, rect, os::GetSysColorBrush(static_cast<int>(ole & 0xFFu)));
         return;
     }
-    const os::HBRUSH brush = os::CreateSolidBrush(Rgb(grid_.TranslatedColours().back, os::COLOR_WINDOW));
+    const os::HBRUSH brush = os::CreateSolidBrush(Rgb(grid_.Look().back.rgb, os::COLOR_WINDOW));
     os::FillRect(dc, rect, brush);
     os::DeleteObject(brush);
 }
@@ -187,7 +187,7 @@ void GridRenderer::Draw() {
         }
         os::SelectClipRgn(dc, 0);
         if (bottom < client.bottom) {
-            const os::HBRUSH strip = os::CreateSolidBrush(Rgb(grid_.TranslatedColours().backBkg, os::COLOR_APPWORKSPACE));
+            const os::HBRUSH strip = os::CreateSolidBrush(Rgb(grid_.Look().backBkg.rgb, os::COLOR_APPWORKSPACE));
             os::FillRect(dc, {0, bottom, layout.DataWidth() + 32, client.bottom}, strip);
             os::DeleteObject(strip);
         }
