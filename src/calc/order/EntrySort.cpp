@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/order/DistinctKeySort.h"
 #include "calc/order/QuickSortBy.h"
 
 namespace calc {
@@ -240,11 +241,29 @@ void SortShared(TrainSortEntry* list, long first, long last, const Ordering& ord
     if (other.joinable()) other.join();
 }
 
+// Lists whose keys are all distinct have one sorted arrangement, found far
+// faster by bucketing than by the record sort's own steps. Short lists are
+// not worth a second buffer; very long ones cannot afford one.
+constexpr long kDistinctFrom = 256;
+constexpr long kDistinctUpTo = 1L << 20;
+
+bool SortedByDistinctKeys(std::vector<TrainSortEntry>& entries, long first, long last) {
+    const long n = last - first + 1;
+    if (n < kDistinctFrom || n > kDistinctUpTo) return false;
+    std::vector<TrainSortEntry> sorted(static_cast<std::size_t>(n));
+    if (!SortDistinctKeys(entries.data() + first, sorted.size(), sorted.data())) return false;
+    if (first == 0 && sorted.size() == entries.size()) entries.swap(sorted);
+    else std::copy(sorted.begin(), sorted.end(), entries.begin() + first);
+    return true;
+}
+
 }  // namespace
 
-void SortEntries(std::vector<TrainSortEntry>& entries, long first, long last, TrainSortKeys::Order order) {
+void SortEntries(std::vector<TrainSortEntry>& entries, long first, long last, TrainSortKeys::Order order,
+                 bool tieSeen) {
     if (last < 0) last = static_cast<long>(entries.size()) - 1;
     if (last - first < 1) return;
+    if (!tieSeen && SortedByDistinctKeys(entries, first, last)) return;
     const Ordering ordering(order);
     if (last - first >= kSharedFrom && std::thread::hardware_concurrency() > 1) {
         SortShared(entries.data(), first, last, ordering);

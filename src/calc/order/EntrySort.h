@@ -12,7 +12,11 @@ namespace calc {
 // ranges. Only the work differs: each partition first compares every item
 // with the pivot, without branches, into a bit set, then makes the moves the
 // scans would make, found in the bit set; the selection sort keeps its best
-// item in registers. A negative last stands for the last index.
-void SortEntries(std::vector<TrainSortEntry>& entries, long first, long last, TrainSortKeys::Order order);
+// item in registers. A list whose keys are all distinct, which has only one
+// sorted arrangement, is bucketed instead, unless the caller has already
+// seen two entries that tie (`tieSeen`). A negative last stands for the
+// last index.
+void SortEntries(std::vector<TrainSortEntry>& entries, long first, long last, TrainSortKeys::Order order,
+                 bool tieSeen = false);
 
 }  // namespace calc

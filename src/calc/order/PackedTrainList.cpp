@@ -24,7 +24,21 @@ void PackedTrainList::Add(const TrainResult& result) {
         entries_ = {};
         return;
     }
-    entries_.push_back(keys_.EntryOf(result, static_cast<std::uint32_t>(keys_.Rank(result.d))));
+    const TrainSortEntry entry = keys_.EntryOf(result, static_cast<std::uint32_t>(keys_.Rank(result.d)));
+    if (!tieSeen_) LookForTie(entry);
+    entries_.push_back(entry);
+}
+
+void PackedTrainList::LookForTie(const TrainSortEntry& entry) {
+    const std::uint32_t gears = keys_.GearsOf(entry);
+    if (gears != runGears_) {
+        runGears_ = gears;
+        runStart_ = entries_.size();
+        return;
+    }
+    for (std::size_t i = runStart_; i < entries_.size(); ++i)
+        if (entries_[i].absErr == entry.absErr && entries_[i].keyAndIndex >> 32 == entry.keyAndIndex >> 32)
+            tieSeen_ = true;
 }
 
 namespace {
@@ -82,9 +96,10 @@ void PackedTrainList::Append(PackedTrainList&& other) {
     if (!complete_) return;
     entries_.insert(entries_.end(), other.entries_.begin(), other.entries_.end());
     other.entries_ = {};
+    tieSeen_ = tieSeen_ || other.tieSeen_;
 }
 
-void PackedTrainList::Sort() { SortEntries(entries_, 0, -1, keys_.Before()); }
+void PackedTrainList::Sort() { SortEntries(entries_, 0, -1, keys_.Before(), tieSeen_); }
 
 const TrainResult& PackedTrainList::Reader::Row(std::size_t i) {
     const TrainSortEntry& entry = list_.entries_[i];
