@@ -1,6 +1,7 @@
 // Speed of the gear-train search and of the ordering of its results.
 #include <benchmark/benchmark.h>
 
+#include "calc/order/EntrySort.h"
 #include "calc/order/PackedTrainList.h"
 #include "calc/order/TrainOrder.h"
 #include "calc/search/TrainSearch.h"
@@ -66,6 +67,28 @@ void Packed(benchmark::State& state, bool sort) {
 void BM_PackedSearch56(benchmark::State& state) { Packed(state, false); }
 void BM_PackedSearchAndSort56(benchmark::State& state) { Packed(state, true); }
 
+// The sort alone, on the entries of a search: by the record sort's own
+// steps (`tieSeen`), or bucketed when the keys allow it.
+void SortOnly(benchmark::State& state, bool tieSeen) {
+    const calc::GearSet gears = FiftySixGears();
+    const calc::SearchInputs in = Inputs(static_cast<double>(state.range(0)) / 10.0, true);
+    const calc::TrainSortKeys keys(gears);
+    std::vector<calc::TrainSortEntry> found;
+    for (const calc::TrainResult& r : calc::SearchTrains(in, gears))
+        found.push_back(keys.EntryOf(r, static_cast<std::uint32_t>(found.size())));
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::vector<calc::TrainSortEntry> entries = found;
+        state.ResumeTiming();
+        calc::SortEntries(entries, 0, -1, keys.Before(), tieSeen);
+        benchmark::DoNotOptimize(entries.data());
+    }
+    state.counters["results"] = static_cast<double>(found.size());
+}
+
+void BM_SortByRecordSteps56(benchmark::State& state) { SortOnly(state, true); }
+void BM_SortBucketed56(benchmark::State& state) { SortOnly(state, false); }
+
 }  // namespace
 
 BENCHMARK(BM_PackedSearch56)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
@@ -76,4 +99,6 @@ BENCHMARK(BM_Search56)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchAndSort56)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchAndSort56)->Arg(500)->Unit(benchmark::kMillisecond)->Iterations(1);  // the extreme case
 
+BENCHMARK(BM_SortByRecordSteps56)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortBucketed56)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);  // 0.1 % and 1 %: no ties
 BENCHMARK_MAIN();
