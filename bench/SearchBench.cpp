@@ -68,8 +68,8 @@ void BM_PackedSearch56(benchmark::State& state) { Packed(state, false); }
 void BM_PackedSearchAndSort56(benchmark::State& state) { Packed(state, true); }
 
 // The sort alone, on the entries of a search: by the record sort's own
-// steps (`tieSeen`), or bucketed when the keys allow it.
-void SortOnly(benchmark::State& state, bool tieSeen) {
+// steps, bucketed on a copy, or bucketed knowing there are no ties.
+void SortOnly(benchmark::State& state, calc::KnownTies ties) {
     const calc::GearSet gears = FiftySixGears();
     const calc::SearchInputs in = Inputs(static_cast<double>(state.range(0)) / 10.0, true);
     const calc::TrainSortKeys keys(gears);
@@ -80,14 +80,15 @@ void SortOnly(benchmark::State& state, bool tieSeen) {
         state.PauseTiming();
         std::vector<calc::TrainSortEntry> entries = found;
         state.ResumeTiming();
-        calc::SortEntries(entries, 0, -1, keys.Before(), tieSeen);
+        calc::SortEntries(entries, 0, -1, keys.Before(), ties);
         benchmark::DoNotOptimize(entries.data());
     }
     state.counters["results"] = static_cast<double>(found.size());
 }
 
-void BM_SortByRecordSteps56(benchmark::State& state) { SortOnly(state, true); }
-void BM_SortBucketed56(benchmark::State& state) { SortOnly(state, false); }
+void BM_SortByRecordSteps56(benchmark::State& state) { SortOnly(state, calc::KnownTies::Seen); }
+void BM_SortBucketed56(benchmark::State& state) { SortOnly(state, calc::KnownTies::Unknown); }
+void BM_SortKnownDistinct56(benchmark::State& state) { SortOnly(state, calc::KnownTies::None); }
 
 }  // namespace
 
@@ -101,4 +102,5 @@ BENCHMARK(BM_SearchAndSort56)->Arg(500)->Unit(benchmark::kMillisecond)->Iteratio
 
 BENCHMARK(BM_SortByRecordSteps56)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortBucketed56)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);  // 0.1 % and 1 %: no ties
+BENCHMARK(BM_SortKnownDistinct56)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -45,11 +45,10 @@ bool SortBucket(TrainSortEntry* first, TrainSortEntry* last) {
     return true;
 }
 
-constexpr unsigned kDigitBits = 11;
 
 }  // namespace
 
-bool SortDistinctKeys(const TrainSortEntry* in, std::size_t n, TrainSortEntry* out) {
+bool SortDistinctKeys(TrainSortEntry* in, std::size_t n, TrainSortEntry* out, TrainSortEntry* spare) {
     double most = 0;
     std::uint32_t keyBits = 0;
     for (std::size_t i = 0; i < n; ++i) {
@@ -57,22 +56,25 @@ bool SortDistinctKeys(const TrainSortEntry* in, std::size_t n, TrainSortEntry* o
         most = std::max(most, in[i].absErr);
         keyBits |= KeysOf(in[i]);
     }
-    // First by the keys, a digit at a time from the lowest, each pass
-    // keeping the order of the one before; then by buckets of error; then
-    // each bucket by error itself, keeping the keys' order among equal
-    // errors. The passes take turns between `out` and a spare list so that
-    // the last one lands in `out`.
-    const unsigned keyPasses = (static_cast<unsigned>(std::bit_width(keyBits)) + kDigitBits - 1) / kDigitBits;
-    std::vector<TrainSortEntry> spare(n);
+    // First by the keys, a digit of at most 11 bits at a time from the
+    // lowest, each pass keeping the order of the one before; then by buckets
+    // of error; then each bucket by error itself, keeping the keys' order
+    // among equal errors. The passes take turns between `out` and `spare`;
+    // an even number of passes by the keys makes the first and the last land
+    // in `out`, so that `spare` may be `in`.
+    const unsigned bits = static_cast<unsigned>(std::bit_width(keyBits));
+    const unsigned keyPasses = bits == 0 ? 0 : bits <= 22 ? 2 : 4;
+    const unsigned digitBits = keyPasses == 0 ? 0 : (bits + keyPasses - 1) / keyPasses;
     std::vector<std::uint32_t> places;
-    TrainSortEntry* target = keyPasses % 2 == 0 ? out : spare.data();
     const TrainSortEntry* from = in;
+    TrainSortEntry* target = out;
     for (unsigned pass = 0; pass < keyPasses; ++pass) {
-        const unsigned shift = pass * kDigitBits;
-        ScatterBy(from, n, target, std::size_t{1} << kDigitBits,
-                  [shift](const TrainSortEntry& e) { return KeysOf(e) >> shift & ((1u << kDigitBits) - 1); }, places);
+        const unsigned shift = pass * digitBits;
+        const std::uint32_t mask = (1u << digitBits) - 1;
+        ScatterBy(from, n, target, std::size_t{1} << digitBits,
+                  [shift, mask](const TrainSortEntry& e) { return KeysOf(e) >> shift & mask; }, places);
         from = target;
-        target = target == out ? spare.data() : out;
+        target = target == out ? spare : out;
     }
     // About one entry a bucket, buckets by equal steps of error. The bucket
     // of an error never decreases as the error grows; a scale that does not

@@ -57,6 +57,7 @@ void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
     const SearchPlan plan(inputs, gears);
     const int split = plan.MiddleSlot(), end = gears.Upper() + 1;
     const std::size_t most = plan.BoundBelow(end);
+    tiesWatched_ = plan.Parts();
     // Room for the most the search can list, made once: a list that grew by
     // doubling would hold its old and new room at once, half as much again
     // as the list at its peak. Room never written takes no memory.
@@ -99,7 +100,10 @@ void PackedTrainList::Append(PackedTrainList&& other) {
     tieSeen_ = tieSeen_ || other.tieSeen_;
 }
 
-void PackedTrainList::Sort() { SortEntries(entries_, 0, -1, keys_.Before(), tieSeen_); }
+void PackedTrainList::Sort() {
+    const KnownTies ties = tieSeen_ ? KnownTies::Seen : tiesWatched_ ? KnownTies::None : KnownTies::Unknown;
+    SortEntries(entries_, 0, -1, keys_.Before(), ties);
+}
 
 const TrainResult& PackedTrainList::Reader::Row(std::size_t i) {
     const TrainSortEntry& entry = list_.entries_[i];

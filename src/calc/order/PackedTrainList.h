@@ -74,9 +74,11 @@ private:
     // A search lists the trains that differ in gear D alone one after
     // another, so two entries that tie (same error, marks and gears, see
     // SortEntries) lie in one such run: a tie is looked for there, until one
-    // is seen. Gear sets with repeated counts may list them apart; a tie
-    // missed here is still found by the sort.
+    // is seen. When no count repeats, slots and counts are one to one, and
+    // the look is exact for a list filled by Fill (`tiesWatched_`); a set
+    // with repeated counts may list them apart.
     bool tieSeen_ = false;
+    bool tiesWatched_ = false;
     std::uint32_t runGears_ = UINT32_MAX;
     std::size_t runStart_ = 0;
     Reader reader_{*this};
