@@ -122,6 +122,24 @@ private:
     std::vector<std::uint64_t> words_;
 };
 
+// A run this short is put in loop order by sorting it, which costs less
+// than reading every word of the marks.
+constexpr std::size_t kShortRun = 24;
+
+template <class Visit>
+void VisitShortRun(const std::vector<PairRatios::Pair>& byRatio, PairRatios::Run run, Visit& visit) {
+    std::uint64_t places[kShortRun];
+    std::size_t n = 0;
+    for (std::size_t i = run.begin; i < run.end; ++i) {
+        const std::uint64_t place =
+            static_cast<std::uint64_t>(byRatio[i].first) << 32 | static_cast<std::uint32_t>(byRatio[i].second);
+        std::size_t j = n++;
+        for (; j > 0 && place < places[j - 1]; --j) places[j] = places[j - 1];
+        places[j] = place;
+    }
+    for (std::size_t k = 0; k < n; ++k) visit(static_cast<int>(places[k] >> 32), static_cast<int>(places[k] & 0xFFFFFFFF));
+}
+
 // Four-gear trains by the ratios of their pairs: for each (A, B), in loop
 // order, only the (C, D) whose ratio brings the train into the band are
 // measured, in the order the nested loops a, b, c, d would meet them, so the
@@ -139,8 +157,7 @@ void SearchFourGear(const SearchPlan& plan, const Measurer& measurer, Recorder& 
             const PairRatios::Run run = plan.RunFor(a, b);
             if (run.begin == run.end) continue;
             const std::int32_t B = counts[b];
-            for (std::size_t i = run.begin; i < run.end; ++i) marks.Mark(byRatio[i].first, byRatio[i].second);
-            marks.VisitAndClear([&](int c, int d) {
+            auto visit = [&](int c, int d) {
                 if (c == a || c == b || d == a || d == b) return;
                 const std::int32_t C = counts[c], D = counts[d];
                 TrainMeasures m;
@@ -148,7 +165,13 @@ void SearchFourGear(const SearchPlan& plan, const Measurer& measurer, Recorder& 
                 FitCheckResult fit = CheckFit(A, B, C, D, inputs.includeLow, inputs.includeIntersecting);
                 if (!fit.passes) return;
                 recorder.Record({a, b, c, d}, false, {a, b, c, d, m.pitch, m.tpi, m.err, fit.marks});
-            });
+            };
+            if (run.end - run.begin <= kShortRun) {
+                VisitShortRun(byRatio, run, visit);
+            } else {
+                for (std::size_t i = run.begin; i < run.end; ++i) marks.Mark(byRatio[i].first, byRatio[i].second);
+                marks.VisitAndClear(visit);
+            }
         }
     }
 }
