@@ -20,11 +20,10 @@ GridEvents& NoEvents() {
 }
 }  // namespace
 
-VbGrid::VbGrid(GridCanvas* canvas) : canvas_(canvas) {
-    if (!canvas_) {
-        ownCanvas_ = std::make_unique<DetachedCanvas>();
-        canvas_ = ownCanvas_.get();
-    }
+VbGrid::VbGrid(GridCanvas* canvas)
+    : ownCanvas_(canvas ? nullptr : std::make_unique<DetachedCanvas>()),
+      canvas_(canvas ? canvas : ownCanvas_.get()),
+      parts_{columns_, rows_, settings_, look_, view_, *canvas_, *this} {
     columns_.AddListener(this);
     SetColour(look_.back, Sys(5));        // window
     SetColour(look_.fore, Sys(8));        // window text

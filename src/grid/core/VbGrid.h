@@ -20,6 +20,7 @@
 #include "grid/model/GridSettings.h"
 #include "grid/model/GridTable.h"
 #include "grid/model/TextFlags.h"
+#include "grid/view/GridParts.h"
 #include "grid/view/GridViewState.h"
 #include "os/types/GdiTypes.h"
 #include "runtime/Variant.h"
@@ -84,7 +85,7 @@ public:
 // The results grid: columns, rows and cells, their display settings, the
 // current cell and the repaint bookkeeping, behind the control's public
 // interface. Sizes are twips outside and pixels inside.
-class VbGrid : private ColumnMoveListener {
+class VbGrid : private ColumnMoveListener, private GridSheet {
 public:
     explicit VbGrid(GridCanvas* canvas = nullptr);
     ~VbGrid() override;
@@ -134,11 +135,11 @@ public:
     void ClearCell(std::int32_t iRow, std::int32_t iCol);
     void SetHeaders();
     runtime::Variant ColumnIndex(const ColumnArg& vKey) const;
-    std::int32_t FixedRows() const { return fixedRows_; }
+    std::int32_t FixedRows() const override { return fixedRows_; }
     void SetFixedRows(std::int32_t nRow);
     std::int32_t FixedCols() const { return fixedCols_; }
     void SetFixedCols(std::int32_t nCol);
-    std::int32_t RowTextStartColumn() const { return rowTextStartColumn_; }
+    std::int32_t RowTextStartColumn() const override { return rowTextStartColumn_; }
     void SetRowTextStartColumn(std::int32_t lColumn);
 
     // --- column properties ---
@@ -293,7 +294,7 @@ public:
     void SetAppearance(std::int32_t na) { SetAppearance(look_.appearance, na); }
     std::int32_t BorderStyle() const { return look_.borderStyle; }
     void SetBorderStyle(std::int32_t eStyle) { SetAppearance(look_.borderStyle, eStyle); }
-    bool Enabled() const { return enabled_; }
+    bool Enabled() const override { return enabled_; }
     void SetEnabled(bool bState) { SetAppearance(enabled_, bState); }
     std::int16_t MousePointer() const { return mousePointer_; }
     void SetMousePointer(std::int16_t p) { mousePointer_ = p; }
@@ -425,31 +426,33 @@ public:
     const GridSettings& Settings() const { return settings_; }
     // The colours (as set and as RGB), fonts, icons, picture and header looks.
     const GridAppearance& Look() const { return look_; }
+    // What the layout, painting and header helpers work on.
+    const GridParts& Parts() const { return parts_; }
     // The columns: the header and hosts move them there and follow the moves.
     GridColumnModel& ColumnModel() { return columns_; }
     const GridColumnModel& ColumnModel() const { return columns_; }
     const std::vector<GridColumn>& ColumnTable() const { return columns_.Table(); }
     const GridColumn& ColumnAt(std::int32_t position) const { return columns_.At(position); }
     // The row as laid out; a row outside the table throws std::out_of_range.
-    GridRow RowAt(std::int32_t row) const;
-    const GridCell& CellAt(std::int32_t row, std::int32_t dataIndex) const;
+    GridRow RowAt(std::int32_t row) const override;
+    const GridCell& CellAt(std::int32_t row, std::int32_t dataIndex) const override;
     std::int32_t PositionOfDataIndex(std::int32_t dataIndex) const { return columns_.PositionOf(dataIndex); }
     std::int32_t ResolveColumn(const ColumnArg& vKey) const;
     // --- for the header ---
     // The visible columns other than the one at position that resize
     // themselves, by display position.
     std::vector<std::int32_t> OtherAutoResizeColumns(std::int32_t position) const;
-    std::int32_t FixedWidth() const { return fixedWidth_; }
+    std::int32_t FixedWidth() const override { return fixedWidth_; }
     std::int32_t FixedHeight() const { return rows_.FixedHeight(); }
     // The text a cell shows, as the table gives it.
-    std::string DisplayedText(std::int32_t row, std::int32_t dataIndex) const;
+    std::string DisplayedText(std::int32_t row, std::int32_t dataIndex) const override;
     // The cell's effective drawing flags (the table's, else its column's, with no-prefix).
-    std::int32_t EffectiveTextFlags(std::int32_t row, std::int32_t dataIndex) const;
+    std::int32_t EffectiveTextFlags(std::int32_t row, std::int32_t dataIndex) const override;
     const std::vector<GridFont>& FontTable() const { return look_.FontTable(); }
     // A stored cell's fore colour, -1 for the grid's.
     std::int32_t ForeColourOf(const GridCell& cell) const;
     // The fore colour the table gives a cell, -1 for the grid's.
-    std::int32_t ShownForeColour(std::int32_t row, std::int32_t dataIndex) const;
+    std::int32_t ShownForeColour(std::int32_t row, std::int32_t dataIndex) const override;
     std::int32_t ToPixelsX(std::int32_t twips) const;
     std::int32_t ToPixelsY(std::int32_t twips) const;
     std::int32_t ToTwipsX(std::int32_t pixels) const;
@@ -583,8 +586,8 @@ private:
 
     CellStorageTable ownTable_{*this};
     const GridTable* table_ = &ownTable_;
+    std::unique_ptr<DetachedCanvas> ownCanvas_;  // when the host gave none
     GridCanvas* canvas_;
-    std::unique_ptr<DetachedCanvas> ownCanvas_;
     GridEvents* events_ = nullptr;
     GridPainter* painter_ = nullptr;
     GridHeader* headerControl_ = nullptr;
@@ -629,6 +632,7 @@ private:
     bool trueVirtual_ = false;
     std::string dataSrc_;
     bool publicUnitPixels_ = false;
+    GridParts parts_;
 };
 
 }  // namespace grid

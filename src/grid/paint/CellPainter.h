@@ -3,17 +3,16 @@
 #include <cstdint>
 
 #include "grid/paint/DrawPass.h"
+#include "grid/view/GridParts.h"
 #include "os/types/GdiTypes.h"
 
 namespace grid {
-
-class VbGrid;
 
 // Draws one cell of the grid into a device context: background, grid
 // lines, focus rectangle, icons, picture and text.
 class CellPainter {
 public:
-    CellPainter(const VbGrid& grid, const DrawPass& pass, os::HDC dc) : grid_(grid), pass_(pass), dc_(dc) {}
+    CellPainter(const GridParts& parts, const DrawPass& pass, os::HDC dc) : parts_(parts), pass_(pass), dc_(dc) {}
 
     // `rect` is where the cell lies in the context. Returns true when the
     // cell must stay dirty (it carries the focus rectangle).
@@ -31,7 +30,7 @@ private:
     void Picture(std::int32_t row, std::int32_t dataIndex, os::RECT& textRect);
     void Fill(const os::RECT& rect, os::COLORREF colour);
 
-    const VbGrid& grid_;
+    const GridParts& parts_;
     const DrawPass& pass_;
     os::HDC dc_;
 };

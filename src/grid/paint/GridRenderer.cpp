@@ -232,7 +232,7 @@ void GridRenderer::DrawRow(os::HDC windowDc, const DrawPass& pass, const GridLay
     FillBackground(dc, {spanLeft, y0, spanRight, y0 + r.height}, grid_.HorizontalOffset(), y - y0);
 
     // Scrolling columns first, then the fixed ones over anything scrolled under them.
-    CellPainter painter(grid_, pass, dc);
+    CellPainter painter(grid_.Parts(), pass, dc);
     for (int fixedPass = 0; fixedPass < 2; ++fixedPass) {
         for (std::int32_t p = first; p <= last; ++p) {
             const GridColumn& c = grid_.ColumnAt(p);
