@@ -25,7 +25,7 @@ TEST_F(LaidOutGrid, ColumnEdgesAndFixedWidth) {
 }
 
 TEST_F(LaidOutGrid, VisibleRangeFollowsTheScrollOffsets) {
-    GridLayout layout(g);
+    GridLayout layout(g.Parts());
     grid::VisibleRange range = layout.Visible();
     EXPECT_EQ(range.firstRow, 0);
     EXPECT_EQ(range.lastRow, 12);  // 200 / 16 = 12.5: row 12 is cut off and still counts
@@ -34,7 +34,7 @@ TEST_F(LaidOutGrid, VisibleRangeFollowsTheScrollOffsets) {
     EXPECT_EQ(g.ScreenRows(), 13);
 
     g.SetScrollOffsets(70, 40);    // 40 pixels down: rows 0 and 1 are gone, row 2 half shown
-    range = GridLayout(g).Visible();
+    range = GridLayout(g.Parts()).Visible();
     EXPECT_EQ(range.firstRow, 2);
     EXPECT_EQ(range.firstRowOffset, -8);
     EXPECT_EQ(range.firstCol, 1);  // column 0 ends at 64, left of 70
@@ -76,7 +76,7 @@ TEST_F(LaidOutGrid, FixedRowsAndTheHeaderSitAboveTheScrollingRows) {
 TEST_F(LaidOutGrid, ManyRowsAreFoundByTheirTops) {
     g.SetRows(200000);
     g.SetScrollOffsets(0, 16 * 150000 + 3);
-    grid::VisibleRange range = GridLayout(g).Visible();
+    grid::VisibleRange range = GridLayout(g.Parts()).Visible();
     EXPECT_EQ(range.firstRow, 150000);
     EXPECT_EQ(range.lastRow, 150012);  // its bottom, 16 * 13 - 3, is below the window
 }

@@ -2,11 +2,10 @@
 
 #include <cstdint>
 
+#include "grid/view/GridParts.h"
 #include "os/types/Types.h"
 
 namespace grid {
-
-class VbGrid;
 
 // Which part of the table is on screen, for the grid's current scroll
 // offsets and window size. Rows and columns are those that scroll; fixed
@@ -29,7 +28,7 @@ struct VisibleRange {
 // Places the grid's rows and columns in client pixels.
 class GridLayout {
 public:
-    explicit GridLayout(const VbGrid& grid);
+    explicit GridLayout(const GridParts& parts);
 
     os::RECT Client() const { return client_; }
     std::int32_t DataWidth() const;
@@ -49,7 +48,7 @@ private:
     std::int32_t FirstScrollingRowBelow(std::int32_t y) const;
     bool ColumnCounts(std::int32_t position) const;
 
-    const VbGrid& grid_;
+    const GridParts& parts_;
     os::RECT client_;
 };
 

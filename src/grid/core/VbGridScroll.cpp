@@ -24,7 +24,7 @@ std::int32_t VbGrid::ScrollableWidth() const {
 }
 
 void VbGrid::FollowLeftCol() {
-    const VisibleRange range = GridLayout(*this).Visible();
+    const VisibleRange range = GridLayout(parts_).Visible();
     view_.SetLeftColAfterScroll(range.firstCol);
 }
 
@@ -54,7 +54,7 @@ void VbGrid::FollowScrollBars(std::int32_t horizontal, std::int32_t vertical) {
 }
 
 bool VbGrid::EnsureVisible(std::int32_t lRow, std::int32_t lCol, bool fForce) {
-    const GridLayout layout(*this);
+    const GridLayout layout(parts_);
     std::int32_t x = view_.HorizontalOffset(), y = view_.VerticalOffset();
     if (lRow >= 0 && lRow < Rows()) {
         const GridRow row = rows_.At(lRow);
@@ -84,7 +84,7 @@ void VbGrid::ScrollByStep(bool vertical, std::int32_t direction, bool page) {
     if (scroller_) {
         step = scroller_->Step(vertical, page);
     } else {
-        const GridLayout layout(*this);
+        const GridLayout layout(parts_);
         step = page ? (vertical ? layout.DataBottom() - layout.DataTop() : layout.DataWidth() - fixedWidth_)
                     : (vertical ? ToPixelsY(DefaultRowHeight()) : 16);
     }

@@ -80,7 +80,7 @@ void VbGrid::SetRedraw(bool bState) {
 }
 
 os::RECT VbGrid::CellRect(std::int32_t row, std::int32_t dataIndex) const {
-    return GridLayout(*this).CellRect(row, PositionOfDataIndex(dataIndex));
+    return GridLayout(parts_).CellRect(row, PositionOfDataIndex(dataIndex));
 }
 
 void VbGrid::SetScrollOffsets(std::int32_t horizontal, std::int32_t vertical) {
@@ -155,14 +155,14 @@ void VbGrid::SetLeftCol(std::int32_t lC) {
 // --- layout queries ---
 
 std::int32_t VbGrid::ScreenRows() const {
-    VisibleRange range = GridLayout(*this).Visible();
+    VisibleRange range = GridLayout(parts_).Visible();
     return range.HasRows() ? range.lastRow - range.firstRow + 1 : 0;
 }
 
 void VbGrid::CellFromPoint(std::int32_t xPixels, std::int32_t yPixels, std::int32_t& lRow, std::int32_t& lCol,
                            std::int32_t /*fromCol*/, std::int32_t /*fromRow*/) const {
     std::int32_t position = -1;
-    GridLayout(*this).CellAt(xPixels, yPixels, lRow, position);
+    GridLayout(parts_).CellAt(xPixels, yPixels, lRow, position);
     lCol = position >= 0 ? columns_.At(position).dataIndex : -1;
     if (position < 0) lRow = -1;
 }
@@ -180,14 +180,14 @@ void VbGrid::CellBoundary(std::int32_t lRow, std::int32_t lCol, std::int32_t& lL
 std::int32_t VbGrid::ColPos(std::int32_t c) const {
     const std::int32_t position = PositionOfDataIndex(c);
     if (position < 0 || position >= Cols()) Raise(runtime::errors::SubscriptOutOfRange, "Invalid Column Index");
-    return GridLayout(*this).ColumnX(position);
+    return GridLayout(parts_).ColumnX(position);
 }
 
 bool VbGrid::ColIsVisible(std::int32_t c) const {
     const std::int32_t position = PositionOfDataIndex(c);
     if (position < 0 || position >= Cols()) return false;
     if (columns_.At(position).fixed) return columns_.At(position).visible;
-    const VisibleRange range = GridLayout(*this).Visible();
+    const VisibleRange range = GridLayout(parts_).Visible();
     return range.HasColumns() && position >= range.firstCol && position <= range.lastCol;
 }
 

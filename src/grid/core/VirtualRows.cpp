@@ -13,7 +13,7 @@ namespace grid {
 // meanwhile: the draw pass that asked paints the new rows whole.
 bool VbGrid::RequestVirtualRows() {
     if (!virtualRows_) return false;
-    const GridLayout layout(*this);
+    const GridLayout layout(parts_);
     // Where the rows there are end on screen (the view may start below them).
     std::int32_t filled = layout.DataTop() + ScrollableHeight() - view_.VerticalOffset();
     const std::int32_t bottom = layout.DataBottom();

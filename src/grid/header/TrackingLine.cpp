@@ -56,7 +56,7 @@ os::RECT TrackingLine::HeaderPart(const os::RECT& rect) const {
 }
 
 os::RECT TrackingLineRect(const VbGrid& grid, std::int32_t position, std::int32_t width) {
-    const GridLayout layout(grid);
+    const GridLayout layout(grid.Parts());
     std::int32_t x = layout.ColumnX(position) + width - 1;
     if (!grid.ColumnAt(position).fixed) x = std::max(x, grid.FixedWidth());
     return {x, 0, x + kLineWidth, layout.Client().bottom};

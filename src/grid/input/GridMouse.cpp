@@ -147,7 +147,7 @@ void GridMouse::MouseUp(std::int16_t button, std::int16_t shift, float x, float 
     grid_.Events().MouseUp(b, s, ex, ey);
     grid_.Interaction().mouseDown = false;
     const os::POINT p = Pixels(x, y);
-    const GridLayout layout(grid_);
+    const GridLayout layout(grid_.Parts());
     const bool inCells = p.x >= 0 && p.x < layout.DataWidth() && p.y >= grid_.HeaderHeightPixels() &&
                          p.y < layout.DataBottom();
     if (inCells) grid_.Events().Click();

@@ -78,7 +78,7 @@ std::int32_t GridNavigation::LastVisibleRow() const {
 }
 
 std::int32_t GridNavigation::VisibleHeight() const {
-    const GridLayout layout(grid_);
+    const GridLayout layout(grid_.Parts());
     return layout.DataBottom() - layout.DataTop();
 }
 

@@ -149,7 +149,7 @@ void GridRenderer::Draw() {
         DrawPass pass;
         PreparePass(pass);
         const os::HDC dc = os::GetDC(window);
-        const GridLayout layout(grid_);
+        const GridLayout layout(grid_.Parts());
         const os::RECT client = layout.Client();
         lastClient_ = client;
         if (!bufferDc_) FillBackground(dc, client, grid_.HorizontalOffset(), grid_.VerticalOffset());
@@ -283,7 +283,7 @@ void GridRenderer::Resize() {
     resizing_ = true;
     runtime::RunHandler([&] {
         if (grid_.Scroller()) grid_.Scroller()->UpdateRanges();
-        grid_.FitAutoResizeColumns(GridLayout(grid_).DataWidth());
+        grid_.FitAutoResizeColumns(GridLayout(grid_.Parts()).DataWidth());
         if (grid_.HeaderControl()) grid_.HeaderControl()->Layout();
         grid_.SetFullRepaintPending(true);
         Draw();
@@ -299,7 +299,7 @@ void GridRenderer::Scrolled(std::int32_t dx, std::int32_t dy) {
         grid_.SetFullRepaintPending(true);
         return;
     }
-    const GridLayout layout(grid_);
+    const GridLayout layout(grid_.Parts());
     const os::RECT client = layout.Client();
     // Vertically the scrolling rows move; horizontally the scrolling columns,
     // in the fixed rows as well.
@@ -344,7 +344,7 @@ void GridRenderer::PaintEvent() {
     if (!grid_.Redraw()) return;
     std::vector<os::RECT> rects;
     os::GetRegionData(updateRegion_, rects);
-    const GridLayout layout(grid_);
+    const GridLayout layout(grid_.Parts());
     if (grid_.Loading()) {
         WholeAreaPass();
     } else if (!rects.empty()) {
