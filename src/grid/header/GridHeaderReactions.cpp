@@ -24,7 +24,7 @@ void GridHeaderBinding::StartColumnWidthChange(std::int32_t lColumn, std::int32_
     const GridColumn& column = grid_.ColumnAt(position);
     // The header's own item and width (pixels) go to the host as they came.
     grid_.Events().ColumnWidthStartChange(lColumn, lWidth, bCancel);
-    if (ResizingAllowed() && !bCancel) tracking_.MoveTo(TrackingLineRect(grid_, position, column.width));
+    if (ResizingAllowed() && !bCancel) tracking_.MoveTo(TrackingLineRect(grid_.Parts(), position, column.width));
 }
 
 void GridHeaderBinding::ColumnWidthChanging(std::int32_t lColumn, std::int32_t lWidth, bool& bCancel) {
@@ -39,7 +39,7 @@ void GridHeaderBinding::ColumnWidthChanging(std::int32_t lColumn, std::int32_t l
     if (bCancel) {
         tracking_.Erase();
     } else {
-        tracking_.MoveTo(TrackingLineRect(grid_, position, lWidth));
+        tracking_.MoveTo(TrackingLineRect(grid_.Parts(), position, lWidth));
     }
 }
 

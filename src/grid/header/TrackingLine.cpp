@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "grid/core/GridLayout.h"
-#include "grid/core/VbGrid.h"
 #include "os/drawing/DeviceContext.h"
 #include "os/drawing/Drawing.h"
 #include "os/painting/Painting.h"
@@ -55,10 +54,10 @@ os::RECT TrackingLine::HeaderPart(const os::RECT& rect) const {
     return {rect.left - header_->Left(), 0, rect.right - header_->Left(), header_->Height()};
 }
 
-os::RECT TrackingLineRect(const VbGrid& grid, std::int32_t position, std::int32_t width) {
-    const GridLayout layout(grid.Parts());
+os::RECT TrackingLineRect(const GridParts& parts, std::int32_t position, std::int32_t width) {
+    const GridLayout layout(parts);
     std::int32_t x = layout.ColumnX(position) + width - 1;
-    if (!grid.ColumnAt(position).fixed) x = std::max(x, grid.FixedWidth());
+    if (!parts.columns.At(position).fixed) x = std::max(x, parts.sheet.FixedWidth());
     return {x, 0, x + kLineWidth, layout.Client().bottom};
 }
 

@@ -4,11 +4,10 @@
 #include <optional>
 
 #include "controls/cHeaderControl.h"
+#include "grid/view/GridParts.h"
 #include "os/types/Types.h"
 
 namespace grid {
-
-class VbGrid;
 
 // The bar that follows a column's right edge while the user drags a header
 // divider. It is drawn by inverting the pixels of the grid's window, so
@@ -40,6 +39,6 @@ private:
 // proposed width: two pixels at the column's right edge, from the top of
 // the header to the bottom of the grid; a scrolling column's bar never
 // lies left of the fixed columns.
-os::RECT TrackingLineRect(const VbGrid& grid, std::int32_t position, std::int32_t width);
+os::RECT TrackingLineRect(const GridParts& parts, std::int32_t position, std::int32_t width);
 
 }  // namespace grid
