@@ -1,6 +1,6 @@
 #include "GridTestSupport.h"
 
-#include "grid/core/GridLayout.h"
+#include "grid/paint/GridLayout.h"
 
 using grid::GridLayout;
 using grid::VbGrid;

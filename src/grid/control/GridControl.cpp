@@ -18,7 +18,7 @@ GridControl::GridControl(os::HWND window) : window_(window) { Build(); }
 void GridControl::Build() {
     canvas_.SetWindow(window_);
     grid_ = std::make_unique<VbGrid>(&canvas_);
-    renderer_ = std::make_unique<GridRenderer>(*grid_);
+    renderer_ = std::make_unique<GridRenderer>(grid_->Parts(), grid_->Painted());
     grid_->SetPainter(renderer_.get());
     renderer_->Attach();
     header_ = std::make_unique<GridHeaderBinding>(*grid_);

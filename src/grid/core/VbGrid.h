@@ -20,6 +20,8 @@
 #include "grid/model/GridSettings.h"
 #include "grid/model/GridTable.h"
 #include "grid/model/TextFlags.h"
+#include "grid/paint/GridPainter.h"
+#include "grid/paint/PaintedGrid.h"
 #include "grid/view/GridParts.h"
 #include "grid/view/GridViewState.h"
 #include "os/types/GdiTypes.h"
@@ -32,24 +34,6 @@ class PropertyBag;
 // A column argument: a number is a data index, a text is a column key,
 // Empty (or an empty text) is the current column.
 using ColumnArg = runtime::Variant;
-
-// The painting half of the grid; the grid's renderer implements it. Without
-// one the grid keeps its dirty bookkeeping and draws nothing.
-class GridPainter {
-public:
-    virtual ~GridPainter() = default;
-    virtual void Draw() = 0;                         // one draw pass
-    virtual void Resize() = 0;                       // the resize handling
-    virtual void StartDelayedDraw(bool resize) = 0;  // (re)start the one-shot draw timer
-    virtual void RebuildBuffer(std::int32_t rowHeight) = 0;
-    // The size text needs when drawn with the flags (calculating only) in
-    // the font of the grid's font table, starting from the given width.
-    virtual os::SIZE MeasureText(const std::string& text, std::int32_t fontIndex, std::int32_t width,
-                                 std::int32_t flags) = 0;
-    virtual os::SIZE IconSize() = 0;  // of the image list's icons
-    // The offsets moved by (dx, dy) pixels: bring the window up to date.
-    virtual void Scrolled(std::int32_t dx, std::int32_t dy) = 0;
-};
 
 // The header control the grid drives; the header wrapper implements it.
 class GridHeader {
@@ -85,7 +69,7 @@ public:
 // The results grid: columns, rows and cells, their display settings, the
 // current cell and the repaint bookkeeping, behind the control's public
 // interface. Sizes are twips outside and pixels inside.
-class VbGrid : private ColumnMoveListener, private GridSheet {
+class VbGrid : private ColumnMoveListener, private GridSheet, private PaintedGrid {
 public:
     explicit VbGrid(GridCanvas* canvas = nullptr);
     ~VbGrid() override;
@@ -394,7 +378,7 @@ public:
                                     bool bVisibleRowsOnly = true) const;
 
     // --- redraw control ---
-    bool Redraw() const { return redraw_; }
+    bool Redraw() const override { return redraw_; }
     void SetRedraw(bool bState);
     bool DelayedRedraw() const { return delayedRedraw_; }
     void SetDelayedRedraw(bool sts) { delayedRedraw_ = sts; }
@@ -416,10 +400,10 @@ public:
 
     // --- virtual mode (VirtualRows.cpp) ---
     // Rows are asked of the host while drawing, until it has no more.
-    bool ServingVirtualRows() const { return virtualRows_; }
+    bool ServingVirtualRows() const override { return virtualRows_; }
     // Asks the host for rows after the last one while the rows end above
     // the bottom of the window; true when rows were added.
-    bool RequestVirtualRows();
+    bool RequestVirtualRows() override;
 
     // --- for the layers of the grid (layout, painting, header, input) ---
     // The integer settings as their types.
@@ -428,6 +412,8 @@ public:
     const GridAppearance& Look() const { return look_; }
     // What the layout, painting and header helpers work on.
     const GridParts& Parts() const { return parts_; }
+    // The grid as its renderer drives it.
+    PaintedGrid& Painted() { return *this; }
     // The columns: the header and hosts move them there and follow the moves.
     GridColumnModel& ColumnModel() { return columns_; }
     const GridColumnModel& ColumnModel() const { return columns_; }
@@ -459,7 +445,7 @@ public:
     std::int32_t ToTwipsY(std::int32_t pixels) const;
     void SetScaleInPixels(bool pixels) { publicUnitPixels_ = pixels; }
     void SetLoading(bool loading) { loading_ = loading; }
-    bool Loading() const { return loading_; }
+    bool Loading() const override { return loading_; }
 
     // Repaint bookkeeping shared with the painter.
     bool FullRepaintPending() const { return view_.FullRepaintPending(); }
@@ -467,19 +453,19 @@ public:
     void InvalidateAll();
     void MarkCellDirty(std::int32_t row, std::int32_t dataIndex);
     void MarkColumnsDirty(std::int32_t fromPosition, std::int32_t toPosition);
-    void RequestRepaint(bool resize = false);
-    void ClearCellDirty(std::int32_t row, std::int32_t dataIndex);
+    void RequestRepaint(bool resize = false) override;
+    void ClearCellDirty(std::int32_t row, std::int32_t dataIndex) override;
     // A fresh row's cells wait to be drawn already.
-    void SetCellDirty(std::int32_t row, std::int32_t dataIndex) {
+    void SetCellDirty(std::int32_t row, std::int32_t dataIndex) override {
         if (CellsStored(row)) MutableCell(row, dataIndex).dirty = true;
     }
-    void SetRowDirty(std::int32_t row) { rows_.SetDirty(row, true); }
+    void SetRowDirty(std::int32_t row) override { rows_.SetDirty(row, true); }
     // Widens (or narrows) the columns that resize themselves so that the
     // visible columns fill the width: spread evenly, the remainder to the first.
-    void FitAutoResizeColumns(std::int32_t dataWidth);
-    void ClearRowDirty(std::int32_t row);
+    void FitAutoResizeColumns(std::int32_t dataWidth) override;
+    void ClearRowDirty(std::int32_t row) override;
     void SetTopRowAfterPass(std::int32_t row) { view_.SetTopRowAfterPass(row); }
-    std::int32_t BufferRowHeight() const { return bufferRowHeight_; }
+    std::int32_t BufferRowHeight() const override { return bufferRowHeight_; }
     // The cell's rectangle in client pixels, as the painter lays it out.
     os::RECT CellRect(std::int32_t row, std::int32_t dataIndex) const;
     void SetScrollOffsets(std::int32_t horizontal, std::int32_t vertical);
@@ -583,6 +569,10 @@ private:
     template <class T>
     void SetCellAttribute(std::int32_t lRow, std::int32_t lCol, T CellExtras::*field, T value);
     [[noreturn]] void Raise(std::int32_t number, const std::string& description = {}) const;
+    bool UpdateScrollBars() override { return scroller_ && scroller_->UpdateRanges(); }
+    void LayoutHeader() override {
+        if (headerControl_) headerControl_->Layout();
+    }
 
     CellStorageTable ownTable_{*this};
     const GridTable* table_ = &ownTable_;

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "grid/core/GridLayout.h"
+#include "grid/paint/GridLayout.h"
 #include "grid/core/VbGrid.h"
 
 namespace grid {

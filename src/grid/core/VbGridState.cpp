@@ -4,7 +4,7 @@
 
 #include <cctype>
 
-#include "grid/core/GridLayout.h"
+#include "grid/paint/GridLayout.h"
 #include "grid/core/GridSelection.h"
 
 namespace grid {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "grid/core/GridLayout.h"
+#include "grid/paint/GridLayout.h"
 #include "os/drawing/DeviceContext.h"
 #include "os/drawing/Drawing.h"
 #include "os/painting/Painting.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "grid/input/GridCellAction.h"
-#include "grid/core/GridLayout.h"
+#include "grid/paint/GridLayout.h"
 #include "grid/input/GridNavigation.h"
 #include "grid/core/GridSelection.h"
 #include "grid/input/GridToolTip.h"

@@ -1,6 +1,6 @@
 #include "grid/input/GridNavigation.h"
 
-#include "grid/core/GridLayout.h"
+#include "grid/paint/GridLayout.h"
 #include "grid/core/GridSelection.h"
 
 namespace grid {

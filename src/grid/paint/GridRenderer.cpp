@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "grid/model/TextFlags.h"
 #include "grid/paint/CellPainter.h"
 #include "os/drawing/Colors.h"
 #include "os/drawing/DeviceContext.h"
@@ -29,7 +30,7 @@ os::COLORREF Rgb(std::int32_t translated, int fallbackSystemColour) {
 
 }  // namespace
 
-GridRenderer::GridRenderer(VbGrid& grid) : grid_(grid), timer_(this) {
+GridRenderer::GridRenderer(const GridParts& parts, PaintedGrid& grid) : parts_(parts), grid_(grid), timer_(this) {
     timer_.SetInterval(kDrawDelayMs);
     updateRegion_ = os::CreateRectRgn(0, 0, 0, 0);
     RebuildBuffer(grid_.BufferRowHeight());
@@ -42,7 +43,7 @@ GridRenderer::~GridRenderer() {
 }
 
 void GridRenderer::Attach() {
-    if (grid_.hWnd()) subclass_.Attach(this, grid_.hWnd(), os::WM_PAINT);
+    if (parts_.canvas.Window()) subclass_.Attach(this, parts_.canvas.Window(), os::WM_PAINT);
 }
 
 // --- the off-screen row buffer ---
@@ -62,9 +63,9 @@ void GridRenderer::RebuildBuffer(std::int32_t rowHeight) {
     if (bufferBitmap_) os::DeleteObject(bufferBitmap_);
     bufferBitmap_ = 0;
     if (!bufferDc_) {
-        const os::HDC windowDc = os::GetDC(grid_.hWnd());
+        const os::HDC windowDc = os::GetDC(parts_.canvas.Window());
         bufferDc_ = os::CreateCompatibleDC(windowDc);
-        os::ReleaseDC(grid_.hWnd(), windowDc);
+        os::ReleaseDC(parts_.canvas.Window(), windowDc);
     }
     const os::SIZE icon = IconSize();
     bufferHeight_ = std::max(1, rowHeight);
@@ -75,7 +76,7 @@ void GridRenderer::RebuildBuffer(std::int32_t rowHeight) {
         return;
     }
     bufferOldBitmap_ = os::SelectObject(bufferDc_, bufferBitmap_);
-    const GridAppearance& look = grid_.Look();
+    const GridAppearance& look = parts_.look;
     os::SetTextColor(bufferDc_, Rgb(look.fore.rgb, os::COLOR_WINDOWTEXT));
     os::SetBkColor(bufferDc_, Rgb(look.back.rgb, os::COLOR_WINDOW));
     os::SetBkMode(bufferDc_, os::TRANSPARENT);
@@ -85,9 +86,9 @@ void GridRenderer::RebuildBuffer(std::int32_t rowHeight) {
 // --- drawing objects of a pass ---
 
 void GridRenderer::PreparePass(DrawPass& pass) const {
-    const GridAppearance& c = grid_.Look();
-    const bool enabled = grid_.Enabled();
-    if (Drawn(grid_.Settings().gridLines))
+    const GridAppearance& c = parts_.look;
+    const bool enabled = parts_.sheet.Enabled();
+    if (Drawn(parts_.settings.gridLines))
         pass.gridPen = os::CreatePen(os::PS_SOLID, 1, enabled ? Rgb(c.grid.rgb, os::COLOR_BTNFACE) : os::GetSysColor(os::COLOR_GRAYTEXT));
     pass.fixedPen =
         os::CreatePen(os::PS_SOLID, 1, enabled ? Rgb(c.gridFixed.rgb, os::COLOR_WINDOWTEXT) : os::GetSysColor(os::COLOR_APPWORKSPACE));
@@ -96,11 +97,11 @@ void GridRenderer::PreparePass(DrawPass& pass) const {
     pass.backFixed = Rgb(c.backFixed.rgb, os::COLOR_BTNFACE);
     pass.backSel = Rgb(c.backSel.rgb, os::COLOR_HIGHLIGHT);
     pass.foreSel = Rgb(c.foreSel.rgb, os::COLOR_HIGHLIGHTTEXT);
-    for (const GridFont& font : grid_.FontTable()) pass.fonts.push_back(os::CreateFontIndirect(LogFontOf(font)));
+    for (const GridFont& font : parts_.look.FontTable()) pass.fonts.push_back(os::CreateFontIndirect(LogFontOf(font)));
 }
 
 void GridRenderer::FillBackground(os::HDC dc, const os::RECT& rect, std::int32_t originX, std::int32_t originY) const {
-    const PictureRef& picture = grid_.BackgroundPicture();
+    const PictureRef& picture = parts_.look.BackgroundPicture();
     if (picture && picture->Bitmap() && picture->Width() > 0 && picture->Height() > 0) {
         // Tiles of the picture, each copied from where the grid's origin puts it.
         const os::HDC source = os::CreateCompatibleDC(dc);
@@ -121,16 +122,16 @@ void GridRenderer::FillBackground(os::HDC dc, const os::RECT& rect, std::int32_t
         os::DeleteDC(source);
         return;
     }
-    if (!grid_.Enabled()) {
+    if (!parts_.sheet.Enabled()) {
         os::FillRect(dc, rect, os::GetSysColorBrush(os::COLOR_BTNFACE));
         return;
     }
-    const std::uint32_t ole = static_cast<std::uint32_t>(grid_.BackColor());
+    const std::uint32_t ole = static_cast<std::uint32_t>(parts_.look.back.ole);
     if ((ole & 0xFFFFFF00u) == 0x80000000u) {
         os::FillRect(dc, rect, os::GetSysColorBrush(static_cast<int>(ole & 0xFFu)));
         return;
     }
-    const os::HBRUSH brush = os::CreateSolidBrush(Rgb(grid_.Look().back.rgb, os::COLOR_WINDOW));
+    const os::HBRUSH brush = os::CreateSolidBrush(Rgb(parts_.look.back.rgb, os::COLOR_WINDOW));
     os::FillRect(dc, rect, brush);
     os::DeleteObject(brush);
 }
@@ -138,61 +139,61 @@ void GridRenderer::FillBackground(os::HDC dc, const os::RECT& rect, std::int32_t
 // --- the draw pass ---
 
 void GridRenderer::Draw() {
-    const os::HWND window = grid_.hWnd();
+    const os::HWND window = parts_.canvas.Window();
     if (!grid_.Redraw() || drawing_ || !window) return;
     drawing_ = true;
     bool barsChanged = false;
     runtime::RunHandler([&] {
         ++drawPasses_;
         // The bars come first: the data area is what they leave of the window.
-        if (grid_.Scroller()) barsChanged = grid_.Scroller()->UpdateRanges();
+        barsChanged = grid_.UpdateScrollBars();
         DrawPass pass;
         PreparePass(pass);
         const os::HDC dc = os::GetDC(window);
-        const GridLayout layout(grid_.Parts());
+        const GridLayout layout(parts_);
         const os::RECT client = layout.Client();
         lastClient_ = client;
-        if (!bufferDc_) FillBackground(dc, client, grid_.HorizontalOffset(), grid_.VerticalOffset());
+        if (!bufferDc_) FillBackground(dc, client, parts_.view.HorizontalOffset(), parts_.view.VerticalOffset());
         if (!pass.fonts.empty()) {
             os::SelectObject(dc, pass.fonts[0]);
             if (bufferDc_) os::SelectObject(bufferDc_, pass.fonts[0]);
         }
         os::SetBkMode(dc, os::TRANSPARENT);
-        const std::int32_t leftCol = grid_.LeftCol();
+        const std::int32_t leftCol = parts_.view.LeftCol();
         // The first column on screen may be partly scrolled off at the left:
         // the painted width then still reaches the right edge.
         const std::int32_t leftX =
-            leftCol >= 0 && leftCol < grid_.Cols() ? std::max(0, layout.ColumnX(leftCol)) : 0;
+            leftCol >= 0 && leftCol < parts_.columns.Count() ? std::max(0, layout.ColumnX(leftCol)) : 0;
         const std::int32_t paintRight = leftX + layout.DataWidth() + 24;
 
         VisibleRange range = layout.Visible();
-        grid_.SetTopRowAfterPass(range.firstRow >= 0 ? range.firstRow : 0);
-        const std::int32_t fixedRows = std::min(grid_.FixedRows(), grid_.Rows());
+        parts_.view.SetTopRowAfterPass(range.firstRow >= 0 ? range.firstRow : 0);
+        const std::int32_t fixedRows = std::min(parts_.sheet.FixedRows(), parts_.rows.Count());
         for (std::int32_t r = 0; r < fixedRows; ++r) DrawRow(dc, pass, layout, r, paintRight);
-        if (grid_.FixedHeight() > 0) os::IntersectClipRect(dc, 0, layout.DataTop(), client.right, client.bottom);
+        if (parts_.rows.FixedHeight() > 0) os::IntersectClipRect(dc, 0, layout.DataTop(), client.right, client.bottom);
         range = layout.Visible();
         if (grid_.ServingVirtualRows() && grid_.RequestVirtualRows()) {
             // The bars range over the new rows; a host that ran out of rows
             // may leave the view past the end, and the bars move it back.
-            const std::int32_t offset = grid_.VerticalOffset();
-            if (grid_.Scroller()) barsChanged = grid_.Scroller()->UpdateRanges() || barsChanged;
-            if (grid_.VerticalOffset() != offset) grid_.SetFullRepaintPending(true);
+            const std::int32_t offset = parts_.view.VerticalOffset();
+            barsChanged = grid_.UpdateScrollBars() || barsChanged;
+            if (parts_.view.VerticalOffset() != offset) parts_.view.SetFullRepaintPending(true);
             range = layout.Visible();
         }
         std::int32_t bottom = layout.DataTop();
         if (range.HasRows()) {
             for (std::int32_t r = std::max(range.firstRow, fixedRows); r <= range.lastRow; ++r)
-                if (grid_.RowAt(r).visible) DrawRow(dc, pass, layout, r, paintRight);
+                if (parts_.sheet.RowAt(r).visible) DrawRow(dc, pass, layout, r, paintRight);
             bottom = std::max(bottom, range.lastRowBottom);
         }
         os::SelectClipRgn(dc, 0);
         if (bottom < client.bottom) {
-            const os::HBRUSH strip = os::CreateSolidBrush(Rgb(grid_.Look().backBkg.rgb, os::COLOR_APPWORKSPACE));
+            const os::HBRUSH strip = os::CreateSolidBrush(Rgb(parts_.look.backBkg.rgb, os::COLOR_APPWORKSPACE));
             os::FillRect(dc, {0, bottom, layout.DataWidth() + 32, client.bottom}, strip);
             os::DeleteObject(strip);
         }
         os::ReleaseDC(window, dc);
-        grid_.SetFullRepaintPending(false);
+        parts_.view.SetFullRepaintPending(false);
     });
     drawing_ = false;
     // A bar that came or went changed the width the columns share.
@@ -201,8 +202,8 @@ void GridRenderer::Draw() {
 
 bool GridRenderer::DirtySpan(std::int32_t row, std::int32_t& first, std::int32_t& last) const {
     first = last = -1;
-    for (std::int32_t p = 0; p < grid_.Cols(); ++p) {
-        if (!grid_.CellAt(row, grid_.ColumnAt(p).dataIndex).dirty) continue;
+    for (std::int32_t p = 0; p < parts_.columns.Count(); ++p) {
+        if (!parts_.sheet.CellAt(row, parts_.columns.At(p).dataIndex).dirty) continue;
         if (first < 0) first = p;
         last = p;
     }
@@ -211,13 +212,13 @@ bool GridRenderer::DirtySpan(std::int32_t row, std::int32_t& first, std::int32_t
 
 void GridRenderer::DrawRow(os::HDC windowDc, const DrawPass& pass, const GridLayout& layout, std::int32_t row,
                            std::int32_t paintRight) {
-    const GridRow& r = grid_.RowAt(row);
+    const GridRow& r = parts_.sheet.RowAt(row);
     const std::int32_t y = layout.RowY(row);
     const os::RECT client = layout.Client();
     if (y >= client.bottom || y + r.height <= (r.fixed ? 0 : layout.DataTop())) return;
 
-    const bool whole = grid_.FullRepaintPending() || r.dirty;
-    std::int32_t first = 0, last = grid_.Cols() - 1;
+    const bool whole = parts_.view.FullRepaintPending() || r.dirty;
+    std::int32_t first = 0, last = parts_.columns.Count() - 1;
     if (!whole && !DirtySpan(row, first, last)) return;
     ++rowsDrawn_;
 
@@ -225,17 +226,17 @@ void GridRenderer::DrawRow(os::HDC windowDc, const DrawPass& pass, const GridLay
     const os::HDC dc = buffered ? bufferDc_ : windowDc;
     const std::int32_t y0 = buffered ? 0 : y;
     std::int32_t spanLeft = whole ? 0 : layout.ColumnX(first);
-    std::int32_t spanRight = whole ? paintRight : layout.ColumnX(last) + grid_.ColumnAt(last).width;
+    std::int32_t spanRight = whole ? paintRight : layout.ColumnX(last) + parts_.columns.At(last).width;
     if (buffered) spanRight = std::min(spanRight, bufferWidth_);
     // A cell without a back colour of its own shows the background, so the
     // span is cleared first: whatever was drawn there before must not show through.
-    FillBackground(dc, {spanLeft, y0, spanRight, y0 + r.height}, grid_.HorizontalOffset(), y - y0);
+    FillBackground(dc, {spanLeft, y0, spanRight, y0 + r.height}, parts_.view.HorizontalOffset(), y - y0);
 
     // Scrolling columns first, then the fixed ones over anything scrolled under them.
-    CellPainter painter(grid_.Parts(), pass, dc);
+    CellPainter painter(parts_, pass, dc);
     for (int fixedPass = 0; fixedPass < 2; ++fixedPass) {
         for (std::int32_t p = first; p <= last; ++p) {
-            const GridColumn& c = grid_.ColumnAt(p);
+            const GridColumn& c = parts_.columns.At(p);
             if (c.fixed != (fixedPass == 1)) continue;
             const std::int32_t x = layout.ColumnX(p);
             if (!c.visible || x >= spanRight || x + c.width <= 0) {
@@ -249,8 +250,8 @@ void GridRenderer::DrawRow(os::HDC windowDc, const DrawPass& pass, const GridLay
     }
     if (buffered) {
         // Scrolled cells never show through the fixed columns.
-        if (!whole && grid_.HorizontalOffset() > 0 && spanLeft < grid_.FixedWidth() && !grid_.ColumnAt(first).fixed)
-            spanLeft = grid_.FixedWidth();
+        if (!whole && parts_.view.HorizontalOffset() > 0 && spanLeft < parts_.sheet.FixedWidth() && !parts_.columns.At(first).fixed)
+            spanLeft = parts_.sheet.FixedWidth();
         os::BitBlt(windowDc, spanLeft, y, spanRight - spanLeft, r.height, bufferDc_, spanLeft, 0, os::SRCCOPY);
     }
     if (whole) grid_.ClearRowDirty(row);
@@ -282,10 +283,10 @@ void GridRenderer::Resize() {
     if (resizing_ || drawing_) return;
     resizing_ = true;
     runtime::RunHandler([&] {
-        if (grid_.Scroller()) grid_.Scroller()->UpdateRanges();
-        grid_.FitAutoResizeColumns(GridLayout(grid_.Parts()).DataWidth());
-        if (grid_.HeaderControl()) grid_.HeaderControl()->Layout();
-        grid_.SetFullRepaintPending(true);
+        grid_.UpdateScrollBars();
+        grid_.FitAutoResizeColumns(GridLayout(parts_).DataWidth());
+        grid_.LayoutHeader();
+        parts_.view.SetFullRepaintPending(true);
         Draw();
     });
     resizing_ = false;
@@ -294,24 +295,24 @@ void GridRenderer::Resize() {
 // Scrolling along one axis moves what is already on screen and draws only
 // the band that came into view; anything else repaints the whole area.
 void GridRenderer::Scrolled(std::int32_t dx, std::int32_t dy) {
-    const os::HWND window = grid_.hWnd();
+    const os::HWND window = parts_.canvas.Window();
     if (!window || !grid_.Redraw()) {
-        grid_.SetFullRepaintPending(true);
+        parts_.view.SetFullRepaintPending(true);
         return;
     }
-    const GridLayout layout(grid_.Parts());
+    const GridLayout layout(parts_);
     const os::RECT client = layout.Client();
     // Vertically the scrolling rows move; horizontally the scrolling columns,
     // in the fixed rows as well.
     const os::RECT band = dx == 0 ? os::RECT{0, layout.DataTop(), client.right, client.bottom}
-                                  : os::RECT{grid_.FixedWidth(), grid_.HeaderHeightPixels(), client.right, client.bottom};
-    const PictureRef& picture = grid_.BackgroundPicture();
+                                  : os::RECT{parts_.sheet.FixedWidth(), parts_.look.HeaderHeightPixels(), client.right, client.bottom};
+    const PictureRef& picture = parts_.look.BackgroundPicture();
     os::RECT pending{};
     const bool movable = (dx == 0 || dy == 0) && std::abs(dx) < band.right - band.left &&
-                         std::abs(dy) < band.bottom - band.top && !grid_.FullRepaintPending() &&
+                         std::abs(dy) < band.bottom - band.top && !parts_.view.FullRepaintPending() &&
                          !(picture && picture->Bitmap()) && !os::GetUpdateRect(window, &pending, false);
     if (!movable) {
-        grid_.SetFullRepaintPending(true);
+        parts_.view.SetFullRepaintPending(true);
         Draw();
         return;
     }
@@ -344,44 +345,44 @@ void GridRenderer::PaintEvent() {
     if (!grid_.Redraw()) return;
     std::vector<os::RECT> rects;
     os::GetRegionData(updateRegion_, rects);
-    const GridLayout layout(grid_.Parts());
+    const GridLayout layout(parts_);
     if (grid_.Loading()) {
         WholeAreaPass();
     } else if (!rects.empty()) {
-        if (!grid_.FullRepaintPending() && rects.size() == 1 && rects.front() == layout.Client() &&
+        if (!parts_.view.FullRepaintPending() && rects.size() == 1 && rects.front() == layout.Client() &&
             lastClient_ == layout.Client()) {
             WholeAreaPass();
         } else if (rects.size() == 1 && rects.front() == layout.Client()) {
-            grid_.SetFullRepaintPending(true);
+            parts_.view.SetFullRepaintPending(true);
         } else {
             for (const os::RECT& rect : rects) runtime::RunHandler([&] { MarkRectangle(rect, layout); });
         }
     }
     os::SetRectRgn(updateRegion_, 0, 0, 0, 0);
-    if (!rects.empty() || grid_.Loading()) grid_.RequestRepaint();
+    if (!rects.empty() || grid_.Loading()) grid_.RequestRepaint(false);
 }
 
-void GridRenderer::WholeAreaPass() { grid_.SetFullRepaintPending(true); }
+void GridRenderer::WholeAreaPass() { parts_.view.SetFullRepaintPending(true); }
 
 // The cells under a rectangle of the window become dirty; a corner outside
 // the table takes the nearest visible row or column.
 void GridRenderer::MarkRectangle(const os::RECT& rect, const GridLayout& layout) {
-    if (grid_.Rows() == 0 || grid_.Cols() == 0) return;
+    if (parts_.rows.Count() == 0 || parts_.columns.Count() == 0) return;
     const VisibleRange range = layout.Visible();
     auto cellOf = [&](std::int32_t x, std::int32_t y, std::int32_t& row, std::int32_t& position) {
         layout.CellAt(x, y, row, position);
-        if (row < 0) row = y < layout.DataTop() ? 0 : (range.HasRows() ? range.lastRow : grid_.Rows() - 1);
-        if (position < 0) position = x < grid_.FixedWidth() ? 0 : (range.HasColumns() ? range.lastCol : grid_.Cols() - 1);
+        if (row < 0) row = y < layout.DataTop() ? 0 : (range.HasRows() ? range.lastRow : parts_.rows.Count() - 1);
+        if (position < 0) position = x < parts_.sheet.FixedWidth() ? 0 : (range.HasColumns() ? range.lastCol : parts_.columns.Count() - 1);
     };
     std::int32_t r1, p1, r2, p2;
     cellOf(rect.left, rect.top, r1, p1);
     cellOf(rect.right - 1, rect.bottom - 1, r2, p2);
     if (r1 > r2) std::swap(r1, r2);
     if (p1 > p2) std::swap(p1, p2);
-    r2 = std::min(r2, grid_.Rows() - 1);
+    r2 = std::min(r2, parts_.rows.Count() - 1);
     const bool beyondColumns = rect.right > range.lastColRight;
     for (std::int32_t r = std::max(0, r1); r <= r2; ++r) {
-        for (std::int32_t p = std::max(0, p1); p <= p2; ++p) grid_.SetCellDirty(r, grid_.ColumnAt(p).dataIndex);
+        for (std::int32_t p = std::max(0, p1); p <= p2; ++p) grid_.SetCellDirty(r, parts_.columns.At(p).dataIndex);
         if (beyondColumns) grid_.SetRowDirty(r);
     }
 }
@@ -392,7 +393,7 @@ os::SIZE GridRenderer::MeasureText(const std::string& text, std::int32_t fontInd
                                    std::int32_t flags) {
     const bool temporary = bufferDc_ == 0;
     const os::HDC dc = temporary ? os::CreateCompatibleDC(0) : bufferDc_;
-    const auto& fonts = grid_.FontTable();
+    const auto& fonts = parts_.look.FontTable();
     const GridFont& font = fonts[static_cast<std::size_t>(fontIndex > 0 && fontIndex < static_cast<std::int32_t>(fonts.size()) ? fontIndex : 0)];
     const os::HFONT hfont = os::CreateFontIndirect(LogFontOf(font));
     const os::HGDIOBJ previous = os::SelectObject(dc, hfont);
@@ -407,7 +408,7 @@ os::SIZE GridRenderer::MeasureText(const std::string& text, std::int32_t fontInd
 
 os::SIZE GridRenderer::IconSize() {
     int width = 0, height = 0;
-    if (grid_.ImageListHandle()) os::ImageList_GetIconSize(grid_.ImageListHandle(), width, height);
+    if (parts_.look.imageList) os::ImageList_GetIconSize(parts_.look.imageList, width, height);
     return {width, height};
 }
 

@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "grid/paint/DrawPass.h"
-#include "grid/core/GridLayout.h"
-#include "grid/core/VbGrid.h"
+#include "grid/paint/GridLayout.h"
+#include "grid/paint/GridPainter.h"
+#include "grid/paint/PaintedGrid.h"
+#include "grid/view/GridParts.h"
 #include "os/types/GdiTypes.h"
 #include "platform/ISubclass.h"
 #include "platform/TimerEvents.h"
@@ -22,7 +24,7 @@ namespace grid {
 // of changes are coalesced by a one-shot timer.
 class GridRenderer : public GridPainter, public platform::ISubclass, public platform::TimerEvents {
 public:
-    explicit GridRenderer(VbGrid& grid);
+    GridRenderer(const GridParts& parts, PaintedGrid& grid);
     ~GridRenderer() override;
     GridRenderer(const GridRenderer&) = delete;
     GridRenderer& operator=(const GridRenderer&) = delete;
@@ -71,7 +73,8 @@ private:
     void MarkRectangle(const os::RECT& rect, const GridLayout& layout);
     void WholeAreaPass();
 
-    VbGrid& grid_;
+    const GridParts& parts_;
+    PaintedGrid& grid_;
     platform::cSubclass subclass_;
     platform::objTimer timer_;
     std::string timerTag_ = "False";

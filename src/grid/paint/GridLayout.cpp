@@ -1,4 +1,4 @@
-#include "grid/core/GridLayout.h"
+#include "grid/paint/GridLayout.h"
 
 #include <algorithm>
 
