@@ -21,7 +21,7 @@ void GridControl::Build() {
     renderer_ = std::make_unique<GridRenderer>(grid_->Parts(), grid_->Painted());
     grid_->SetPainter(renderer_.get());
     renderer_->Attach();
-    header_ = std::make_unique<GridHeaderBinding>(*grid_);
+    header_ = std::make_unique<GridHeaderBinding>(grid_->Parts(), grid_->Headered());
     header_->Create(window_);
     grid_->SetHeaderControl(header_.get());
     scrolling_ = std::make_unique<GridScrolling>(*grid_);

@@ -20,6 +20,8 @@
 #include "grid/model/GridSettings.h"
 #include "grid/model/GridTable.h"
 #include "grid/model/TextFlags.h"
+#include "grid/header/GridHeader.h"
+#include "grid/header/HeaderedGrid.h"
 #include "grid/paint/GridPainter.h"
 #include "grid/paint/PaintedGrid.h"
 #include "grid/view/GridParts.h"
@@ -34,23 +36,6 @@ class PropertyBag;
 // A column argument: a number is a data index, a text is a column key,
 // Empty (or an empty text) is the current column.
 using ColumnArg = runtime::Variant;
-
-// The header control the grid drives; the header wrapper implements it.
-class GridHeader {
-public:
-    virtual ~GridHeader() = default;
-    virtual void RecreateItems() = 0;
-    // Gives the item of the column at the position, when it has one, the
-    // column's width; the grid's own write raises no width events.
-    virtual void ShowColumnWidth(std::int32_t position) = 0;
-    virtual void SetImageList(std::intptr_t imageList) = 0;
-    // Places the header across the top of the client area, moved left by
-    // the horizontal scroll offset.
-    virtual void Layout() = 0;
-    // Takes over the grid's header settings: shown, style, height, font,
-    // column resizing.
-    virtual void ApplySettings() = 0;
-};
 
 // The scroll bars the grid drives; the scroll-bar wrapper implements it.
 // Their values are the grid's scroll offsets in pixels.
@@ -69,7 +54,7 @@ public:
 // The results grid: columns, rows and cells, their display settings, the
 // current cell and the repaint bookkeeping, behind the control's public
 // interface. Sizes are twips outside and pixels inside.
-class VbGrid : private ColumnMoveListener, private GridSheet, private PaintedGrid {
+class VbGrid : private ColumnMoveListener, private GridSheet, private PaintedGrid, private HeaderedGrid {
 public:
     explicit VbGrid(GridCanvas* canvas = nullptr);
     ~VbGrid() override;
@@ -83,7 +68,7 @@ public:
     GridScroller* Scroller() const { return scroller_; }
     GridHeader* HeaderControl() const { return headerControl_; }
     GridCanvas& Canvas() const { return *canvas_; }
-    GridEvents& Events() const;
+    GridEvents& Events() const override;
 
     // --- the table the cells show ---
     // The cells' texts, fore colours and drawing flags: the grid's own cells,
@@ -361,10 +346,10 @@ public:
     void AutoWidthColumn(const ColumnArg& vKey);
     // A width change as the user makes it by the header: with its events,
     // and shared with the columns that resize automatically.
-    void ChangeColumnWidth(std::int32_t position, std::int32_t widthPixels);
+    void ChangeColumnWidth(std::int32_t position, std::int32_t widthPixels) override;
     // The width (pixels) that shows the whole content of the column at a
     // display position.
-    std::int32_t FittingWidth(std::int32_t position) const;
+    std::int32_t FittingWidth(std::int32_t position) const override;
     // The width (pixels) that shows one cell (row, data index) whole.
     std::int32_t CellFittingWidth(std::int32_t lRow, std::int32_t lCol) const;
     bool HasFocus() const { return view_.HasFocus(); }
@@ -414,8 +399,10 @@ public:
     const GridParts& Parts() const { return parts_; }
     // The grid as its renderer drives it.
     PaintedGrid& Painted() { return *this; }
+    // The grid as its header binding drives it.
+    HeaderedGrid& Headered() { return *this; }
     // The columns: the header and hosts move them there and follow the moves.
-    GridColumnModel& ColumnModel() { return columns_; }
+    GridColumnModel& ColumnModel() override { return columns_; }
     const GridColumnModel& ColumnModel() const { return columns_; }
     const std::vector<GridColumn>& ColumnTable() const { return columns_.Table(); }
     const GridColumn& ColumnAt(std::int32_t position) const { return columns_.At(position); }
@@ -427,7 +414,7 @@ public:
     // --- for the header ---
     // The visible columns other than the one at position that resize
     // themselves, by display position.
-    std::vector<std::int32_t> OtherAutoResizeColumns(std::int32_t position) const;
+    std::vector<std::int32_t> OtherAutoResizeColumns(std::int32_t position) const override;
     std::int32_t FixedWidth() const override { return fixedWidth_; }
     std::int32_t FixedHeight() const { return rows_.FixedHeight(); }
     // The text a cell shows, as the table gives it.

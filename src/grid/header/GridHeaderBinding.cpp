@@ -20,7 +20,8 @@ controls::EHeaderAlignment AlignmentOf(std::int32_t fixedTextFlags) {
 
 }  // namespace
 
-GridHeaderBinding::GridHeaderBinding(VbGrid& grid) : grid_(grid), header_(this) {
+GridHeaderBinding::GridHeaderBinding(const GridParts& parts, HeaderedGrid& grid)
+    : parts_(parts), grid_(grid), header_(this) {
     grid_.ColumnModel().AddListener(this);
 }
 
@@ -35,28 +36,28 @@ void GridHeaderBinding::Create(os::HWND gridWindow) {
     tracking_.SetWindow(gridWindow);
     tracking_.SetHeader(&header_);
     header_.Init(gridWindow, ResizingAllowed());
-    if (grid_.ImageListHandle() != 0) header_.SetImageList(grid_.ImageListHandle());
+    if (parts_.look.imageList != 0) header_.SetImageList(parts_.look.imageList);
     ApplySettings();
     RecreateItems();
 }
 
 bool GridHeaderBinding::ResizingAllowed() const {
-    return Allows(grid_.Settings().userResizing, UserResizing::Columns);
+    return Allows(parts_.settings.userResizing, UserResizing::Columns);
 }
 
 void GridHeaderBinding::ApplySettings() {
     if (header_.hWnd() == 0) return;
-    header_.SetButtons(grid_.HeaderButtons());
-    header_.SetHotTrack(grid_.HeaderHotTrack());
-    header_.SetDragReOrderColumns(grid_.HeaderDragReOrderColumns());
+    header_.SetButtons(parts_.look.header.buttons);
+    header_.SetHotTrack(parts_.look.header.hotTrack);
+    header_.SetDragReOrderColumns(parts_.look.header.dragReorder);
     header_.SetAllowResize(ResizingAllowed());
-    header_.SetFont(LogFontOf(grid_.Font()));
+    header_.SetFont(LogFontOf(parts_.look.Font()));
     ApplyFlat();
     Layout();
 }
 
 void GridHeaderBinding::ApplyFlat() {
-    if (!grid_.HeaderFlat()) {
+    if (!parts_.look.header.flat) {
         flat_.Detach();
     } else if (flat_.Header() != header_.hWnd()) {
         flat_.Attach(header_.hWnd());
@@ -65,25 +66,25 @@ void GridHeaderBinding::ApplyFlat() {
 
 void GridHeaderBinding::Layout() {
     if (header_.hWnd() == 0) return;
-    if (!grid_.Header()) {
+    if (!parts_.look.header.shown) {
         header_.SetVisible(false);
         return;
     }
-    const os::RECT client = grid_.Canvas().ClientRect();
-    const std::int32_t offset = grid_.HorizontalOffset();
-    header_.Place({-offset, 0, client.right - client.left, grid_.HeaderHeightPixels()});
+    const os::RECT client = parts_.canvas.ClientRect();
+    const std::int32_t offset = parts_.view.HorizontalOffset();
+    header_.Place({-offset, 0, client.right - client.left, parts_.look.HeaderHeightPixels()});
     header_.SetVisible(true);
 }
 
 void GridHeaderBinding::RecreateItems() {
     for (std::int32_t item = header_.Count() - 1; item >= 0; --item) header_.Delete(item);
     if (header_.hWnd() == 0) return;
-    for (std::int32_t p = 0; p < grid_.Cols(); ++p)
-        if (grid_.ColumnAt(p).visible) InsertItem(p, header_.Count());
+    for (std::int32_t p = 0; p < parts_.columns.Count(); ++p)
+        if (parts_.columns.At(p).visible) InsertItem(p, header_.Count());
 }
 
 void GridHeaderBinding::InsertItem(std::int32_t position, std::int32_t index) {
-    const GridColumn& column = grid_.ColumnAt(position);
+    const GridColumn& column = parts_.columns.At(position);
     const std::int32_t item = header_.Insert(column.headerText, column.width, AlignmentOf(column.fixedTextFlags),
                                              position, column.image, index);
     if (item >= 0 && column.imageOnRight) header_.SetImageOnRight(item, true);
@@ -114,7 +115,7 @@ void GridHeaderBinding::ShowColumnWidth(std::int32_t position) {
     const std::int32_t item = ItemOf(position);
     if (item < 0) return;
     const bool outer = std::exchange(updatingWidths_, true);
-    header_.SetColumnWidth(item, grid_.ColumnAt(position).width);
+    header_.SetColumnWidth(item, parts_.columns.At(position).width);
     updatingWidths_ = outer;
 }
 

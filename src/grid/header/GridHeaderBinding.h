@@ -5,8 +5,10 @@
 #include "controls/HeaderControlEvents.h"
 #include "controls/cFlatHeader.h"
 #include "controls/cHeaderControl.h"
+#include "grid/header/GridHeader.h"
+#include "grid/header/HeaderedGrid.h"
 #include "grid/header/TrackingLine.h"
-#include "grid/core/VbGrid.h"
+#include "grid/view/GridParts.h"
 #include "os/types/Types.h"
 
 namespace grid {
@@ -22,7 +24,7 @@ class GridHeaderBinding : public GridHeader,
                           public controls::IHeaderControlEvents,
                           private ColumnMoveListener {
 public:
-    explicit GridHeaderBinding(VbGrid& grid);
+    GridHeaderBinding(const GridParts& parts, HeaderedGrid& grid);
     ~GridHeaderBinding() override;
     GridHeaderBinding(const GridHeaderBinding&) = delete;
     GridHeaderBinding& operator=(const GridHeaderBinding&) = delete;
@@ -63,7 +65,8 @@ private:
     // ColumnMoveListener: the moved column's item moves along.
     void ColumnMoved(std::int32_t from, std::int32_t to) override;
 
-    VbGrid& grid_;
+    const GridParts& parts_;
+    HeaderedGrid& grid_;
     controls::cHeaderControl header_;
     controls::cFlatHeader flat_;
     TrackingLine tracking_;

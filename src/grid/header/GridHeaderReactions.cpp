@@ -8,12 +8,12 @@ namespace grid {
 std::int32_t GridHeaderBinding::PositionOfItem(std::int32_t item) const {
     if (item < 0) return -1;
     const auto position = static_cast<std::int32_t>(header_.Data(item));
-    return position >= 0 && position < grid_.Cols() ? position : -1;
+    return position >= 0 && position < parts_.columns.Count() ? position : -1;
 }
 
 void GridHeaderBinding::ColumnClick(std::int32_t lColumn) {
     const std::int32_t position = PositionOfItem(lColumn);
-    if (position >= 0) grid_.Events().ColumnClick(grid_.ColumnAt(position).dataIndex);
+    if (position >= 0) grid_.Events().ColumnClick(parts_.columns.At(position).dataIndex);
 }
 
 void GridHeaderBinding::RightClick(float x, float y) { grid_.Events().HeaderRightClick(x, y); }
@@ -21,17 +21,17 @@ void GridHeaderBinding::RightClick(float x, float y) { grid_.Events().HeaderRigh
 void GridHeaderBinding::StartColumnWidthChange(std::int32_t lColumn, std::int32_t lWidth, bool& bCancel) {
     const std::int32_t position = PositionOfItem(lColumn);
     if (position < 0) return;
-    const GridColumn& column = grid_.ColumnAt(position);
+    const GridColumn& column = parts_.columns.At(position);
     // The header's own item and width (pixels) go to the host as they came.
     grid_.Events().ColumnWidthStartChange(lColumn, lWidth, bCancel);
-    if (ResizingAllowed() && !bCancel) tracking_.MoveTo(TrackingLineRect(grid_.Parts(), position, column.width));
+    if (ResizingAllowed() && !bCancel) tracking_.MoveTo(TrackingLineRect(parts_, position, column.width));
 }
 
 void GridHeaderBinding::ColumnWidthChanging(std::int32_t lColumn, std::int32_t lWidth, bool& bCancel) {
     if (updatingWidths_) return;
     const std::int32_t position = PositionOfItem(lColumn);
     if (position < 0) return;
-    const GridColumn& column = grid_.ColumnAt(position);
+    const GridColumn& column = parts_.columns.At(position);
     // The only column that resizes itself takes up the rest of the width;
     // it cannot be resized by hand.
     if (column.autoResize && grid_.OtherAutoResizeColumns(position).empty()) bCancel = true;
@@ -39,7 +39,7 @@ void GridHeaderBinding::ColumnWidthChanging(std::int32_t lColumn, std::int32_t l
     if (bCancel) {
         tracking_.Erase();
     } else {
-        tracking_.MoveTo(TrackingLineRect(grid_.Parts(), position, lWidth));
+        tracking_.MoveTo(TrackingLineRect(parts_, position, lWidth));
     }
 }
 
@@ -54,7 +54,7 @@ void GridHeaderBinding::DividerDblClick(std::int32_t lColumn) {
     if (!ResizingAllowed()) return;
     const std::int32_t position = PositionOfItem(lColumn);
     if (position < 0) return;
-    const std::int32_t column = grid_.ColumnAt(position).dataIndex;
+    const std::int32_t column = parts_.columns.At(position).dataIndex;
     bool cancel = false;
     grid_.Events().ColumnAutoWidth(column, cancel);
     if (cancel) return;
@@ -67,9 +67,9 @@ void GridHeaderBinding::DividerDblClick(std::int32_t lColumn) {
 // hidden ones too.
 std::int32_t GridHeaderBinding::PositionOfDrop(std::int32_t order) const {
     std::int32_t position = order;
-    for (std::int32_t p = 0; p <= position && p < grid_.Cols(); ++p)
-        if (!grid_.ColumnAt(p).visible) ++position;
-    return std::min(position, grid_.Cols() - 1);
+    for (std::int32_t p = 0; p <= position && p < parts_.columns.Count(); ++p)
+        if (!parts_.columns.At(p).visible) ++position;
+    return std::min(position, parts_.columns.Count() - 1);
 }
 
 // The column moves as any move does, and the items follow it; a drop
@@ -82,7 +82,7 @@ void GridHeaderBinding::ColumnEndDrag(std::int32_t lColumn, std::int32_t lOrder)
 }
 
 void GridHeaderBinding::RecreateControl() {
-    if (grid_.ImageListHandle() != 0) header_.SetImageList(grid_.ImageListHandle());
+    if (parts_.look.imageList != 0) header_.SetImageList(parts_.look.imageList);
     // The new header starts empty and the flat painter still holds the old one.
     flat_.Detach();
     ApplySettings();
