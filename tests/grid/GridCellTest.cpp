@@ -218,5 +218,5 @@ TEST(GridRepaint, TallerRowsRebuildTheBuffer) {
     g.AddRow(-1, "", true, 600);
     g.AddRow(-1, "", true, 300);
     EXPECT_EQ(painter.bufferHeights, std::vector<std::int32_t>{40});
-    EXPECT_EQ(g.BufferRowHeight(), 40);
+    EXPECT_EQ(g.Painted().BufferRowHeight(), 40);
 }

@@ -190,7 +190,7 @@ TEST(GridRowLayout, RowsThatMoveAreMarkedForRepainting) {
         {"a scrolling row hidden", [](VbGrid& g) { g.SetRowVisible(6, false); }, {6, 7}},
         {"a hidden row taller", [](VbGrid& g) {
              g.SetRowVisible(5, false);
-             for (std::int32_t r = 0; r < 8; ++r) g.ClearRowDirty(r);
+             for (std::int32_t r = 0; r < 8; ++r) g.Painted().ClearRowDirty(r);
              g.SetRowHeight(5, 450);
          }, {5}},
         {"the same height again", [](VbGrid& g) { g.SetRowHeight(3, 240); }, {3}},
@@ -200,7 +200,7 @@ TEST(GridRowLayout, RowsThatMoveAreMarkedForRepainting) {
         VbGrid g;
         Fill(g, 2, 8);
         g.SetFixedRows(2);
-        for (std::int32_t r = 0; r < 8; ++r) g.ClearRowDirty(r);
+        for (std::int32_t r = 0; r < 8; ++r) g.Painted().ClearRowDirty(r);
         c.change(g);
         std::vector<std::int32_t> dirty;
         for (std::int32_t r = 0; r < 8; ++r)

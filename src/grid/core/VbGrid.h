@@ -65,8 +65,6 @@ public:
     void SetPainter(GridPainter* painter) { painter_ = painter; }
     void SetHeaderControl(GridHeader* header) { headerControl_ = header; }
     void SetScroller(GridScroller* scroller) { scroller_ = scroller; }
-    GridScroller* Scroller() const { return scroller_; }
-    GridHeader* HeaderControl() const { return headerControl_; }
     GridCanvas& Canvas() const { return *canvas_; }
     GridEvents& Events() const override;
 
@@ -386,9 +384,6 @@ public:
     // --- virtual mode (VirtualRows.cpp) ---
     // Rows are asked of the host while drawing, until it has no more.
     bool ServingVirtualRows() const override { return virtualRows_; }
-    // Asks the host for rows after the last one while the rows end above
-    // the bottom of the window; true when rows were added.
-    bool RequestVirtualRows() override;
 
     // --- for the layers of the grid (layout, painting, header, input) ---
     // The integer settings as their types.
@@ -412,20 +407,12 @@ public:
     std::int32_t PositionOfDataIndex(std::int32_t dataIndex) const { return columns_.PositionOf(dataIndex); }
     std::int32_t ResolveColumn(const ColumnArg& vKey) const;
     // --- for the header ---
-    // The visible columns other than the one at position that resize
-    // themselves, by display position.
-    std::vector<std::int32_t> OtherAutoResizeColumns(std::int32_t position) const override;
     std::int32_t FixedWidth() const override { return fixedWidth_; }
     std::int32_t FixedHeight() const { return rows_.FixedHeight(); }
-    // The text a cell shows, as the table gives it.
-    std::string DisplayedText(std::int32_t row, std::int32_t dataIndex) const override;
     // The cell's effective drawing flags (the table's, else its column's, with no-prefix).
     std::int32_t EffectiveTextFlags(std::int32_t row, std::int32_t dataIndex) const override;
-    const std::vector<GridFont>& FontTable() const { return look_.FontTable(); }
     // A stored cell's fore colour, -1 for the grid's.
     std::int32_t ForeColourOf(const GridCell& cell) const;
-    // The fore colour the table gives a cell, -1 for the grid's.
-    std::int32_t ShownForeColour(std::int32_t row, std::int32_t dataIndex) const override;
     std::int32_t ToPixelsX(std::int32_t twips) const;
     std::int32_t ToPixelsY(std::int32_t twips) const;
     std::int32_t ToTwipsX(std::int32_t pixels) const;
@@ -441,18 +428,11 @@ public:
     void MarkCellDirty(std::int32_t row, std::int32_t dataIndex);
     void MarkColumnsDirty(std::int32_t fromPosition, std::int32_t toPosition);
     void RequestRepaint(bool resize = false) override;
-    void ClearCellDirty(std::int32_t row, std::int32_t dataIndex) override;
     // A fresh row's cells wait to be drawn already.
     void SetCellDirty(std::int32_t row, std::int32_t dataIndex) override {
         if (CellsStored(row)) MutableCell(row, dataIndex).dirty = true;
     }
     void SetRowDirty(std::int32_t row) override { rows_.SetDirty(row, true); }
-    // Widens (or narrows) the columns that resize themselves so that the
-    // visible columns fill the width: spread evenly, the remainder to the first.
-    void FitAutoResizeColumns(std::int32_t dataWidth) override;
-    void ClearRowDirty(std::int32_t row) override;
-    void SetTopRowAfterPass(std::int32_t row) { view_.SetTopRowAfterPass(row); }
-    std::int32_t BufferRowHeight() const override { return bufferRowHeight_; }
     // The cell's rectangle in client pixels, as the painter lays it out.
     os::RECT CellRect(std::int32_t row, std::int32_t dataIndex) const;
     void SetScrollOffsets(std::int32_t horizontal, std::int32_t vertical);
@@ -556,10 +536,28 @@ private:
     template <class T>
     void SetCellAttribute(std::int32_t lRow, std::int32_t lCol, T CellExtras::*field, T value);
     [[noreturn]] void Raise(std::int32_t number, const std::string& description = {}) const;
+
+    // --- reached by the helpers through the grid's parts and interfaces ---
+    std::int32_t BufferRowHeight() const override { return bufferRowHeight_; }
     bool UpdateScrollBars() override { return scroller_ && scroller_->UpdateRanges(); }
     void LayoutHeader() override {
         if (headerControl_) headerControl_->Layout();
     }
+    // Widens (or narrows) the columns that resize themselves so that the
+    // visible columns fill the width: spread evenly, the remainder to the first.
+    void FitAutoResizeColumns(std::int32_t dataWidth) override;
+    // Asks the host for rows after the last one while the rows end above
+    // the bottom of the window; true when rows were added.
+    bool RequestVirtualRows() override;
+    void ClearCellDirty(std::int32_t row, std::int32_t dataIndex) override;
+    void ClearRowDirty(std::int32_t row) override;
+    // The text a cell shows, as the table gives it.
+    std::string DisplayedText(std::int32_t row, std::int32_t dataIndex) const override;
+    // The fore colour the table gives a cell, -1 for the grid's.
+    std::int32_t ShownForeColour(std::int32_t row, std::int32_t dataIndex) const override;
+    // The visible columns other than the one at position that resize
+    // themselves, by display position.
+    std::vector<std::int32_t> OtherAutoResizeColumns(std::int32_t position) const override;
 
     CellStorageTable ownTable_{*this};
     const GridTable* table_ = &ownTable_;
