@@ -20,10 +20,7 @@ bool GridSelection::Set(std::int32_t row, std::int32_t dataIndex, bool toggle, b
 bool GridSelection::SelectCell(std::int32_t col, std::int32_t row, bool toggle, bool value) {
     if (row < 0 || row >= grid_.Rows() || col < 0 || col >= grid_.Cols()) return false;
     const bool changed = Set(row, col, toggle, value);
-    if (changed) {
-        grid_.NoteSelectedRows(row, row);
-        grid_.SetSomethingChanged(true);
-    }
+    if (changed) grid_.NoteSelectedRows(row, row);
     return changed;
 }
 
@@ -34,7 +31,6 @@ bool GridSelection::SelectRow(std::int32_t row, bool toggle, bool value) {
     if (changed) {
         grid_.NoteSelectedRows(row, row);
         grid_.SetRowDirty(row);
-        grid_.SetSomethingChanged(true);
     }
     return changed;
 }
@@ -43,10 +39,7 @@ bool GridSelection::SelectColumn(std::int32_t col, bool toggle, bool value) {
     if (col < 0 || col >= grid_.Cols()) return false;
     bool changed = false;
     for (std::int32_t r = 0; r < grid_.Rows(); ++r) changed |= Set(r, col, toggle, value);
-    if (changed) {
-        grid_.NoteSelectedRows(0, grid_.Rows() - 1);
-        grid_.SetSomethingChanged(true);
-    }
+    if (changed) grid_.NoteSelectedRows(0, grid_.Rows() - 1);
     return changed;
 }
 
@@ -54,54 +47,46 @@ bool GridSelection::SelectColumn(std::int32_t col, bool toggle, bool value) {
 // that is to be selected.
 void GridSelection::SelectOnlyRow(std::int32_t row) {
     const std::int32_t cols = grid_.Cols();
-    bool changed = false;
     auto walk = [&](std::int32_t r) {
-        for (std::int32_t d = 0; d < cols; ++d) changed |= Set(r, d, false, r == row);
+        for (std::int32_t d = 0; d < cols; ++d) Set(r, d, false, r == row);
     };
     for (std::int32_t r = grid_.SelectionFirstRow(); r <= grid_.SelectionLastRow(); ++r) walk(r);
     const bool inside = row >= 0 && row < grid_.Rows();
     if (inside && (row < grid_.SelectionFirstRow() || row > grid_.SelectionLastRow())) walk(row);
     if (inside) grid_.SetSelectionRows(row, row);
     else grid_.SetSelectionRows(INT32_MAX, -1);
-    if (changed) grid_.SetSomethingChanged(true);
 }
 
 void GridSelection::SelectOnlyColumn(std::int32_t col) {
     const std::int32_t cols = grid_.Cols();
-    bool changed = false;
     for (std::int32_t r = 0; r < grid_.Rows(); ++r) {
-        for (std::int32_t d = 0; d < cols; ++d) changed |= Set(r, d, false, d == col);
+        for (std::int32_t d = 0; d < cols; ++d) Set(r, d, false, d == col);
     }
     if (col >= 0 && col < cols) grid_.SetSelectionRows(0, grid_.Rows() - 1);
     else grid_.SetSelectionRows(INT32_MAX, -1);
-    if (changed) grid_.SetSomethingChanged(true);
 }
 
 void GridSelection::SetAllSelected(bool value) {
     const std::int32_t cols = grid_.Cols();
     const std::int32_t first = value ? 0 : grid_.SelectionFirstRow();
     const std::int32_t last = value ? grid_.Rows() - 1 : grid_.SelectionLastRow();
-    bool changed = false;
     for (std::int32_t r = first; r <= last; ++r) {
-        for (std::int32_t d = 0; d < cols; ++d) changed |= Set(r, d, false, value);
+        for (std::int32_t d = 0; d < cols; ++d) Set(r, d, false, value);
     }
     if (value && cols > 0) grid_.SetSelectionRows(0, grid_.Rows() - 1);
     else grid_.SetSelectionRows(INT32_MAX, -1);
-    if (changed) grid_.SetSomethingChanged(true);
 }
 
 void GridSelection::SelectBlock(std::int32_t row1, std::int32_t row2, std::int32_t position1, std::int32_t position2) {
     const auto [top, bottom] = std::minmax(row1, row2);
     const auto [left, right] = std::minmax(position1, position2);
-    bool changed = false;
     for (std::int32_t p = 0; p < grid_.Cols(); ++p) {
         const std::int32_t d = grid_.ColumnAt(p).dataIndex;
         const bool inColumns = p >= left && p <= right;
         for (std::int32_t r = 0; r < grid_.Rows(); ++r)
-            changed |= Set(r, d, false, inColumns && r >= top && r <= bottom);
+            Set(r, d, false, inColumns && r >= top && r <= bottom);
     }
     grid_.SetSelectionRows(std::max(0, top), std::min(grid_.Rows() - 1, bottom));
-    if (changed) grid_.SetSomethingChanged(true);
 }
 
 SelectionUnit GridSelection::ModeUnit() const {
@@ -134,7 +119,6 @@ void GridSelection::SelectOnlyUnit(SelectionUnit unit, std::int32_t row, std::in
 void GridSelection::TouchFocus() {
     if (!grid_.FocusInside()) return;
     grid_.SetCellDirty(grid_.row(), grid_.col());
-    grid_.SetSomethingChanged(true);
 }
 
 void GridSelection::MoveSingleSelection(bool select, std::int32_t previousCol, std::int32_t previousRow) {

@@ -37,8 +37,7 @@ VbGrid::VbGrid(GridCanvas* canvas) : canvas_(canvas) {
     SetColour(gridColorFixed_, 0);
     defaultRowHeight_ = ToPixelsY(240);
     bufferRowHeight_ = defaultRowHeight_;
-    fullRepaintPending_ = false;
-    somethingChanged_ = false;
+    view_.SetFullRepaintPending(false);
 }
 
 VbGrid::~VbGrid() = default;
@@ -126,7 +125,7 @@ void VbGrid::SetImageList(const runtime::Variant& vThis) {
 // --- column resolution ---
 
 std::int32_t VbGrid::ResolveColumn(const ColumnArg& vKey) const {
-    if (vKey.IsEmpty() || (vKey.IsText() && vKey.Text().empty())) return PositionOfDataIndex(currentCol_);
+    if (vKey.IsEmpty() || (vKey.IsText() && vKey.Text().empty())) return PositionOfDataIndex(view_.Col());
     if (vKey.IsNumeric()) {
         double index = vKey.ToDouble();
         if (!(index > -2147483648.0 && index < 2147483647.0)) return -1;
@@ -169,8 +168,8 @@ void VbGrid::ValidateRow(std::int32_t row) const {
 }
 
 void VbGrid::ResolveCurrent(std::int32_t& row, std::int32_t& col) const {
-    if (row == -1) row = currentRow_;
-    if (col == -1) col = currentCol_;
+    if (row == -1) row = view_.Row();
+    if (col == -1) col = view_.Col();
 }
 
 }  // namespace grid

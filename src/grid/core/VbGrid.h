@@ -19,6 +19,7 @@
 #include "grid/model/GridSettings.h"
 #include "grid/model/GridTable.h"
 #include "grid/model/TextFlags.h"
+#include "grid/view/GridViewState.h"
 #include "os/types/GdiTypes.h"
 #include "runtime/Variant.h"
 
@@ -326,13 +327,13 @@ public:
     os::HWND hWnd() const { return canvas_->Window(); }
 
     // --- current cell, selection and scrolling ---
-    std::int32_t row() const { return currentRow_; }
+    std::int32_t row() const { return view_.Row(); }
     void SetRow(std::int32_t lRow);
-    std::int32_t col() const { return currentCol_; }
+    std::int32_t col() const { return view_.Col(); }
     void SetCol(std::int32_t lCol);
-    std::int32_t SelectedRow() const { return currentRow_; }
+    std::int32_t SelectedRow() const { return view_.Row(); }
     void SetSelectedRow(std::int32_t lRow);
-    std::int32_t SelectedCol() const { return currentCol_; }
+    std::int32_t SelectedCol() const { return view_.Col(); }
     void SetSelectedCol(std::int32_t lCol);
     std::int32_t SelectionMode() const { return NumberOf(settings_.selectionMode); }
     void SetSelectionMode(std::int32_t mode) { SetSetting(settings_.selectionMode, mode); }
@@ -346,9 +347,9 @@ public:
     void SetFocusRect(std::int32_t fc) { SetSetting(settings_.focusRect, fc); }
     bool DrawFocusRectangle() const { return AtLeast(settings_.focusRect, FocusRect::Light); }
     void SetDrawFocusRectangle(bool bDraw) { SetFocusRect(bDraw ? 1 : 0); }
-    std::int32_t TopRow() const { return topRow_; }
+    std::int32_t TopRow() const { return view_.TopRow(); }
     void SetTopRow(std::int32_t l);
-    std::int32_t LeftCol() const { return leftCol_; }
+    std::int32_t LeftCol() const { return view_.LeftCol(); }
     void SetLeftCol(std::int32_t lC);
     // Scrolls the cell into view: a row above the view becomes the top row,
     // one below it the bottom row; with fForce the row becomes the top row
@@ -359,9 +360,9 @@ public:
     void Scroll(std::int32_t zd);
     bool AutoScroll() const { return autoScroll_; }
     void SetAutoScroll(bool na) { autoScroll_ = na; }
-    std::int32_t MouseRow() const { return mouseRow_; }
-    std::int32_t MouseCol() const { return mouseCol_; }
-    bool InEdit() const { return inEdit_; }
+    std::int32_t MouseRow() const { return view_.MouseRow(); }
+    std::int32_t MouseCol() const { return view_.MouseCol(); }
+    bool InEdit() const { return view_.InEdit(); }
     void ClearSelection();
     std::int32_t ScreenRows() const;
     // The cell under a point in client pixels (row and data index -1 when none).
@@ -385,8 +386,8 @@ public:
     std::int32_t FittingWidth(std::int32_t position) const;
     // The width (pixels) that shows one cell (row, data index) whole.
     std::int32_t CellFittingWidth(std::int32_t lRow, std::int32_t lCol) const;
-    bool HasFocus() const { return hasFocus_; }
-    void SetHasFocus(bool focus) { hasFocus_ = focus; }
+    bool HasFocus() const { return view_.HasFocus(); }
+    void SetHasFocus(bool focus) { view_.SetHasFocus(focus); }
     // Moves the current cell to the next visible row, after the current one
     // and round to the top, whose cell in column col (a data index) matches
     // the pattern, ignoring case: mode 0 equal, 1 starting with it, 2
@@ -460,9 +461,8 @@ public:
     bool Loading() const { return loading_; }
 
     // Repaint bookkeeping shared with the painter.
-    bool FullRepaintPending() const { return fullRepaintPending_; }
-    void SetFullRepaintPending(bool pending) { fullRepaintPending_ = pending; }
-    void SetSomethingChanged(bool changed) { somethingChanged_ = changed; }
+    bool FullRepaintPending() const { return view_.FullRepaintPending(); }
+    void SetFullRepaintPending(bool pending) { view_.SetFullRepaintPending(pending); }
     void InvalidateAll();
     void MarkCellDirty(std::int32_t row, std::int32_t dataIndex);
     void MarkColumnsDirty(std::int32_t fromPosition, std::int32_t toPosition);
@@ -477,7 +477,7 @@ public:
     // visible columns fill the width: spread evenly, the remainder to the first.
     void FitAutoResizeColumns(std::int32_t dataWidth);
     void ClearRowDirty(std::int32_t row);
-    void SetTopRowAfterPass(std::int32_t row) { topRow_ = row; }
+    void SetTopRowAfterPass(std::int32_t row) { view_.SetTopRowAfterPass(row); }
     std::int32_t BufferRowHeight() const { return bufferRowHeight_; }
     // The cell's rectangle in client pixels, as the painter lays it out.
     os::RECT CellRect(std::int32_t row, std::int32_t dataIndex) const;
@@ -488,11 +488,14 @@ public:
     // rows, the widths of the visible scrolling columns.
     std::int32_t ScrollableHeight() const;
     std::int32_t ScrollableWidth() const;
-    std::int32_t HorizontalOffset() const { return scrollX_; }
-    std::int32_t VerticalOffset() const { return scrollY_; }
+    std::int32_t HorizontalOffset() const { return view_.HorizontalOffset(); }
+    std::int32_t VerticalOffset() const { return view_.VerticalOffset(); }
 
     // --- for the input layers (keyboard, mouse, selection, editing) ---
-    InteractionState& Interaction() { return interaction_; }
+    // The current cell, selection rows, scroll offsets and repaint marks.
+    GridViewState& ViewState() { return view_; }
+    const GridViewState& ViewState() const { return view_; }
+    InteractionState& Interaction() { return view_.Interaction(); }
     // The cells of one row, by data index: Cols() of them.
     // made on first use: CellsStored tells whether they were, so that a walk
     // over many rows may skip the fresh ones.
@@ -500,40 +503,25 @@ public:
     bool CellsStored(std::int32_t row) const { return cells_.Stored(static_cast<std::size_t>(row)); }
     void SetCellEditor(GridCellEditor* editor) { editor_ = editor; }
     GridCellEditor* CellEditor() const { return editor_; }
-    void SetInEdit(bool inEdit) { inEdit_ = inEdit; }
+    void SetInEdit(bool inEdit) { view_.SetInEdit(inEdit); }
     // Moves the focus cell without events and without repainting.
-    void PlaceFocus(std::int32_t row, std::int32_t col) {
-        currentRow_ = row;
-        currentCol_ = col;
-    }
-    bool FocusInside() const { return currentRow_ >= 0 && currentRow_ < Rows() && currentCol_ >= 0 && currentCol_ < Cols(); }
-    void SetMouseCell(std::int32_t row, std::int32_t col) {
-        mouseRow_ = row;
-        mouseCol_ = col;
-    }
+    void PlaceFocus(std::int32_t row, std::int32_t col) { view_.PlaceFocus(row, col); }
+    bool FocusInside() const { return view_.FocusInside(Rows(), Cols()); }
+    void SetMouseCell(std::int32_t row, std::int32_t col) { view_.SetMouseCell(row, col); }
     // The focus cell at the latest redraw request: a click on it starts an edit.
-    std::int32_t LastDrawnRow() const { return previousRow_; }
-    std::int32_t LastDrawnCol() const { return previousCol_; }
-    void NoteFocusDrawn() {
-        previousRow_ = currentRow_;
-        previousCol_ = currentCol_;
-    }
+    std::int32_t LastDrawnRow() const { return view_.LastDrawnRow(); }
+    std::int32_t LastDrawnCol() const { return view_.LastDrawnCol(); }
+    void NoteFocusDrawn() { view_.NoteFocusDrawn(); }
     // Stores an edited text as the cell's value with its shown text and
     // marks it for repainting; a failure leaves the cell as it was.
     void StoreEditedText(std::int32_t row, std::int32_t dataIndex, const std::string& text);
     // The rows that may hold selected cells, a superset kept so that a
     // selection step need not walk the rows it cannot change.
-    void NoteSelectedRows(std::int32_t first, std::int32_t last) {
-        selectionFirst_ = std::min(selectionFirst_, first);
-        selectionLast_ = std::max(selectionLast_, last);
-    }
-    void SetSelectionRows(std::int32_t first, std::int32_t last) {
-        selectionFirst_ = first;
-        selectionLast_ = last;
-    }
-    void ForgetSelectionRows() { SetSelectionRows(0, INT32_MAX); }
-    std::int32_t SelectionFirstRow() const { return std::max(0, selectionFirst_); }
-    std::int32_t SelectionLastRow() const { return std::min(Rows() - 1, selectionLast_); }
+    void NoteSelectedRows(std::int32_t first, std::int32_t last) { view_.NoteSelectedRows(first, last); }
+    void SetSelectionRows(std::int32_t first, std::int32_t last) { view_.SetSelectionRows(first, last); }
+    void ForgetSelectionRows() { view_.ForgetSelectionRows(); }
+    std::int32_t SelectionFirstRow() const { return view_.SelectionFirstRow(); }
+    std::int32_t SelectionLastRow() const { return view_.SelectionLastRow(Rows()); }
     // Moves the view by the bars' small change or large change (page).
     void ScrollByStep(bool vertical, std::int32_t direction, bool page);
 
@@ -609,9 +597,7 @@ private:
     GridHeader* headerControl_ = nullptr;
     GridScroller* scroller_ = nullptr;
     GridCellEditor* editor_ = nullptr;
-    InteractionState interaction_;
-    std::int32_t selectionFirst_ = INT32_MAX;  // none selected
-    std::int32_t selectionLast_ = -1;
+    GridViewState view_;
 
     GridColumnModel columns_;
     RowStore rows_;
@@ -625,10 +611,6 @@ private:
     std::int32_t fixedRows_ = 0;
     std::int32_t fixedCols_ = 0;
     std::int32_t fixedWidth_ = 0;
-    std::int32_t currentRow_ = 0;
-    std::int32_t currentCol_ = 0;
-    std::int32_t previousRow_ = 0;
-    std::int32_t previousCol_ = 0;
     std::int32_t defaultRowHeight_ = 16;  // pixels
     std::int32_t defaultColumnWidth_ = 64;
     std::int32_t rowTextStartColumn_ = -1;
@@ -664,19 +646,10 @@ private:
 
     bool multiSelect_ = false;
     GridSettings settings_;
-    std::int32_t topRow_ = 0;
-    std::int32_t leftCol_ = 0;
     bool autoScroll_ = true;
-    std::int32_t mouseRow_ = -1;
-    std::int32_t mouseCol_ = -1;
-    bool inEdit_ = false;
-    std::int32_t scrollX_ = 0;
-    std::int32_t scrollY_ = 0;
 
     bool redraw_ = true;
     bool delayedRedraw_ = false;
-    bool fullRepaintPending_ = false;
-    bool somethingChanged_ = false;
     bool drawGuard_ = false;
     bool loading_ = false;
     bool virtual_ = false;
@@ -684,7 +657,6 @@ private:
     bool trueVirtual_ = false;
     std::string dataSrc_;
     bool publicUnitPixels_ = false;
-    bool hasFocus_ = false;
 };
 
 }  // namespace grid

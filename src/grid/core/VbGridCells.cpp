@@ -241,7 +241,7 @@ void VbGrid::SetCellAlignment(std::int32_t lRow, std::int32_t lCol, std::int32_t
 }
 
 bool VbGrid::WordWrap(std::int32_t lRow, std::int32_t lCol) const {
-    if (lCol == -1) lCol = currentCol_;
+    if (lCol == -1) lCol = view_.Col();
     if (lRow == -1) {
         const GridColumn& column = columns_.At(RequirePosition(runtime::Variant(lCol), false));
         return (column.textFlags & text_flags::SingleLine) == 0;
@@ -250,7 +250,7 @@ bool VbGrid::WordWrap(std::int32_t lRow, std::int32_t lCol) const {
 }
 
 void VbGrid::SetWordWrap(std::int32_t lRow, std::int32_t lCol, bool New_WordWrap) {
-    if (lCol == -1) lCol = currentCol_;
+    if (lCol == -1) lCol = view_.Col();
     auto apply = [New_WordWrap](std::int32_t flags) {
         return New_WordWrap ? flags & ~text_flags::SingleLine : flags | text_flags::SingleLine;
     };

@@ -131,7 +131,7 @@ void VbGrid::SetColumnVisible(const ColumnArg& vKey, bool value) {
     column->visible = value;
     RecomputeColumnLefts();
     SetHeaders();
-    fullRepaintPending_ = true;
+    view_.SetFullRepaintPending(true);
     InvalidateAll();
 }
 

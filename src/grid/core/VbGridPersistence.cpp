@@ -153,7 +153,7 @@ void VbGrid::ReadProperties(const PropertyBag& bag) {
                 SetRows(std::max(storedRows, fixedRows_));
         }
     }
-    fullRepaintPending_ = true;
+    view_.SetFullRepaintPending(true);
     InvalidateAll();
 }
 

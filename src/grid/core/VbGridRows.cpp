@@ -23,13 +23,12 @@ void VbGrid::SetRowHeight(std::int32_t lRow, std::int32_t aHeight) {
     if (lRow >= Rows()) GrowRowsTo(lRow + 1);
     RowShape shape = rows_.Shape(lRow);
     shape.height = height;
-    if (rows_.SetShape(lRow, shape)) somethingChanged_ = true;
+    rows_.SetShape(lRow, shape);
     rows_.SetDirty(lRow, true);
     if (height > bufferRowHeight_) {
         bufferRowHeight_ = height;
         if (painter_) painter_->RebuildBuffer(height);
     }
-    somethingChanged_ = true;
     RequestRepaint();
 }
 
@@ -43,9 +42,9 @@ void VbGrid::SetRowVisible(std::int32_t lRow, bool value) {
     RowShape shape = rows_.Shape(lRow);
     if (shape.visible == value) return;
     shape.visible = value;
-    if (rows_.SetShape(lRow, shape)) somethingChanged_ = true;
+    rows_.SetShape(lRow, shape);
     rows_.SetDirty(lRow, true);
-    fullRepaintPending_ = true;
+    view_.SetFullRepaintPending(true);
     InvalidateAll();
 }
 
@@ -84,7 +83,7 @@ void VbGrid::SetDefaultRowHeight(std::int32_t lHeight) {
         bufferRowHeight_ = defaultRowHeight_;
         if (painter_) painter_->RebuildBuffer(defaultRowHeight_);
     }
-    fullRepaintPending_ = true;
+    view_.SetFullRepaintPending(true);
     InvalidateAll();
 }
 

@@ -25,7 +25,7 @@ std::int32_t VbGrid::ScrollableWidth() const {
 
 void VbGrid::FollowLeftCol() {
     const VisibleRange range = GridLayout(*this).Visible();
-    leftCol_ = std::max(0, range.firstCol);
+    view_.SetLeftColAfterScroll(range.firstCol);
 }
 
 void VbGrid::ScrollView(std::int32_t x, std::int32_t y) {
@@ -35,12 +35,12 @@ void VbGrid::ScrollView(std::int32_t x, std::int32_t y) {
     }
     SetScrollOffsets(x, y);
     FollowLeftCol();
-    fullRepaintPending_ = true;
+    view_.SetFullRepaintPending(true);
     InvalidateAll();
 }
 
 void VbGrid::FollowScrollBars(std::int32_t horizontal, std::int32_t vertical) {
-    const std::int32_t dx = horizontal - scrollX_, dy = vertical - scrollY_;
+    const std::int32_t dx = horizontal - view_.HorizontalOffset(), dy = vertical - view_.VerticalOffset();
     if (dx == 0 && dy == 0) return;
     SetScrollOffsets(horizontal, vertical);
     if (dx != 0) FollowLeftCol();
@@ -48,14 +48,14 @@ void VbGrid::FollowScrollBars(std::int32_t horizontal, std::int32_t vertical) {
     if (painter_) {
         painter_->Scrolled(dx, dy);
     } else {
-        fullRepaintPending_ = true;
+        view_.SetFullRepaintPending(true);
         InvalidateAll();
     }
 }
 
 bool VbGrid::EnsureVisible(std::int32_t lRow, std::int32_t lCol, bool fForce) {
     const GridLayout layout(*this);
-    std::int32_t x = scrollX_, y = scrollY_;
+    std::int32_t x = view_.HorizontalOffset(), y = view_.VerticalOffset();
     if (lRow >= 0 && lRow < Rows()) {
         const GridRow row = rows_.At(lRow);
         const std::int32_t height = layout.DataBottom() - layout.DataTop();
@@ -74,7 +74,7 @@ bool VbGrid::EnsureVisible(std::int32_t lRow, std::int32_t lCol, bool fForce) {
             else if (left + column.width > x + width) x = std::min(left, left + column.width - width);
         }
     }
-    if (x == scrollX_ && y == scrollY_) return false;
+    if (x == view_.HorizontalOffset() && y == view_.VerticalOffset()) return false;
     ScrollView(x, y);
     return true;
 }
@@ -90,15 +90,15 @@ void VbGrid::ScrollByStep(bool vertical, std::int32_t direction, bool page) {
     }
     const std::int64_t moved = static_cast<std::int64_t>(direction) * std::max(1, step);
     const auto clamp = [](std::int64_t v) { return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, 0, INT32_MAX)); };
-    if (vertical) ScrollView(scrollX_, clamp(scrollY_ + moved));
-    else ScrollView(clamp(scrollX_ + moved), scrollY_);
+    if (vertical) ScrollView(view_.HorizontalOffset(), clamp(view_.VerticalOffset() + moved));
+    else ScrollView(clamp(view_.HorizontalOffset() + moved), view_.VerticalOffset());
 }
 
 void VbGrid::Scroll(std::int32_t zd) {
     const std::int64_t rows = -(static_cast<std::int64_t>(zd) * kRowsPerNotch) / kWheelDelta;
     if (rows == 0) return;
-    const std::int64_t y = scrollY_ + rows * ToPixelsY(DefaultRowHeight());
-    ScrollView(scrollX_, static_cast<std::int32_t>(std::clamp<std::int64_t>(y, 0, INT32_MAX)));
+    const std::int64_t y = view_.VerticalOffset() + rows * ToPixelsY(DefaultRowHeight());
+    ScrollView(view_.HorizontalOffset(), static_cast<std::int32_t>(std::clamp<std::int64_t>(y, 0, INT32_MAX)));
 }
 
 }  // namespace grid

@@ -26,7 +26,7 @@ bool VbGrid::Search(std::int32_t col, const std::string& Pattern, std::int32_t m
     if (col < 0 || col >= Cols() || Rows() == 0) return false;
     const std::string pattern = Upper(Pattern);
     const std::int32_t rows = Rows();
-    const std::int32_t start = currentRow_ >= 0 && currentRow_ < rows ? currentRow_ + 1 : 0;
+    const std::int32_t start = view_.Row() >= 0 && view_.Row() < rows ? view_.Row() + 1 : 0;
     for (std::int32_t n = 0; n < rows; ++n) {
         const std::int32_t r = (start + n) % rows;
         if (!rows_.Shape(r).visible) continue;

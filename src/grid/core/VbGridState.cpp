@@ -13,21 +13,19 @@ namespace grid {
 
 void VbGrid::InvalidateAll() {
     if (!redraw_) {
-        fullRepaintPending_ = true;
+        view_.SetFullRepaintPending(true);
         return;
     }
     if (delayedRedraw_) {
-        fullRepaintPending_ = true;
+        view_.SetFullRepaintPending(true);
         RequestRepaint();
         return;
     }
-    somethingChanged_ = true;
     canvas_->InvalidateAll();
 }
 
 void VbGrid::MarkCellDirty(std::int32_t row, std::int32_t dataIndex) {
-    if (fullRepaintPending_) return;
-    somethingChanged_ = true;
+    if (view_.FullRepaintPending()) return;
     if (!redraw_) return;
     if (row < 0 || row >= Rows() || dataIndex < 0 || dataIndex >= Cols()) return;
     if (!delayedRedraw_) {
@@ -39,18 +37,16 @@ void VbGrid::MarkCellDirty(std::int32_t row, std::int32_t dataIndex) {
 }
 
 void VbGrid::MarkColumnsDirty(std::int32_t fromPosition, std::int32_t toPosition) {
-    if (fullRepaintPending_) return;
+    if (view_.FullRepaintPending()) return;
     if (toPosition < 0 || toPosition >= Cols()) toPosition = Cols() - 1;
     for (std::int32_t p = std::max(0, fromPosition); p <= toPosition; ++p) {
         const std::int32_t d = columns_.At(p).dataIndex;
         for (std::int32_t r = 0; r < Rows(); ++r) SetCellDirty(r, d);
     }
-    somethingChanged_ = true;
 }
 
 void VbGrid::RequestRepaint(bool resize) {
-    previousRow_ = currentRow_;
-    previousCol_ = currentCol_;
+    view_.NoteFocusDrawn();
     if (!delayedRedraw_) {
         drawGuard_ = false;
         Draw();
@@ -70,7 +66,7 @@ void VbGrid::Draw() {
 }
 
 void VbGrid::Refresh(bool fResize) {
-    fullRepaintPending_ = true;
+    view_.SetFullRepaintPending(true);
     if (fResize) {
         if (painter_) painter_->Resize();
         return;
@@ -88,43 +84,41 @@ os::RECT VbGrid::CellRect(std::int32_t row, std::int32_t dataIndex) const {
 }
 
 void VbGrid::SetScrollOffsets(std::int32_t horizontal, std::int32_t vertical) {
-    scrollX_ = std::max(0, horizontal);
-    scrollY_ = std::max(0, vertical);
+    view_.SetScrollOffsets(horizontal, vertical);
 }
 
 // --- current cell and selection ---
 
 void VbGrid::MoveCurrentCell(std::int32_t row, std::int32_t col) {
-    if (row == currentRow_ && col == currentCol_) return;
-    const std::int32_t oldRow = currentRow_, oldCol = currentCol_;
+    if (row == view_.Row() && col == view_.Col()) return;
+    const std::int32_t oldRow = view_.Row(), oldCol = view_.Col();
     MarkCellDirty(oldRow, oldCol);
     if (oldRow >= 0 && oldRow < Rows() && oldCol >= 0 && oldCol < Cols()) SetCellDirty(oldRow, oldCol);
-    currentRow_ = row;
-    currentCol_ = col;
+    view_.PlaceFocus(row, col);
     if (row >= 0 && row < Rows() && col >= 0 && col < Cols()) {
         SetCellDirty(row, col);
         MarkCellDirty(row, col);
     }
-    Events().SelectionChange(currentRow_, currentCol_);
+    Events().SelectionChange(view_.Row(), view_.Col());
     Events().RowColChange();
     if (oldRow != row) Events().RowChange();
     RequestRepaint();
 }
 
-void VbGrid::SetRow(std::int32_t lRow) { MoveCurrentCell(lRow, currentCol_); }
+void VbGrid::SetRow(std::int32_t lRow) { MoveCurrentCell(lRow, view_.Col()); }
 
-void VbGrid::SetCol(std::int32_t lCol) { MoveCurrentCell(currentRow_, lCol); }
+void VbGrid::SetCol(std::int32_t lCol) { MoveCurrentCell(view_.Row(), lCol); }
 
 void VbGrid::SetSelectedRow(std::int32_t lRow) {
     if (lRow < 0 || lRow >= Rows()) Raise(runtime::errors::SubscriptOutOfRange);
     if (!multiSelect_) {
         for (std::int32_t r = 0; r < Rows(); ++r)
             for (std::int32_t c = 0; c < Cols(); ++c) {
-                const bool select = settings_.selectionMode == SelectionMode::ByRow ? r == lRow : r == lRow && c == currentCol_;
+                const bool select = settings_.selectionMode == SelectionMode::ByRow ? r == lRow : r == lRow && c == view_.Col();
                 SetCellSelected(r, c, select);
             }
     }
-    MoveCurrentCell(lRow, currentCol_);
+    MoveCurrentCell(lRow, view_.Col());
 }
 
 void VbGrid::SetSelectedCol(std::int32_t lCol) {
@@ -132,11 +126,11 @@ void VbGrid::SetSelectedCol(std::int32_t lCol) {
     if (!multiSelect_) {
         for (std::int32_t r = 0; r < Rows(); ++r)
             for (std::int32_t c = 0; c < Cols(); ++c) {
-                const bool select = settings_.selectionMode == SelectionMode::ByColumn ? c == lCol : r == currentRow_ && c == lCol;
+                const bool select = settings_.selectionMode == SelectionMode::ByColumn ? c == lCol : r == view_.Row() && c == lCol;
                 SetCellSelected(r, c, select);
             }
     }
-    MoveCurrentCell(currentRow_, lCol);
+    MoveCurrentCell(view_.Row(), lCol);
 }
 
 void VbGrid::ClearSelection() {
@@ -147,14 +141,14 @@ void VbGrid::ClearSelection() {
 void VbGrid::SetTopRow(std::int32_t l) {
     if (l < 0 || l >= Rows()) return;
     const GridRow row = rows_.At(l);
-    topRow_ = l;
-    ScrollView(scrollX_, row.fixed ? 0 : row.top);
+    view_.SetTopRowAfterPass(l);
+    ScrollView(view_.HorizontalOffset(), row.fixed ? 0 : row.top);
 }
 
 void VbGrid::SetLeftCol(std::int32_t lC) {
     if (lC < 0 || lC >= Cols()) return;
     const GridColumn& column = columns_.At(lC);
-    ScrollView(column.fixed ? 0 : std::max(0, column.left - fixedWidth_), scrollY_);
+    ScrollView(column.fixed ? 0 : std::max(0, column.left - fixedWidth_), view_.VerticalOffset());
     FollowLeftCol();  // the bars may stop short of the column
 }
 
@@ -212,7 +206,7 @@ std::int32_t VbGrid::FindSearchMatchRow(const std::string& sSearchString, bool b
         const std::string text = TextMatrix(r, keySearchColumn_);
         return !text.empty() && text.size() >= wanted.size() && upper(text).starts_with(wanted);
     };
-    const std::int32_t start = std::max(0, currentRow_ >= 0 ? 1 : (bLoop ? currentRow_ + 1 : currentRow_));
+    const std::int32_t start = std::max(0, view_.Row() >= 0 ? 1 : (bLoop ? view_.Row() + 1 : view_.Row()));
     for (std::int32_t r = start; r < Rows(); ++r)
         if (matches(r)) return r;
     if (bLoop)

@@ -64,7 +64,7 @@ void VbGrid::RemoveColumn(const ColumnArg& vKey) {
         cells_.Clear();
     }
     if (header_) SetHeaders();
-    fullRepaintPending_ = true;
+    view_.SetFullRepaintPending(true);
     InvalidateAll();
 }
 
@@ -78,7 +78,7 @@ void VbGrid::EraseColumn(std::int32_t position) {
         rowTextMarkerColumn_ = -1;
         rowTextFlag_ = false;
     }
-    if (currentCol_ >= Cols()) currentCol_ = std::max(0, Cols() - 1);
+    view_.LimitFocusCol(Cols());
     RecomputeColumnLefts();
 }
 
@@ -89,7 +89,7 @@ void VbGrid::SetCols(std::int32_t aCol) {
         // rows stay, even when no column is left.
         while (Cols() > aCol) EraseColumn(Cols() - 1);
         SetHeaders();
-        fullRepaintPending_ = true;
+        view_.SetFullRepaintPending(true);
         InvalidateAll();
     } else {
         const std::int32_t first = Cols();
@@ -117,14 +117,15 @@ void VbGrid::SetRows(std::int32_t lRows) {
     if (Cols() == 0) Raise(runtime::errors::SubscriptOutOfRange, "Attempt to add rows with no columns.");
     if (lRows < Rows()) {
         DropRowsFrom(lRows);
-        scrollY_ = std::min(scrollY_, ScrollableHeight());  // the view stays within the rows left
-        if (currentRow_ >= lRows) currentRow_ = lRows - 1;
+        // the view stays within the rows left
+        view_.SetScrollOffsets(view_.HorizontalOffset(), std::min(view_.VerticalOffset(), ScrollableHeight()));
+        view_.LimitFocusRow(lRows);
     } else if (lRows > Rows()) {
         GrowRowsTo(lRows);
     } else {
         return;
     }
-    fullRepaintPending_ = true;
+    view_.SetFullRepaintPending(true);
     RequestRepaint();
 }
 
@@ -136,7 +137,7 @@ void VbGrid::ShowTable(const GridTable* table) {
     if (rows <= Rows() || Cols() == 0) return;
     ReserveRows(rows);
     GrowRowsTo(rows);
-    fullRepaintPending_ = true;
+    view_.SetFullRepaintPending(true);
     RequestRepaint();
 }
 
@@ -161,11 +162,10 @@ void VbGrid::AddRow(std::int32_t lRowBefore, const std::string& sKey, bool bVisi
         ForgetSelectionRows();  // the rows below move down
         cells_.InsertRow(static_cast<std::size_t>(lRowBefore));
         rows_.SetFixedRows(fixedRows_);
-        if (currentRow_ >= lRowBefore && Rows() > 1) ++currentRow_;
-        fullRepaintPending_ = true;
+        if (view_.Row() >= lRowBefore && Rows() > 1) view_.PlaceFocus(view_.Row() + 1, view_.Col());
+        view_.SetFullRepaintPending(true);
     }
     if (!sKey.empty()) rows_.MutableExtras(added).key = sKey;
-    somethingChanged_ = true;
     if (height > bufferRowHeight_) {
         bufferRowHeight_ = height;
         if (painter_) painter_->RebuildBuffer(height);
@@ -199,8 +199,8 @@ void VbGrid::RemoveRow(std::int32_t lRow) {
     ForgetSelectionRows();  // the rows below move up
     const bool last = lRow == Rows() - 1;
     rows_.Erase(lRow);
-    if (currentRow_ >= Rows()) currentRow_ = Rows() - 1;
-    fullRepaintPending_ = true;
+    view_.LimitFocusRow(Rows());
+    view_.SetFullRepaintPending(true);
     if (last) RequestRepaint();
     else InvalidateAll();
 }
@@ -215,10 +215,7 @@ void VbGrid::Clear(bool bRemoveCols) {
         fixedWidth_ = 0;
     }
     table_ = &ownTable_;
-    currentRow_ = currentCol_ = 0;
-    previousRow_ = previousCol_ = 0;
-    scrollX_ = scrollY_ = 0;
-    topRow_ = leftCol_ = 0;
+    view_.ResetPosition();
     if (bRemoveCols || columns_.Empty()) {
         rows_.Clear();
         cells_.Clear();
@@ -232,13 +229,13 @@ void VbGrid::Clear(bool bRemoveCols) {
     }
     if (bRemoveCols) SetHeaders();
     virtualRows_ = virtual_;  // a virtual grid asks for its rows again
-    fullRepaintPending_ = true;
+    view_.SetFullRepaintPending(true);
     InvalidateAll();
 }
 
 void VbGrid::ClearCell(std::int32_t iRow, std::int32_t iCol) {
     StoreValue(iRow, iCol, runtime::Variant(std::string()));
-    MarkCellDirty(currentRow_, currentCol_);
+    MarkCellDirty(view_.Row(), view_.Col());
 }
 
 void VbGrid::SetHeaders() {
@@ -258,7 +255,7 @@ void VbGrid::SetFixedRows(std::int32_t nRow) {
     fixedRows_ = nRow;
     if (Rows() < nRow && Cols() > 0) GrowRowsTo(nRow);
     rows_.SetFixedRows(fixedRows_);
-    fullRepaintPending_ = true;
+    view_.SetFullRepaintPending(true);
     InvalidateAll();
 }
 
@@ -267,7 +264,7 @@ void VbGrid::SetFixedCols(std::int32_t nCol) {
     fixedCols_ = nCol;
     MarkFixedColumns();
     RecomputeColumnLefts();
-    fullRepaintPending_ = true;
+    view_.SetFullRepaintPending(true);
     InvalidateAll();
 }
 

@@ -15,7 +15,7 @@ bool VbGrid::RequestVirtualRows() {
     if (!virtualRows_) return false;
     const GridLayout layout(*this);
     // Where the rows there are end on screen (the view may start below them).
-    std::int32_t filled = layout.DataTop() + ScrollableHeight() - scrollY_;
+    std::int32_t filled = layout.DataTop() + ScrollableHeight() - view_.VerticalOffset();
     const std::int32_t bottom = layout.DataBottom();
     // Hidden rows take no room; a host that hands out only those still ends.
     const std::int32_t most = std::max(0, bottom - filled) + 1;
@@ -40,7 +40,7 @@ bool VbGrid::RequestVirtualRows() {
         }
         redraw_ = redraw;
         added = true;
-        filled = layout.DataTop() + ScrollableHeight() - scrollY_;
+        filled = layout.DataTop() + ScrollableHeight() - view_.VerticalOffset();
     }
     return added;
 }

@@ -193,7 +193,6 @@ void GridRenderer::Draw() {
         }
         os::ReleaseDC(window, dc);
         grid_.SetFullRepaintPending(false);
-        grid_.SetSomethingChanged(false);
     });
     drawing_ = false;
     // A bar that came or went changed the width the columns share.
@@ -385,7 +384,6 @@ void GridRenderer::MarkRectangle(const os::RECT& rect, const GridLayout& layout)
         for (std::int32_t p = std::max(0, p1); p <= p2; ++p) grid_.SetCellDirty(r, grid_.ColumnAt(p).dataIndex);
         if (beyondColumns) grid_.SetRowDirty(r);
     }
-    grid_.SetSomethingChanged(true);
 }
 
 // --- measuring ---
