@@ -20,11 +20,8 @@ GridEvents& NoEvents() {
 }
 }  // namespace
 
-VbGrid::VbGrid(GridCanvas* canvas) : canvas_(canvas) {
-    if (!canvas_) {
-        ownCanvas_ = std::make_unique<DetachedCanvas>();
-        canvas_ = ownCanvas_.get();
-    }
+VbGrid::VbGrid(GridCanvas* canvas)
+    : ownCanvas_(canvas ? nullptr : std::make_unique<DetachedCanvas>()), canvas_(canvas ? canvas : ownCanvas_.get()) {
     columns_.AddListener(this);
     SetColour(backColor_, Sys(5));        // window
     SetColour(foreColor_, Sys(8));        // window text

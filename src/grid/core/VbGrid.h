@@ -19,6 +19,8 @@
 #include "grid/model/GridSettings.h"
 #include "grid/model/GridTable.h"
 #include "grid/model/TextFlags.h"
+#include "grid/view/GridHost.h"
+#include "grid/view/GridParts.h"
 #include "grid/view/GridViewState.h"
 #include "os/types/GdiTypes.h"
 #include "runtime/Variant.h"
@@ -82,8 +84,9 @@ public:
 
 // The results grid: columns, rows and cells, their display settings, the
 // current cell and the repaint bookkeeping, behind the control's public
-// interface. Sizes are twips outside and pixels inside.
-class VbGrid : private ColumnMoveListener {
+// interface. Sizes are twips outside and pixels inside. Its helpers work on
+// its parts (GridParts) and call back through GridHost.
+class VbGrid : private ColumnMoveListener, private GridHost {
 public:
     explicit VbGrid(GridCanvas* canvas = nullptr);
     ~VbGrid() override;
@@ -495,6 +498,8 @@ public:
     // The current cell, selection rows, scroll offsets and repaint marks.
     GridViewState& ViewState() { return view_; }
     const GridViewState& ViewState() const { return view_; }
+    // What the input helpers work on.
+    const GridParts& Parts() { return parts_; }
     InteractionState& Interaction() { return view_.Interaction(); }
     // The cells of one row, by data index: Cols() of them.
     // made on first use: CellsStored tells whether they were, so that a walk
@@ -590,8 +595,8 @@ private:
 
     CellStorageTable ownTable_{*this};
     const GridTable* table_ = &ownTable_;
+    std::unique_ptr<DetachedCanvas> ownCanvas_;  // without a window's canvas
     GridCanvas* canvas_;
-    std::unique_ptr<DetachedCanvas> ownCanvas_;
     GridEvents* events_ = nullptr;
     GridPainter* painter_ = nullptr;
     GridHeader* headerControl_ = nullptr;
@@ -657,6 +662,7 @@ private:
     bool trueVirtual_ = false;
     std::string dataSrc_;
     bool publicUnitPixels_ = false;
+    GridParts parts_{view_, columns_, rows_, cells_, settings_, *canvas_, *this};
 };
 
 }  // namespace grid

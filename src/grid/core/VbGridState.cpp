@@ -5,7 +5,7 @@
 #include <cctype>
 
 #include "grid/core/GridLayout.h"
-#include "grid/core/GridSelection.h"
+#include "grid/view/GridSelection.h"
 
 namespace grid {
 
@@ -134,7 +134,7 @@ void VbGrid::SetSelectedCol(std::int32_t lCol) {
 }
 
 void VbGrid::ClearSelection() {
-    GridSelection(*this).SetAllSelected(false);
+    GridSelection(parts_).SetAllSelected(false);
     RequestRepaint();
 }
 

@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "grid/input/GridNavigation.h"
-#include "grid/core/GridSelection.h"
+#include "grid/view/GridSelection.h"
 #include "runtime/NumberReading.h"
 
 namespace grid {
@@ -48,7 +48,7 @@ std::string CharacterText(std::int16_t code) {
 void GridCellAction::Run(std::int16_t code) {
     if (!grid_.Enabled()) return;
     if (grid_.Settings().selectionMode == SelectionMode::ByRow) {
-        const std::int32_t editable = GridSelection(grid_).FirstEditableColumn();
+        const std::int32_t editable = GridSelection(grid_.Parts()).FirstEditableColumn();
         if (editable >= 0) grid_.PlaceFocus(grid_.row(), editable);
     }
     if (!grid_.FocusInside()) return;
@@ -98,7 +98,7 @@ void GridCellAction::KeySearch(std::int16_t code) {
 void GridCellAction::MoveToFound(std::int32_t row) {
     const std::int32_t oldRow = grid_.row(), oldCol = grid_.col();
     grid_.PlaceFocus(row, grid_.KeySearchColumn());
-    GridSelection selection(grid_);
+    GridSelection selection(grid_.Parts());
     if (grid_.MultiSelect()) {
         selection.SelectOnlyUnit(selection.ModeUnit(), row, grid_.col());
         selection.TouchFocus();

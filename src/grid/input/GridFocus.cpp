@@ -1,6 +1,6 @@
 #include "grid/input/GridFocus.h"
 
-#include "grid/core/GridSelection.h"
+#include "grid/view/GridSelection.h"
 
 namespace grid {
 
@@ -23,7 +23,7 @@ void FocusChanged(VbGrid& grid, bool hasFocus) {
         grid.RequestRepaint();
         return;
     }
-    GridSelection selection(grid);
+    GridSelection selection(grid.Parts());
     if (grid.MultiSelect()) {
         MarkSelectedCells(grid);
     } else if (grid.Settings().selectionMode == SelectionMode::ByColumn) {

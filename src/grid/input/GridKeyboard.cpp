@@ -4,7 +4,7 @@
 
 #include "grid/input/GridCellAction.h"
 #include "grid/input/GridNavigation.h"
-#include "grid/core/GridSelection.h"
+#include "grid/view/GridSelection.h"
 #include "os/windows/VirtualKeys.h"
 
 namespace grid {
@@ -113,7 +113,7 @@ void GridKeyboard::Vertical(std::int32_t dy, std::int16_t shift) {
 }
 
 void GridKeyboard::ModifierRule(std::int16_t shift, bool vertical) {
-    GridSelection selection(grid_);
+    GridSelection selection(grid_.Parts());
     const InteractionState& state = grid_.Interaction();
     if (!grid_.MultiSelect()) {
         selection.MoveSingleSelection(true, state.previousCol, state.previousRow);
@@ -133,7 +133,7 @@ void GridKeyboard::Page(bool down, std::int16_t shift) {
     const std::int32_t newRow = down ? navigation.PageDownRow() : navigation.PageUpRow();
     if (newRow < 0) return;
     grid_.PlaceFocus(newRow, grid_.col());
-    GridSelection selection(grid_);
+    GridSelection selection(grid_.Parts());
     const bool rowMode = grid_.Settings().selectionMode == SelectionMode::ByRow;
     if (!grid_.MultiSelect()) {
         const InteractionState& state = grid_.Interaction();
@@ -159,7 +159,7 @@ void GridKeyboard::HomeEnd(bool end, std::int16_t shift) {
     const std::int32_t newRow = end ? navigation.LastVisibleRow() : navigation.FirstVisibleRow();
     if (newRow < 0) return;
     grid_.PlaceFocus(newRow, grid_.col());
-    GridSelection selection(grid_);
+    GridSelection selection(grid_.Parts());
     const bool rowMode = grid_.Settings().selectionMode == SelectionMode::ByRow;
     if (!grid_.MultiSelect()) {
         const InteractionState& state = grid_.Interaction();
@@ -183,7 +183,7 @@ void GridKeyboard::HomeEnd(bool end, std::int16_t shift) {
 
 void GridKeyboard::CtrlSpace(std::int16_t shift) {
     if (!(shift & os::CtrlMask) || !grid_.MultiSelect()) return;
-    GridSelection selection(grid_);
+    GridSelection selection(grid_.Parts());
     selection.ToggleUnit(selection.ModeUnit(), grid_.row(), grid_.col());
     grid_.RequestRepaint();
     GridCellAction(grid_).Run(0);

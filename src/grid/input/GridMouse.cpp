@@ -5,7 +5,7 @@
 #include "grid/input/GridCellAction.h"
 #include "grid/core/GridLayout.h"
 #include "grid/input/GridNavigation.h"
-#include "grid/core/GridSelection.h"
+#include "grid/view/GridSelection.h"
 #include "grid/input/GridToolTip.h"
 #include "os/desktop/ToolTips.h"
 #include "os/windows/VirtualKeys.h"
@@ -83,12 +83,12 @@ void GridMouse::SelectBlock(const Hit& hit) {
     const bool rowMode = grid_.Settings().selectionMode == SelectionMode::ByRow;
     const std::int32_t from = rowMode ? 0 : grid_.PositionOfDataIndex(grid_.col());
     const std::int32_t to = rowMode ? grid_.Cols() - 1 : grid_.PositionOfDataIndex(hit.col);
-    GridSelection(grid_).SelectBlock(grid_.row(), hit.row, from, to);
+    GridSelection(grid_.Parts()).SelectBlock(grid_.row(), hit.row, from, to);
     GridNavigation(grid_).FinishStep();
 }
 
 void GridMouse::SelectByClick(const Hit& hit, std::int16_t shift) {
-    GridSelection selection(grid_);
+    GridSelection selection(grid_.Parts());
     if (!grid_.MultiSelect()) {
         const InteractionState& state = grid_.Interaction();
         selection.MoveSingleSelection(true, state.previousCol, state.previousRow);
@@ -133,7 +133,7 @@ void GridMouse::DragSelect(float x, float y) {
     InteractionState& state = grid_.Interaction();
     const Hit hit = HitTest(x, y);
     if (!hit.Inside() || (hit.row == state.dragRow && hit.col == state.dragCol)) return;
-    GridSelection selection(grid_);
+    GridSelection selection(grid_.Parts());
     selection.ToggleUnit(selection.ModeUnit(), hit.row, hit.col);
     state.dragRow = hit.row;
     state.dragCol = hit.col;

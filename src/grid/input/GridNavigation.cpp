@@ -1,7 +1,7 @@
 #include "grid/input/GridNavigation.h"
 
 #include "grid/core/GridLayout.h"
-#include "grid/core/GridSelection.h"
+#include "grid/view/GridSelection.h"
 
 namespace grid {
 
@@ -99,7 +99,7 @@ std::int32_t GridNavigation::PageDownRow() const {
 }
 
 void GridNavigation::FinishStep() {
-    GridSelection(grid_).TouchFocus();
+    GridSelection(grid_.Parts()).TouchFocus();
     if (grid_.EnsureVisible(grid_.row(), grid_.col())) {
         grid_.NoteFocusDrawn();
         return;

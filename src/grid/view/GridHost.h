@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+#include "grid/model/GridEvents.h"
+
+namespace grid {
+
+// What the grid's helpers (selection, keyboard, mouse, editing, scrolling)
+// ask of the grid itself: the operations that keep the grid's bookkeeping,
+// and the few settings the grid holds. The grid implements it; the helpers
+// work on the view state and the model otherwise.
+class GridHost {
+public:
+    virtual ~GridHost() = default;
+
+    // The host's event handlers (handlers that do nothing without a host).
+    virtual GridEvents& Events() const = 0;
+    // Draws what is dirty now, or after the delay when the grid delays.
+    virtual void RequestRepaint(bool resize) = 0;
+};
+
+}  // namespace grid

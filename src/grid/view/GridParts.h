@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+#include "grid/model/CellRows.h"
+#include "grid/model/GridCanvas.h"
+#include "grid/model/GridColumnModel.h"
+#include "grid/model/GridSettings.h"
+#include "grid/model/RowStore.h"
+#include "grid/view/GridHost.h"
+#include "grid/view/GridViewState.h"
+
+namespace grid {
+
+// The parts of a grid its helpers work on, filled once by the grid: the
+// view state, the columns, rows and cells, the settings, the canvas, and
+// the grid itself for what only it may do.
+struct GridParts {
+    GridViewState& view;
+    const GridColumnModel& columns;
+    RowStore& rows;
+    CellRows& cells;
+    const GridSettings& settings;
+    GridCanvas& canvas;
+    GridHost& host;
+
+    std::int32_t Rows() const { return rows.Count(); }
+    std::int32_t Cols() const { return columns.Count(); }
+    bool FocusInside() const { return view.FocusInside(Rows(), Cols()); }
+    // A fresh row's cells wait to be drawn already.
+    void SetCellDirty(std::int32_t row, std::int32_t dataIndex) {
+        if (cells.Stored(static_cast<std::size_t>(row))) cells.Row(static_cast<std::size_t>(row))[dataIndex].dirty = true;
+    }
+};
+
+}  // namespace grid
