@@ -554,6 +554,7 @@ private:
     GridColumn* FindColumn(const ColumnArg& vKey);
     const GridColumn* FindColumn(const ColumnArg& vKey) const;
     void ColumnMoved(std::int32_t from, std::int32_t to) override;
+    std::int32_t ScrollingRowsHeight() const override;
     // The columns left of FixedCols are the fixed ones.
     void MarkFixedColumns();
     void RecomputeColumnLefts();

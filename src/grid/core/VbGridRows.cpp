@@ -8,8 +8,7 @@
 namespace grid {
 
 GridRow VbGrid::RowAt(std::int32_t row) const {
-    if (row < 0 || row >= Rows()) throw std::out_of_range("row " + std::to_string(row));
-    return rows_.At(row);
+    return parts_.RowAt(row);
 }
 
 std::int32_t VbGrid::RowHeight(std::int32_t lRow) const {

@@ -154,6 +154,11 @@ void VbGrid::SetLeftCol(std::int32_t lC) {
 
 // --- layout queries ---
 
+std::int32_t VbGrid::ScrollingRowsHeight() const {
+    const GridLayout layout(*this);
+    return layout.DataBottom() - layout.DataTop();
+}
+
 std::int32_t VbGrid::ScreenRows() const {
     VisibleRange range = GridLayout(*this).Visible();
     return range.HasRows() ? range.lastRow - range.firstRow + 1 : 0;

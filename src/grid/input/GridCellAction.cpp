@@ -107,7 +107,7 @@ void GridCellAction::MoveToFound(std::int32_t row) {
         grid_.Interaction().previousCol = oldCol;
         selection.MoveSingleSelection(true, oldCol, oldRow);
     }
-    GridNavigation(grid_).FinishStep();
+    GridNavigation(grid_.Parts()).FinishStep();
 }
 
 }  // namespace grid

@@ -98,18 +98,18 @@ void GridKeyboard::Horizontal(std::int32_t dx, std::int16_t shift) {
         grid_.ScrollByStep(false, dx, false);
         return;
     }
-    GridNavigation(grid_).MoveCurrent(dx, 0);
+    GridNavigation(grid_.Parts()).MoveCurrent(dx, 0);
     ModifierRule(shift, false);
-    GridNavigation(grid_).FinishStep();
+    GridNavigation(grid_.Parts()).FinishStep();
 }
 
 void GridKeyboard::Vertical(std::int32_t dy, std::int16_t shift) {
     Leave();
     if (dy < 0 && grid_.row() < 1) return;
     if (dy > 0 && grid_.row() >= grid_.Rows()) return;
-    GridNavigation(grid_).MoveCurrent(0, dy);
+    GridNavigation(grid_.Parts()).MoveCurrent(0, dy);
     ModifierRule(shift, true);
-    GridNavigation(grid_).FinishStep();
+    GridNavigation(grid_.Parts()).FinishStep();
 }
 
 void GridKeyboard::ModifierRule(std::int16_t shift, bool vertical) {
@@ -128,7 +128,7 @@ void GridKeyboard::ModifierRule(std::int16_t shift, bool vertical) {
 
 void GridKeyboard::Page(bool down, std::int16_t shift) {
     Leave();
-    GridNavigation navigation(grid_);
+    GridNavigation navigation(grid_.Parts());
     const std::int32_t oldRow = grid_.row();
     const std::int32_t newRow = down ? navigation.PageDownRow() : navigation.PageUpRow();
     if (newRow < 0) return;
@@ -155,7 +155,7 @@ void GridKeyboard::Page(bool down, std::int16_t shift) {
 
 void GridKeyboard::HomeEnd(bool end, std::int16_t shift) {
     Leave();
-    GridNavigation navigation(grid_);
+    GridNavigation navigation(grid_.Parts());
     const std::int32_t newRow = end ? navigation.LastVisibleRow() : navigation.FirstVisibleRow();
     if (newRow < 0) return;
     grid_.PlaceFocus(newRow, grid_.col());

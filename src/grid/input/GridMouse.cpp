@@ -84,7 +84,7 @@ void GridMouse::SelectBlock(const Hit& hit) {
     const std::int32_t from = rowMode ? 0 : grid_.PositionOfDataIndex(grid_.col());
     const std::int32_t to = rowMode ? grid_.Cols() - 1 : grid_.PositionOfDataIndex(hit.col);
     GridSelection(grid_.Parts()).SelectBlock(grid_.row(), hit.row, from, to);
-    GridNavigation(grid_).FinishStep();
+    GridNavigation(grid_.Parts()).FinishStep();
 }
 
 void GridMouse::SelectByClick(const Hit& hit, std::int16_t shift) {
@@ -94,7 +94,7 @@ void GridMouse::SelectByClick(const Hit& hit, std::int16_t shift) {
         selection.MoveSingleSelection(true, state.previousCol, state.previousRow);
         if (grid_.FocusInside() && !grid_.ColumnAt(grid_.PositionOfDataIndex(grid_.col())).visible)
             grid_.PlaceFocus(grid_.row(), 0);
-        GridNavigation(grid_).FinishStep();
+        GridNavigation(grid_.Parts()).FinishStep();
         return;
     }
     const bool ctrl = (shift & os::CtrlMask) != 0;
@@ -107,7 +107,7 @@ void GridMouse::SelectByClick(const Hit& hit, std::int16_t shift) {
     else if (fixedCol) selection.SelectOnlyRow(hit.row);
     else if (ctrl) selection.ToggleUnit(selection.ModeUnit(), hit.row, hit.col);
     else selection.SelectOnlyUnit(selection.ModeUnit(), hit.row, hit.col);
-    GridNavigation(grid_).FinishStep();
+    GridNavigation(grid_.Parts()).FinishStep();
 }
 
 void GridMouse::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {

@@ -18,6 +18,14 @@ public:
     virtual GridEvents& Events() const = 0;
     // Draws what is dirty now, or after the delay when the grid delays.
     virtual void RequestRepaint(bool resize) = 0;
+    // Scrolls the cell into view (with force, its row to the top); true
+    // when the view moved.
+    virtual bool EnsureVisible(std::int32_t row, std::int32_t dataIndex, bool force) = 0;
+
+    // The height in pixels the scrolling rows have on screen.
+    virtual std::int32_t ScrollingRowsHeight() const = 0;
+    // The display position of the first row-text column, -1 for none.
+    virtual std::int32_t RowTextStartColumn() const = 0;
 };
 
 }  // namespace grid

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
+#include <string>
 
 #include "grid/model/CellRows.h"
 #include "grid/model/GridCanvas.h"
@@ -27,6 +29,11 @@ struct GridParts {
     std::int32_t Rows() const { return rows.Count(); }
     std::int32_t Cols() const { return columns.Count(); }
     bool FocusInside() const { return view.FocusInside(Rows(), Cols()); }
+    // The row as laid out; a row outside the table throws std::out_of_range.
+    GridRow RowAt(std::int32_t row) const {
+        if (row < 0 || row >= Rows()) throw std::out_of_range("row " + std::to_string(row));
+        return rows.At(row);
+    }
     // A fresh row's cells wait to be drawn already.
     void SetCellDirty(std::int32_t row, std::int32_t dataIndex) {
         if (cells.Stored(static_cast<std::size_t>(row))) cells.Row(static_cast<std::size_t>(row))[dataIndex].dirty = true;
