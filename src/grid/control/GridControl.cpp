@@ -24,7 +24,7 @@ void GridControl::Build() {
     header_ = std::make_unique<GridHeaderBinding>(*grid_);
     header_->Create(window_);
     grid_->SetHeaderControl(header_.get());
-    scrolling_ = std::make_unique<GridScrolling>(*grid_);
+    scrolling_ = std::make_unique<GridScrolling>(grid_->Parts());
     scrolling_->Create(window_);
     grid_->SetScroller(scrolling_.get());
     keyboard_ = std::make_unique<GridKeyboard>(*grid_);

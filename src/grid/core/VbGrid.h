@@ -21,6 +21,7 @@
 #include "grid/model/TextFlags.h"
 #include "grid/view/GridHost.h"
 #include "grid/view/GridParts.h"
+#include "grid/view/GridScroller.h"
 #include "grid/view/GridViewState.h"
 #include "os/types/GdiTypes.h"
 #include "runtime/Variant.h"
@@ -66,20 +67,6 @@ public:
     // Takes over the grid's header settings: shown, style, height, font,
     // column resizing.
     virtual void ApplySettings() = 0;
-};
-
-// The scroll bars the grid drives; the scroll-bar wrapper implements it.
-// Their values are the grid's scroll offsets in pixels.
-class GridScroller {
-public:
-    virtual ~GridScroller() = default;
-    // Shows, hides and sizes the bars for the table and the window, and
-    // brings their thumbs to the grid's offsets; true when a bar came or went.
-    virtual bool UpdateRanges() = 0;
-    // Scrolls to pixel offsets, as far as the bars allow.
-    virtual void ScrollTo(std::int32_t x, std::int32_t y) = 0;
-    // The bar's small change (an arrow) or large change (a page), in pixels.
-    virtual std::int32_t Step(bool vertical, bool page) const = 0;
 };
 
 // The results grid: columns, rows and cells, their display settings, the
@@ -555,6 +542,7 @@ private:
     const GridColumn* FindColumn(const ColumnArg& vKey) const;
     void ColumnMoved(std::int32_t from, std::int32_t to) override;
     std::int32_t ScrollingRowsHeight() const override;
+    std::int32_t DefaultRowHeightPixels() const override { return ToPixelsY(DefaultRowHeight()); }
     // The columns left of FixedCols are the fixed ones.
     void MarkFixedColumns();
     void RecomputeColumnLefts();

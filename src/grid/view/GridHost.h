@@ -22,10 +22,22 @@ public:
     // when the view moved.
     virtual bool EnsureVisible(std::int32_t row, std::int32_t dataIndex, bool force) = 0;
 
+    // The scroll bars moved the view to these offsets: repaint what changed.
+    virtual void FollowScrollBars(std::int32_t horizontal, std::int32_t vertical) = 0;
+
     // The height in pixels the scrolling rows have on screen.
     virtual std::int32_t ScrollingRowsHeight() const = 0;
     // The display position of the first row-text column, -1 for none.
     virtual std::int32_t RowTextStartColumn() const = 0;
+    // In pixels: what the header and the fixed columns take off the client
+    // area, what the scroll bars range over, a new row's height.
+    virtual std::int32_t HeaderHeightPixels() const = 0;
+    virtual std::int32_t FixedWidth() const = 0;
+    virtual std::int32_t ScrollableHeight() const = 0;
+    virtual std::int32_t ScrollableWidth() const = 0;
+    virtual std::int32_t DefaultRowHeightPixels() const = 0;
+    // The host of a virtual grid still has rows to give.
+    virtual bool ServingVirtualRows() const = 0;
 };
 
 }  // namespace grid
