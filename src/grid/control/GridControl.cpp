@@ -72,11 +72,11 @@ void GridControl::DblClick() {
 }
 
 void GridControl::GotFocus() {
-    runtime::RunHandler([&] { FocusChanged(*grid_, true); });
+    runtime::RunHandler([&] { FocusChanged(grid_->Parts(), true); });
 }
 
 void GridControl::LostFocus() {
-    runtime::RunHandler([&] { FocusChanged(*grid_, false); });
+    runtime::RunHandler([&] { FocusChanged(grid_->Parts(), false); });
 }
 
 void GridControl::Resize() {

@@ -27,6 +27,8 @@ public:
 
     // The height in pixels the scrolling rows have on screen.
     virtual std::int32_t ScrollingRowsHeight() const = 0;
+    // More than one row (column, cell) may be selected.
+    virtual bool MultiSelect() const = 0;
     // The display position of the first row-text column, -1 for none.
     virtual std::int32_t RowTextStartColumn() const = 0;
     // In pixels: what the header and the fixed columns take off the client

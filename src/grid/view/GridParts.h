@@ -35,7 +35,7 @@ struct GridParts {
         return rows.At(row);
     }
     // A fresh row's cells wait to be drawn already.
-    void SetCellDirty(std::int32_t row, std::int32_t dataIndex) {
+    void SetCellDirty(std::int32_t row, std::int32_t dataIndex) const {
         if (cells.Stored(static_cast<std::size_t>(row))) cells.Row(static_cast<std::size_t>(row))[dataIndex].dirty = true;
     }
 };
