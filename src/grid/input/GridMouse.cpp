@@ -123,7 +123,7 @@ void GridMouse::MouseMove(std::int16_t button, std::int16_t shift, float x, floa
 }
 
 void GridMouse::ShowToolTip(const Hit& hit) {
-    if (grid_.hWnd()) os::SetWindowToolTip(grid_.hWnd(), CellTipText(grid_, hit.row, hit.col));
+    if (grid_.hWnd()) os::SetWindowToolTip(grid_.hWnd(), CellTipText(grid_.Parts(), hit.row, hit.col));
 }
 
 // Each cell the pointer enters while the left button is down changes its

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "grid/model/GridEvents.h"
+#include "grid/model/GridRecords.h"
 
 namespace grid {
 
@@ -27,6 +29,15 @@ public:
 
     // The height in pixels the scrolling rows have on screen.
     virtual std::int32_t ScrollingRowsHeight() const = 0;
+    // A cell (row, data index) and its text as shown; a cell outside the
+    // table raises the grid's error.
+    virtual const GridCell& CellAt(std::int32_t row, std::int32_t dataIndex) const = 0;
+    virtual std::string TextMatrix(std::int32_t row, std::int32_t dataIndex) const = 0;
+    // The width in pixels the cell's text needs.
+    virtual std::int32_t EvaluateTextWidth(std::int32_t row, std::int32_t dataIndex, bool forceNoModify) const = 0;
+    // The grid's own tooltip.
+    virtual std::string ToolTip() const = 0;
+
     // More than one row (column, cell) may be selected.
     virtual bool MultiSelect() const = 0;
     // The display position of the first row-text column, -1 for none.
