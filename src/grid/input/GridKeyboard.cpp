@@ -77,7 +77,7 @@ void GridKeyboard::Handle(std::int16_t keyCode, std::int16_t shift) {
     case os::VK_NEXT: Page(true, shift); break;
     case os::VK_HOME: HomeEnd(false, shift); break;
     case os::VK_END: HomeEnd(true, shift); break;
-    case os::VK_RETURN: GridCellAction(grid_).Run(0); break;
+    case os::VK_RETURN: GridCellAction(grid_.Parts()).Run(0); break;
     case os::VK_ESCAPE:
         grid_.Interaction().searchText.clear();
         if (grid_.CellEditor()) grid_.CellEditor()->CancelCellEdit();
@@ -186,7 +186,7 @@ void GridKeyboard::CtrlSpace(std::int16_t shift) {
     GridSelection selection(grid_.Parts());
     selection.ToggleUnit(selection.ModeUnit(), grid_.row(), grid_.col());
     grid_.RequestRepaint();
-    GridCellAction(grid_).Run(0);
+    GridCellAction(grid_.Parts()).Run(0);
 }
 
 void GridKeyboard::Delete() {
@@ -199,7 +199,7 @@ void GridKeyboard::Delete() {
 void GridKeyboard::KeyPress(std::int16_t& keyAscii) {
     if (!grid_.Enabled()) return;
     grid_.Events().KeyPress(keyAscii);
-    if (keyAscii >= 32) GridCellAction(grid_).Run(keyAscii);
+    if (keyAscii >= 32) GridCellAction(grid_.Parts()).Run(keyAscii);
 }
 
 void GridKeyboard::KeyUp(std::int16_t& keyCode, std::int16_t& shift) {

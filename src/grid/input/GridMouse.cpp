@@ -64,13 +64,13 @@ bool GridMouse::PressOnCell(const Hit& hit, std::int16_t shift) {
         const bool blockable = grid_.MultiSelect() && hit.row >= 1 && hit.col >= 1 &&
                                hit.row >= grid_.FixedRows() && grid_.PositionOfDataIndex(hit.col) >= grid_.FixedCols();
         if (blockable) {
-            if (hit.row == grid_.row() && hit.col == grid_.col()) GridCellAction(grid_).Run(0);
+            if (hit.row == grid_.row() && hit.col == grid_.col()) GridCellAction(grid_.Parts()).Run(0);
             else SelectBlock(hit);
             return false;
         }
     }
     if (hit.row == grid_.LastDrawnRow() && hit.col == grid_.LastDrawnCol()) {
-        GridCellAction(grid_).Run(0);
+        GridCellAction(grid_.Parts()).Run(0);
         return false;
     }
     SelectByClick(hit, shift);
@@ -156,7 +156,7 @@ void GridMouse::MouseUp(std::int16_t button, std::int16_t shift, float x, float 
 void GridMouse::DblClick() {
     if (!grid_.Enabled() || grid_.Interaction().pressButton != os::LeftButton) return;
     grid_.Events().DblClick();
-    if (grid_.FocusInside()) GridCellAction(grid_).Run(0);
+    if (grid_.FocusInside()) GridCellAction(grid_.Parts()).Run(0);
 }
 
 }  // namespace grid

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "grid/model/GridEvents.h"
+#include "grid/model/GridInteraction.h"
 #include "grid/model/GridRecords.h"
+#include "runtime/Variant.h"
 
 namespace grid {
 
@@ -35,9 +37,24 @@ public:
     virtual std::string TextMatrix(std::int32_t row, std::int32_t dataIndex) const = 0;
     // The width in pixels the cell's text needs.
     virtual std::int32_t EvaluateTextWidth(std::int32_t row, std::int32_t dataIndex, bool forceNoModify) const = 0;
+    // A cell's value, and a new one as the host would set it.
+    virtual runtime::Variant CellText(std::int32_t row, std::int32_t dataIndex) const = 0;
+    virtual void SetCellText(std::int32_t row, std::int32_t dataIndex, const runtime::Variant& value) = 0;
+    // The row the key search finds for the text, -1 when none.
+    virtual std::int32_t FindSearchMatchRow(const std::string& text, bool loop, bool visibleRowsOnly) const = 0;
     // The grid's own tooltip.
     virtual std::string ToolTip() const = 0;
 
+    // The in-place editor, when the grid has one.
+    virtual GridCellEditor* CellEditor() const = 0;
+
+    // The grid takes input at all.
+    virtual bool Enabled() const = 0;
+    // The fixed rows and columns at the top and left; no action reaches them.
+    virtual std::int32_t FixedRows() const = 0;
+    virtual std::int32_t FixedCols() const = 0;
+    // The column the key search looks in (a data index); below 1 no search.
+    virtual std::int32_t KeySearchColumn() const = 0;
     // More than one row (column, cell) may be selected.
     virtual bool MultiSelect() const = 0;
     // The display position of the first row-text column, -1 for none.
