@@ -27,7 +27,7 @@ void GridControl::Build() {
     scrolling_ = std::make_unique<GridScrolling>(grid_->Parts());
     scrolling_->Create(window_);
     grid_->SetScroller(scrolling_.get());
-    keyboard_ = std::make_unique<GridKeyboard>(*grid_);
+    keyboard_ = std::make_unique<GridKeyboard>(grid_->Parts());
     mouse_ = std::make_unique<GridMouse>(*grid_);
     editor_ = std::make_unique<GridEditor>(*grid_, *keyboard_);
     editor_->Create(window_);

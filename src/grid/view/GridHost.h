@@ -26,6 +26,8 @@ public:
     // when the view moved.
     virtual bool EnsureVisible(std::int32_t row, std::int32_t dataIndex, bool force) = 0;
 
+    // Moves the view by the bars' small change or large change (page).
+    virtual void ScrollByStep(bool vertical, std::int32_t direction, bool page) = 0;
     // The scroll bars moved the view to these offsets: repaint what changed.
     virtual void FollowScrollBars(std::int32_t horizontal, std::int32_t vertical) = 0;
 
@@ -40,6 +42,8 @@ public:
     // A cell's value, and a new one as the host would set it.
     virtual runtime::Variant CellText(std::int32_t row, std::int32_t dataIndex) const = 0;
     virtual void SetCellText(std::int32_t row, std::int32_t dataIndex, const runtime::Variant& value) = 0;
+    // Empties the cell as the host would.
+    virtual void ClearCell(std::int32_t row, std::int32_t dataIndex) = 0;
     // The row the key search finds for the text, -1 when none.
     virtual std::int32_t FindSearchMatchRow(const std::string& text, bool loop, bool visibleRowsOnly) const = 0;
     // The grid's own tooltip.
