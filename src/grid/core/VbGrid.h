@@ -542,6 +542,7 @@ private:
     const GridColumn* FindColumn(const ColumnArg& vKey) const;
     void ColumnMoved(std::int32_t from, std::int32_t to) override;
     std::int32_t ScrollingRowsHeight() const override;
+    bool OnCells(std::int32_t x, std::int32_t y) const override;
     std::int32_t DefaultRowHeightPixels() const override { return ToPixelsY(DefaultRowHeight()); }
     // The columns left of FixedCols are the fixed ones.
     void MarkFixedColumns();

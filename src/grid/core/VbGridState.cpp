@@ -154,6 +154,11 @@ void VbGrid::SetLeftCol(std::int32_t lC) {
 
 // --- layout queries ---
 
+bool VbGrid::OnCells(std::int32_t x, std::int32_t y) const {
+    const GridLayout layout(*this);
+    return x >= 0 && x < layout.DataWidth() && y >= HeaderHeightPixels() && y < layout.DataBottom();
+}
+
 std::int32_t VbGrid::ScrollingRowsHeight() const {
     const GridLayout layout(*this);
     return layout.DataBottom() - layout.DataTop();

@@ -31,6 +31,13 @@ public:
     // The scroll bars moved the view to these offsets: repaint what changed.
     virtual void FollowScrollBars(std::int32_t horizontal, std::int32_t vertical) = 0;
 
+    // The cell under a point in client pixels (row and data index -1 when
+    // none); the last two arguments are not used.
+    virtual void CellFromPoint(std::int32_t x, std::int32_t y, std::int32_t& row, std::int32_t& dataIndex,
+                               std::int32_t fromCol, std::int32_t fromRow) const = 0;
+    // The point (client pixels) lies on the cells: below the header, above
+    // the end of the rows and left of the end of the columns.
+    virtual bool OnCells(std::int32_t x, std::int32_t y) const = 0;
     // The height in pixels the scrolling rows have on screen.
     virtual std::int32_t ScrollingRowsHeight() const = 0;
     // A cell (row, data index) and its text as shown; a cell outside the
