@@ -29,7 +29,7 @@ void GridControl::Build() {
     grid_->SetScroller(scrolling_.get());
     keyboard_ = std::make_unique<GridKeyboard>(grid_->Parts());
     mouse_ = std::make_unique<GridMouse>(grid_->Parts());
-    editor_ = std::make_unique<GridEditor>(*grid_, *keyboard_);
+    editor_ = std::make_unique<GridEditor>(grid_->Parts(), *keyboard_);
     editor_->Create(window_);
     grid_->SetCellEditor(editor_.get());
 }

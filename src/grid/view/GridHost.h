@@ -6,6 +6,7 @@
 #include "grid/model/GridEvents.h"
 #include "grid/model/GridInteraction.h"
 #include "grid/model/GridRecords.h"
+#include "os/types/GdiTypes.h"
 #include "runtime/Variant.h"
 
 namespace grid {
@@ -49,6 +50,17 @@ public:
     // A cell's value, and a new one as the host would set it.
     virtual runtime::Variant CellText(std::int32_t row, std::int32_t dataIndex) const = 0;
     virtual void SetCellText(std::int32_t row, std::int32_t dataIndex, const runtime::Variant& value) = 0;
+    // The cell's text formatted as shown, its effective drawing flags, its
+    // background (OLE, -1 for the grid's) and the grid's background.
+    virtual std::string CellFormattedText(std::int32_t row, std::int32_t dataIndex) const = 0;
+    virtual std::int32_t EffectiveTextFlags(std::int32_t row, std::int32_t dataIndex) const = 0;
+    virtual std::int32_t CellBackColor(std::int32_t row, std::int32_t dataIndex) const = 0;
+    virtual std::int32_t BackColor() const = 0;
+    // The cell's rectangle in client pixels, as the painter lays it out.
+    virtual os::RECT CellRect(std::int32_t row, std::int32_t dataIndex) const = 0;
+    // Stores an edited text as the cell's value with its shown text and
+    // marks it for repainting; a failure leaves the cell as it was.
+    virtual void StoreEditedText(std::int32_t row, std::int32_t dataIndex, const std::string& text) = 0;
     // Empties the cell as the host would.
     virtual void ClearCell(std::int32_t row, std::int32_t dataIndex) = 0;
     // The row the key search finds for the text, -1 when none.
