@@ -72,7 +72,7 @@ BENCHMARK(BM_ArrowKeyAt400000Rows)->Unit(benchmark::kMillisecond);
 // may hold a selection are forgotten first), and one as the keys meet it.
 void BM_SelectOnlyRowEveryCell(benchmark::State& state) {
     FilledGrid& f = TheGrid();
-    grid::GridSelection selection(f.Grid().Parts());
+    grid::GridSelection selection(f.Grid().InputParts());
     std::int32_t row = 0;
     for (auto _ : state) {
         f.Grid().ForgetSelectionRows();
@@ -84,7 +84,7 @@ BENCHMARK(BM_SelectOnlyRowEveryCell)->Unit(benchmark::kMillisecond);
 
 void BM_SelectOnlyRowStep(benchmark::State& state) {
     FilledGrid& f = TheGrid();
-    grid::GridSelection selection(f.Grid().Parts());
+    grid::GridSelection selection(f.Grid().InputParts());
     std::int32_t row = 0;
     for (auto _ : state) {
         selection.SelectOnlyRow(row);

@@ -12,7 +12,7 @@ void HandleResultsKey(grid::VbGrid& grid, std::int16_t& KeyCode, std::int16_t Sh
         CopySelectedRows(grid);
         KeyCode = 0;
     } else if (KeyCode == 'A') {
-        grid::GridSelection(grid.Parts()).SetAllSelected(true);
+        grid::GridSelection(grid.InputParts()).SetAllSelected(true);
         grid.RequestRepaint();
         KeyCode = 0;
     }

@@ -20,7 +20,7 @@
 #include "grid/model/GridTable.h"
 #include "grid/model/TextFlags.h"
 #include "grid/view/GridHost.h"
-#include "grid/view/GridParts.h"
+#include "grid/view/GridInputParts.h"
 #include "grid/view/GridScroller.h"
 #include "grid/view/GridViewState.h"
 #include "os/types/GdiTypes.h"
@@ -71,8 +71,8 @@ public:
 
 // The results grid: columns, rows and cells, their display settings, the
 // current cell and the repaint bookkeeping, behind the control's public
-// interface. Sizes are twips outside and pixels inside. Its helpers work on
-// its parts (GridParts) and call back through GridHost.
+// interface. Sizes are twips outside and pixels inside. Its input helpers
+// work on its parts (GridInputParts) and call back through GridHost.
 class VbGrid : private ColumnMoveListener, private GridHost {
 public:
     explicit VbGrid(GridCanvas* canvas = nullptr);
@@ -486,7 +486,7 @@ public:
     GridViewState& ViewState() { return view_; }
     const GridViewState& ViewState() const { return view_; }
     // What the input helpers work on.
-    const GridParts& Parts() { return parts_; }
+    const GridInputParts& InputParts() { return inputParts_; }
     InteractionState& Interaction() { return view_.Interaction(); }
     // The cells of one row, by data index: Cols() of them.
     // made on first use: CellsStored tells whether they were, so that a walk
@@ -652,7 +652,7 @@ private:
     bool trueVirtual_ = false;
     std::string dataSrc_;
     bool publicUnitPixels_ = false;
-    GridParts parts_{view_, columns_, rows_, cells_, settings_, *canvas_, *this};
+    GridInputParts inputParts_{view_, columns_, rows_, cells_, settings_, *canvas_, *this};
 };
 
 }  // namespace grid

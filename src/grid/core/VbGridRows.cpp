@@ -8,7 +8,8 @@
 namespace grid {
 
 GridRow VbGrid::RowAt(std::int32_t row) const {
-    return parts_.RowAt(row);
+    if (row < 0 || row >= Rows()) throw std::out_of_range("row " + std::to_string(row));
+    return rows_.At(row);
 }
 
 std::int32_t VbGrid::RowHeight(std::int32_t lRow) const {

@@ -134,7 +134,7 @@ void VbGrid::SetSelectedCol(std::int32_t lCol) {
 }
 
 void VbGrid::ClearSelection() {
-    GridSelection(parts_).SetAllSelected(false);
+    GridSelection(inputParts_).SetAllSelected(false);
     RequestRepaint();
 }
 

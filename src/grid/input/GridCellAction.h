@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "grid/view/GridParts.h"
+#include "grid/view/GridInputParts.h"
 
 namespace grid {
 
@@ -12,7 +12,7 @@ namespace grid {
 // a check cell, or jump by the key search on any other.
 class GridCellAction {
 public:
-    explicit GridCellAction(const GridParts& parts) : parts_(parts), host_(parts.host), view_(parts.view) {}
+    explicit GridCellAction(const GridInputParts& parts) : parts_(parts), host_(parts.host), view_(parts.view) {}
 
     // code: the character typed, 0 for Enter, a double click or a click on
     // the focus cell.
@@ -23,7 +23,7 @@ private:
     void KeySearch(std::int16_t code);
     void MoveToFound(std::int32_t row);
 
-    GridParts parts_;
+    GridInputParts parts_;
     GridHost& host_;
     GridViewState& view_;
 };

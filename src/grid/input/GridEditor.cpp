@@ -39,7 +39,7 @@ bool IsNavigationKey(std::int16_t key) {
 
 }  // namespace
 
-GridEditor::GridEditor(const GridParts& parts, GridKeyboard& keyboard)
+GridEditor::GridEditor(const GridInputParts& parts, GridKeyboard& keyboard)
     : parts_(parts), host_(parts.host), view_(parts.view), keyboard_(keyboard) {}
 
 GridEditor::~GridEditor() {

@@ -6,7 +6,7 @@ namespace grid {
 
 namespace {
 
-void MarkSelectedCells(const GridParts& grid) {
+void MarkSelectedCells(const GridInputParts& grid) {
     for (std::int32_t r = grid.view.SelectionFirstRow(); r <= grid.view.SelectionLastRow(grid.Rows()); ++r) {
         if (!grid.cells.Stored(static_cast<std::size_t>(r))) continue;  // a fresh row has no selected cell
         GridCell* cells = grid.cells.Row(static_cast<std::size_t>(r));
@@ -17,7 +17,7 @@ void MarkSelectedCells(const GridParts& grid) {
 
 }  // namespace
 
-void FocusChanged(const GridParts& grid, bool hasFocus) {
+void FocusChanged(const GridInputParts& grid, bool hasFocus) {
     grid.view.SetHasFocus(hasFocus);
     if (!grid.FocusInside()) {
         grid.host.RequestRepaint(false);

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "grid/view/GridParts.h"
+#include "grid/view/GridInputParts.h"
 #include "os/types/GdiTypes.h"
 
 namespace grid {
@@ -14,7 +14,7 @@ namespace grid {
 // Positions arrive in twips of the grid's window.
 class GridMouse {
 public:
-    explicit GridMouse(const GridParts& parts) : parts_(parts), host_(parts.host), view_(parts.view) {}
+    explicit GridMouse(const GridInputParts& parts) : parts_(parts), host_(parts.host), view_(parts.view) {}
 
     void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
     void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
@@ -36,7 +36,7 @@ private:
     void ShowToolTip(const Hit& hit);
     void DragSelect(float x, float y);
 
-    GridParts parts_;
+    GridInputParts parts_;
     GridHost& host_;
     GridViewState& view_;
 };

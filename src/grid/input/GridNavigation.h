@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "grid/view/GridParts.h"
+#include "grid/view/GridInputParts.h"
 
 namespace grid {
 
@@ -10,7 +10,7 @@ namespace grid {
 // step: the focus cell is scrolled into view and painted once.
 class GridNavigation {
 public:
-    explicit GridNavigation(const GridParts& parts) : parts_(parts) {}
+    explicit GridNavigation(const GridInputParts& parts) : parts_(parts) {}
 
     // Moves the focus cell by dx columns (display order) or dy rows,
     // skipping hidden ones; across a row's end it wraps to the next or
@@ -34,7 +34,7 @@ private:
     bool RowVisible(std::int32_t row) const { return parts_.RowAt(row).visible; }
     std::int32_t VisibleHeight() const;
 
-    GridParts parts_;
+    GridInputParts parts_;
 };
 
 }  // namespace grid

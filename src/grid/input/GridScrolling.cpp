@@ -18,7 +18,7 @@ int Index(EScrollBar bar) { return static_cast<int>(bar); }
 
 }  // namespace
 
-GridScrolling::GridScrolling(const GridParts& parts) : parts_(parts), bars_(this) {
+GridScrolling::GridScrolling(const GridInputParts& parts) : parts_(parts), bars_(this) {
     for (Extent& extent : applied_) extent.content = extent.page = -1;  // nothing applied yet
 }
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "controls/cScrollBars.h"
-#include "grid/view/GridParts.h"
+#include "grid/view/GridInputParts.h"
 #include "grid/view/GridScroller.h"
 
 namespace grid {
@@ -13,7 +13,7 @@ namespace grid {
 // a user's scrolling moves the grid's view.
 class GridScrolling : public GridScroller, public controls::IScrollBarsEvents {
 public:
-    explicit GridScrolling(const GridParts& parts);
+    explicit GridScrolling(const GridInputParts& parts);
     GridScrolling(const GridScrolling&) = delete;
     GridScrolling& operator=(const GridScrolling&) = delete;
 
@@ -44,7 +44,7 @@ private:
     void MoveView(std::int32_t x, std::int32_t y);
     void Follow();
 
-    GridParts parts_;
+    GridInputParts parts_;
     controls::cScrollBars bars_;
     Extent applied_[2];
     bool quiet_ = false;  // the bars are being moved to the grid's offsets

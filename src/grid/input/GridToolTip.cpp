@@ -8,7 +8,7 @@ constexpr const char* kTipSeparator = "   -   ";
 
 }  // namespace
 
-std::string CellTipText(const GridParts& grid, std::int32_t row, std::int32_t col) {
+std::string CellTipText(const GridInputParts& grid, std::int32_t row, std::int32_t col) {
     const GridCell& cell = grid.host.CellAt(row, col);
     const GridColumn& column = grid.columns.At(grid.columns.PositionOf(col));
     std::string tip = cell.Extras().toolTip;

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "grid/view/GridParts.h"
+#include "grid/view/GridInputParts.h"
 
 namespace grid {
 
@@ -14,7 +14,7 @@ enum class SelectionUnit { Cell, Row, Column };
 // redraw request. Columns are data indices.
 class GridSelection {
 public:
-    explicit GridSelection(const GridParts& parts) : parts_(parts) {}
+    explicit GridSelection(const GridInputParts& parts) : parts_(parts) {}
 
     // toggle: invert the flag; else set it to value. True when it changed.
     bool SelectCell(std::int32_t col, std::int32_t row, bool toggle, bool value = false);
@@ -47,7 +47,7 @@ public:
 private:
     bool Set(std::int32_t row, std::int32_t dataIndex, bool toggle, bool value);
 
-    GridParts parts_;
+    GridInputParts parts_;
 };
 
 }  // namespace grid

@@ -14,10 +14,11 @@
 
 namespace grid {
 
-// The parts of a grid its helpers work on, filled once by the grid: the
-// view state, the columns, rows and cells, the settings, the canvas, and
-// the grid itself for what only it may do.
-struct GridParts {
+// The parts of a grid its input helpers (selection, keyboard, mouse,
+// editing, scrolling) work on, filled once by the grid: the view state, the
+// columns, rows and cells (whose dirty and selected marks they set), the
+// settings, the canvas, and the grid itself for what only it may do.
+struct GridInputParts {
     GridViewState& view;
     const GridColumnModel& columns;
     RowStore& rows;
