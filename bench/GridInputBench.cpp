@@ -29,7 +29,7 @@ struct FilledGrid {
         grid::VbGrid& g = big.Grid();
         g.SetSelectionMode(1);
         g.SetAllowBigSelection(true);
-        g.SetHasFocus(true);
+        g.ViewState().SetHasFocus(true);
     }
     grid::VbGrid& Grid() const { return big.Grid(); }
     void Key(int key) const { os::testing::KeyClick(big.control->Window(), key); }
@@ -75,7 +75,7 @@ void BM_SelectOnlyRowEveryCell(benchmark::State& state) {
     grid::GridSelection selection(f.Grid().InputParts());
     std::int32_t row = 0;
     for (auto _ : state) {
-        f.Grid().ForgetSelectionRows();
+        f.Grid().ViewState().ForgetSelectionRows();
         selection.SelectOnlyRow(row);
         row = (row + 7919) % kRows;
     }

@@ -97,7 +97,7 @@ TEST_F(RenderedGrid, GridLinesByStyle) {
 TEST_F(RenderedGrid, FocusRectangleSingleDoubleOrNone) {
     VbGrid& g = Grid();
     g.SetGridLines(0);
-    g.SetHasFocus(true);
+    g.ViewState().SetHasFocus(true);
     g.SetRow(1);
     g.SetCol(1);
     // The text rectangle of cell (1, 1) is 65..126 x 17..30; the focus frame

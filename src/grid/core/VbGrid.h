@@ -377,7 +377,6 @@ public:
     // The width (pixels) that shows one cell (row, data index) whole.
     std::int32_t CellFittingWidth(std::int32_t lRow, std::int32_t lCol) const;
     bool HasFocus() const { return view_.HasFocus(); }
-    void SetHasFocus(bool focus) { view_.SetHasFocus(focus); }
     // Moves the current cell to the next visible row, after the current one
     // and round to the top, whose cell in column col (a data index) matches
     // the pattern, ignoring case: mode 0 equal, 1 starting with it, 2
@@ -471,9 +470,6 @@ public:
     std::int32_t BufferRowHeight() const { return bufferRowHeight_; }
     // The cell's rectangle in client pixels, as the painter lays it out.
     os::RECT CellRect(std::int32_t row, std::int32_t dataIndex) const;
-    void SetScrollOffsets(std::int32_t horizontal, std::int32_t vertical);
-    // The scroll bars moved the view to these offsets: repaint what changed.
-    void FollowScrollBars(std::int32_t horizontal, std::int32_t vertical);
     // What the scroll bars range over: the heights of the visible scrolling
     // rows, the widths of the visible scrolling columns.
     std::int32_t ScrollableHeight() const;
@@ -487,35 +483,10 @@ public:
     const GridViewState& ViewState() const { return view_; }
     // What the input helpers work on.
     const GridInputParts& InputParts() { return inputParts_; }
-    InteractionState& Interaction() { return view_.Interaction(); }
-    // The cells of one row, by data index: Cols() of them.
-    // made on first use: CellsStored tells whether they were, so that a walk
-    // over many rows may skip the fresh ones.
-    GridCell* CellRow(std::int32_t row) { return cells_.Row(static_cast<std::size_t>(row)); }
+    // Whether a row's cells were made: a walk over many rows may skip the fresh ones.
     bool CellsStored(std::int32_t row) const { return cells_.Stored(static_cast<std::size_t>(row)); }
     void SetCellEditor(GridCellEditor* editor) { editor_ = editor; }
-    GridCellEditor* CellEditor() const { return editor_; }
-    void SetInEdit(bool inEdit) { view_.SetInEdit(inEdit); }
-    // Moves the focus cell without events and without repainting.
-    void PlaceFocus(std::int32_t row, std::int32_t col) { view_.PlaceFocus(row, col); }
     bool FocusInside() const { return view_.FocusInside(Rows(), Cols()); }
-    void SetMouseCell(std::int32_t row, std::int32_t col) { view_.SetMouseCell(row, col); }
-    // The focus cell at the latest redraw request: a click on it starts an edit.
-    std::int32_t LastDrawnRow() const { return view_.LastDrawnRow(); }
-    std::int32_t LastDrawnCol() const { return view_.LastDrawnCol(); }
-    void NoteFocusDrawn() { view_.NoteFocusDrawn(); }
-    // Stores an edited text as the cell's value with its shown text and
-    // marks it for repainting; a failure leaves the cell as it was.
-    void StoreEditedText(std::int32_t row, std::int32_t dataIndex, const std::string& text);
-    // The rows that may hold selected cells, a superset kept so that a
-    // selection step need not walk the rows it cannot change.
-    void NoteSelectedRows(std::int32_t first, std::int32_t last) { view_.NoteSelectedRows(first, last); }
-    void SetSelectionRows(std::int32_t first, std::int32_t last) { view_.SetSelectionRows(first, last); }
-    void ForgetSelectionRows() { view_.ForgetSelectionRows(); }
-    std::int32_t SelectionFirstRow() const { return view_.SelectionFirstRow(); }
-    std::int32_t SelectionLastRow() const { return view_.SelectionLastRow(Rows()); }
-    // Moves the view by the bars' small change or large change (page).
-    void ScrollByStep(bool vertical, std::int32_t direction, bool page);
 
     // The error source of the grid's errors ("<executable>.vbGrid").
     std::string ErrorSource() const;
@@ -541,7 +512,16 @@ private:
     GridColumn* FindColumn(const ColumnArg& vKey);
     const GridColumn* FindColumn(const ColumnArg& vKey) const;
     void ColumnMoved(std::int32_t from, std::int32_t to) override;
+    // GridHost: what only the input helpers ask of the grid.
     std::int32_t ScrollingRowsHeight() const override;
+    GridCellEditor* CellEditor() const override { return editor_; }
+    // Stores an edited text as the cell's value with its shown text and
+    // marks it for repainting; a failure leaves the cell as it was.
+    void StoreEditedText(std::int32_t row, std::int32_t dataIndex, const std::string& text) override;
+    // Moves the view by the bars' small change or large change (page).
+    void ScrollByStep(bool vertical, std::int32_t direction, bool page) override;
+    // The scroll bars moved the view to these offsets: repaint what changed.
+    void FollowScrollBars(std::int32_t horizontal, std::int32_t vertical) override;
     bool OnCells(std::int32_t x, std::int32_t y) const override;
     std::int32_t DefaultRowHeightPixels() const override { return ToPixelsY(DefaultRowHeight()); }
     // The columns left of FixedCols are the fixed ones.

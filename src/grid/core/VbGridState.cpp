@@ -83,10 +83,6 @@ os::RECT VbGrid::CellRect(std::int32_t row, std::int32_t dataIndex) const {
     return GridLayout(*this).CellRect(row, PositionOfDataIndex(dataIndex));
 }
 
-void VbGrid::SetScrollOffsets(std::int32_t horizontal, std::int32_t vertical) {
-    view_.SetScrollOffsets(horizontal, vertical);
-}
-
 // --- current cell and selection ---
 
 void VbGrid::MoveCurrentCell(std::int32_t row, std::int32_t col) {
