@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
     std::string gears;
     for (int teeth = 20; teeth <= 75; ++teeth) gears += (gears.empty() ? "" : ",") + std::to_string(teeth);
     const Case cases[] = {
-        {"0.1 %, no options", "0.1", false, 15}, {"0.1 %", "0.1", true, 15}, {"1 %", "1", true, 5},
+        {"0.1 %, no options", "0.1", false, 15}, {"0.1 %", "0.1", true, 15}, {"1 %", "1", true, 7},
         {"5 %", "5", true, 3},                  {"50 %", "50", true, 1},
     };
     const std::string folder = P_tmpdir;
@@ -131,7 +131,8 @@ int main(int argc, char** argv) {
             args.push_back("--include-intersecting");
         }
         const Run fast = Measure(KESTRANY_CALC_PATH, args, fastOut, c.repeats);
-        const Run plain = Measure(STRAIGHTFORWARD_CALC_PATH, args, plainOut, std::max(1, c.repeats / 2));
+        // Both as often: the best of fewer runs would favour the ratio.
+        const Run plain = Measure(STRAIGHTFORWARD_CALC_PATH, args, plainOut, c.repeats);
         const std::string fastText = Contents(fastOut);
         const bool same = fast.ok && plain.ok && fastText == Contents(plainOut);
         allOk = allOk && same;

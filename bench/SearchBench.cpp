@@ -1,6 +1,7 @@
 // Speed of the gear-train search and of the ordering of its results.
 #include <benchmark/benchmark.h>
 
+#include "calc/order/EntrySort.h"
 #include "calc/order/PackedTrainList.h"
 #include "calc/order/TrainOrder.h"
 #include "calc/search/TrainSearch.h"
@@ -66,6 +67,29 @@ void Packed(benchmark::State& state, bool sort) {
 void BM_PackedSearch56(benchmark::State& state) { Packed(state, false); }
 void BM_PackedSearchAndSort56(benchmark::State& state) { Packed(state, true); }
 
+// The sort alone, on the entries of a search: by the record sort's own
+// steps, bucketed on a copy, or bucketed knowing there are no ties.
+void SortOnly(benchmark::State& state, calc::KnownTies ties) {
+    const calc::GearSet gears = FiftySixGears();
+    const calc::SearchInputs in = Inputs(static_cast<double>(state.range(0)) / 10.0, true);
+    const calc::TrainSortKeys keys(gears);
+    std::vector<calc::TrainSortEntry> found;
+    for (const calc::TrainResult& r : calc::SearchTrains(in, gears))
+        found.push_back(keys.EntryOf(r, static_cast<std::uint32_t>(found.size())));
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::vector<calc::TrainSortEntry> entries = found;
+        state.ResumeTiming();
+        calc::SortEntries(entries, 0, -1, keys.Before(), ties);
+        benchmark::DoNotOptimize(entries.data());
+    }
+    state.counters["results"] = static_cast<double>(found.size());
+}
+
+void BM_SortByRecordSteps56(benchmark::State& state) { SortOnly(state, calc::KnownTies::Seen); }
+void BM_SortBucketed56(benchmark::State& state) { SortOnly(state, calc::KnownTies::Unknown); }
+void BM_SortKnownDistinct56(benchmark::State& state) { SortOnly(state, calc::KnownTies::None); }
+
 }  // namespace
 
 BENCHMARK(BM_PackedSearch56)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
@@ -76,4 +100,7 @@ BENCHMARK(BM_Search56)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchAndSort56)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchAndSort56)->Arg(500)->Unit(benchmark::kMillisecond)->Iterations(1);  // the extreme case
 
+BENCHMARK(BM_SortByRecordSteps56)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortBucketed56)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);  // 0.1 % and 1 %: no ties
+BENCHMARK(BM_SortKnownDistinct56)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

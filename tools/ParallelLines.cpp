@@ -57,9 +57,16 @@ private:
     std::size_t used_ = 0;
 };
 
-// Blocks with an odd number are the helper's: it fills them in two buffers
-// by turns, and the calling thread puts each out when its turn comes and
-// gives the buffer back.
+// The calling thread puts every block out, which takes about as long as
+// filling one, so the helper fills two blocks of every three: those whose
+// number is not a multiple of three. It fills them in two buffers by turns,
+// and the calling thread puts each out when its turn comes and gives the
+// buffer back.
+bool IsHelperBlock(std::size_t block) { return block % 3 != 0; }
+
+// The helper's buffer for one of its blocks.
+std::size_t SlotOf(std::size_t block) { return (block - block / 3 - 1) % 2; }
+
 class HelperBlocks {
 public:
     explicit HelperBlocks(std::size_t blocks) : blocks_(blocks) {}
@@ -69,8 +76,8 @@ public:
         try {
             calc::SortedTrains::RowReader reader = results.Reader();
             calc::ResultLineWriter writer(gears, separators);
-            for (std::size_t block = 1; block < blocks_; block += 2) {
-                Slot& slot = slots_[block / 2 % 2];
+            for (std::size_t block = 1; block < blocks_; block += IsHelperBlock(block + 1) ? 1 : 2) {
+                Slot& slot = slots_[SlotOf(block)];
                 {
                     std::unique_lock lock(mutex_);
                     changed_.wait(lock, [&] { return stop_ || slot.block == kFree; });
@@ -92,7 +99,7 @@ public:
     // The caller's side: waits for the block, puts it and frees its buffer.
     // False when the helper failed or `put` did.
     bool Put(std::size_t block, const std::function<bool(std::string_view)>& put) {
-        Slot& slot = slots_[block / 2 % 2];
+        Slot& slot = slots_[SlotOf(block)];
         {
             std::unique_lock lock(mutex_);
             changed_.wait(lock, [&] { return failure_ || slot.block == block; });
@@ -151,7 +158,7 @@ bool PutLinesInParallel(calc::SortedTrains& results, const calc::GearSet& gears,
     bool written = true;
     try {
         for (std::size_t block = 0; written && block < blocks; ++block) {
-            if (block % 2 == 1 && other.joinable()) {
+            if (IsHelperBlock(block) && other.joinable()) {
                 written = helper.Put(block, put);
                 continue;
             }

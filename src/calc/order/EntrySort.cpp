@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/order/DistinctKeySort.h"
 #include "calc/order/QuickSortBy.h"
 
 namespace calc {
@@ -240,11 +241,38 @@ void SortShared(TrainSortEntry* list, long first, long last, const Ordering& ord
     if (other.joinable()) other.join();
 }
 
+// Lists whose keys are all distinct have one sorted arrangement, found far
+// faster by bucketing than by the record sort's own steps. When that is only
+// hoped for, the bucketing works on a copy, so that the record sort can
+// still be left to decide ties; short lists are not worth that, very long
+// ones cannot afford it. Memory touched for the first time costs as much as
+// sorting it, so a list known to have distinct keys takes one new buffer.
+constexpr long kDistinctFrom = 256;
+constexpr long kDistinctUpTo = 1L << 20;
+
+bool SortedByDistinctKeys(std::vector<TrainSortEntry>& entries, long first, long last, KnownTies ties) {
+    const long n = last - first + 1;
+    if (ties == KnownTies::Seen || (ties == KnownTies::Unknown && (n < kDistinctFrom || n > kDistinctUpTo)))
+        return false;
+    std::vector<TrainSortEntry> sorted(static_cast<std::size_t>(n));
+    std::vector<TrainSortEntry> spare(ties == KnownTies::None ? 0 : sorted.size());
+    TrainSortEntry* in = entries.data() + first;
+    const bool distinct = SortDistinctKeys(in, sorted.size(), sorted.data(), spare.empty() ? in : spare.data());
+    if (!distinct && ties == KnownTies::Unknown) return false;
+    // A list said to have distinct keys that does not (a fault of the
+    // caller's) keeps its sorted order, with ties in any order.
+    if (first == 0 && sorted.size() == entries.size()) entries.swap(sorted);
+    else std::copy(sorted.begin(), sorted.end(), entries.begin() + first);
+    return true;
+}
+
 }  // namespace
 
-void SortEntries(std::vector<TrainSortEntry>& entries, long first, long last, TrainSortKeys::Order order) {
+void SortEntries(std::vector<TrainSortEntry>& entries, long first, long last, TrainSortKeys::Order order,
+                 KnownTies ties) {
     if (last < 0) last = static_cast<long>(entries.size()) - 1;
     if (last - first < 1) return;
+    if (SortedByDistinctKeys(entries, first, last, ties)) return;
     const Ordering ordering(order);
     if (last - first >= kSharedFrom && std::thread::hardware_concurrency() > 1) {
         SortShared(entries.data(), first, last, ordering);

@@ -24,7 +24,21 @@ void PackedTrainList::Add(const TrainResult& result) {
         entries_ = {};
         return;
     }
-    entries_.push_back(keys_.EntryOf(result, static_cast<std::uint32_t>(keys_.Rank(result.d))));
+    const TrainSortEntry entry = keys_.EntryOf(result, static_cast<std::uint32_t>(keys_.Rank(result.d)));
+    if (!tieSeen_) LookForTie(entry);
+    entries_.push_back(entry);
+}
+
+void PackedTrainList::LookForTie(const TrainSortEntry& entry) {
+    const std::uint32_t gears = keys_.GearsOf(entry);
+    if (gears != runGears_) {
+        runGears_ = gears;
+        runStart_ = entries_.size();
+        return;
+    }
+    for (std::size_t i = runStart_; i < entries_.size(); ++i)
+        if (entries_[i].absErr == entry.absErr && entries_[i].keyAndIndex >> 32 == entry.keyAndIndex >> 32)
+            tieSeen_ = true;
 }
 
 namespace {
@@ -43,6 +57,7 @@ void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
     const SearchPlan plan(inputs, gears);
     const int split = plan.MiddleSlot(), end = gears.Upper() + 1;
     const std::size_t most = plan.BoundBelow(end);
+    tiesWatched_ = plan.Parts();
     // Room for the most the search can list, made once: a list that grew by
     // doubling would hold its old and new room at once, half as much again
     // as the list at its peak. Room never written takes no memory.
@@ -82,9 +97,13 @@ void PackedTrainList::Append(PackedTrainList&& other) {
     if (!complete_) return;
     entries_.insert(entries_.end(), other.entries_.begin(), other.entries_.end());
     other.entries_ = {};
+    tieSeen_ = tieSeen_ || other.tieSeen_;
 }
 
-void PackedTrainList::Sort() { SortEntries(entries_, 0, -1, keys_.Before()); }
+void PackedTrainList::Sort() {
+    const KnownTies ties = tieSeen_ ? KnownTies::Seen : tiesWatched_ ? KnownTies::None : KnownTies::Unknown;
+    SortEntries(entries_, 0, -1, keys_.Before(), ties);
+}
 
 const TrainResult& PackedTrainList::Reader::Row(std::size_t i) {
     const TrainSortEntry& entry = list_.entries_[i];

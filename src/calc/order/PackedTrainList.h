@@ -61,6 +61,8 @@ public:
 private:
     // Takes other's rows after this list's own.
     void Append(PackedTrainList&& other);
+    // Notes whether the entry ties with one before it in its run of gears.
+    void LookForTie(const TrainSortEntry& entry);
 
     TrainSortKeys keys_;
     const GearSet& gears_;
@@ -69,6 +71,16 @@ private:
     bool requestTpi_;
     std::vector<TrainSortEntry> entries_;
     bool complete_;
+    // A search lists the trains that differ in gear D alone one after
+    // another, so two entries that tie (same error, marks and gears, see
+    // SortEntries) lie in one such run: a tie is looked for there, until one
+    // is seen. When no count repeats, slots and counts are one to one, and
+    // the look is exact for a list filled by Fill (`tiesWatched_`); a set
+    // with repeated counts may list them apart.
+    bool tieSeen_ = false;
+    bool tiesWatched_ = false;
+    std::uint32_t runGears_ = UINT32_MAX;
+    std::size_t runStart_ = 0;
     Reader reader_{*this};
 };
 

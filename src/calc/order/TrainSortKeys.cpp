@@ -59,6 +59,7 @@ TrainSortKeys::TrainSortKeys(const GearSet& gears) {
     usable_ = width_ <= kMaxWidth;
     headShift_ = kIndexBits + 2 * width_ + 1;
     twoGearBit_ = std::uint64_t{1} << (kIndexBits + 2 * width_);
+    gearsMask_ = usable_ ? static_cast<std::uint32_t>((std::uint64_t{1} << (3 * width_ + 1)) - 1) : 0;
 }
 
 std::uint64_t TrainSortKeys::SlotRank(std::int32_t slot) const {

@@ -38,6 +38,13 @@ public:
     // never reads.
     TrainSortEntry EntryOf(const TrainResult& result, std::uint32_t index) const;
 
+    // The gears A, B and C an entry was packed from (and whether it has
+    // two gears), without its marks and index: equal for two entries of one
+    // search only when they differ in gear D alone.
+    std::uint32_t GearsOf(const TrainSortEntry& entry) const {
+        return static_cast<std::uint32_t>(entry.keyAndIndex >> 32) & gearsMask_;
+    }
+
     // The rank of a slot's count among the distinct counts, larger first.
     std::uint64_t Rank(std::int32_t slot) const { return SlotRank(slot); }
     // The first slot holding the count of a rank (-1 for none).
@@ -75,6 +82,7 @@ private:
     unsigned width_ = 1;                  // bits per gear rank
     unsigned headShift_ = 0;              // marks and A lie above it (counted in the whole word)
     std::uint64_t twoGearBit_ = 0;
+    std::uint32_t gearsMask_ = 0;
     bool usable_ = true;
 };
 

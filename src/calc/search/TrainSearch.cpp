@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <limits>
 #include <optional>
 #include <utility>
 
@@ -122,6 +123,24 @@ private:
     std::vector<std::uint64_t> words_;
 };
 
+// A run this short is put in loop order by sorting it, which costs less
+// than reading every word of the marks.
+constexpr std::size_t kShortRun = 24;
+
+template <class Visit>
+void VisitShortRun(const std::vector<PairRatios::Pair>& byRatio, PairRatios::Run run, Visit& visit) {
+    std::uint64_t places[kShortRun];
+    std::size_t n = 0;
+    for (std::size_t i = run.begin; i < run.end; ++i) {
+        const std::uint64_t place =
+            static_cast<std::uint64_t>(byRatio[i].first) << 32 | static_cast<std::uint32_t>(byRatio[i].second);
+        std::size_t j = n++;
+        for (; j > 0 && place < places[j - 1]; --j) places[j] = places[j - 1];
+        places[j] = place;
+    }
+    for (std::size_t k = 0; k < n; ++k) visit(static_cast<int>(places[k] >> 32), static_cast<int>(places[k] & 0xFFFFFFFF));
+}
+
 // Four-gear trains by the ratios of their pairs: for each (A, B), in loop
 // order, only the (C, D) whose ratio brings the train into the band are
 // measured, in the order the nested loops a, b, c, d would meet them, so the
@@ -139,8 +158,7 @@ void SearchFourGear(const SearchPlan& plan, const Measurer& measurer, Recorder& 
             const PairRatios::Run run = plan.RunFor(a, b);
             if (run.begin == run.end) continue;
             const std::int32_t B = counts[b];
-            for (std::size_t i = run.begin; i < run.end; ++i) marks.Mark(byRatio[i].first, byRatio[i].second);
-            marks.VisitAndClear([&](int c, int d) {
+            auto visit = [&](int c, int d) {
                 if (c == a || c == b || d == a || d == b) return;
                 const std::int32_t C = counts[c], D = counts[d];
                 TrainMeasures m;
@@ -148,7 +166,13 @@ void SearchFourGear(const SearchPlan& plan, const Measurer& measurer, Recorder& 
                 FitCheckResult fit = CheckFit(A, B, C, D, inputs.includeLow, inputs.includeIntersecting);
                 if (!fit.passes) return;
                 recorder.Record({a, b, c, d}, false, {a, b, c, d, m.pitch, m.tpi, m.err, fit.marks});
-            });
+            };
+            if (run.end - run.begin <= kShortRun) {
+                VisitShortRun(byRatio, run, visit);
+            } else {
+                for (std::size_t i = run.begin; i < run.end; ++i) marks.Mark(byRatio[i].first, byRatio[i].second);
+                marks.VisitAndClear(visit);
+            }
         }
     }
 }
@@ -172,20 +196,35 @@ SearchPlan::SearchPlan(const SearchInputs& inputs, const GearSet& gears)
     const std::size_t mounted = CountMounted(gears);
     twoGearBound_ = mounted * (mounted > 0 ? mounted - 1 : 0);
     const RatioBand band = RatioBand::For(inputs);
+    if (!band.Empty()) FindRuns(band);
     for (int a = 0; a < slots_; ++a) {
         std::size_t lengths = 0;
-        const std::int32_t A = gears.Count(a);
-        for (int b = 0; !band.Empty() && Mounts(A) && b < slots_; ++b) {
-            const std::int32_t B = gears.Count(b);
-            if (a == b || !Mounts(B)) continue;
-            // The band divided by A / B, widened once more for the rounding
-            // of that division.
-            const double ab = static_cast<double>(A) / B;
-            const PairRatios::Run run = pairs_.Between(band.low / ab * (1 - 1e-12), band.high / ab * (1 + 1e-12));
-            runs_[Place(a, b)] = run;
-            lengths += run.end - run.begin;
-        }
+        for (int b = 0; b < slots_; ++b) lengths += runs_[Place(a, b)].end - runs_[Place(a, b)].begin;
         runsBelow_[static_cast<std::size_t>(a) + 1] = runsBelow_[static_cast<std::size_t>(a)] + lengths;
+    }
+}
+
+// The (A, B) pairs are the same pairs as the (C, D) ones. Taken by rising
+// ratio, the band divided by A / B only falls, and so does each end of its
+// run: both ends are walked down the list once, instead of halving it for
+// every pair. Each end lands where halving would find it.
+void SearchPlan::FindRuns(const RatioBand& band) {
+    const std::vector<PairRatios::Pair>& byRatio = pairs_.ByRatio();
+    // A negative end (never made by RatioBand) would rise as A / B does.
+    auto fallsWithRatio = [](double end) { return end >= 0 || end == -std::numeric_limits<double>::infinity(); };
+    const bool walk = fallsWithRatio(band.low) && fallsWithRatio(band.high);
+    std::size_t begin = byRatio.size(), end = byRatio.size();
+    for (const PairRatios::Pair& ab : byRatio) {
+        // The band divided by A / B, widened once more for the rounding of
+        // that division.
+        const double low = band.low / ab.ratio * (1 - 1e-12), high = band.high / ab.ratio * (1 + 1e-12);
+        if (!walk) {
+            runs_[Place(ab.first, ab.second)] = pairs_.Between(low, high);
+            continue;
+        }
+        while (begin > 0 && byRatio[begin - 1].ratio >= low) --begin;
+        while (end > 0 && byRatio[end - 1].ratio > high) --end;
+        runs_[Place(ab.first, ab.second)] = {begin, std::max(begin, end)};
     }
 }
 

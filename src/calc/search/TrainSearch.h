@@ -6,6 +6,7 @@
 
 #include "calc/gears/GearSet.h"
 #include "calc/search/PairRatios.h"
+#include "calc/search/RatioBand.h"
 #include "calc/inputs/SearchInputs.h"
 #include "calc/gears/TrainResult.h"
 
@@ -57,6 +58,8 @@ public:
     int MiddleSlot() const;
 
 private:
+    // The run of every mounted (a, b).
+    void FindRuns(const RatioBand& band);
     std::size_t Place(int a, int b) const {
         return static_cast<std::size_t>(a) * static_cast<std::size_t>(slots_) + static_cast<std::size_t>(b);
     }

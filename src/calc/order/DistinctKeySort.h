@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+
+#include "calc/order/TrainSortKeys.h"
+
+namespace calc {
+
+// Sorts in[0..n) into out[0..n) by error, then by the marks and gears in
+// the upper 32 bits of the keys, and returns true, when no two entries share
+// both: then the order of TrainSortKeys::Order is a strict total order (a
+// two-gear train then follows every four-gear train of its error, marks and
+// A, as its flag bit makes it do), every correct sort leaves one and the same
+// arrangement, and this one costs about as much as reading the list a few
+// times. Returns false as soon as it finds two entries that share both,
+// leaving `out` undefined: only the record sort's own steps decide their
+// order. `spare` is room for n entries for the passes in between; it may be
+// `in` itself when the entries need not be kept where they were. Errors must
+// be finite and not negative, else it returns false at once.
+bool SortDistinctKeys(TrainSortEntry* in, std::size_t n, TrainSortEntry* out, TrainSortEntry* spare);
+
+}  // namespace calc
