@@ -12,7 +12,7 @@
 #include "calc/texts/ResultColumns.h"
 #include "calc/texts/ResultTexts.h"
 #include "grid/control/GridControl.h"
-#include "grid/core/GridSelection.h"
+#include "grid/view/GridSelection.h"
 #include "os/testing/OffscreenApplication.h"
 #include "os/testing/SimulatedInput.h"
 #include "os/desktop/EventLoop.h"
@@ -29,7 +29,7 @@ struct FilledGrid {
         grid::VbGrid& g = big.Grid();
         g.SetSelectionMode(1);
         g.SetAllowBigSelection(true);
-        g.SetHasFocus(true);
+        g.ViewState().SetHasFocus(true);
     }
     grid::VbGrid& Grid() const { return big.Grid(); }
     void Key(int key) const { os::testing::KeyClick(big.control->Window(), key); }
@@ -72,10 +72,10 @@ BENCHMARK(BM_ArrowKeyAt400000Rows)->Unit(benchmark::kMillisecond);
 // may hold a selection are forgotten first), and one as the keys meet it.
 void BM_SelectOnlyRowEveryCell(benchmark::State& state) {
     FilledGrid& f = TheGrid();
-    grid::GridSelection selection(f.Grid());
+    grid::GridSelection selection(f.Grid().InputParts());
     std::int32_t row = 0;
     for (auto _ : state) {
-        f.Grid().ForgetSelectionRows();
+        f.Grid().ViewState().ForgetSelectionRows();
         selection.SelectOnlyRow(row);
         row = (row + 7919) % kRows;
     }
@@ -84,7 +84,7 @@ BENCHMARK(BM_SelectOnlyRowEveryCell)->Unit(benchmark::kMillisecond);
 
 void BM_SelectOnlyRowStep(benchmark::State& state) {
     FilledGrid& f = TheGrid();
-    grid::GridSelection selection(f.Grid());
+    grid::GridSelection selection(f.Grid().InputParts());
     std::int32_t row = 0;
     for (auto _ : state) {
         selection.SelectOnlyRow(row);

@@ -318,7 +318,7 @@ TEST_F(GridHeaderTest, SettingsReachTheHeader) {
     EXPECT_EQ(Header().Height(), 30);
     EXPECT_EQ(g.CellRect(0, 0).top, 30);
 
-    g.SetScrollOffsets(40, 0);
+    g.ViewState().SetScrollOffsets(40, 0);
     control_->Header().Layout();
     EXPECT_EQ(Header().Left(), -40);
     EXPECT_EQ(Header().Width(), 340);

@@ -33,7 +33,7 @@ TEST_F(LaidOutGrid, VisibleRangeFollowsTheScrollOffsets) {
     EXPECT_EQ(range.lastCol, 4);   // column 4 starts at 256, inside 300
     EXPECT_EQ(g.ScreenRows(), 13);
 
-    g.SetScrollOffsets(70, 40);    // 40 pixels down: rows 0 and 1 are gone, row 2 half shown
+    g.ViewState().SetScrollOffsets(70, 40);    // 40 pixels down: rows 0 and 1 are gone, row 2 half shown
     range = GridLayout(g.Parts()).Visible();
     EXPECT_EQ(range.firstRow, 2);
     EXPECT_EQ(range.firstRowOffset, -8);
@@ -48,7 +48,7 @@ TEST_F(LaidOutGrid, FixedRowsAndTheHeaderSitAboveTheScrollingRows) {
     g.SetFixedRows(1);
     g.SetHeader(true);
     g.SetHeaderHeight(300);  // 20 pixels
-    g.SetScrollOffsets(0, 32);
+    g.ViewState().SetScrollOffsets(0, 32);
     std::int32_t left, top, width, height;
     g.CellBoundary(0, 0, left, top, width, height, false);
     EXPECT_EQ(top, 20);  // the fixed row never scrolls
@@ -75,7 +75,7 @@ TEST_F(LaidOutGrid, FixedRowsAndTheHeaderSitAboveTheScrollingRows) {
 
 TEST_F(LaidOutGrid, ManyRowsAreFoundByTheirTops) {
     g.SetRows(200000);
-    g.SetScrollOffsets(0, 16 * 150000 + 3);
+    g.ViewState().SetScrollOffsets(0, 16 * 150000 + 3);
     grid::VisibleRange range = GridLayout(g.Parts()).Visible();
     EXPECT_EQ(range.firstRow, 150000);
     EXPECT_EQ(range.lastRow, 150012);  // its bottom, 16 * 13 - 3, is below the window

@@ -97,7 +97,7 @@ TEST_F(RenderedGrid, GridLinesByStyle) {
 TEST_F(RenderedGrid, FocusRectangleSingleDoubleOrNone) {
     VbGrid& g = Grid();
     g.SetGridLines(0);
-    g.SetHasFocus(true);
+    g.ViewState().SetHasFocus(true);
     g.SetRow(1);
     g.SetCol(1);
     // The text rectangle of cell (1, 1) is 65..126 x 17..30; the focus frame
@@ -305,7 +305,7 @@ TEST_F(RenderedGrid, AHostsTableIsWhatTheGridShows) {
     g.AutoWidthColumn(runtime::Variant(std::int32_t{0}));
     EXPECT_EQ(g.ColumnAt(0).width, g.EvaluateTextWidth(1, 0) + 4);
     g.SetColWidth(runtime::Variant(std::int32_t{0}), 10 * 15);
-    EXPECT_EQ(grid::CellTipText(g, 1, 0), "WWWW");  // cut off: the tip shows it
+    EXPECT_EQ(grid::CellTipText(g.InputParts(), 1, 0), "WWWW");  // cut off: the tip shows it
     EXPECT_TRUE(g.Search(0, "ww"));
     EXPECT_EQ(g.row(), 1);
 

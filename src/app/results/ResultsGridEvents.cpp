@@ -1,7 +1,7 @@
 #include "app/results/ResultsGridEvents.h"
 
 #include "app/results/ResultsCopy.h"
-#include "grid/core/GridSelection.h"
+#include "grid/view/GridSelection.h"
 #include "os/windows/VirtualKeys.h"
 
 namespace app {
@@ -12,7 +12,7 @@ void HandleResultsKey(grid::VbGrid& grid, std::int16_t& KeyCode, std::int16_t Sh
         CopySelectedRows(grid);
         KeyCode = 0;
     } else if (KeyCode == 'A') {
-        grid::GridSelection(grid).SetAllSelected(true);
+        grid::GridSelection(grid.InputParts()).SetAllSelected(true);
         grid.RequestRepaint();
         KeyCode = 0;
     }

@@ -24,12 +24,12 @@ void GridControl::Build() {
     header_ = std::make_unique<GridHeaderBinding>(grid_->Parts(), grid_->Headered());
     header_->Create(window_);
     grid_->SetHeaderControl(header_.get());
-    scrolling_ = std::make_unique<GridScrolling>(*grid_);
+    scrolling_ = std::make_unique<GridScrolling>(grid_->InputParts());
     scrolling_->Create(window_);
     grid_->SetScroller(scrolling_.get());
-    keyboard_ = std::make_unique<GridKeyboard>(*grid_);
-    mouse_ = std::make_unique<GridMouse>(*grid_);
-    editor_ = std::make_unique<GridEditor>(*grid_, *keyboard_);
+    keyboard_ = std::make_unique<GridKeyboard>(grid_->InputParts());
+    mouse_ = std::make_unique<GridMouse>(grid_->InputParts());
+    editor_ = std::make_unique<GridEditor>(grid_->InputParts(), *keyboard_);
     editor_->Create(window_);
     grid_->SetCellEditor(editor_.get());
 }
@@ -72,11 +72,11 @@ void GridControl::DblClick() {
 }
 
 void GridControl::GotFocus() {
-    runtime::RunHandler([&] { FocusChanged(*grid_, true); });
+    runtime::RunHandler([&] { FocusChanged(grid_->InputParts(), true); });
 }
 
 void GridControl::LostFocus() {
-    runtime::RunHandler([&] { FocusChanged(*grid_, false); });
+    runtime::RunHandler([&] { FocusChanged(grid_->InputParts(), false); });
 }
 
 void GridControl::Resize() {

@@ -24,7 +24,10 @@
 #include "grid/header/HeaderedGrid.h"
 #include "grid/paint/GridPainter.h"
 #include "grid/paint/PaintedGrid.h"
+#include "grid/view/GridHost.h"
+#include "grid/view/GridInputParts.h"
 #include "grid/view/GridParts.h"
+#include "grid/view/GridScroller.h"
 #include "grid/view/GridViewState.h"
 #include "os/types/GdiTypes.h"
 #include "runtime/Variant.h"
@@ -37,24 +40,16 @@ class PropertyBag;
 // Empty (or an empty text) is the current column.
 using ColumnArg = runtime::Variant;
 
-// The scroll bars the grid drives; the scroll-bar wrapper implements it.
-// Their values are the grid's scroll offsets in pixels.
-class GridScroller {
-public:
-    virtual ~GridScroller() = default;
-    // Shows, hides and sizes the bars for the table and the window, and
-    // brings their thumbs to the grid's offsets; true when a bar came or went.
-    virtual bool UpdateRanges() = 0;
-    // Scrolls to pixel offsets, as far as the bars allow.
-    virtual void ScrollTo(std::int32_t x, std::int32_t y) = 0;
-    // The bar's small change (an arrow) or large change (a page), in pixels.
-    virtual std::int32_t Step(bool vertical, bool page) const = 0;
-};
-
 // The results grid: columns, rows and cells, their display settings, the
 // current cell and the repaint bookkeeping, behind the control's public
-// interface. Sizes are twips outside and pixels inside.
-class VbGrid : private ColumnMoveListener, private GridSheet, private PaintedGrid, private HeaderedGrid {
+// interface. Sizes are twips outside and pixels inside. Its helpers work on
+// its parts (GridParts for layout, painting and header, GridInputParts for
+// input) and call back through GridHost, PaintedGrid and HeaderedGrid.
+class VbGrid : private ColumnMoveListener,
+               private GridHost,
+               private GridSheet,
+               private PaintedGrid,
+               private HeaderedGrid {
 public:
     explicit VbGrid(GridCanvas* canvas = nullptr);
     ~VbGrid() override;
@@ -351,7 +346,6 @@ public:
     // The width (pixels) that shows one cell (row, data index) whole.
     std::int32_t CellFittingWidth(std::int32_t lRow, std::int32_t lCol) const;
     bool HasFocus() const { return view_.HasFocus(); }
-    void SetHasFocus(bool focus) { view_.SetHasFocus(focus); }
     // Moves the current cell to the next visible row, after the current one
     // and round to the top, whose cell in column col (a data index) matches
     // the pattern, ignoring case: mode 0 equal, 1 starting with it, 2
@@ -435,9 +429,6 @@ public:
     void SetRowDirty(std::int32_t row) override { rows_.SetDirty(row, true); }
     // The cell's rectangle in client pixels, as the painter lays it out.
     os::RECT CellRect(std::int32_t row, std::int32_t dataIndex) const;
-    void SetScrollOffsets(std::int32_t horizontal, std::int32_t vertical);
-    // The scroll bars moved the view to these offsets: repaint what changed.
-    void FollowScrollBars(std::int32_t horizontal, std::int32_t vertical);
     // What the scroll bars range over: the heights of the visible scrolling
     // rows, the widths of the visible scrolling columns.
     std::int32_t ScrollableHeight() const;
@@ -449,35 +440,12 @@ public:
     // The current cell, selection rows, scroll offsets and repaint marks.
     GridViewState& ViewState() { return view_; }
     const GridViewState& ViewState() const { return view_; }
-    InteractionState& Interaction() { return view_.Interaction(); }
-    // The cells of one row, by data index: Cols() of them.
-    // made on first use: CellsStored tells whether they were, so that a walk
-    // over many rows may skip the fresh ones.
-    GridCell* CellRow(std::int32_t row) { return cells_.Row(static_cast<std::size_t>(row)); }
+    // What the input helpers work on.
+    const GridInputParts& InputParts() { return inputParts_; }
+    // Whether a row's cells were made: a walk over many rows may skip the fresh ones.
     bool CellsStored(std::int32_t row) const { return cells_.Stored(static_cast<std::size_t>(row)); }
     void SetCellEditor(GridCellEditor* editor) { editor_ = editor; }
-    GridCellEditor* CellEditor() const { return editor_; }
-    void SetInEdit(bool inEdit) { view_.SetInEdit(inEdit); }
-    // Moves the focus cell without events and without repainting.
-    void PlaceFocus(std::int32_t row, std::int32_t col) { view_.PlaceFocus(row, col); }
     bool FocusInside() const { return view_.FocusInside(Rows(), Cols()); }
-    void SetMouseCell(std::int32_t row, std::int32_t col) { view_.SetMouseCell(row, col); }
-    // The focus cell at the latest redraw request: a click on it starts an edit.
-    std::int32_t LastDrawnRow() const { return view_.LastDrawnRow(); }
-    std::int32_t LastDrawnCol() const { return view_.LastDrawnCol(); }
-    void NoteFocusDrawn() { view_.NoteFocusDrawn(); }
-    // Stores an edited text as the cell's value with its shown text and
-    // marks it for repainting; a failure leaves the cell as it was.
-    void StoreEditedText(std::int32_t row, std::int32_t dataIndex, const std::string& text);
-    // The rows that may hold selected cells, a superset kept so that a
-    // selection step need not walk the rows it cannot change.
-    void NoteSelectedRows(std::int32_t first, std::int32_t last) { view_.NoteSelectedRows(first, last); }
-    void SetSelectionRows(std::int32_t first, std::int32_t last) { view_.SetSelectionRows(first, last); }
-    void ForgetSelectionRows() { view_.ForgetSelectionRows(); }
-    std::int32_t SelectionFirstRow() const { return view_.SelectionFirstRow(); }
-    std::int32_t SelectionLastRow() const { return view_.SelectionLastRow(Rows()); }
-    // Moves the view by the bars' small change or large change (page).
-    void ScrollByStep(bool vertical, std::int32_t direction, bool page);
 
     // The error source of the grid's errors ("<executable>.vbGrid").
     std::string ErrorSource() const;
@@ -498,6 +466,18 @@ private:
     GridColumn* FindColumn(const ColumnArg& vKey);
     const GridColumn* FindColumn(const ColumnArg& vKey) const;
     void ColumnMoved(std::int32_t from, std::int32_t to) override;
+    // GridHost: what only the input helpers ask of the grid.
+    std::int32_t ScrollingRowsHeight() const override;
+    GridCellEditor* CellEditor() const override { return editor_; }
+    // Stores an edited text as the cell's value with its shown text and
+    // marks it for repainting; a failure leaves the cell as it was.
+    void StoreEditedText(std::int32_t row, std::int32_t dataIndex, const std::string& text) override;
+    // Moves the view by the bars' small change or large change (page).
+    void ScrollByStep(bool vertical, std::int32_t direction, bool page) override;
+    // The scroll bars moved the view to these offsets: repaint what changed.
+    void FollowScrollBars(std::int32_t horizontal, std::int32_t vertical) override;
+    bool OnCells(std::int32_t x, std::int32_t y) const override;
+    std::int32_t DefaultRowHeightPixels() const override { return ToPixelsY(DefaultRowHeight()); }
     // The columns left of FixedCols are the fixed ones.
     void MarkFixedColumns();
     void RecomputeColumnLefts();
@@ -561,7 +541,7 @@ private:
 
     CellStorageTable ownTable_{*this};
     const GridTable* table_ = &ownTable_;
-    std::unique_ptr<DetachedCanvas> ownCanvas_;  // when the host gave none
+    std::unique_ptr<DetachedCanvas> ownCanvas_;  // without a window's canvas
     GridCanvas* canvas_;
     GridEvents* events_ = nullptr;
     GridPainter* painter_ = nullptr;
@@ -607,6 +587,7 @@ private:
     bool trueVirtual_ = false;
     std::string dataSrc_;
     bool publicUnitPixels_ = false;
+    GridInputParts inputParts_{view_, columns_, rows_, cells_, settings_, *canvas_, *this};
     GridParts parts_;
 };
 

@@ -308,7 +308,7 @@ void VbGrid::SetCellSelected(std::int32_t lRow, std::int32_t lCol, bool bState) 
     GridCell& cell = MutableCell(lRow, lCol);
     if (cell.selected == bState) return;
     cell.selected = bState;
-    if (bState) NoteSelectedRows(lRow, lRow);
+    if (bState) view_.NoteSelectedRows(lRow, lRow);
     cell.dirty = true;
     MarkCellDirty(lRow, lCol);
 }

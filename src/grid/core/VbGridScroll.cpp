@@ -33,7 +33,7 @@ void VbGrid::ScrollView(std::int32_t x, std::int32_t y) {
         scroller_->ScrollTo(x, y);
         return;
     }
-    SetScrollOffsets(x, y);
+    view_.SetScrollOffsets(x, y);
     FollowLeftCol();
     view_.SetFullRepaintPending(true);
     InvalidateAll();
@@ -42,7 +42,7 @@ void VbGrid::ScrollView(std::int32_t x, std::int32_t y) {
 void VbGrid::FollowScrollBars(std::int32_t horizontal, std::int32_t vertical) {
     const std::int32_t dx = horizontal - view_.HorizontalOffset(), dy = vertical - view_.VerticalOffset();
     if (dx == 0 && dy == 0) return;
-    SetScrollOffsets(horizontal, vertical);
+    view_.SetScrollOffsets(horizontal, vertical);
     if (dx != 0) FollowLeftCol();
     if (dx != 0 && headerControl_) headerControl_->Layout();
     if (painter_) {

@@ -5,7 +5,7 @@
 #include <cctype>
 
 #include "grid/paint/GridLayout.h"
-#include "grid/core/GridSelection.h"
+#include "grid/view/GridSelection.h"
 
 namespace grid {
 
@@ -83,10 +83,6 @@ os::RECT VbGrid::CellRect(std::int32_t row, std::int32_t dataIndex) const {
     return GridLayout(parts_).CellRect(row, PositionOfDataIndex(dataIndex));
 }
 
-void VbGrid::SetScrollOffsets(std::int32_t horizontal, std::int32_t vertical) {
-    view_.SetScrollOffsets(horizontal, vertical);
-}
-
 // --- current cell and selection ---
 
 void VbGrid::MoveCurrentCell(std::int32_t row, std::int32_t col) {
@@ -134,7 +130,7 @@ void VbGrid::SetSelectedCol(std::int32_t lCol) {
 }
 
 void VbGrid::ClearSelection() {
-    GridSelection(*this).SetAllSelected(false);
+    GridSelection(inputParts_).SetAllSelected(false);
     RequestRepaint();
 }
 
@@ -153,6 +149,16 @@ void VbGrid::SetLeftCol(std::int32_t lC) {
 }
 
 // --- layout queries ---
+
+bool VbGrid::OnCells(std::int32_t x, std::int32_t y) const {
+    const GridLayout layout(parts_);
+    return x >= 0 && x < layout.DataWidth() && y >= HeaderHeightPixels() && y < layout.DataBottom();
+}
+
+std::int32_t VbGrid::ScrollingRowsHeight() const {
+    const GridLayout layout(parts_);
+    return layout.DataBottom() - layout.DataTop();
+}
 
 std::int32_t VbGrid::ScreenRows() const {
     VisibleRange range = GridLayout(parts_).Visible();

@@ -159,7 +159,7 @@ void VbGrid::AddRow(std::int32_t lRowBefore, const std::string& sKey, bool bVisi
         cells_.Resize(static_cast<std::size_t>(Rows()));
     } else {
         rows_.Insert(lRowBefore, shape);
-        ForgetSelectionRows();  // the rows below move down
+        view_.ForgetSelectionRows();  // the rows below move down
         cells_.InsertRow(static_cast<std::size_t>(lRowBefore));
         rows_.SetFixedRows(fixedRows_);
         if (view_.Row() >= lRowBefore && Rows() > 1) view_.PlaceFocus(view_.Row() + 1, view_.Col());
@@ -196,7 +196,7 @@ void VbGrid::RemoveRow(std::int32_t lRow) {
         return;
     }
     cells_.EraseRow(static_cast<std::size_t>(lRow));
-    ForgetSelectionRows();  // the rows below move up
+    view_.ForgetSelectionRows();  // the rows below move up
     const bool last = lRow == Rows() - 1;
     rows_.Erase(lRow);
     view_.LimitFocusRow(Rows());

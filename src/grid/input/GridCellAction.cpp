@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "grid/input/GridNavigation.h"
-#include "grid/core/GridSelection.h"
+#include "grid/view/GridSelection.h"
 #include "runtime/NumberReading.h"
 
 namespace grid {
@@ -46,21 +46,21 @@ std::string CharacterText(std::int16_t code) {
 }
 
 void GridCellAction::Run(std::int16_t code) {
-    if (!grid_.Enabled()) return;
-    if (grid_.Settings().selectionMode == SelectionMode::ByRow) {
-        const std::int32_t editable = GridSelection(grid_).FirstEditableColumn();
-        if (editable >= 0) grid_.PlaceFocus(grid_.row(), editable);
+    if (!host_.Enabled()) return;
+    if (parts_.settings.selectionMode == SelectionMode::ByRow) {
+        const std::int32_t editable = GridSelection(parts_).FirstEditableColumn();
+        if (editable >= 0) view_.PlaceFocus(view_.Row(), editable);
     }
-    if (!grid_.FocusInside()) return;
-    const std::int32_t position = grid_.PositionOfDataIndex(grid_.col());
-    if (grid_.row() < grid_.FixedRows() || position < grid_.FixedCols()) return;
-    const GridColumn& column = grid_.ColumnAt(position);
+    if (!parts_.FocusInside()) return;
+    const std::int32_t position = parts_.columns.PositionOf(view_.Col());
+    if (view_.Row() < host_.FixedRows() || position < host_.FixedCols()) return;
+    const GridColumn& column = parts_.columns.At(position);
     if (!column.editable) {
         KeySearch(code);
     } else if (!column.check) {
-        grid_.SetInEdit(true);
-        if (grid_.CellEditor()) grid_.CellEditor()->BeginCellEdit(grid_.row(), grid_.col(), code);
-        else grid_.SetInEdit(false);
+        view_.SetInEdit(true);
+        if (host_.CellEditor()) host_.CellEditor()->BeginCellEdit(view_.Row(), view_.Col(), code);
+        else view_.SetInEdit(false);
     } else {
         ToggleCheck(code);
     }
@@ -70,44 +70,44 @@ void GridCellAction::Run(std::int16_t code) {
 // hears of the change as of any edit (EditDone, AfterUpdate).
 void GridCellAction::ToggleCheck(std::int16_t code) {
     if (code != 0 && code != 32) return;
-    const bool truth = CheckTruth(grid_.CellText(grid_.row(), grid_.col()));
-    grid_.SetCellText(grid_.row(), grid_.col(), runtime::Variant(!truth));
-    if (!grid_.CellEditor()) return;
-    grid_.SetInEdit(true);
-    grid_.CellEditor()->SetTag("0");
-    grid_.CellEditor()->DoneEdit();
+    const bool truth = CheckTruth(host_.CellText(view_.Row(), view_.Col()));
+    host_.SetCellText(view_.Row(), view_.Col(), runtime::Variant(!truth));
+    if (!host_.CellEditor()) return;
+    view_.SetInEdit(true);
+    host_.CellEditor()->SetTag("0");
+    host_.CellEditor()->DoneEdit();
 }
 
 void GridCellAction::KeySearch(std::int16_t code) {
-    if (code == 0 || grid_.KeySearchColumn() < 1) return;
-    std::string& search = grid_.Interaction().searchText;
+    if (code == 0 || host_.KeySearchColumn() < 1) return;
+    std::string& search = view_.Interaction().searchText;
     const std::string before = search;
     search = Upper(search + CharacterText(code));
-    std::int32_t found = grid_.FindSearchMatchRow(search, true, true);
+    std::int32_t found = host_.FindSearchMatchRow(search, true, true);
     if (found < 0) {
         // The longer text matches nothing: keep what matched before and
         // search with it again. A first character that matches nothing
         // leaves the text empty, which finds the first non-empty key.
         search = before;
-        found = grid_.FindSearchMatchRow(search, true, true);
+        found = host_.FindSearchMatchRow(search, true, true);
         if (found < 0) return;
     }
     MoveToFound(found);
 }
 
 void GridCellAction::MoveToFound(std::int32_t row) {
-    const std::int32_t oldRow = grid_.row(), oldCol = grid_.col();
-    grid_.PlaceFocus(row, grid_.KeySearchColumn());
-    GridSelection selection(grid_);
-    if (grid_.MultiSelect()) {
-        selection.SelectOnlyUnit(selection.ModeUnit(), row, grid_.col());
+    const std::int32_t oldRow = view_.Row(), oldCol = view_.Col();
+    view_.PlaceFocus(row, host_.KeySearchColumn());
+    GridSelection selection(parts_);
+    if (host_.MultiSelect()) {
+        selection.SelectOnlyUnit(selection.ModeUnit(), row, view_.Col());
         selection.TouchFocus();
     } else {
-        grid_.Interaction().previousRow = oldRow;
-        grid_.Interaction().previousCol = oldCol;
+        view_.Interaction().previousRow = oldRow;
+        view_.Interaction().previousCol = oldCol;
         selection.MoveSingleSelection(true, oldCol, oldRow);
     }
-    GridNavigation(grid_).FinishStep();
+    GridNavigation(parts_).FinishStep();
 }
 
 }  // namespace grid

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "grid/core/VbGrid.h"
+#include "grid/view/GridInputParts.h"
 
 namespace grid {
 
@@ -12,7 +12,7 @@ namespace grid {
 // a check cell, or jump by the key search on any other.
 class GridCellAction {
 public:
-    explicit GridCellAction(VbGrid& grid) : grid_(grid) {}
+    explicit GridCellAction(const GridInputParts& parts) : parts_(parts), host_(parts.host), view_(parts.view) {}
 
     // code: the character typed, 0 for Enter, a double click or a click on
     // the focus cell.
@@ -23,7 +23,9 @@ private:
     void KeySearch(std::int16_t code);
     void MoveToFound(std::int32_t row);
 
-    VbGrid& grid_;
+    GridInputParts parts_;
+    GridHost& host_;
+    GridViewState& view_;
 };
 
 // The text of a typed character (a UTF-16 unit) in UTF-8.

@@ -39,7 +39,8 @@ bool IsNavigationKey(std::int16_t key) {
 
 }  // namespace
 
-GridEditor::GridEditor(VbGrid& grid, GridKeyboard& keyboard) : grid_(grid), keyboard_(keyboard) {}
+GridEditor::GridEditor(const GridInputParts& parts, GridKeyboard& keyboard)
+    : parts_(parts), host_(parts.host), view_(parts.view), keyboard_(keyboard) {}
 
 GridEditor::~GridEditor() {
     if (hooked_) runtime::RunHandler([&] { hook_.Detach(this, window_, os::WM_KEYDOWN); });
@@ -53,9 +54,9 @@ void GridEditor::Create(os::HWND gridWindow) {
 
 void GridEditor::BeginCellEdit(std::int32_t row, std::int32_t col, std::int16_t firstChar) {
     bool cancel = false;
-    grid_.Events().StartEdit(row, col, cancel);
+    host_.Events().StartEdit(row, col, cancel);
     if (cancel || !window_) {
-        grid_.SetInEdit(false);
+        view_.SetInEdit(false);
         return;
     }
     PlaceOver(row, col);
@@ -66,8 +67,8 @@ void GridEditor::BeginCellEdit(std::int32_t row, std::int32_t col, std::int16_t 
         os::ReplaceEditBoxSelection(window_, CharacterText(firstChar));
     } else {
         os::SetEditBoxFlat(window_, false);
-        const bool empty = grid_.CellAt(row, col).value.IsEmpty();
-        os::SetEditBoxText(window_, empty ? std::string() : grid_.CellFormattedText(row, col));
+        const bool empty = host_.CellAt(row, col).value.IsEmpty();
+        os::SetEditBoxText(window_, empty ? std::string() : host_.CellFormattedText(row, col));
         os::SetEditBoxCaret(window_, INT32_MAX);
     }
     if (!hooked_) {
@@ -82,12 +83,12 @@ void GridEditor::BeginCellEdit(std::int32_t row, std::int32_t col, std::int16_t 
 // The editor takes the cell's place and looks: its rectangle, the
 // horizontal alignment of its text, its background.
 void GridEditor::PlaceOver(std::int32_t row, std::int32_t col) {
-    const os::RECT rect = grid_.CellRect(row, col);
-    const std::int32_t horizontal = grid_.EffectiveTextFlags(row, col) & 3;
+    const os::RECT rect = host_.CellRect(row, col);
+    const std::int32_t horizontal = host_.EffectiveTextFlags(row, col) & 3;
     os::SetEditBoxAlignment(window_, horizontal == 1 ? 1 : horizontal == 2 ? 2 : 0);
-    std::int32_t back = grid_.CellBackColor(row, col);
-    if (back == -1) back = grid_.BackColor();
-    const std::int32_t rgb = grid_.Canvas().TranslateColor(back);
+    std::int32_t back = host_.CellBackColor(row, col);
+    if (back == -1) back = host_.BackColor();
+    const std::int32_t rgb = parts_.canvas.TranslateColor(back);
     if (rgb != -1) os::SetEditBoxBackColor(window_, static_cast<os::COLORREF>(rgb));
     os::MoveWindow(window_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }
@@ -103,48 +104,48 @@ void GridEditor::Close() {
 }
 
 void GridEditor::DoneEdit() {
-    if (!grid_.InEdit()) return;
-    grid_.SetInEdit(false);
+    if (!view_.InEdit()) return;
+    view_.SetInEdit(false);
     if (window_ && os::IsWindowVisible(window_)) Close();
     if (runtime::ReadLeadingNumber(tag_) == 27) return;
-    if (!grid_.FocusInside()) return;
-    const std::int32_t row = grid_.row(), col = grid_.col();
-    const GridColumn& column = grid_.ColumnAt(grid_.PositionOfDataIndex(col));
-    std::string newData = column.check ? grid_.CellAt(row, col).value.Text() : Trimmed(os::EditBoxText(window_));
+    if (!parts_.FocusInside()) return;
+    const std::int32_t row = view_.Row(), col = view_.Col();
+    const GridColumn& column = parts_.columns.At(parts_.columns.PositionOf(col));
+    std::string newData = column.check ? host_.CellAt(row, col).value.Text() : Trimmed(os::EditBoxText(window_));
     bool cancel = false;
-    grid_.Events().EditDone(newData, cancel);
+    host_.Events().EditDone(newData, cancel);
     if (!cancel) {
-        grid_.StoreEditedText(row, col, newData);
-        grid_.Events().AfterUpdate(newData);
+        host_.StoreEditedText(row, col, newData);
+        host_.Events().AfterUpdate(newData);
     }
-    if (grid_.FocusInside()) {
-        grid_.SetCellDirty(grid_.row(), grid_.col());
-        grid_.RequestRepaint();
+    if (parts_.FocusInside()) {
+        parts_.SetCellDirty(view_.Row(), view_.Col());
+        host_.RequestRepaint(false);
     }
 }
 
 void GridEditor::CancelCellEdit() {
-    if (!grid_.InEdit()) return;
-    grid_.SetInEdit(false);
+    if (!view_.InEdit()) return;
+    view_.SetInEdit(false);
     if (window_) Close();
 }
 
 void GridEditor::WindowProc(os::HWND window, os::UINT message, os::WPARAM wParam, os::LPARAM lParam,
                             os::LRESULT& result) {
     const bool enter = wParam == os::VK_RETURN, escape = wParam == os::VK_ESCAPE;
-    if (message != os::WM_KEYDOWN || !grid_.InEdit() || !(enter || escape)) {
+    if (message != os::WM_KEYDOWN || !view_.InEdit() || !(enter || escape)) {
         result = platform::MSubclass::PassOn(window, message, wParam, lParam);
         return;
     }
-    grid_.Interaction().editorKey = true;
+    view_.Interaction().editorKey = true;
     if (escape) tag_ = "27";
     DoneEdit();
     result = 0;
 }
 
 void GridEditor::KeyDown(std::int16_t& keyCode, std::int16_t& shift) {
-    grid_.Events().KeyDown(keyCode, shift);
-    InteractionState& state = grid_.Interaction();
+    host_.Events().KeyDown(keyCode, shift);
+    InteractionState& state = view_.Interaction();
     state.editorKey = false;
     if (keyCode == os::VK_RETURN) {
         state.editorKey = true;
@@ -166,12 +167,12 @@ void GridEditor::KeyDown(std::int16_t& keyCode, std::int16_t& shift) {
 }
 
 void GridEditor::KeyPress(std::int16_t& keyAscii) {
-    if (!grid_.Interaction().editorKey) grid_.Events().KeyPress(keyAscii);
+    if (!view_.Interaction().editorKey) host_.Events().KeyPress(keyAscii);
     else if (keyAscii == 13) keyAscii = 0;
 }
 
 void GridEditor::KeyUp(std::int16_t& keyCode, std::int16_t& shift) {
-    if (!grid_.Interaction().editorKey) grid_.Events().KeyUp(keyCode, shift);
+    if (!view_.Interaction().editorKey) host_.Events().KeyUp(keyCode, shift);
     else if (keyCode == os::VK_RETURN) keyCode = 0;
 }
 

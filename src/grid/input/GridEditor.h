@@ -4,7 +4,7 @@
 #include <string>
 
 #include "grid/input/GridKeyboard.h"
-#include "grid/core/VbGrid.h"
+#include "grid/view/GridInputParts.h"
 #include "os/windows/ControlOwner.h"
 #include "platform/ISubclass.h"
 #include "platform/cSubclass.h"
@@ -17,7 +17,7 @@ namespace grid {
 // committing; losing the focus commits. The tag "27" marks a cancelled edit.
 class GridEditor : public GridCellEditor, public os::ControlOwner, public platform::ISubclass {
 public:
-    GridEditor(VbGrid& grid, GridKeyboard& keyboard);
+    GridEditor(const GridInputParts& parts, GridKeyboard& keyboard);
     ~GridEditor() override;
     GridEditor(const GridEditor&) = delete;
     GridEditor& operator=(const GridEditor&) = delete;
@@ -50,7 +50,9 @@ private:
     // when the editor had it.
     void Close();
 
-    VbGrid& grid_;
+    GridInputParts parts_;
+    GridHost& host_;
+    GridViewState& view_;
     GridKeyboard& keyboard_;
     platform::cSubclass hook_;
     bool hooked_ = false;

@@ -1,15 +1,15 @@
 #include "grid/input/GridFocus.h"
 
-#include "grid/core/GridSelection.h"
+#include "grid/view/GridSelection.h"
 
 namespace grid {
 
 namespace {
 
-void MarkSelectedCells(VbGrid& grid) {
-    for (std::int32_t r = grid.SelectionFirstRow(); r <= grid.SelectionLastRow(); ++r) {
-        if (!grid.CellsStored(r)) continue;  // a fresh row has no selected cell
-        GridCell* cells = grid.CellRow(r);
+void MarkSelectedCells(const GridInputParts& grid) {
+    for (std::int32_t r = grid.view.SelectionFirstRow(); r <= grid.view.SelectionLastRow(grid.Rows()); ++r) {
+        if (!grid.cells.Stored(static_cast<std::size_t>(r))) continue;  // a fresh row has no selected cell
+        GridCell* cells = grid.cells.Row(static_cast<std::size_t>(r));
         for (std::int32_t d = 0; d < grid.Cols(); ++d)
             if (cells[d].selected) cells[d].dirty = true;
     }
@@ -17,24 +17,24 @@ void MarkSelectedCells(VbGrid& grid) {
 
 }  // namespace
 
-void FocusChanged(VbGrid& grid, bool hasFocus) {
-    grid.SetHasFocus(hasFocus);
+void FocusChanged(const GridInputParts& grid, bool hasFocus) {
+    grid.view.SetHasFocus(hasFocus);
     if (!grid.FocusInside()) {
-        grid.RequestRepaint();
+        grid.host.RequestRepaint(false);
         return;
     }
     GridSelection selection(grid);
-    if (grid.MultiSelect()) {
+    if (grid.host.MultiSelect()) {
         MarkSelectedCells(grid);
-    } else if (grid.Settings().selectionMode == SelectionMode::ByColumn) {
-        for (std::int32_t r = 0; r < grid.Rows(); ++r) grid.SetCellDirty(r, grid.col());
-    } else if (grid.Settings().selectionMode == SelectionMode::ByRow) {
-        grid.SetRowDirty(grid.row());
+    } else if (grid.settings.selectionMode == SelectionMode::ByColumn) {
+        for (std::int32_t r = 0; r < grid.Rows(); ++r) grid.SetCellDirty(r, grid.view.Col());
+    } else if (grid.settings.selectionMode == SelectionMode::ByRow) {
+        grid.rows.SetDirty(grid.view.Row(), true);
         const std::int32_t editable = selection.FirstEditableColumn();
-        if (editable >= 0) grid.PlaceFocus(grid.row(), editable);
+        if (editable >= 0) grid.view.PlaceFocus(grid.view.Row(), editable);
     }
     selection.TouchFocus();
-    grid.RequestRepaint();
+    grid.host.RequestRepaint(false);
 }
 
 }  // namespace grid

@@ -4,7 +4,7 @@
 
 #include "grid/input/GridCellAction.h"
 #include "grid/input/GridNavigation.h"
-#include "grid/core/GridSelection.h"
+#include "grid/view/GridSelection.h"
 #include "os/windows/VirtualKeys.h"
 
 namespace grid {
@@ -28,40 +28,40 @@ void GridKeyboard::KeyDown(std::int16_t& keyCode, std::int16_t& shift) { Process
 void GridKeyboard::HandleSeenKey(std::int16_t keyCode, std::int16_t shift) { Process(keyCode, shift, false); }
 
 void GridKeyboard::Process(std::int16_t& keyCode, std::int16_t& shift, bool raise) {
-    grid_.Interaction().editorKey = false;
-    RewriteTab(keyCode, shift, grid_.Settings().selectionMode == SelectionMode::ByRow);
-    if (!grid_.Enabled()) {
+    view_.Interaction().editorKey = false;
+    RewriteTab(keyCode, shift, parts_.settings.selectionMode == SelectionMode::ByRow);
+    if (!host_.Enabled()) {
         ScrollOnly(keyCode);
         return;
     }
-    if (raise) grid_.Events().KeyDown(keyCode, shift);
-    if (keyCode == 0 || grid_.Rows() == 0 || grid_.Cols() == 0 || grid_.row() < 0 || grid_.col() < 0) return;
-    InteractionState& state = grid_.Interaction();
-    state.previousRow = grid_.row();
-    state.previousCol = grid_.col();
-    const std::int32_t oldRow = grid_.row(), oldCol = grid_.col();
+    if (raise) host_.Events().KeyDown(keyCode, shift);
+    if (keyCode == 0 || parts_.Rows() == 0 || parts_.Cols() == 0 || view_.Row() < 0 || view_.Col() < 0) return;
+    InteractionState& state = view_.Interaction();
+    state.previousRow = view_.Row();
+    state.previousCol = view_.Col();
+    const std::int32_t oldRow = view_.Row(), oldCol = view_.Col();
     Handle(keyCode, shift);
-    if (grid_.row() == oldRow && grid_.col() == oldCol) return;
+    if (view_.Row() == oldRow && view_.Col() == oldCol) return;
     RaiseChangeEvents(oldRow);
 }
 
 void GridKeyboard::RaiseChangeEvents(std::int32_t oldRow) {
-    GridEvents& events = grid_.Events();
-    events.SelectionChange(grid_.row(), grid_.col());
+    GridEvents& events = host_.Events();
+    events.SelectionChange(view_.Row(), view_.Col());
     events.RowColChange();
-    if (grid_.row() != oldRow) events.RowChange();
+    if (view_.Row() != oldRow) events.RowChange();
     events.EnterCell();
 }
 
 // A disabled grid only scrolls, and tells nobody.
 void GridKeyboard::ScrollOnly(std::int16_t keyCode) {
     switch (keyCode) {
-    case os::VK_UP: grid_.ScrollByStep(true, -1, false); break;
-    case os::VK_DOWN: grid_.ScrollByStep(true, 1, false); break;
-    case os::VK_LEFT: grid_.ScrollByStep(false, -1, false); break;
-    case os::VK_RIGHT: grid_.ScrollByStep(false, 1, false); break;
-    case os::VK_PRIOR: grid_.ScrollByStep(true, -1, true); break;
-    case os::VK_NEXT: grid_.ScrollByStep(true, 1, true); break;
+    case os::VK_UP: host_.ScrollByStep(true, -1, false); break;
+    case os::VK_DOWN: host_.ScrollByStep(true, 1, false); break;
+    case os::VK_LEFT: host_.ScrollByStep(false, -1, false); break;
+    case os::VK_RIGHT: host_.ScrollByStep(false, 1, false); break;
+    case os::VK_PRIOR: host_.ScrollByStep(true, -1, true); break;
+    case os::VK_NEXT: host_.ScrollByStep(true, 1, true); break;
     default: break;
     }
 }
@@ -77,10 +77,10 @@ void GridKeyboard::Handle(std::int16_t keyCode, std::int16_t shift) {
     case os::VK_NEXT: Page(true, shift); break;
     case os::VK_HOME: HomeEnd(false, shift); break;
     case os::VK_END: HomeEnd(true, shift); break;
-    case os::VK_RETURN: GridCellAction(grid_).Run(0); break;
+    case os::VK_RETURN: GridCellAction(parts_).Run(0); break;
     case os::VK_ESCAPE:
-        grid_.Interaction().searchText.clear();
-        if (grid_.CellEditor()) grid_.CellEditor()->CancelCellEdit();
+        view_.Interaction().searchText.clear();
+        if (host_.CellEditor()) host_.CellEditor()->CancelCellEdit();
         break;
     case os::VK_DELETE: Delete(); break;
     default: break;
@@ -88,122 +88,122 @@ void GridKeyboard::Handle(std::int16_t keyCode, std::int16_t shift) {
 }
 
 void GridKeyboard::Leave() {
-    grid_.Events().LeaveCell();
-    grid_.Interaction().searchText.clear();
+    host_.Events().LeaveCell();
+    view_.Interaction().searchText.clear();
 }
 
 void GridKeyboard::Horizontal(std::int32_t dx, std::int16_t shift) {
     Leave();
-    if (grid_.Settings().selectionMode == SelectionMode::ByRow) {
-        grid_.ScrollByStep(false, dx, false);
+    if (parts_.settings.selectionMode == SelectionMode::ByRow) {
+        host_.ScrollByStep(false, dx, false);
         return;
     }
-    GridNavigation(grid_).MoveCurrent(dx, 0);
+    GridNavigation(parts_).MoveCurrent(dx, 0);
     ModifierRule(shift, false);
-    GridNavigation(grid_).FinishStep();
+    GridNavigation(parts_).FinishStep();
 }
 
 void GridKeyboard::Vertical(std::int32_t dy, std::int16_t shift) {
     Leave();
-    if (dy < 0 && grid_.row() < 1) return;
-    if (dy > 0 && grid_.row() >= grid_.Rows()) return;
-    GridNavigation(grid_).MoveCurrent(0, dy);
+    if (dy < 0 && view_.Row() < 1) return;
+    if (dy > 0 && view_.Row() >= parts_.Rows()) return;
+    GridNavigation(parts_).MoveCurrent(0, dy);
     ModifierRule(shift, true);
-    GridNavigation(grid_).FinishStep();
+    GridNavigation(parts_).FinishStep();
 }
 
 void GridKeyboard::ModifierRule(std::int16_t shift, bool vertical) {
-    GridSelection selection(grid_);
-    const InteractionState& state = grid_.Interaction();
-    if (!grid_.MultiSelect()) {
+    GridSelection selection(parts_);
+    const InteractionState& state = view_.Interaction();
+    if (!host_.MultiSelect()) {
         selection.MoveSingleSelection(true, state.previousCol, state.previousRow);
         return;
     }
-    if (!grid_.FocusInside()) return;
+    if (!parts_.FocusInside()) return;
     const SelectionUnit unit = vertical ? selection.ModeUnit() : SelectionUnit::Cell;
-    if (shift & os::ShiftMask) selection.ToggleUnit(unit, grid_.row(), grid_.col());
+    if (shift & os::ShiftMask) selection.ToggleUnit(unit, view_.Row(), view_.Col());
     else if (shift == os::CtrlMask) selection.TouchFocus();
-    else if (shift == 0) selection.SelectOnlyUnit(unit, grid_.row(), grid_.col());
+    else if (shift == 0) selection.SelectOnlyUnit(unit, view_.Row(), view_.Col());
 }
 
 void GridKeyboard::Page(bool down, std::int16_t shift) {
     Leave();
-    GridNavigation navigation(grid_);
-    const std::int32_t oldRow = grid_.row();
+    GridNavigation navigation(parts_);
+    const std::int32_t oldRow = view_.Row();
     const std::int32_t newRow = down ? navigation.PageDownRow() : navigation.PageUpRow();
     if (newRow < 0) return;
-    grid_.PlaceFocus(newRow, grid_.col());
-    GridSelection selection(grid_);
-    const bool rowMode = grid_.Settings().selectionMode == SelectionMode::ByRow;
-    if (!grid_.MultiSelect()) {
-        const InteractionState& state = grid_.Interaction();
+    view_.PlaceFocus(newRow, view_.Col());
+    GridSelection selection(parts_);
+    const bool rowMode = parts_.settings.selectionMode == SelectionMode::ByRow;
+    if (!host_.MultiSelect()) {
+        const InteractionState& state = view_.Interaction();
         selection.MoveSingleSelection(true, state.previousCol, state.previousRow);
     } else if (shift & os::ShiftMask) {
         // The rows passed over, the one left behind not included.
         const std::int32_t from = down ? oldRow + 1 : newRow, to = down ? newRow : oldRow - 1;
         for (std::int32_t r = from; r <= to; ++r) {
             if (rowMode) selection.SelectRow(r, true);
-            else selection.SelectCell(grid_.col(), r, true);
+            else selection.SelectCell(view_.Col(), r, true);
         }
     } else if (!down || shift == 0) {
         // Up a page any key but Shift selects the new unit alone; down a
         // page Ctrl (or Alt) leaves the selection and moves only the focus.
-        selection.SelectOnlyUnit(rowMode ? SelectionUnit::Row : SelectionUnit::Cell, newRow, grid_.col());
+        selection.SelectOnlyUnit(rowMode ? SelectionUnit::Row : SelectionUnit::Cell, newRow, view_.Col());
     }
     navigation.FinishStep();
 }
 
 void GridKeyboard::HomeEnd(bool end, std::int16_t shift) {
     Leave();
-    GridNavigation navigation(grid_);
+    GridNavigation navigation(parts_);
     const std::int32_t newRow = end ? navigation.LastVisibleRow() : navigation.FirstVisibleRow();
     if (newRow < 0) return;
-    grid_.PlaceFocus(newRow, grid_.col());
-    GridSelection selection(grid_);
-    const bool rowMode = grid_.Settings().selectionMode == SelectionMode::ByRow;
-    if (!grid_.MultiSelect()) {
-        const InteractionState& state = grid_.Interaction();
+    view_.PlaceFocus(newRow, view_.Col());
+    GridSelection selection(parts_);
+    const bool rowMode = parts_.settings.selectionMode == SelectionMode::ByRow;
+    if (!host_.MultiSelect()) {
+        const InteractionState& state = view_.Interaction();
         selection.MoveSingleSelection(true, state.previousCol, state.previousRow);
     } else if (shift & os::ShiftMask) {
-        const std::int32_t from = end ? newRow : 0, to = end ? grid_.Rows() - 1 : newRow;
-        const std::int32_t lastPosition = grid_.PositionOfDataIndex(grid_.col());
+        const std::int32_t from = end ? newRow : 0, to = end ? parts_.Rows() - 1 : newRow;
+        const std::int32_t lastPosition = parts_.columns.PositionOf(view_.Col());
         for (std::int32_t r = from; r <= to; ++r) {
             if (rowMode) {
                 selection.SelectRow(r, true);
                 continue;
             }
-            for (std::int32_t p = 0; p <= lastPosition && p < grid_.Cols(); ++p)
-                selection.SelectCell(grid_.ColumnAt(p).dataIndex, r, true);
+            for (std::int32_t p = 0; p <= lastPosition && p < parts_.Cols(); ++p)
+                selection.SelectCell(parts_.columns.At(p).dataIndex, r, true);
         }
     } else {
-        selection.SelectOnlyUnit(rowMode ? SelectionUnit::Row : SelectionUnit::Cell, newRow, grid_.col());
+        selection.SelectOnlyUnit(rowMode ? SelectionUnit::Row : SelectionUnit::Cell, newRow, view_.Col());
     }
     navigation.FinishStep();
 }
 
 void GridKeyboard::CtrlSpace(std::int16_t shift) {
-    if (!(shift & os::CtrlMask) || !grid_.MultiSelect()) return;
-    GridSelection selection(grid_);
-    selection.ToggleUnit(selection.ModeUnit(), grid_.row(), grid_.col());
-    grid_.RequestRepaint();
-    GridCellAction(grid_).Run(0);
+    if (!(shift & os::CtrlMask) || !host_.MultiSelect()) return;
+    GridSelection selection(parts_);
+    selection.ToggleUnit(selection.ModeUnit(), view_.Row(), view_.Col());
+    host_.RequestRepaint(false);
+    GridCellAction(parts_).Run(0);
 }
 
 void GridKeyboard::Delete() {
-    if (grid_.InEdit()) return;
-    for (const GridColumn& column : grid_.ColumnTable())
-        if (column.editable) grid_.ClearCell(grid_.row(), column.dataIndex);
+    if (view_.InEdit()) return;
+    for (const GridColumn& column : parts_.columns.Table())
+        if (column.editable) host_.ClearCell(view_.Row(), column.dataIndex);
 }
 
 // A disabled grid raises no key events at all.
 void GridKeyboard::KeyPress(std::int16_t& keyAscii) {
-    if (!grid_.Enabled()) return;
-    grid_.Events().KeyPress(keyAscii);
-    if (keyAscii >= 32) GridCellAction(grid_).Run(keyAscii);
+    if (!host_.Enabled()) return;
+    host_.Events().KeyPress(keyAscii);
+    if (keyAscii >= 32) GridCellAction(parts_).Run(keyAscii);
 }
 
 void GridKeyboard::KeyUp(std::int16_t& keyCode, std::int16_t& shift) {
-    if (grid_.Enabled() && !grid_.Interaction().editorKey) grid_.Events().KeyUp(keyCode, shift);
+    if (host_.Enabled() && !view_.Interaction().editorKey) host_.Events().KeyUp(keyCode, shift);
 }
 
 }  // namespace grid

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "grid/core/VbGrid.h"
+#include "grid/view/GridInputParts.h"
 
 namespace grid {
 
@@ -11,7 +11,7 @@ namespace grid {
 // cell (editor, check toggle or key search); key up is passed on.
 class GridKeyboard {
 public:
-    explicit GridKeyboard(VbGrid& grid) : grid_(grid) {}
+    explicit GridKeyboard(const GridInputParts& parts) : parts_(parts), host_(parts.host), view_(parts.view) {}
 
     void KeyDown(std::int16_t& keyCode, std::int16_t& shift);
     void KeyPress(std::int16_t& keyAscii);
@@ -37,7 +37,9 @@ private:
     void ModifierRule(std::int16_t shift, bool vertical);
     void RaiseChangeEvents(std::int32_t oldRow);
 
-    VbGrid& grid_;
+    GridInputParts parts_;
+    GridHost& host_;
+    GridViewState& view_;
 };
 
 }  // namespace grid

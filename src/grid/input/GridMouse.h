@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-#include "grid/core/VbGrid.h"
+#include "grid/view/GridInputParts.h"
+#include "os/types/GdiTypes.h"
 
 namespace grid {
 
@@ -13,7 +14,7 @@ namespace grid {
 // Positions arrive in twips of the grid's window.
 class GridMouse {
 public:
-    explicit GridMouse(VbGrid& grid) : grid_(grid) {}
+    explicit GridMouse(const GridInputParts& parts) : parts_(parts), host_(parts.host), view_(parts.view) {}
 
     void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
     void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
@@ -35,7 +36,9 @@ private:
     void ShowToolTip(const Hit& hit);
     void DragSelect(float x, float y);
 
-    VbGrid& grid_;
+    GridInputParts parts_;
+    GridHost& host_;
+    GridViewState& view_;
 };
 
 }  // namespace grid

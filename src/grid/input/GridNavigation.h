@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "grid/core/VbGrid.h"
+#include "grid/view/GridInputParts.h"
 
 namespace grid {
 
@@ -10,7 +10,7 @@ namespace grid {
 // step: the focus cell is scrolled into view and painted once.
 class GridNavigation {
 public:
-    explicit GridNavigation(VbGrid& grid) : grid_(grid) {}
+    explicit GridNavigation(const GridInputParts& parts) : parts_(parts) {}
 
     // Moves the focus cell by dx columns (display order) or dy rows,
     // skipping hidden ones; across a row's end it wraps to the next or
@@ -31,10 +31,10 @@ private:
     void MoveVertically(std::int32_t dy);
     // A column the walk may stop on: visible, or the row-text column outside row mode.
     bool Stoppable(std::int32_t position) const;
-    bool RowVisible(std::int32_t row) const { return grid_.RowAt(row).visible; }
+    bool RowVisible(std::int32_t row) const { return parts_.RowAt(row).visible; }
     std::int32_t VisibleHeight() const;
 
-    VbGrid& grid_;
+    GridInputParts parts_;
 };
 
 }  // namespace grid

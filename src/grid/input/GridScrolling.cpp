@@ -18,7 +18,7 @@ int Index(EScrollBar bar) { return static_cast<int>(bar); }
 
 }  // namespace
 
-GridScrolling::GridScrolling(VbGrid& grid) : grid_(grid), bars_(this) {
+GridScrolling::GridScrolling(const GridInputParts& parts) : parts_(parts), bars_(this) {
     for (Extent& extent : applied_) extent.content = extent.page = -1;  // nothing applied yet
 }
 
@@ -30,24 +30,24 @@ void GridScrolling::Create(os::HWND gridWindow) { bars_.Create(gridWindow); }
 bool GridScrolling::UpdateRanges() {
     const os::HWND window = bars_.Window();
     if (!window) return false;
-    const auto style = grid_.Settings().scrollBarStyle == ScrollBarStyle::Standard ? controls::EScrollBarStyle::Standard
+    const auto style = parts_.settings.scrollBarStyle == ScrollBarStyle::Standard ? controls::EScrollBarStyle::Standard
                                                                                    : controls::EScrollBarStyle::Flat;
     if (bars_.Style() != style) bars_.SetStyle(style);
 
     os::RECT client;
     os::GetClientRect(window, client);
     const os::SIZE insets = os::ScrollBarInsets(window);
-    const std::int32_t roomX = client.right + insets.cx - grid_.FixedWidth();
-    const std::int32_t roomY = client.bottom + insets.cy - grid_.HeaderHeightPixels() - grid_.FixedHeight();
+    const std::int32_t roomX = client.right + insets.cx - parts_.host.FixedWidth();
+    const std::int32_t roomY = client.bottom + insets.cy - parts_.host.HeaderHeightPixels() - parts_.rows.FixedHeight();
     const std::int32_t vBar = os::GetSystemMetrics(os::SM_CXVSCROLL), hBar = os::GetSystemMetrics(os::SM_CYHSCROLL);
-    const ScrollBars bars = grid_.Settings().scrollBars;
+    const ScrollBars bars = parts_.settings.scrollBars;
     const bool allowH = Allows(bars, ScrollBars::Horizontal), allowV = Allows(bars, ScrollBars::Vertical);
 
-    Extent h{false, grid_.ScrollableWidth(), 0, kColumnStep};
-    Extent v{false, grid_.ScrollableHeight(), 0, std::max(1, grid_.ToPixelsY(grid_.DefaultRowHeight()))};
+    Extent h{false, parts_.host.ScrollableWidth(), 0, kColumnStep};
+    Extent v{false, parts_.host.ScrollableHeight(), 0, std::max(1, parts_.host.DefaultRowHeightPixels())};
     // While the host of a virtual grid still has rows, the bar reaches a
     // page past those there are: scrolling into it asks for the next ones.
-    if (grid_.ServingVirtualRows()) v.content += std::max(0, roomY);
+    if (parts_.host.ServingVirtualRows()) v.content += std::max(0, roomY);
     v.shown = allowV && v.content > roomY;
     h.shown = allowH && h.content > roomX - (v.shown ? vBar : 0);
     if (h.shown && !v.shown) v.shown = allowV && v.content > roomY - hBar;
@@ -59,7 +59,7 @@ bool GridScrolling::UpdateRanges() {
     Apply(EScrollBar::Vertical, v);
 
     // A table that shrank or a window that grew can leave the view beyond the end.
-    MoveView(grid_.HorizontalOffset(), grid_.VerticalOffset());
+    MoveView(parts_.view.HorizontalOffset(), parts_.view.VerticalOffset());
     return changed;
 }
 
@@ -94,11 +94,11 @@ void GridScrolling::MoveView(std::int32_t x, std::int32_t y) {
     y = Clamp(EScrollBar::Vertical, y);
     SetQuietly(EScrollBar::Horizontal, x);
     SetQuietly(EScrollBar::Vertical, y);
-    grid_.FollowScrollBars(x, y);
+    parts_.host.FollowScrollBars(x, y);
 }
 
 void GridScrolling::ScrollTo(std::int32_t x, std::int32_t y) {
-    if (UpdateRanges()) grid_.RequestRepaint(true);
+    if (UpdateRanges()) parts_.host.RequestRepaint(true);
     MoveView(x, y);
 }
 
@@ -113,7 +113,7 @@ void GridScrolling::Change(EScrollBar) { Follow(); }
 
 void GridScrolling::Follow() {
     if (quiet_) return;
-    grid_.FollowScrollBars(bars_.Value(EScrollBar::Horizontal), bars_.Value(EScrollBar::Vertical));
+    parts_.host.FollowScrollBars(bars_.Value(EScrollBar::Horizontal), bars_.Value(EScrollBar::Vertical));
 }
 
 }  // namespace grid

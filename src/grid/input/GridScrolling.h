@@ -3,7 +3,8 @@
 #include <cstdint>
 
 #include "controls/cScrollBars.h"
-#include "grid/core/VbGrid.h"
+#include "grid/view/GridInputParts.h"
+#include "grid/view/GridScroller.h"
 
 namespace grid {
 
@@ -12,7 +13,7 @@ namespace grid {
 // a user's scrolling moves the grid's view.
 class GridScrolling : public GridScroller, public controls::IScrollBarsEvents {
 public:
-    explicit GridScrolling(VbGrid& grid);
+    explicit GridScrolling(const GridInputParts& parts);
     GridScrolling(const GridScrolling&) = delete;
     GridScrolling& operator=(const GridScrolling&) = delete;
 
@@ -43,7 +44,7 @@ private:
     void MoveView(std::int32_t x, std::int32_t y);
     void Follow();
 
-    VbGrid& grid_;
+    GridInputParts parts_;
     controls::cScrollBars bars_;
     Extent applied_[2];
     bool quiet_ = false;  // the bars are being moved to the grid's offsets

@@ -8,17 +8,17 @@ constexpr const char* kTipSeparator = "   -   ";
 
 }  // namespace
 
-std::string CellTipText(const VbGrid& grid, std::int32_t row, std::int32_t col) {
-    const GridCell& cell = grid.CellAt(row, col);
-    const GridColumn& column = grid.ColumnAt(grid.PositionOfDataIndex(col));
+std::string CellTipText(const GridInputParts& grid, std::int32_t row, std::int32_t col) {
+    const GridCell& cell = grid.host.CellAt(row, col);
+    const GridColumn& column = grid.columns.At(grid.columns.PositionOf(col));
     std::string tip = cell.Extras().toolTip;
-    const std::string text = grid.TextMatrix(row, col);
+    const std::string text = grid.host.TextMatrix(row, col);
     if (tip.empty()) tip = column.toolTip;
     // The room the drawing leaves the text: the cell less its margins.
-    const std::int32_t margins = (Drawn(grid.Settings().gridLines) ? 4 : 2) + cell.Extras().indent;
-    const bool cutOff = !column.check && grid.EvaluateTextWidth(row, col) > column.width - margins;
+    const std::int32_t margins = (Drawn(grid.settings.gridLines) ? 4 : 2) + cell.Extras().indent;
+    const bool cutOff = !column.check && grid.host.EvaluateTextWidth(row, col, true) > column.width - margins;
     if (!text.empty() && cutOff) tip = tip.empty() ? text : text + kTipSeparator + tip;
-    if (tip.empty()) tip = grid.ToolTip();
+    if (tip.empty()) tip = grid.host.ToolTip();
     return tip;
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "grid/core/VbGrid.h"
+#include "grid/view/GridInputParts.h"
 
 namespace grid {
 
@@ -10,12 +10,11 @@ namespace grid {
 enum class SelectionUnit { Cell, Row, Column };
 
 // Selecting cells, rows and columns. Every operation marks only the cells
-// whose selected flag changed as dirty and sets the grid's repaint-pending
-// flag; painting is left to the step's one redraw request. Columns are
-// data indices.
+// whose selected flag changed as dirty; painting is left to the step's one
+// redraw request. Columns are data indices.
 class GridSelection {
 public:
-    explicit GridSelection(VbGrid& grid) : grid_(grid) {}
+    explicit GridSelection(const GridInputParts& parts) : parts_(parts) {}
 
     // toggle: invert the flag; else set it to value. True when it changed.
     bool SelectCell(std::int32_t col, std::int32_t row, bool toggle, bool value = false);
@@ -48,7 +47,7 @@ public:
 private:
     bool Set(std::int32_t row, std::int32_t dataIndex, bool toggle, bool value);
 
-    VbGrid& grid_;
+    GridInputParts parts_;
 };
 
 }  // namespace grid
