@@ -166,7 +166,7 @@ TEST(GridRepaint, CellChangesInvalidateOnlyTheirRectangle) {
     VbGrid g(&canvas);
     Fill(g, 3, 3);
     canvas.rects.clear();
-    g.SetFullRepaintPending(false);
+    g.ViewState().SetFullRepaintPending(false);  // as after a paint
     g.SetTextMatrix(1, 2, "x");
     ASSERT_EQ(canvas.rects.size(), 1u);
     EXPECT_EQ(canvas.rects[0], (os::RECT{128, 16, 192, 32}));
@@ -178,7 +178,7 @@ TEST(GridRepaint, DelayedRedrawHoldsBackThePaint) {
     VbGrid g(&canvas);
     g.SetPainter(&painter);
     Fill(g, 2, 2);
-    g.SetFullRepaintPending(false);
+    g.ViewState().SetFullRepaintPending(false);  // as after a paint
     canvas.rects.clear();
     painter.draws = painter.timerStarts = 0;
     g.SetDelayedRedraw(true);
@@ -196,7 +196,7 @@ TEST(GridRepaint, RedrawOffOnlyMarksAFullRepaint) {
     VbGrid g(&canvas);
     g.SetPainter(&painter);
     Fill(g, 2, 2);
-    g.SetFullRepaintPending(false);
+    g.ViewState().SetFullRepaintPending(false);  // as after a paint
     g.SetRedraw(false);
     canvas.rects.clear();
     canvas.allInvalidations = 0;

@@ -417,16 +417,10 @@ public:
 
     // Repaint bookkeeping shared with the painter.
     bool FullRepaintPending() const { return view_.FullRepaintPending(); }
-    void SetFullRepaintPending(bool pending) { view_.SetFullRepaintPending(pending); }
     void InvalidateAll();
     void MarkCellDirty(std::int32_t row, std::int32_t dataIndex);
     void MarkColumnsDirty(std::int32_t fromPosition, std::int32_t toPosition);
     void RequestRepaint(bool resize = false) override;
-    // A fresh row's cells wait to be drawn already.
-    void SetCellDirty(std::int32_t row, std::int32_t dataIndex) override {
-        if (CellsStored(row)) MutableCell(row, dataIndex).dirty = true;
-    }
-    void SetRowDirty(std::int32_t row) override { rows_.SetDirty(row, true); }
     // The cell's rectangle in client pixels, as the painter lays it out.
     os::RECT CellRect(std::int32_t row, std::int32_t dataIndex) const;
     // What the scroll bars range over: the heights of the visible scrolling
@@ -531,6 +525,11 @@ private:
     bool RequestVirtualRows() override;
     void ClearCellDirty(std::int32_t row, std::int32_t dataIndex) override;
     void ClearRowDirty(std::int32_t row) override;
+    // A fresh row's cells wait to be drawn already.
+    void SetCellDirty(std::int32_t row, std::int32_t dataIndex) override {
+        if (CellsStored(row)) MutableCell(row, dataIndex).dirty = true;
+    }
+    void SetRowDirty(std::int32_t row) override { rows_.SetDirty(row, true); }
     // The text a cell shows, as the table gives it.
     std::string DisplayedText(std::int32_t row, std::int32_t dataIndex) const override;
     // The fore colour the table gives a cell, -1 for the grid's.
