@@ -94,12 +94,12 @@ public:
     void AddItem(const std::string& s);
     void RemoveRow(std::int32_t lRow);
     void Clear(bool bRemoveCols = false);
-    void ClearCell(std::int32_t iRow, std::int32_t iCol);
+    void ClearCell(std::int32_t iRow, std::int32_t iCol) override;
     void SetHeaders();
     runtime::Variant ColumnIndex(const ColumnArg& vKey) const;
     std::int32_t FixedRows() const override { return fixedRows_; }
     void SetFixedRows(std::int32_t nRow);
-    std::int32_t FixedCols() const { return fixedCols_; }
+    std::int32_t FixedCols() const override { return fixedCols_; }
     void SetFixedCols(std::int32_t nCol);
     std::int32_t RowTextStartColumn() const override { return rowTextStartColumn_; }
     void SetRowTextStartColumn(std::int32_t lColumn);
@@ -142,7 +142,7 @@ public:
     bool LoadField(const ColumnArg& vKey) const;
     void SetLoadField(const ColumnArg& vKey, bool flg);
     std::string FieldName(const ColumnArg& vKey) const;
-    std::int32_t KeySearchColumn() const { return keySearchColumn_; }
+    std::int32_t KeySearchColumn() const override { return keySearchColumn_; }
     void SetKeySearchColumn(std::int32_t lCol) { keySearchColumn_ = lCol; }
 
     // --- row properties ---
@@ -162,11 +162,11 @@ public:
     void SetRowHeightMin(std::int32_t lHeight) { SetDefaultRowHeight(lHeight); }
 
     // --- cell properties ---
-    std::string TextMatrix(std::int32_t lRow, std::int32_t lCol) const;
+    std::string TextMatrix(std::int32_t lRow, std::int32_t lCol) const override;
     void SetTextMatrix(std::int32_t lRow, std::int32_t lCol, std::string_view sText);
-    runtime::Variant CellText(std::int32_t lRow, std::int32_t lCol) const;
-    void SetCellText(std::int32_t lRow, std::int32_t lCol, const runtime::Variant& sText);
-    std::string CellFormattedText(std::int32_t lRow, std::int32_t lCol) const;
+    runtime::Variant CellText(std::int32_t lRow, std::int32_t lCol) const override;
+    void SetCellText(std::int32_t lRow, std::int32_t lCol, const runtime::Variant& sText) override;
+    std::string CellFormattedText(std::int32_t lRow, std::int32_t lCol) const override;
     void CellDetails(std::int32_t lRow, std::int32_t lCol, const runtime::Variant& sText = {},
                      std::int32_t eTextAlign = text_flags::CellDetailsDefault, std::int32_t lIconIndex = -1,
                      std::int32_t oBackColor = -1, std::int32_t oForeColor = -1, FontRef oFont = nullptr,
@@ -174,7 +174,7 @@ public:
                      const runtime::Variant& vItemData = {});
     std::int32_t CellForeColor(std::int32_t lRow = -1, std::int32_t lCol = -1) const;
     void SetCellForeColor(std::int32_t lRow, std::int32_t lCol, std::int32_t oColor);
-    std::int32_t CellBackColor(std::int32_t lRow = -1, std::int32_t lCol = -1) const;
+    std::int32_t CellBackColor(std::int32_t lRow = -1, std::int32_t lCol = -1) const override;
     void SetCellBackColor(std::int32_t lRow, std::int32_t lCol, std::int32_t oColor);
     void CellDefaultForeColor(std::int32_t lRow, std::int32_t lCol);
     void CellDefaultBackColor(std::int32_t lRow, std::int32_t lCol);
@@ -206,7 +206,7 @@ public:
     void SetCellPictureWidth(std::int32_t lRow, std::int32_t lCol, std::int32_t Pw);
 
     // --- appearance (OLE colours) ---
-    std::int32_t BackColor() const { return look_.back.ole; }
+    std::int32_t BackColor() const override { return look_.back.ole; }
     void SetBackColor(std::int32_t oColor) { SetColour(look_.back, oColor); }
     std::int32_t ForeColor() const { return look_.fore.ole; }
     void SetForeColor(std::int32_t oColor) { SetColour(look_.fore, oColor); }
@@ -262,7 +262,7 @@ public:
     void SetMousePointer(std::int16_t p) { mousePointer_ = p; }
     PictureRef MouseIcon() const { return mouseIcon_; }
     void SetMouseIcon(PictureRef icon) { mouseIcon_ = std::move(icon); }
-    std::string ToolTip() const { return toolTip_; }
+    std::string ToolTip() const override { return toolTip_; }
     void SetToolTip(const std::string& tt) { toolTip_ = tt; }
     std::int16_t ScrollBars() const { return NumberOf(settings_.scrollBars); }
     void SetScrollBars(std::int16_t eBars) { SetSetting(settings_.scrollBars, eBars); }
@@ -282,7 +282,7 @@ public:
     void SetHeaderHeight(std::int32_t lHeight);
     // The height the header takes off the top of the client area: none
     // while the header is hidden.
-    std::int32_t HeaderHeightPixels() const { return look_.HeaderHeightPixels(); }
+    std::int32_t HeaderHeightPixels() const override { return look_.HeaderHeightPixels(); }
     os::HWND hWnd() const { return canvas_->Window(); }
 
     // --- current cell, selection and scrolling ---
@@ -296,7 +296,7 @@ public:
     void SetSelectedCol(std::int32_t lCol);
     std::int32_t SelectionMode() const { return NumberOf(settings_.selectionMode); }
     void SetSelectionMode(std::int32_t mode) { SetSetting(settings_.selectionMode, mode); }
-    bool MultiSelect() const { return multiSelect_; }
+    bool MultiSelect() const override { return multiSelect_; }
     void SetMultiSelect(bool ms) { multiSelect_ = ms; }
     bool AllowBigSelection() const { return multiSelect_; }
     void SetAllowBigSelection(bool ms) { multiSelect_ = ms; }
@@ -313,7 +313,7 @@ public:
     // Scrolls the cell into view: a row above the view becomes the top row,
     // one below it the bottom row; with fForce the row becomes the top row
     // even when it is in view. True when the view moved.
-    bool EnsureVisible(std::int32_t lRow, std::int32_t lCol, bool fForce = false);
+    bool EnsureVisible(std::int32_t lRow, std::int32_t lCol, bool fForce = false) override;
     // Scrolls as the mouse wheel does: zd in wheel units (120 a notch, positive
     // away from the user), three rows a notch.
     void Scroll(std::int32_t zd);
@@ -326,7 +326,7 @@ public:
     std::int32_t ScreenRows() const;
     // The cell under a point in client pixels (row and data index -1 when none).
     void CellFromPoint(std::int32_t xPixels, std::int32_t yPixels, std::int32_t& lRow, std::int32_t& lCol,
-                       std::int32_t fromCol = 0, std::int32_t fromRow = 0) const;
+                       std::int32_t fromCol = 0, std::int32_t fromRow = 0) const override;
     // The cell's rectangle on screen, in twips (fTwips) or pixels.
     void CellBoundary(std::int32_t lRow, std::int32_t lCol, std::int32_t& lLeft, std::int32_t& lTop,
                       std::int32_t& lWidth, std::int32_t& lHeight, bool fTwips = true) const;
@@ -334,7 +334,7 @@ public:
     bool ColIsVisible(std::int32_t c) const;
     // Text measurement: what a cell's text needs, in pixels.
     std::int32_t EvaluateTextHeight(std::int32_t lRow, std::int32_t lCol) const;
-    std::int32_t EvaluateTextWidth(std::int32_t lRow, std::int32_t lCol, bool bForceNoModify = true) const;
+    std::int32_t EvaluateTextWidth(std::int32_t lRow, std::int32_t lCol, bool bForceNoModify = true) const override;
     void AutoHeightRow(std::int32_t lRow, std::int32_t lMinimumHeight = -1);
     void AutoWidthColumn(const ColumnArg& vKey);
     // A width change as the user makes it by the header: with its events,
@@ -352,7 +352,7 @@ public:
     // containing it. False, and nothing moves, when no row matches.
     bool Search(std::int32_t col, const std::string& Pattern, std::int32_t mode = 1);
     std::int32_t FindSearchMatchRow(const std::string& sSearchString, bool bLoop = true,
-                                    bool bVisibleRowsOnly = true) const;
+                                    bool bVisibleRowsOnly = true) const override;
 
     // --- redraw control ---
     bool Redraw() const override { return redraw_; }
@@ -422,11 +422,11 @@ public:
     void MarkColumnsDirty(std::int32_t fromPosition, std::int32_t toPosition);
     void RequestRepaint(bool resize = false) override;
     // The cell's rectangle in client pixels, as the painter lays it out.
-    os::RECT CellRect(std::int32_t row, std::int32_t dataIndex) const;
+    os::RECT CellRect(std::int32_t row, std::int32_t dataIndex) const override;
     // What the scroll bars range over: the heights of the visible scrolling
     // rows, the widths of the visible scrolling columns.
-    std::int32_t ScrollableHeight() const;
-    std::int32_t ScrollableWidth() const;
+    std::int32_t ScrollableHeight() const override;
+    std::int32_t ScrollableWidth() const override;
     std::int32_t HorizontalOffset() const { return view_.HorizontalOffset(); }
     std::int32_t VerticalOffset() const { return view_.VerticalOffset(); }
 
