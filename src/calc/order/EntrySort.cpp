@@ -244,20 +244,25 @@ void SortShared(TrainSortEntry* list, long first, long last, const Ordering& ord
 // Lists whose keys are all distinct have one sorted arrangement, found far
 // faster by bucketing than by the record sort's own steps. When that is only
 // hoped for, the bucketing works on a copy, so that the record sort can
-// still be left to decide ties; short lists are not worth that, very long
-// ones cannot afford it. Memory touched for the first time costs as much as
-// sorting it, so a list known to have distinct keys takes one new buffer.
+// still be left to decide ties; short lists are not worth that. Very long
+// lists cannot afford a second copy at all and are sorted where they lie.
+// Memory touched for the first time costs as much as sorting it, so a list
+// known to have distinct keys takes one new buffer.
 constexpr long kDistinctFrom = 256;
 constexpr long kDistinctUpTo = 1L << 20;
 
-bool SortedByDistinctKeys(std::vector<TrainSortEntry>& entries, long first, long last, KnownTies ties) {
+// Not inlined: g++ 12 then mistakes the swapped buffer for one that starts
+// `first` entries into the list and warns that freeing it is wrong.
+[[gnu::noinline]] bool SortedByDistinctKeys(std::vector<TrainSortEntry>& entries, long first, long last,
+                                            KnownTies ties) {
     const long n = last - first + 1;
-    if (ties == KnownTies::Seen || (ties == KnownTies::Unknown && (n < kDistinctFrom || n > kDistinctUpTo)))
-        return false;
+    if (ties == KnownTies::Seen || n > kDistinctUpTo || (ties == KnownTies::Unknown && n < kDistinctFrom)) return false;
     std::vector<TrainSortEntry> sorted(static_cast<std::size_t>(n));
-    std::vector<TrainSortEntry> spare(ties == KnownTies::None ? 0 : sorted.size());
+    std::vector<TrainSortEntry> spare;
+    if (ties == KnownTies::Unknown) spare.resize(sorted.size());
     TrainSortEntry* in = entries.data() + first;
-    const bool distinct = SortDistinctKeys(in, sorted.size(), sorted.data(), spare.empty() ? in : spare.data());
+    const bool distinct =
+        SortDistinctKeys(in, sorted.size(), sorted.data(), ties == KnownTies::None ? in : spare.data());
     if (!distinct && ties == KnownTies::Unknown) return false;
     // A list said to have distinct keys that does not (a fault of the
     // caller's) keeps its sorted order, with ties in any order.
