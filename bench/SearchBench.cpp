@@ -65,6 +65,31 @@ void Packed(benchmark::State& state, bool sort) {
 }
 
 void BM_PackedSearch56(benchmark::State& state) { Packed(state, false); }
+
+// As kestrany-calc fills and sorts its list: room made once, the search
+// shared between two threads when it is long.
+void BM_PackedFill56(benchmark::State& state) {
+    const calc::GearSet gears = FiftySixGears();
+    const calc::SearchInputs in = Inputs(static_cast<double>(state.range(0)) / 10.0, true);
+    std::size_t found = 0;
+    for (auto _ : state) {
+        calc::PackedTrainList packed(in, gears);
+        packed.Fill(in, gears);
+        if (state.range(1)) packed.Sort();
+        found = packed.Size();
+        benchmark::DoNotOptimize(&packed);
+    }
+    state.counters["results"] = static_cast<double>(found);
+}
+
+void BM_SearchPlan56(benchmark::State& state) {
+    const calc::GearSet gears = FiftySixGears();
+    const calc::SearchInputs in = Inputs(static_cast<double>(state.range(0)) / 10.0, true);
+    for (auto _ : state) {
+        const calc::SearchPlan plan(in, gears);
+        benchmark::DoNotOptimize(&plan);
+    }
+}
 void BM_PackedSearchAndSort56(benchmark::State& state) { Packed(state, true); }
 
 // The sort alone, on the entries of a search: by the record sort's own
@@ -94,6 +119,8 @@ void BM_SortKnownDistinct56(benchmark::State& state) { SortOnly(state, calc::Kno
 
 BENCHMARK(BM_PackedSearch56)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PackedSearchAndSort56)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PackedFill56)->Args({1, 0})->Args({2, 0})->Args({3, 0})->Args({5, 0})->Args({1, 1})->Args({10, 0})->Args({10, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchPlan56)->Arg(1)->Arg(10)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FactorySet)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Search56Plain)->Unit(benchmark::kMillisecond);                 // 0.1 %, no options
 BENCHMARK(BM_Search56)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);   // 0.1 %, 1 %, 5 %

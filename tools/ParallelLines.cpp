@@ -64,6 +64,10 @@ private:
 // buffer back.
 bool IsHelperBlock(std::size_t block) { return block % 3 != 0; }
 
+// Below this many blocks, starting the helper (its stack, its own memory)
+// costs more than the blocks it fills save.
+constexpr std::size_t kSharedFromBlocks = 6;
+
 // The helper's buffer for one of its blocks.
 std::size_t SlotOf(std::size_t block) { return (block - block / 3 - 1) % 2; }
 
@@ -146,7 +150,7 @@ bool PutLinesInParallel(calc::SortedTrains& results, const calc::GearSet& gears,
     const std::size_t blocks = (results.Size() + kBlockRows - 1) / kBlockRows;
     HelperBlocks helper(blocks);
     std::thread other;
-    if (blocks > 1) {
+    if (blocks >= kSharedFromBlocks) {
         try {
             other = std::thread([&] { helper.Run(results, gears, separators); });
         } catch (const std::system_error&) {  // no thread to be had: the helper's blocks are filled here, in turn

@@ -45,7 +45,7 @@ namespace {
 
 // A search shares its work between two threads when it can list at least
 // this many trains: below, starting a thread costs more than it saves.
-constexpr std::size_t kSharedFrom = 4096;
+constexpr std::size_t kSharedFrom = 32768;
 // ... and at most this many: both parts are then held at once for a moment,
 // which a long list cannot afford.
 constexpr std::size_t kSharedUpTo = std::size_t{1} << 20;
