@@ -81,7 +81,13 @@ TEST(ResultTexts, AWriterOfManyLinesWritesEachLinesOwnText) {
     TrainResult odd = four;
     odd.pitch = std::nan("");
     odd.tpi = 1e300;
-    const TrainResult sequence[] = {four, four, other, four, odd, odd, four, other, other};
+    TrainResult wide = four;  // measures whose texts together pass 64 bytes
+    wide.err = wide.pitch = wide.tpi = 1e40;
+    TrainResult halfway = four;  // a value the quick form cannot round for certain
+    halfway.err = 0.00005;
+    const TrainResult twoGear{3, -1, -1, 99, 2.0, 12.7, 100.0, {}};  // gear D in no slot of the set
+    const TrainResult sequence[] = {four, four, other, four, odd, odd, four, other, other, wide, wide,
+                                    halfway, halfway, twoGear, four};
     for (const runtime::NumberSeparators& s : {runtime::NumberSeparators{".", ","}, runtime::NumberSeparators{",", "."}}) {
         calc::ResultLineWriter writer(g, s);
         std::string written, expected;

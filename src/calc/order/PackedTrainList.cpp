@@ -6,6 +6,7 @@
 
 #include "calc/order/EntrySort.h"
 #include "calc/gears/TrainMeasure.h"
+#include "calc/search/SearchLoops.h"
 
 namespace calc {
 
@@ -17,25 +18,12 @@ PackedTrainList::PackedTrainList(const SearchInputs& inputs, const GearSet& gear
       requestTpi_(inputs.requestTpi),
       complete_(keys_.Usable()) {}
 
-void PackedTrainList::Add(const TrainResult& result) {
-    if (!complete_) return;
-    if (!TrainSortKeys::Fits(result) || result.d < 0 || entries_.size() >= UINT32_MAX) {
-        complete_ = false;
-        entries_ = {};
-        return;
-    }
-    const TrainSortEntry entry = keys_.EntryOf(result, static_cast<std::uint32_t>(keys_.Rank(result.d)));
-    if (!tieSeen_) LookForTie(entry);
-    entries_.push_back(entry);
+void PackedTrainList::Abandon() {
+    complete_ = false;
+    entries_ = {};
 }
 
-void PackedTrainList::LookForTie(const TrainSortEntry& entry) {
-    const std::uint32_t gears = keys_.GearsOf(entry);
-    if (gears != runGears_) {
-        runGears_ = gears;
-        runStart_ = entries_.size();
-        return;
-    }
+void PackedTrainList::LookForTieInRun(const TrainSortEntry& entry) {
     for (std::size_t i = runStart_; i < entries_.size(); ++i)
         if (entries_[i].absErr == entry.absErr && entries_[i].keyAndIndex >> 32 == entry.keyAndIndex >> 32)
             tieSeen_ = true;
@@ -63,7 +51,7 @@ void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
     // as the list at its peak. Room never written takes no memory.
     if (most < kSharedFrom || most > kSharedUpTo || !plan.Parts() || std::thread::hardware_concurrency() < 2) {
         entries_.reserve(most);
-        SearchTrainsPart(plan, *this, true, 0, end);
+        SearchTrainsPartInto(plan, *this, true, 0, end);
         return;
     }
     entries_.reserve(most);
@@ -72,7 +60,7 @@ void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
     std::exception_ptr failure;
     auto searchSecond = [&] {
         try {
-            SearchTrainsPart(plan, second, false, split, end);
+            SearchTrainsPartInto(plan, second, false, split, end);
         } catch (...) {
             failure = std::current_exception();
         }
@@ -82,7 +70,7 @@ void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
         other = std::thread(searchSecond);
     } catch (const std::system_error&) {  // no thread to be had: the second part after the first
     }
-    SearchTrainsPart(plan, *this, true, 0, split);
+    SearchTrainsPartInto(plan, *this, true, 0, split);
     if (other.joinable()) other.join();
     else searchSecond();
     if (failure) std::rethrow_exception(failure);

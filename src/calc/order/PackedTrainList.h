@@ -18,13 +18,23 @@ namespace calc {
 // when it is read: the counts from the ranks, the pitch, threads per inch
 // and error worked out again from the counts with the same operations as the
 // search, so that they are the same to the bit.
-class PackedTrainList : public TrainSink {
+class PackedTrainList final : public TrainSink {
 public:
     PackedTrainList(const SearchInputs& inputs, const GearSet& gears);
     PackedTrainList(const PackedTrainList&) = delete;  // its reader points at it
     PackedTrainList& operator=(const PackedTrainList&) = delete;
 
-    void Add(const TrainResult& result) override;
+    // Inline, so that the search's loops take it in and leave unworked
+    // what it does not read.
+    void Add(const TrainResult& result) override {
+        if (!complete_ || !TrainSortKeys::Fits(result) || result.d < 0 || entries_.size() >= UINT32_MAX) {
+            Abandon();
+            return;
+        }
+        const TrainSortEntry entry = keys_.EntryOf(result, static_cast<std::uint32_t>(keys_.Rank(result.d)));
+        if (!tieSeen_) LookForTie(entry);
+        entries_.push_back(entry);
+    }
     // Adds the search's results in order. A search that lists many trains
     // is shared between two threads when the gear set allows it.
     void Fill(const SearchInputs& inputs, const GearSet& gears);
@@ -61,9 +71,19 @@ public:
 private:
     // Takes other's rows after this list's own.
     void Append(PackedTrainList&& other);
+    // The results cannot be kept here, only as records.
+    void Abandon();
     // Notes whether the entry ties with one before it in its run of gears.
-    void LookForTie(const TrainSortEntry& entry);
-
+    void LookForTie(const TrainSortEntry& entry) {
+        const std::uint32_t gears = keys_.GearsOf(entry);
+        if (gears == runGears_) {
+            LookForTieInRun(entry);
+            return;
+        }
+        runGears_ = gears;
+        runStart_ = entries_.size();
+    }
+    void LookForTieInRun(const TrainSortEntry& entry);
     TrainSortKeys keys_;
     const GearSet& gears_;
     double advance_;

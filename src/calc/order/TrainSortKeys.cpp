@@ -15,8 +15,7 @@ namespace calc {
 namespace {
 
 constexpr unsigned kMarkBits = 3;
-constexpr unsigned kIndexBits = 32;
-constexpr unsigned kMaxWidth = (64 - kIndexBits - kMarkBits - 1) / 3;  // up to 511 distinct counts
+constexpr unsigned kMaxWidth = (64 - TrainSortKeys::kIndexBits - kMarkBits - 1) / 3;  // up to 511 distinct counts
 
 // The place of each marks value when the marks texts are compared code unit
 // by code unit: "" first, then "low ", "sec A ", ...
@@ -59,26 +58,14 @@ TrainSortKeys::TrainSortKeys(const GearSet& gears) {
     usable_ = width_ <= kMaxWidth;
     headShift_ = kIndexBits + 2 * width_ + 1;
     twoGearBit_ = std::uint64_t{1} << (kIndexBits + 2 * width_);
-    gearsMask_ = usable_ ? static_cast<std::uint32_t>((std::uint64_t{1} << (3 * width_ + 1)) - 1) : 0;
-}
-
-std::uint64_t TrainSortKeys::SlotRank(std::int32_t slot) const {
-    if (slot < 0 || static_cast<std::size_t>(slot) >= slotRanks_.size()) return emptyRank_;
-    return slotRanks_[static_cast<std::size_t>(slot)];
-}
-
-TrainSortEntry TrainSortKeys::EntryOf(const TrainResult& result, std::uint32_t index) const {
-    std::uint64_t key = kMarksRanks.rank[result.comm.Bits()];
-    key = key << width_ | SlotRank(result.a);
-    if (result.b < 0) {
-        // Two gears: the flag decides; B and C stay 0.
-        key = (key << 1 | 1) << (2 * width_);
-    } else {
-        key = key << 1;
-        key = key << width_ | SlotRank(result.b);
-        key = key << width_ | (result.c < 0 ? 0 : SlotRank(result.c));
+    if (usable_) {
+        auto keysOf = [this](std::uint64_t rank) { return SlotKeys{rank << (2 * width_ + 1), rank << width_, rank}; };
+        for (std::uint64_t rank : slotRanks_) slotKeys_.push_back(keysOf(rank));
+        emptyKeys_ = keysOf(emptyRank_);
+        for (std::size_t bits = 0; bits < 8; ++bits) marksKeys_[bits] = kMarksRanks.rank[bits] << (3 * width_ + 1);
+        twoGearKey_ = std::uint64_t{1} << (2 * width_);
     }
-    return {std::fabs(result.err), key << kIndexBits | index};
+    gearsMask_ = usable_ ? static_cast<std::uint32_t>((std::uint64_t{1} << (3 * width_ + 1)) - 1) : 0;
 }
 
 std::int32_t TrainSortKeys::SlotOf(std::uint64_t rank) const {
@@ -98,12 +85,6 @@ void TrainSortKeys::Unpack(const TrainSortEntry& entry, TrainResult& result) con
     key >>= 2 * width_ + 1;
     result.a = slotOf(key & mask);
     result.comm = FitMarks(kMarksRanks.marks[key >> width_ & 7]);
-}
-
-bool TrainSortKeys::Fits(const TrainResult& result) {
-    // A record with gear B but no gear C, or an error that is not a number,
-    // is ordered by the records themselves.
-    return !std::isnan(result.err) && !(result.b >= 0 && result.c < 0);
 }
 
 std::vector<std::uint32_t> SortedOrder(const std::vector<TrainResult>& list, const GearSet& gears, long first,

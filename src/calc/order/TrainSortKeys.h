@@ -1,6 +1,8 @@
 #pragma once
 
 #include <bit>
+#include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -25,6 +27,9 @@ struct TrainSortEntry {
 //   marks rank | A | two-gear flag | B | C
 class TrainSortKeys {
 public:
+    // The low bits of a key word, which the order never reads.
+    static constexpr unsigned kIndexBits = 32;
+
     explicit TrainSortKeys(const GearSet& gears);
 
     // False when the set has too many distinct counts for the packing.
@@ -32,11 +37,20 @@ public:
 
     // Whether a result can be packed at all (false: B without C, an error
     // that is not a number).
-    static bool Fits(const TrainResult& result);
+    static bool Fits(const TrainResult& result) {
+        // A record with gear B but no gear C, or an error that is not a
+        // number, is ordered by the records themselves.
+        return !std::isnan(result.err) && !(result.b >= 0 && result.c < 0);
+    }
 
     // The entry of a result; `index` fills the low 32 bits, which the order
     // never reads.
-    TrainSortEntry EntryOf(const TrainResult& result, std::uint32_t index) const;
+    TrainSortEntry EntryOf(const TrainResult& result, std::uint32_t index) const {
+        std::uint64_t key = marksKeys_[result.comm.Bits() & 7] | KeysOfSlot(result.a).a;
+        if (result.b < 0) key |= twoGearKey_;  // two gears: the flag decides; B and C stay 0
+        else key |= KeysOfSlot(result.b).b | (result.c < 0 ? 0 : KeysOfSlot(result.c).c);
+        return {std::fabs(result.err), key << kIndexBits | index};
+    }
 
     // The gears A, B and C an entry was packed from (and whether it has
     // two gears), without its marks and index: equal for two entries of one
@@ -74,7 +88,23 @@ public:
     Order Before() const { return {headShift_, twoGearBit_}; }
 
 private:
-    std::uint64_t SlotRank(std::int32_t slot) const;
+    std::uint64_t SlotRank(std::int32_t slot) const {
+        if (slot < 0 || static_cast<std::size_t>(slot) >= slotRanks_.size()) return emptyRank_;
+        return slotRanks_[static_cast<std::size_t>(slot)];
+    }
+    // A slot's rank shifted to its place in the upper word of the key, as
+    // gear A, B and C.
+    struct SlotKeys {
+        std::uint64_t a = 0, b = 0, c = 0;
+    };
+    const SlotKeys& KeysOfSlot(std::int32_t slot) const {
+        if (slot < 0 || static_cast<std::size_t>(slot) >= slotKeys_.size()) return emptyKeys_;
+        return slotKeys_[static_cast<std::size_t>(slot)];
+    }
+    std::vector<SlotKeys> slotKeys_;  // per slot; none when the set is not Usable()
+    SlotKeys emptyKeys_;              // for a slot outside the set
+    std::uint64_t marksKeys_[8] = {};  // per marks value: its place in the order of the marks texts, shifted
+    std::uint64_t twoGearKey_ = 0;
 
     std::vector<std::uint64_t> slotRanks_;  // per slot: rank of its count, 0 = largest
     std::vector<std::int32_t> rankSlots_;   // per rank: the first slot holding its count, or -1

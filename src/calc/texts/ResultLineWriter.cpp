@@ -1,6 +1,7 @@
 #include "calc/texts/ResultLineWriter.h"
 
 #include <bit>
+#include <iterator>
 #include <charconv>
 #include <cstring>
 
@@ -44,15 +45,31 @@ char* Put(char* p, std::string_view text) {
     return p + text.size();
 }
 
+// Write puts the fields down in this order, as straight-line code.
+constexpr bool WrittenInColumnOrder() {
+    constexpr ResultField order[] = {ResultField::RowNumber, ResultField::GearA, ResultField::GearB,
+                                     ResultField::GearC,     ResultField::GearD, ResultField::Error,
+                                     ResultField::Pitch,     ResultField::Tpi,   ResultField::Marks};
+    if (kResultColumnCount != std::size(order)) return false;
+    for (std::size_t c = 0; c < kResultColumnCount; ++c)
+        if (kResultColumns[c].field != order[c]) return false;
+    return true;
+}
+static_assert(WrittenInColumnOrder(), "ResultLineWriter::Write follows the columns: change both together");
+
 }  // namespace
 
 ResultLineWriter::ResultLineWriter(const GearSet& gears, const runtime::NumberSeparators& separators)
-    : gears_(gears), slotTexts_(gears.Counts().size()), separators_(separators) {
-    for (std::size_t slot = 0; slot < slotTexts_.size(); ++slot) {
-        CountText& t = slotTexts_[slot];
-        t.length =
-            static_cast<std::uint8_t>(std::to_chars(t.text, t.text + sizeof t.text, gears.Counts()[slot]).ptr - t.text);
-    }
+    : gears_(gears), gearTexts_(gears.Counts().size()), separators_(separators) {
+    auto make = [](GearText& t, std::int32_t count, bool shown) {
+        t.text[0] = ';';
+        t.text[1] = ' ';
+        char* end = shown ? std::to_chars(t.text + 2, t.text + sizeof t.text, count).ptr : t.text + 2;
+        t.length = static_cast<std::uint8_t>(end - t.text);
+    };
+    for (std::size_t slot = 0; slot < gearTexts_.size(); ++slot) make(gearTexts_[slot], gears.Counts()[slot], true);
+    make(noGear_, 0, false);
+    make(emptySlot_, 0, true);
 }
 
 void ResultLineWriter::Append(std::string& out, const TrainResult& result, std::size_t rowIndex) {
@@ -69,38 +86,16 @@ void ResultLineWriter::Append(std::string& out, const TrainResult& result, std::
     out += kCsvLineEnd;
 }
 
-char* ResultLineWriter::Write(char* at, const TrainResult& result, std::size_t rowIndex) {
-    char* p = Fields(at, result, rowIndex, std::make_index_sequence<kResultColumnCount>());
-    return p == nullptr ? nullptr : Put(p, kCsvLineEnd);
-}
-
-// The fields in column order, joined by "; ", as straight-line code: the
-// columns are known when the program is built.
-template <std::size_t... Columns>
-char* ResultLineWriter::Fields(char* p, const TrainResult& result, std::size_t rowIndex,
-                               std::index_sequence<Columns...>) {
-    const char* const start = p;
-    auto field = [&]<std::size_t column>() {
-        if (p == nullptr) return;
-        if (p != start) p = Put(p, "; ");
-        p = Field<kResultColumns[column].field>(p, result, rowIndex);
-    };
-    (field.template operator()<Columns>(), ...);
-    return p;
-}
-
-template <ResultField field>
-char* ResultLineWriter::Field(char* p, const TrainResult& r, std::size_t rowIndex) {
-    if constexpr (field == ResultField::RowNumber) return RowNumber(p, rowIndex);
-    if constexpr (field == ResultField::GearA) return Count(p, r.a);
-    if constexpr (field == ResultField::GearB) return Count(p, r.b);
-    if constexpr (field == ResultField::GearC) return Count(p, r.c);
-    if constexpr (field == ResultField::GearD) return Count(p, r.d);
-    if constexpr (field == ResultField::Error) return Measure(p, r.err, measures_[0]);
-    if constexpr (field == ResultField::Pitch) return Measure(p, r.pitch, measures_[1]);
-    if constexpr (field == ResultField::Tpi) return Measure(p, r.tpi, measures_[2]);
-    if constexpr (field == ResultField::Marks) return Put(p, kMarks.texts[r.comm.Bits()]);
-    return p;
+char* ResultLineWriter::Write(char* p, const TrainResult& result, std::size_t rowIndex) {
+    p = RowNumber(p, rowIndex);
+    p = Gear(p, result.a);
+    p = Gear(p, result.b);
+    p = Gear(p, result.c);
+    p = Gear(p, result.d);
+    p = MeasureRun(Put(p, "; "), result);
+    if (p == nullptr) return nullptr;
+    p = Put(Put(p, "; "), kMarks.texts[result.comm.Bits() & 7]);
+    return Put(p, kCsvLineEnd);
 }
 
 // Rows are mostly written one after another: the next number is the last
@@ -139,20 +134,45 @@ char* ResultLineWriter::Measure(char* p, double value, MeasureCache& cache) {
     const auto bits = std::bit_cast<std::uint64_t>(value);
     if (cache.length == 0 || cache.bits != bits) {
         cache.length = WriteMeasure(cache.text, value, separators_.decimal);
+        if (cache.length == 0) {
+            // A value the quick form cannot round for certain: the general
+            // formatter's text, kept like any other while it fits.
+            const std::string text = MeasureText(value, separators_);
+            if (text.size() > sizeof cache.text) return nullptr;
+            std::memcpy(cache.text, text.data(), text.size());
+            cache.length = text.size();
+        }
         cache.bits = bits;
-        if (cache.length == 0) return nullptr;
     }
     std::memcpy(p, cache.text, kMeasureBuffer);
     return p + cache.length;
 }
 
-char* ResultLineWriter::Count(char* p, int slot) const {
-    if (slot < 0) return p;
-    if (static_cast<std::size_t>(slot) >= slotTexts_.size())
-        return Put(p, std::string_view("0"));  // no such slot: count 0
-    const CountText& t = slotTexts_[static_cast<std::size_t>(slot)];
-    std::memcpy(p, t.text, sizeof t.text);
-    return p + t.length;
+char* ResultLineWriter::MeasureRun(char* p, const TrainResult& r) {
+    const MeasureRunCache& run = measureRun_;
+    const bool same = run.length != 0 && run.bits[0] == std::bit_cast<std::uint64_t>(r.err) &&
+                      run.bits[1] == std::bit_cast<std::uint64_t>(r.pitch) &&
+                      run.bits[2] == std::bit_cast<std::uint64_t>(r.tpi);
+    if (!same && !RewriteMeasureRun(r)) return nullptr;
+    // Most runs are short: a move of their first 64 bytes, then the rest.
+    constexpr std::size_t kFirst = 64;
+    std::memcpy(p, run.text, kFirst);
+    if (run.length > kFirst) std::memcpy(p + kFirst, run.text + kFirst, sizeof run.text - kFirst);
+    return p + run.length;
+}
+
+bool ResultLineWriter::RewriteMeasureRun(const TrainResult& r) {
+    MeasureRunCache& run = measureRun_;
+    run.length = 0;
+    char* q = Measure(run.text, r.err, measures_[0]);
+    if (q != nullptr) q = Measure(Put(q, "; "), r.pitch, measures_[1]);
+    if (q != nullptr) q = Measure(Put(q, "; "), r.tpi, measures_[2]);
+    if (q == nullptr) return false;
+    run.length = static_cast<std::size_t>(q - run.text);
+    run.bits[0] = std::bit_cast<std::uint64_t>(r.err);
+    run.bits[1] = std::bit_cast<std::uint64_t>(r.pitch);
+    run.bits[2] = std::bit_cast<std::uint64_t>(r.tpi);
+    return true;
 }
 
 }  // namespace calc
