@@ -94,23 +94,15 @@ void PackedTrainList::Sort() {
 }
 
 const TrainResult& PackedTrainList::Reader::Row(std::size_t i) {
-    const TrainSortEntry& entry = list_.entries_[i];
-    const TrainSortKeys& keys = list_.keys_;
-    const GearSet& gears = list_.gears_;
-    keys.Unpack(entry, row_);
-    row_.d = keys.SlotOf(entry.Index());
-    std::int64_t driving = gears.Count(row_.a), driven = gears.Count(row_.d);
-    if (!row_.IsTwoGear()) {
-        driving *= gears.Count(row_.c);
-        driven *= gears.Count(row_.b);
-    }
-    if (driving != driving_ || driven != driven_) {
-        const TrainMeasures m = MeasureTrain(driving, driven, list_.advance_, list_.request_, list_.requestTpi_);
+    const TrainSortKeys::Products products = list_.keys_.Unpack(list_.entries_[i], row_);
+    if (products.driving != driving_ || products.driven != driven_) {
+        const TrainMeasures m =
+            MeasureTrain(products.driving, products.driven, list_.advance_, list_.request_, list_.requestTpi_);
         row_.pitch = m.pitch;
         row_.tpi = m.tpi;
         row_.err = m.err;
-        driving_ = driving;
-        driven_ = driven;
+        driving_ = products.driving;
+        driven_ = products.driven;
     }
     return row_;
 }

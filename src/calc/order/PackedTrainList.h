@@ -26,7 +26,7 @@ public:
 
     // Inline, so that the search's loops take it in and leave unworked
     // what it does not read.
-    void Add(const TrainResult& result) override {
+    [[gnu::always_inline]] void Add(const TrainResult& result) override {
         if (!complete_ || !TrainSortKeys::Fits(result) || result.d < 0 || entries_.size() >= UINT32_MAX) {
             Abandon();
             return;

@@ -50,9 +50,11 @@ TrainSortKeys::TrainSortKeys(const GearSet& gears) {
     };
     slotRanks_.reserve(gears.Counts().size());
     for (std::int32_t count : gears.Counts()) slotRanks_.push_back(rankOf(count));
-    rankSlots_.assign(distinct.size(), -1);
+    rankGears_.resize(distinct.size());
+    for (std::size_t rank = 0; rank < distinct.size(); ++rank) rankGears_[rank].count = distinct[rank];
     for (std::size_t slot = slotRanks_.size(); slot-- > 0;)
-        rankSlots_[static_cast<std::size_t>(slotRanks_[slot])] = static_cast<std::int32_t>(slot);
+        rankGears_[static_cast<std::size_t>(slotRanks_[slot])].slot = static_cast<std::int32_t>(slot);
+    for (std::size_t r = 0; r < 8; ++r) marksOfRank_[r] = kMarksRanks.marks[r];
     emptyRank_ = rankOf(0);
     width_ = std::max(1u, static_cast<unsigned>(std::bit_width(distinct.size())));
     usable_ = width_ <= kMaxWidth;
@@ -66,25 +68,6 @@ TrainSortKeys::TrainSortKeys(const GearSet& gears) {
         twoGearKey_ = std::uint64_t{1} << (2 * width_);
     }
     gearsMask_ = usable_ ? static_cast<std::uint32_t>((std::uint64_t{1} << (3 * width_ + 1)) - 1) : 0;
-}
-
-std::int32_t TrainSortKeys::SlotOf(std::uint64_t rank) const {
-    return rank < rankSlots_.size() ? rankSlots_[static_cast<std::size_t>(rank)] : -1;
-}
-
-void TrainSortKeys::Unpack(const TrainSortEntry& entry, TrainResult& result) const {
-    const std::uint64_t mask = (std::uint64_t{1} << width_) - 1;
-    auto slotOf = [this](std::uint64_t rank) { return SlotOf(rank); };
-    std::uint64_t key = entry.keyAndIndex >> kIndexBits;
-    if ((key >> (2 * width_) & 1) != 0) {
-        result.b = result.c = -1;
-    } else {
-        result.c = slotOf(key & mask);
-        result.b = slotOf(key >> width_ & mask);
-    }
-    key >>= 2 * width_ + 1;
-    result.a = slotOf(key & mask);
-    result.comm = FitMarks(kMarksRanks.marks[key >> width_ & 7]);
 }
 
 std::vector<std::uint32_t> SortedOrder(const std::vector<TrainResult>& list, const GearSet& gears, long first,

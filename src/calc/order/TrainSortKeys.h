@@ -61,12 +61,36 @@ public:
 
     // The rank of a slot's count among the distinct counts, larger first.
     std::uint64_t Rank(std::int32_t slot) const { return SlotRank(slot); }
-    // The first slot holding the count of a rank (-1 for none).
-    std::int32_t SlotOf(std::uint64_t rank) const;
-
-    // The marks and gears A, B and C an entry was packed from, as the first
-    // slots holding those counts; b and c are -1 for a two-gear train.
-    void Unpack(const TrainSortEntry& entry, TrainResult& result) const;
+    // The driving and driven products of a train's tooth counts.
+    struct Products {
+        std::int64_t driving;
+        std::int64_t driven;
+    };
+    // The marks and gears an entry was packed from, as the first slots
+    // holding those counts (b and c -1 for a two-gear train), and the
+    // products of those counts. Inline: every row read goes through it.
+    Products Unpack(const TrainSortEntry& entry, TrainResult& result) const {
+        const std::uint64_t mask = (std::uint64_t{1} << width_) - 1;
+        std::uint64_t key = entry.keyAndIndex >> kIndexBits;
+        const RankedGear& d = GearOfRank(entry.Index());
+        Products products{1, d.count};
+        result.d = d.slot;
+        if ((key >> (2 * width_) & 1) != 0) {
+            result.b = result.c = -1;
+        } else {
+            const RankedGear& c = GearOfRank(key & mask);
+            const RankedGear& b = GearOfRank(key >> width_ & mask);
+            result.c = c.slot;
+            result.b = b.slot;
+            products = {c.count, b.count * products.driven};
+        }
+        key >>= 2 * width_ + 1;
+        const RankedGear& a = GearOfRank(key & mask);
+        result.a = a.slot;
+        products.driving *= a.count;
+        result.comm = FitMarks(marksOfRank_[key >> width_ & 7]);
+        return products;
+    }
 
     // The same test as ComesBefore on the results the entries stand for.
     // A small value, so that a sort can keep it in registers.
@@ -107,7 +131,17 @@ private:
     std::uint64_t twoGearKey_ = 0;
 
     std::vector<std::uint64_t> slotRanks_;  // per slot: rank of its count, 0 = largest
-    std::vector<std::int32_t> rankSlots_;   // per rank: the first slot holding its count, or -1
+    // A rank's count and the first slot that holds it (-1 for none).
+    struct RankedGear {
+        std::int32_t slot = -1;
+        std::int64_t count = 0;
+    };
+    const RankedGear& GearOfRank(std::uint64_t rank) const {
+        return rank < rankGears_.size() ? rankGears_[static_cast<std::size_t>(rank)] : noGear_;
+    }
+    std::vector<RankedGear> rankGears_;  // per rank
+    RankedGear noGear_;                  // for a rank beyond them: no slot, count 0
+    std::uint8_t marksOfRank_[8] = {};   // per place in the order of the marks texts: the marks
     std::uint64_t emptyRank_ = 0;           // rank of count 0, read for a slot outside the set
     unsigned width_ = 1;                  // bits per gear rank
     unsigned headShift_ = 0;              // marks and A lie above it (counted in the whole word)

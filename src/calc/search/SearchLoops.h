@@ -62,7 +62,7 @@ public:
         }
     }
 
-    void Record(const std::array<int, 4>& slots, bool twoGear, const TrainResult& record) {
+    [[gnu::always_inline]] void Record(const std::array<int, 4>& slots, bool twoGear, const TrainResult& record) {
         ++recorded_;
         const bool first = !twoGear_ || (twoGear ? twoGear_->Insert(slots) : fourGear_->Insert(slots));
         // A pitch of exactly 0 is never listed.
