@@ -4,7 +4,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 namespace calc {
@@ -18,15 +17,74 @@ std::uint64_t ErrorBits(const TrainSortEntry& e) { return std::bit_cast<std::uin
 // infinity, a NaN or negative. A non-negative double orders like its bits.
 constexpr std::uint64_t kLargestFinite = 0x7FEFFFFFFFFFFFFF;
 
-// Moves from[0..n) to to[0..n) ordered by digit(entry) < digits, keeping
-// the order of entries with equal digits.
-template <class Digit>
-void ScatterBy(const TrainSortEntry* from, std::size_t n, TrainSortEntry* to, std::size_t digits, Digit digit,
-               std::vector<std::uint32_t>& places) {
-    places.assign(digits, 0);
-    for (std::size_t i = 0; i < n; ++i) ++places[digit(from[i])];
+// What one read of the whole list tells: whether every error can be
+// bucketed, the largest error and the bits any key uses.
+struct ListFacts {
+    bool finite = true;
+    double most = 0;
+    std::uint32_t keyBits = 0;
+};
+
+ListFacts FactsOf(const TrainSortEntry* in, std::size_t n) {
+    ListFacts facts;
+    for (std::size_t i = 0; i < n; ++i) {
+        facts.finite = facts.finite && ErrorBits(in[i]) <= kLargestFinite;
+        facts.most = std::max(facts.most, in[i].absErr);
+        facts.keyBits |= KeysOf(in[i]);
+    }
+    return facts;
+}
+
+// The keys' digits, lowest first: at most 11 bits each, in an even number
+// of passes, so that the first pass and the last land in the same buffer.
+struct KeyDigits {
+    unsigned passes = 0;
+    unsigned bits = 0;
+
+    explicit KeyDigits(std::uint32_t keyBits) {
+        const unsigned width = static_cast<unsigned>(std::bit_width(keyBits));
+        passes = width == 0 ? 0 : width <= 22 ? 2 : 4;
+        bits = passes == 0 ? 0 : (width + passes - 1) / passes;
+    }
+    std::size_t Count() const { return std::size_t{1} << bits; }
+    std::uint32_t Of(const TrainSortEntry& e, unsigned pass) const {
+        return KeysOf(e) >> (pass * bits) & static_cast<std::uint32_t>(Count() - 1);
+    }
+};
+
+// Buckets by equal steps of error, an entry's bucket never decreasing as
+// its error grows. Buckets of about two entries cost less than one each:
+// fewer places to count, and a bucket's order is still a move or two. A
+// scale that does not fit puts every entry into one bucket, which is slow
+// but still right.
+struct ErrorBuckets {
+    std::size_t count;
+    double scale;
+
+    ErrorBuckets(double most, std::size_t n) : count(std::max<std::size_t>(n / 2, 1)) {
+        scale = most > 0 ? static_cast<double>(count) / most : 0;
+        if (!std::isfinite(scale)) scale = 0;
+    }
+    std::size_t Of(const TrainSortEntry& e) const {
+        return std::min(count - 1, static_cast<std::size_t>(e.absErr * scale));
+    }
+};
+
+// Where each digit's entries start, from how many there are of each.
+void StartsFromCounts(std::vector<std::uint32_t>& places) {
     std::uint32_t start = 0;
-    for (std::uint32_t& p : places) start += std::exchange(p, start);
+    for (std::uint32_t& p : places) {
+        const std::uint32_t count = p;
+        p = start;
+        start += count;
+    }
+}
+
+// Moves from[0..n) to `to` at the places of their digits, keeping the order
+// of entries with equal digits.
+template <class Digit>
+void Scatter(const TrainSortEntry* from, std::size_t n, TrainSortEntry* to, std::vector<std::uint32_t>& places,
+             Digit digit) {
     for (std::size_t i = 0; i < n; ++i) to[places[digit(from[i])]++] = from[i];
 }
 
@@ -45,48 +103,43 @@ bool SortBucket(TrainSortEntry* first, TrainSortEntry* last) {
     return true;
 }
 
-
 }  // namespace
 
 bool SortDistinctKeys(TrainSortEntry* in, std::size_t n, TrainSortEntry* out, TrainSortEntry* spare) {
-    double most = 0;
-    std::uint32_t keyBits = 0;
+    const ListFacts facts = FactsOf(in, n);
+    if (!facts.finite) return false;
+    // First by the keys, a digit at a time from the lowest, each pass
+    // keeping the order of the one before; then by buckets of error; then
+    // each bucket by error itself, keeping the keys' order among equal
+    // errors. The places of every pass are counted in one read. The passes
+    // take turns between `out` and `spare`, the last landing in `out`, so
+    // that `spare` may be `in`.
+    const KeyDigits digits(facts.keyBits);
+    const ErrorBuckets buckets(facts.most, n);
+    std::vector<std::vector<std::uint32_t>> places(digits.passes + 1);
+    for (unsigned pass = 0; pass < digits.passes; ++pass) places[pass].assign(digits.Count(), 0);
+    std::vector<std::uint32_t>& bucketPlaces = places[digits.passes];
+    bucketPlaces.assign(buckets.count, 0);
     for (std::size_t i = 0; i < n; ++i) {
-        if (ErrorBits(in[i]) > kLargestFinite) return false;
-        most = std::max(most, in[i].absErr);
-        keyBits |= KeysOf(in[i]);
+        for (unsigned pass = 0; pass < digits.passes; ++pass) ++places[pass][digits.Of(in[i], pass)];
+        ++bucketPlaces[buckets.Of(in[i])];
     }
-    // First by the keys, a digit of at most 11 bits at a time from the
-    // lowest, each pass keeping the order of the one before; then by buckets
-    // of error; then each bucket by error itself, keeping the keys' order
-    // among equal errors. The passes take turns between `out` and `spare`;
-    // an even number of passes by the keys makes the first and the last land
-    // in `out`, so that `spare` may be `in`.
-    const unsigned bits = static_cast<unsigned>(std::bit_width(keyBits));
-    const unsigned keyPasses = bits == 0 ? 0 : bits <= 22 ? 2 : 4;
-    const unsigned digitBits = keyPasses == 0 ? 0 : (bits + keyPasses - 1) / keyPasses;
-    std::vector<std::uint32_t> places;
+    for (std::vector<std::uint32_t>& p : places) StartsFromCounts(p);
+
     const TrainSortEntry* from = in;
     TrainSortEntry* target = out;
-    for (unsigned pass = 0; pass < keyPasses; ++pass) {
-        const unsigned shift = pass * digitBits;
-        const std::uint32_t mask = (1u << digitBits) - 1;
-        ScatterBy(from, n, target, std::size_t{1} << digitBits,
-                  [shift, mask](const TrainSortEntry& e) { return KeysOf(e) >> shift & mask; }, places);
+    for (unsigned pass = 0; pass < digits.passes; ++pass) {
+        Scatter(from, n, target, places[pass], [&](const TrainSortEntry& e) { return digits.Of(e, pass); });
         from = target;
         target = target == out ? spare : out;
     }
-    // About one entry a bucket, buckets by equal steps of error. The bucket
-    // of an error never decreases as the error grows; a scale that does not
-    // fit puts every entry into one bucket, which is slow but still right.
-    const std::size_t buckets = std::max<std::size_t>(n, 1);
-    double scale = most > 0 ? static_cast<double>(buckets) / most : 0;
-    if (!std::isfinite(scale)) scale = 0;
-    ScatterBy(from, n, out, buckets,
-              [&](const TrainSortEntry& e) { return std::min(buckets - 1, static_cast<std::size_t>(e.absErr * scale)); },
-              places);
-    for (std::size_t b = 0; b < buckets; ++b)
-        if (!SortBucket(out + (b == 0 ? 0 : places[b - 1]), out + places[b])) return false;
+    // The bucket places, moved on by the scatter, now mark each bucket's end.
+    Scatter(from, n, out, bucketPlaces, [&](const TrainSortEntry& e) { return buckets.Of(e); });
+    TrainSortEntry* begin = out;
+    for (const std::uint32_t end : bucketPlaces) {
+        if (!SortBucket(begin, out + end)) return false;
+        begin = out + end;
+    }
     return true;
 }
 
