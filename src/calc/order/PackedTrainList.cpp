@@ -1,5 +1,7 @@
 #include "calc/order/PackedTrainList.h"
 
+#include <algorithm>
+#include <cstring>
 #include <exception>
 #include <system_error>
 #include <thread>
@@ -18,15 +20,11 @@ PackedTrainList::PackedTrainList(const SearchInputs& inputs, const GearSet& gear
       requestTpi_(inputs.requestTpi),
       complete_(keys_.Usable()) {}
 
-void PackedTrainList::Abandon() {
-    complete_ = false;
-    entries_ = {};
-}
-
-void PackedTrainList::LookForTieInRun(const TrainSortEntry& entry) {
-    for (std::size_t i = runStart_; i < entries_.size(); ++i)
-        if (entries_[i].absErr == entry.absErr && entries_[i].keyAndIndex >> 32 == entry.keyAndIndex >> 32)
-            tieSeen_ = true;
+void PackedTrainList::Grow() {
+    std::vector<TrainSortEntry> room(std::max<std::size_t>(2 * entries_.size(), 1024));
+    std::copy(entries_.begin(), entries_.begin() + static_cast<std::ptrdiff_t>(part_.Used()), room.begin());
+    entries_.swap(room);
+    part_.Place(entries_.data(), entries_.size());
 }
 
 namespace {
@@ -41,7 +39,7 @@ constexpr std::size_t kSharedUpTo = std::size_t{1} << 20;
 }  // namespace
 
 void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
-    if (!complete_) return;
+    if (!complete_ || part_.Used() != 0) return;
     const SearchPlan plan(inputs, gears);
     const int split = plan.MiddleSlot(), end = gears.Upper() + 1;
     const std::size_t most = plan.BoundBelow(end);
@@ -49,14 +47,18 @@ void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
     // Room for the most the search can list, made once: a list that grew by
     // doubling would hold its old and new room at once, half as much again
     // as the list at its peak. Room never written takes no memory.
+    entries_.resize(most);
+    part_.Place(entries_.data(), most);
     if (most < kSharedFrom || most > kSharedUpTo || !plan.Parts() || std::thread::hardware_concurrency() < 2) {
-        entries_.reserve(most);
-        SearchTrainsPartInto(plan, *this, true, 0, end);
+        SearchTrainsPartInto(plan, part_, true, 0, end);
         return;
     }
-    entries_.reserve(most);
-    PackedTrainList second(inputs, gears);
-    second.entries_.reserve(plan.BoundFrom(split));
+    // The second part writes after the most the first can list, and moves
+    // down to the first's end when both are done.
+    const std::size_t below = plan.BoundBelow(split);
+    part_.Place(entries_.data(), below);
+    PackedPart second(keys_);
+    second.Place(entries_.data() + below, most - below);
     std::exception_ptr failure;
     auto searchSecond = [&] {
         try {
@@ -70,26 +72,18 @@ void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
         other = std::thread(searchSecond);
     } catch (const std::system_error&) {  // no thread to be had: the second part after the first
     }
-    SearchTrainsPartInto(plan, *this, true, 0, split);
+    SearchTrainsPartInto(plan, part_, true, 0, split);
     if (other.joinable()) other.join();
     else searchSecond();
     if (failure) std::rethrow_exception(failure);
-    Append(std::move(second));
-}
-
-void PackedTrainList::Append(PackedTrainList&& other) {
-    if (!other.complete_ || entries_.size() + other.entries_.size() >= UINT32_MAX) {
-        complete_ = false;
-        entries_ = {};
-    }
-    if (!complete_) return;
-    entries_.insert(entries_.end(), other.entries_.begin(), other.entries_.end());
-    other.entries_ = {};
-    tieSeen_ = tieSeen_ || other.tieSeen_;
+    std::memmove(entries_.data() + part_.Used(), entries_.data() + below, second.Used() * sizeof(TrainSortEntry));
+    part_.Place(entries_.data(), most);
+    part_.TakeAfter(second);
 }
 
 void PackedTrainList::Sort() {
-    const KnownTies ties = tieSeen_ ? KnownTies::Seen : tiesWatched_ ? KnownTies::None : KnownTies::Unknown;
+    entries_.resize(part_.Used());
+    const KnownTies ties = part_.TieSeen() ? KnownTies::Seen : tiesWatched_ ? KnownTies::None : KnownTies::Unknown;
     SortEntries(entries_, 0, -1, keys_.Before(), ties);
 }
 

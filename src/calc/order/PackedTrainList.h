@@ -8,6 +8,7 @@
 #include "calc/inputs/SearchInputs.h"
 #include "calc/gears/TrainResult.h"
 #include "calc/search/TrainSearch.h"
+#include "calc/order/PackedPart.h"
 #include "calc/order/TrainSortKeys.h"
 
 namespace calc {
@@ -24,30 +25,26 @@ public:
     PackedTrainList(const PackedTrainList&) = delete;  // its reader points at it
     PackedTrainList& operator=(const PackedTrainList&) = delete;
 
-    // Inline, so that the search's loops take it in and leave unworked
-    // what it does not read.
-    [[gnu::always_inline]] void Add(const TrainResult& result) override {
-        if (!complete_ || !TrainSortKeys::Fits(result) || result.d < 0 || entries_.size() >= UINT32_MAX) {
-            Abandon();
-            return;
-        }
-        const TrainSortEntry entry = keys_.EntryOf(result, static_cast<std::uint32_t>(keys_.Rank(result.d)));
-        if (!tieSeen_) LookForTie(entry);
-        entries_.push_back(entry);
+    // Adds a train after those added before, making more room as needed.
+    void Add(const TrainResult& result) override {
+        if (!complete_) return;
+        if (part_.Full()) Grow();
+        part_.Add(result);
     }
-    // Adds the search's results in order. A search that lists many trains
-    // is shared between two threads when the gear set allows it.
+    // Adds the search's results in order, to an empty list. A search that
+    // lists many trains is shared between two threads when the gear set
+    // allows it.
     void Fill(const SearchInputs& inputs, const GearSet& gears);
 
     // False when some result cannot be packed (see TrainSortKeys::Fits) or
     // the gear set has too many distinct counts: then the list is not usable
     // and the results must be kept as records.
-    bool Complete() const { return complete_; }
+    bool Complete() const { return complete_ && part_.Complete(); }
 
     // Orders the rows as QuickSort orders the records they stand for.
     void Sort();
 
-    std::size_t Size() const { return entries_.size(); }
+    std::size_t Size() const { return part_.Used(); }
 
     // Reads rows of a list that no longer changes. Each thread that reads
     // has a reader of its own. Pitch, threads per inch and error are reused
@@ -69,38 +66,21 @@ public:
     const TrainResult& Row(std::size_t i) { return reader_.Row(i); }
 
 private:
-    // Takes other's rows after this list's own.
-    void Append(PackedTrainList&& other);
-    // The results cannot be kept here, only as records.
-    void Abandon();
-    // Notes whether the entry ties with one before it in its run of gears.
-    void LookForTie(const TrainSortEntry& entry) {
-        const std::uint32_t gears = keys_.GearsOf(entry);
-        if (gears == runGears_) {
-            LookForTieInRun(entry);
-            return;
-        }
-        runGears_ = gears;
-        runStart_ = entries_.size();
-    }
-    void LookForTieInRun(const TrainSortEntry& entry);
+    // Twice the room, keeping the entries added so far.
+    void Grow();
+
     TrainSortKeys keys_;
     const GearSet& gears_;
     double advance_;
     double request_;
     bool requestTpi_;
-    std::vector<TrainSortEntry> entries_;
+    std::vector<TrainSortEntry> entries_;  // room: the list is its first Size() entries
     bool complete_;
-    // A search lists the trains that differ in gear D alone one after
-    // another, so two entries that tie (same error, marks and gears, see
-    // SortEntries) lie in one such run: a tie is looked for there, until one
-    // is seen. When no count repeats, slots and counts are one to one, and
-    // the look is exact for a list filled by Fill (`tiesWatched_`); a set
-    // with repeated counts may list them apart.
-    bool tieSeen_ = false;
+    PackedPart part_{keys_};
+    // When no count repeats, slots and counts are one to one, and the look
+    // for ties (see PackedPart) is exact for a list filled by Fill; a set
+    // with repeated counts may list tied trains apart.
     bool tiesWatched_ = false;
-    std::uint32_t runGears_ = UINT32_MAX;
-    std::size_t runStart_ = 0;
     Reader reader_{*this};
 };
 

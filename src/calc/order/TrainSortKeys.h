@@ -18,6 +18,11 @@ struct TrainSortEntry {
     double absErr;
     std::uint64_t keyAndIndex;
 
+    // Left unset: room made for entries is not written until it is used,
+    // and room never used takes no memory.
+    TrainSortEntry() {}
+    TrainSortEntry(double error, std::uint64_t key) : absErr(error), keyAndIndex(key) {}
+
     std::uint32_t Index() const { return static_cast<std::uint32_t>(keyAndIndex); }
 };
 
