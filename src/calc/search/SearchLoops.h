@@ -162,7 +162,7 @@ void SearchFourGear(const SearchPlan& plan, const Measurer& measurer, Recorder<S
             const PairRatios::Run run = plan.RunFor(a, b);
             if (run.begin == run.end) continue;
             const std::int32_t B = counts[b];
-            auto visit = [&](int c, int d) {
+            auto visit = [&](int c, int d) __attribute__((always_inline)) {
                 if (c == a || c == b || d == a || d == b) return;
                 const std::int32_t C = counts[c], D = counts[d];
                 TrainMeasures m;
