@@ -53,8 +53,8 @@ private:
 
     // "; " and a tooth count, kept per slot: a move of its padded block.
     struct GearText {
-        char text[16] = {};
-        std::uint8_t length = 0;
+        char text[15] = {};
+        std::uint8_t length = 0;  // 16 bytes in all, moved whole: the length lands past the text
     };
 
     char* RowNumber(char* p, std::size_t rowIndex);
@@ -67,7 +67,7 @@ private:
         const GearText& t = static_cast<std::size_t>(slot) < gearTexts_.size() ? gearTexts_[static_cast<std::size_t>(slot)]
                             : slot < 0                                        ? noGear_
                                                                               : emptySlot_;
-        std::memcpy(p, t.text, sizeof t.text);
+        std::memcpy(p, &t, sizeof t);
         return p + t.length;
     }
 
@@ -75,11 +75,11 @@ private:
     std::vector<GearText> gearTexts_;  // per slot
     GearText noGear_;                  // gear B or C of a two-gear train
     GearText emptySlot_;               // a slot outside the set: count 0
-    // The row number last written, counted on for the next row: as a word
-    // up to eight digits, else as text.
-    std::uint64_t rowWord_ = 0;
-    char rowText_[24] = {};
-    std::size_t rowLength_ = 0;
+    // The row number last written, counted on for the next row: its digits
+    // end at kRowEnd, and a move of kRowEnd bytes from their start writes it.
+    static constexpr std::size_t kRowEnd = 24;
+    char rowDigits_[2 * kRowEnd] = {};
+    std::size_t rowStart_ = kRowEnd;  // kRowEnd: none written yet
     std::size_t rowIndex_ = 0;
     const runtime::NumberSeparators separators_;  // a copy: the writer may outlive a temporary
     MeasureCache measures_[3];                    // error, pitch, threads per inch
