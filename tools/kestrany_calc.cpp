@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -33,6 +34,7 @@
 
 #include <malloc.h>
 #include <signal.h>
+#include <sys/mman.h>
 
 namespace {
 
@@ -139,18 +141,32 @@ void EndQuietlyOnABrokenPipe() {
 
 // Memory the program frees is kept for what it asks next (the sorted list,
 // the blocks of lines) instead of going back to the system and coming back
-// as fresh pages, each of which costs as much to make ready as sorting it.
-// One pool for all threads: a helper's blocks then reuse it too.
-void KeepFreedMemory() {
+// as fresh pages. One pool for all threads: a helper's blocks reuse it too.
+//
+// Fresh memory is made ready a page at a time, and on the virtual machines
+// it was measured on each 4 KB page costs about 2 microseconds, as much as
+// sorting what it holds. The pool's first 256 MB are therefore set aside at
+// once, without being touched, and marked for 2 MB pages, which cost about a
+// tenth as much for the same memory: a long list then takes a few dozen
+// pages instead of tens of thousands. Memory never touched takes nothing; if
+// the room cannot be set aside, the pool grows page by page as before.
+void PrepareMemory() {
     mallopt(M_ARENA_MAX, 1);
     mallopt(M_MMAP_THRESHOLD, 1 << 30);
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    constexpr std::size_t kRoom = std::size_t{256} << 20, kLargePage = std::size_t{2} << 20;
+    void* room = std::malloc(kRoom);
+    if (room == nullptr) return;
+    const auto start = (reinterpret_cast<std::uintptr_t>(room) + kLargePage - 1) & ~(kLargePage - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(room) + kRoom) & ~(kLargePage - 1);
+    std::free(room);  // stays in the pool: the trim threshold is above it
+    if (end > start) madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    KeepFreedMemory();
+    PrepareMemory();
     EndQuietlyOnABrokenPipe();
     std::setlocale(LC_NUMERIC, "");
     const runtime::NumberSeparators separators = runtime::SeparatorsFromCLocale();

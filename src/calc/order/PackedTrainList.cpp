@@ -32,6 +32,11 @@ namespace {
 // A search shares its work between two threads when it can list at least
 // this many trains: below, starting a thread costs more than it saves.
 constexpr std::size_t kSharedFrom = 32768;
+// ... and at most this many. The second part's room starts after the most
+// the first part can list, which passes what it does list by some 7 %; that
+// room is touched when the second part moves down, which a long list cannot
+// afford.
+constexpr std::size_t kSharedUpTo = std::size_t{1} << 20;
 
 }  // namespace
 
@@ -46,7 +51,7 @@ void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
     // as the list at its peak. Room never written takes no memory.
     entries_.resize(most);
     part_.Place(entries_.data(), most);
-    if (most < kSharedFrom || !plan.Parts() || std::thread::hardware_concurrency() < 2) {
+    if (most < kSharedFrom || most > kSharedUpTo || !plan.Parts() || std::thread::hardware_concurrency() < 2) {
         SearchTrainsPartInto(plan, part_, true, 0, end);
         return;
     }
