@@ -99,22 +99,35 @@ char* ResultLineWriter::Write(char* p, const TrainResult& result, std::size_t ro
 }
 
 // Rows are mostly written one after another: the next number is the last
-// one's text counted up by one, its digits carried from the right.
+// one's text counted up by one, its digits carried from the right. Up to
+// eight digits the text is kept as one word, its first digit in the lowest
+// byte, and counted up in a register.
 char* ResultLineWriter::RowNumber(char* p, std::size_t rowIndex) {
-    if (rowStart_ != kRowEnd && rowIndex == rowIndex_ + 1) {
-        std::size_t i = kRowEnd;
-        while (i > rowStart_ && rowDigits_[i - 1] == '9') rowDigits_[--i] = '0';
-        if (i == rowStart_) rowDigits_[--rowStart_] = '1';
-        else ++rowDigits_[i - 1];
+    const std::size_t number = rowIndex + 1;
+    if (rowLength_ != 0 && number < 100000000 && number == rowIndex_ + 2) {
+        std::uint64_t digits = rowWord_;
+        int i = static_cast<int>(rowLength_) - 1;
+        for (; i >= 0 && (digits >> (8 * i) & 0xFF) == '9'; --i) digits -= std::uint64_t{'9' - '0'} << (8 * i);
+        if (i >= 0) {
+            digits += std::uint64_t{1} << (8 * i);
+        } else {
+            digits = digits << 8 | '1';
+            ++rowLength_;
+        }
+        rowWord_ = digits;
     } else {
-        char text[kRowEnd];
-        const std::size_t length = static_cast<std::size_t>(std::to_chars(text, text + sizeof text, rowIndex + 1).ptr - text);
-        rowStart_ = kRowEnd - length;
-        std::memcpy(rowDigits_ + rowStart_, text, length);
+        char text[24] = {};
+        rowLength_ = static_cast<std::size_t>(std::to_chars(text, text + 20, number).ptr - text);
+        std::memcpy(&rowWord_, text, sizeof rowWord_);
+        std::memcpy(rowText_, text, sizeof rowText_);
     }
     rowIndex_ = rowIndex;
-    std::memcpy(p, rowDigits_ + rowStart_, kRowEnd);
-    return p + (kRowEnd - rowStart_);
+    if (rowLength_ <= 8) {
+        std::memcpy(p, &rowWord_, sizeof rowWord_);
+    } else {
+        std::memcpy(p, rowText_, sizeof rowText_);
+    }
+    return p + rowLength_;
 }
 
 char* ResultLineWriter::Measure(char* p, double value, MeasureCache& cache) {

@@ -75,11 +75,11 @@ private:
     std::vector<GearText> gearTexts_;  // per slot
     GearText noGear_;                  // gear B or C of a two-gear train
     GearText emptySlot_;               // a slot outside the set: count 0
-    // The row number last written, counted on for the next row: its digits
-    // end at kRowEnd, and a move of kRowEnd bytes from their start writes it.
-    static constexpr std::size_t kRowEnd = 24;
-    char rowDigits_[2 * kRowEnd] = {};
-    std::size_t rowStart_ = kRowEnd;  // kRowEnd: none written yet
+    // The row number last written, counted on for the next row: as a word
+    // up to eight digits, else as text.
+    std::uint64_t rowWord_ = 0;
+    char rowText_[24] = {};
+    std::size_t rowLength_ = 0;
     std::size_t rowIndex_ = 0;
     const runtime::NumberSeparators separators_;  // a copy: the writer may outlive a temporary
     MeasureCache measures_[3];                    // error, pitch, threads per inch
