@@ -6,6 +6,8 @@ namespace calc {
 
 PairRatios::PairRatios(const GearSet& gears) {
     const std::vector<std::int32_t>& counts = gears.Counts();
+    const auto mounted = static_cast<std::size_t>(std::count_if(counts.begin(), counts.end(), Mounts));
+    byRatio_.reserve(mounted * (mounted > 0 ? mounted - 1 : 0));
     for (int first = 0; first <= gears.Upper(); ++first) {
         if (!Mounts(counts[static_cast<std::size_t>(first)])) continue;
         for (int second = 0; second <= gears.Upper(); ++second)
