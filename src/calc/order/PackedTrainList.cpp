@@ -32,11 +32,6 @@ namespace {
 // A search shares its work between two threads when it can list at least
 // this many trains: below, starting a thread costs more than it saves.
 constexpr std::size_t kSharedFrom = 32768;
-// ... and at most this many. The second part's room starts after the most
-// the first part can list, which passes what it does list by some 7 %; that
-// room is touched when the second part moves down, which a long list cannot
-// afford.
-constexpr std::size_t kSharedUpTo = std::size_t{1} << 20;
 
 }  // namespace
 
@@ -51,13 +46,14 @@ void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
     // as the list at its peak. Room never written takes no memory.
     entries_.resize(most);
     part_.Place(entries_.data(), most);
-    if (most < kSharedFrom || most > kSharedUpTo || !plan.Parts() || std::thread::hardware_concurrency() < 2) {
+    if (most < kSharedFrom || !plan.Parts() || std::thread::hardware_concurrency() < 2) {
         SearchTrainsPartInto(plan, part_, true, 0, end);
         return;
     }
     // The second part writes after the most the first can list, and moves
-    // down to the first's end when both are done.
-    const std::size_t below = plan.BoundBelow(split);
+    // down to the first's end when both are done. The room between is
+    // touched then: the closer bound keeps it small.
+    const std::size_t below = plan.CloseBoundBelow(split);
     part_.Place(entries_.data(), below);
     PackedPart second(keys_);
     second.Place(entries_.data() + below, most - below);

@@ -54,6 +54,10 @@ public:
     // below `split` (two-gear trains included), and at or above it.
     std::size_t BoundBelow(int split) const;
     std::size_t BoundFrom(int split) const;
+    // BoundBelow less the (C, D) pairs that share a slot with (A, B), which
+    // are never measured: close to what the search lists, for the cost of a
+    // few halvings per pair.
+    std::size_t CloseBoundBelow(int split) const;
     // The slot that shares out the trains to measure about evenly.
     int MiddleSlot() const;
 
