@@ -5,8 +5,10 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <iostream>
+#include <string>
 #include <system_error>
+
+#include "Complain.h"
 
 namespace tools {
 
@@ -29,12 +31,12 @@ std::string SheetProgramPath() {
 int RunSheetProgram(char** argv) {
     const std::string program = SheetProgramPath();
     if (program.empty()) {
-        std::cerr << "kestrany-calc: cannot write a PDF: " << kSheetProgram << " is not installed\n";
+        Complain(std::string("cannot write a PDF: ") + kSheetProgram + " is not installed");
         return 1;
     }
     argv[0] = const_cast<char*>(program.c_str());
     execv(program.c_str(), argv);
-    std::cerr << "kestrany-calc: cannot write a PDF: " << program << ": " << std::strerror(errno) << "\n";
+    Complain("cannot write a PDF: " + program + ": " + std::strerror(errno));
     return 1;
 }
 

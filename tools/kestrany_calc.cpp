@@ -8,7 +8,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,6 +17,7 @@
 #include "CalcOptions.h"
 #include "ChartOutput.h"
 #include "ChartRows.h"
+#include "Complain.h"
 #include "calc/chart/DoorSheet.h"
 #include "NoTrainNotice.h"
 #include "ParallelLines.h"
@@ -104,7 +104,7 @@ bool WriteResults(const tools::CalcRequest& request, const runtime::NumberSepara
     calc::SortedTrains results(request.inputs, request.gears);
     PutHeader(out);
     if (results.Size() == 0)
-        std::cerr << "kestrany-calc: " << tools::NoTrainNotice(request.gears, request.inputs, separators) << '\n';
+        tools::Complain(tools::NoTrainNotice(request.gears, request.inputs, separators));
     if (results.ReadableInParallel() && std::thread::hardware_concurrency() > 1)
         return out.Flush() && tools::PutLinesInParallel(results, request.gears, separators, Write);
     calc::ResultLineWriter writer(request.gears, separators);
@@ -117,13 +117,13 @@ bool WriteResults(const tools::CalcRequest& request, const runtime::NumberSepara
 int WriteChart(const tools::CalcRequest& request, const runtime::NumberSeparators& separators) {
     const tools::RequestedChart chart = tools::BuildRequestedChart(request);
     if (request.fewestChanges)
-        std::cerr << "kestrany-calc: " << calc::GearChangesText(chart.fewestChanges, chart.bestTrainChanges) << "\n";
+        tools::Complain(calc::GearChangesText(chart.fewestChanges, chart.bestTrainChanges));
     if (request.pdfPath.empty()) return Finish(Write(tools::ChartFileText(chart.rows, request.gears, separators)));
 #ifdef KESTRANY_CALC_SHEETS
     const runtime::TextSheet sheet =
         calc::DoorSheet(chart.rows, request.gears, request.inputs, calc::TodayIsoDate(), separators);
     if (os::WriteTextSheetPdf(sheet, request.pdfPath, "Thread chart")) return 0;
-    std::cerr << "kestrany-calc: could not write the PDF file '" << request.pdfPath << "'\n";
+    tools::Complain("could not write the PDF file '" + request.pdfPath + "'");
 #endif
     return 1;
 }
@@ -174,7 +174,7 @@ int main(int argc, char** argv) {
     std::string error;
     auto request = tools::ParseCalcOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!request) {
-        std::cerr << "kestrany-calc: " << error << " (see --help)\n";
+        tools::Complain(error + " (see --help)");
         return 2;
     }
     if (request->help) return Finish(Write(tools::CalcUsage()));
