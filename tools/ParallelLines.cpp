@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "calc/texts/ResultLineWriter.h"
+#include "calc/work/HelperThread.h"
 
 namespace tools {
 
@@ -152,7 +153,7 @@ bool PutLinesInParallel(calc::SortedTrains& results, const calc::GearSet& gears,
     std::thread other;
     if (blocks >= kSharedFromBlocks) {
         try {
-            other = std::thread([&] { helper.Run(results, gears, separators); });
+            other = calc::StartHelperThread([&] { helper.Run(results, gears, separators); });
         } catch (const std::system_error&) {  // no thread to be had: the helper's blocks are filled here, in turn
         }
     }

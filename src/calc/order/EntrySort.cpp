@@ -11,6 +11,7 @@
 
 #include "calc/order/DistinctKeySort.h"
 #include "calc/order/QuickSortBy.h"
+#include "calc/work/HelperThread.h"
 
 namespace calc {
 
@@ -233,7 +234,7 @@ void SortShared(TrainSortEntry* list, long first, long last, const Ordering& ord
     }
     std::thread other;
     try {
-        other = std::thread([&] { SortEach(list, theirs, ordering); });
+        other = StartHelperThread([&] { SortEach(list, theirs, ordering); });
     } catch (const std::system_error&) {  // no thread to be had: sort them here
         SortEach(list, theirs, ordering);
     }

@@ -9,6 +9,7 @@
 #include "calc/order/EntrySort.h"
 #include "calc/gears/TrainMeasure.h"
 #include "calc/search/SearchLoops.h"
+#include "calc/work/HelperThread.h"
 
 namespace calc {
 
@@ -67,7 +68,7 @@ void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
     };
     std::thread other;
     try {
-        other = std::thread(searchSecond);
+        other = StartHelperThread(searchSecond);
     } catch (const std::system_error&) {  // no thread to be had: the second part after the first
     }
     SearchTrainsPartInto(plan, part_, true, 0, split);
