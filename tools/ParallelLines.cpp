@@ -20,35 +20,39 @@ namespace {
 constexpr std::size_t kBlockRows = 4096;
 
 // The lines of one block of rows, written straight into a buffer that grows
-// when a line might not fit.
+// when a line might not fit. The length written is kept in a local while
+// the block is filled: the helper's blocks lie next to what the calling
+// thread writes, and a write to a shared cache line at every line would
+// make each thread wait for the other's.
 class LineBlock {
 public:
     void Fill(calc::SortedTrains::RowReader& reader, calc::ResultLineWriter& writer, std::size_t first,
               std::size_t end) {
-        used_ = 0;
+        std::size_t used = 0;
         for (std::size_t i = first; i < end; ++i) {
-            Room(calc::ResultLineWriter::kLineRoom);
+            Room(used, calc::ResultLineWriter::kLineRoom);
             const calc::TrainResult& row = reader.Row(i);
-            if (const char* lineEnd = writer.Write(buffer_.get() + used_, row, i)) {
-                used_ = static_cast<std::size_t>(lineEnd - buffer_.get());
+            if (const char* lineEnd = writer.Write(buffer_.get() + used, row, i)) {
+                used = static_cast<std::size_t>(lineEnd - buffer_.get());
                 continue;
             }
             std::string line;
             writer.Append(line, row, i);
-            Room(line.size());
-            std::copy(line.begin(), line.end(), buffer_.get() + used_);
-            used_ += line.size();
+            Room(used, line.size());
+            std::copy(line.begin(), line.end(), buffer_.get() + used);
+            used += line.size();
         }
+        used_ = used;
     }
 
     std::string_view Text() const { return {buffer_.get(), used_}; }
 
 private:
-    void Room(std::size_t more) {
-        if (used_ + more <= capacity_) return;
-        const std::size_t capacity = std::max(2 * capacity_, used_ + more + kBlockRows * 64);
+    void Room(std::size_t used, std::size_t more) {
+        if (used + more <= capacity_) return;
+        const std::size_t capacity = std::max(2 * capacity_, used + more + kBlockRows * 64);
         std::unique_ptr<char[]> bigger(new char[capacity]);
-        std::copy(buffer_.get(), buffer_.get() + used_, bigger.get());
+        std::copy(buffer_.get(), buffer_.get() + used, bigger.get());
         buffer_ = std::move(bigger);
         capacity_ = capacity;
     }

@@ -11,7 +11,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "CalcOptions.h"
@@ -24,6 +23,7 @@
 #include "SuggestOutput.h"
 #include "calc/texts/ResultLineWriter.h"
 #include "calc/texts/ResultTexts.h"
+#include "calc/work/HelperThread.h"
 #include "calc/order/SortedTrains.h"
 #ifdef KESTRANY_CALC_SHEETS
 #include "os/sheet/SheetPdf.h"
@@ -105,7 +105,7 @@ bool WriteResults(const tools::CalcRequest& request, const runtime::NumberSepara
     PutHeader(out);
     if (results.Size() == 0)
         tools::Complain(tools::NoTrainNotice(request.gears, request.inputs, separators));
-    if (results.ReadableInParallel() && std::thread::hardware_concurrency() > 1)
+    if (results.ReadableInParallel() && calc::UsableProcessors() > 1)
         return out.Flush() && tools::PutLinesInParallel(results, request.gears, separators, Write);
     calc::ResultLineWriter writer(request.gears, separators);
     for (std::size_t i = 0; i < results.Size(); ++i) out.Line(writer, results.Next(), i);
@@ -168,6 +168,9 @@ void PrepareMemory() {
 int main(int argc, char** argv) {
     PrepareMemory();
     EndQuietlyOnABrokenPipe();
+    // Every text goes out as a large block of its own: stdio's buffer would
+    // only split each into a write of whole buffers and a write of the rest.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     std::setlocale(LC_NUMERIC, "");
     const runtime::NumberSeparators separators = runtime::SeparatorsFromCLocale();
 

@@ -267,22 +267,23 @@ void ExpectAgreement(const std::vector<std::int32_t>& counts, const SearchInputs
     auto expected = ReferenceSearch(in, g, &expectedRecorded);
     calc::SearchStats stats;
     ExpectSameList(expected, calc::SearchTrains(in, g, &stats));
-    // In two parts, as two threads search: the same list, within the bound.
+    // In pieces, as threads share a search: the same list, each piece
+    // within its share of the bound.
     const calc::SearchPlan plan(in, g);
-    EXPECT_GE(plan.CloseBoundBelow(g.Upper() + 1), expected.size());
-    EXPECT_GE(plan.BoundBelow(g.Upper() + 1), plan.CloseBoundBelow(g.Upper() + 1));
+    EXPECT_GE(plan.BoundBelow(g.Upper() + 1), expected.size());
     if (plan.Parts()) {
         struct ListSink : calc::TrainSink {
             std::vector<TrainResult> list;
             void Add(const TrainResult& result) override { list.push_back(result); }
-        } parts;
-        const int split = plan.MiddleSlot();
-        calc::SearchTrainsPart(plan, parts, true, 0, split);
-        const std::size_t below = parts.list.size();
-        calc::SearchTrainsPart(plan, parts, false, split, g.Upper() + 1);
-        EXPECT_LE(below, plan.CloseBoundBelow(split));
-        EXPECT_LE(parts.list.size() - below, plan.BoundFrom(split));
-        ExpectSameList(expected, parts.list);
+        } pieces;
+        const std::vector<int> starts = plan.PieceStarts(4);
+        for (std::size_t k = 0; k + 1 < starts.size(); ++k) {
+            const std::size_t before = pieces.list.size();
+            calc::SearchTrainsPart(plan, pieces, k == 0, starts[k], starts[k + 1]);
+            const std::size_t room = plan.BoundBelow(starts[k + 1]) - (k == 0 ? 0 : plan.BoundBelow(starts[k]));
+            EXPECT_LE(pieces.list.size() - before, room);
+        }
+        ExpectSameList(expected, pieces.list);
     }
     // A search that can list nothing (a leadscrew of 0) need not record the
     // arrangements it could never list.

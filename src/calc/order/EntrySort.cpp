@@ -280,7 +280,7 @@ void SortEntries(std::vector<TrainSortEntry>& entries, long first, long last, Tr
     if (last - first < 1) return;
     if (SortedByDistinctKeys(entries, first, last, ties)) return;
     const Ordering ordering(order);
-    if (last - first >= kSharedFrom && std::thread::hardware_concurrency() > 1) {
+    if (last - first >= kSharedFrom && UsableProcessors() > 1) {
         SortShared(entries.data(), first, last, ordering);
         return;
     }

@@ -1,6 +1,7 @@
 #include "calc/order/PackedTrainList.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <exception>
 #include <system_error>
@@ -30,16 +31,20 @@ void PackedTrainList::Grow() {
 
 namespace {
 
-// A search shares its work between two threads when it can list at least
+// A search shares its work with a helper thread when it can list at least
 // this many trains: below, starting a thread costs more than it saves.
 constexpr std::size_t kSharedFrom = 32768;
+
+// A shared search goes in this many pieces, so that when one thread starts
+// late or runs slowly the other takes more of them.
+constexpr int kPieces = 16;
 
 }  // namespace
 
 void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
     if (!complete_ || part_.Used() != 0) return;
     const SearchPlan plan(inputs, gears);
-    const int split = plan.MiddleSlot(), end = gears.Upper() + 1;
+    const int end = gears.Upper() + 1;
     const std::size_t most = plan.BoundBelow(end);
     tiesWatched_ = plan.Parts();
     // Room for the most the search can list, made once: a list that grew by
@@ -47,37 +52,58 @@ void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
     // as the list at its peak. Room never written takes no memory.
     entries_.resize(most);
     part_.Place(entries_.data(), most);
-    if (most < kSharedFrom || !plan.Parts() || std::thread::hardware_concurrency() < 2) {
+    if (most < kSharedFrom || !plan.Parts() || UsableProcessors() < 2) {
         SearchTrainsPartInto(plan, part_, true, 0, end);
         return;
     }
-    // The second part writes after the most the first can list, and moves
-    // down to the first's end when both are done. The room between is
-    // touched then: the closer bound keeps it small.
-    const std::size_t below = plan.CloseBoundBelow(split);
-    part_.Place(entries_.data(), below);
-    PackedPart second(keys_);
-    second.Place(entries_.data() + below, most - below);
-    std::exception_ptr failure;
-    auto searchSecond = [&] {
+    FillInPieces(plan);
+}
+
+// Each piece writes from the bound of the pieces before it, and this
+// thread and a helper take the pieces in turn, whichever is free. When all
+// are done, each moves down to the end of the one before.
+void PackedTrainList::FillInPieces(const SearchPlan& plan) {
+    const std::vector<int> starts = plan.PieceStarts(kPieces);
+    const std::size_t count = starts.size() - 1;
+    std::vector<PackedPart> pieces(count, PackedPart(keys_));
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::size_t from = k == 0 ? 0 : plan.BoundBelow(starts[k]);
+        pieces[k].Place(entries_.data() + from, plan.BoundBelow(starts[k + 1]) - from);
+    }
+    std::atomic<std::size_t> next{0};
+    // Takes pieces until none is left; a failure stops both threads. A
+    // piece is filled through a copy on the thread's own stack: the pieces
+    // lie side by side, and two threads writing to one cache line would
+    // each wait for the other's every write.
+    auto search = [&](std::exception_ptr& failure) noexcept {
         try {
-            SearchTrainsPartInto(plan, second, false, split, end);
+            for (std::size_t k; (k = next.fetch_add(1)) < count;) {
+                PackedPart piece = pieces[k];
+                SearchTrainsPartInto(plan, piece, k == 0, starts[k], starts[k + 1]);
+                pieces[k] = piece;
+            }
         } catch (...) {
+            next = count;
             failure = std::current_exception();
         }
     };
-    std::thread other;
+    std::exception_ptr helperFailure, failure;
+    std::thread helper;
     try {
-        other = StartHelperThread(searchSecond);
-    } catch (const std::system_error&) {  // no thread to be had: the second part after the first
+        helper = StartHelperThread([&] { search(helperFailure); });
+    } catch (const std::system_error&) {  // no thread to be had: every piece here
     }
-    SearchTrainsPartInto(plan, part_, true, 0, split);
-    if (other.joinable()) other.join();
-    else searchSecond();
+    search(failure);
+    if (helper.joinable()) helper.join();
     if (failure) std::rethrow_exception(failure);
-    std::memmove(entries_.data() + part_.Used(), entries_.data() + below, second.Used() * sizeof(TrainSortEntry));
-    part_.Place(entries_.data(), most);
-    part_.TakeAfter(second);
+    if (helperFailure) std::rethrow_exception(helperFailure);
+    part_ = pieces[0];
+    for (std::size_t k = 1; k < count; ++k) {
+        std::memmove(entries_.data() + part_.Used(), entries_.data() + plan.BoundBelow(starts[k]),
+                     pieces[k].Used() * sizeof(TrainSortEntry));
+        part_.TakeAfter(pieces[k]);
+    }
+    part_.Place(entries_.data(), entries_.size());
 }
 
 void PackedTrainList::Sort() {

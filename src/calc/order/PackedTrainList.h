@@ -32,7 +32,7 @@ public:
         part_.Add(result);
     }
     // Adds the search's results in order, to an empty list. A search that
-    // lists many trains is shared between two threads when the gear set
+    // can list many trains is shared with a helper thread when the gear set
     // allows it.
     void Fill(const SearchInputs& inputs, const GearSet& gears);
 
@@ -68,6 +68,8 @@ public:
 private:
     // Twice the room, keeping the entries added so far.
     void Grow();
+    // Fill's search shared with a helper thread, in pieces.
+    void FillInPieces(const SearchPlan& plan);
 
     TrainSortKeys keys_;
     const GearSet& gears_;

@@ -51,15 +51,11 @@ public:
     // what the other found.
     bool Parts() const { return parts_; }
     // At least as many trains as the search lists with gear A in a slot
-    // below `split` (two-gear trains included), and at or above it.
+    // below `split`, two-gear trains included.
     std::size_t BoundBelow(int split) const;
-    std::size_t BoundFrom(int split) const;
-    // BoundBelow less the (C, D) pairs that share a slot with (A, B), which
-    // are never measured: close to what the search lists, for the cost of a
-    // few halvings per pair.
-    std::size_t CloseBoundBelow(int split) const;
-    // The slot that shares out the trains to measure about evenly.
-    int MiddleSlot() const;
+    // The first slot of each of at most `pieces` pieces of the search by
+    // gear A, then the end: pieces of about equal bound.
+    std::vector<int> PieceStarts(int pieces) const;
 
 private:
     // The run of every mounted (a, b).

@@ -30,4 +30,12 @@ std::thread StartHelperThread(std::function<void()> work) {
     return thread;
 }
 
+int UsableProcessors() {
+    static const int usable = [] {
+        cpu_set_t anywhere;
+        return sched_getaffinity(0, sizeof anywhere, &anywhere) == 0 ? CPU_COUNT(&anywhere) : 1;
+    }();
+    return usable;
+}
+
 }  // namespace calc

@@ -18,4 +18,8 @@ namespace calc {
 // Throws std::system_error when no thread can be started, as std::thread.
 std::thread StartHelperThread(std::function<void()> work);
 
+// How many processors the process may run on, asked once: work is shared
+// with a helper only when there are two or more.
+int UsableProcessors();
+
 }  // namespace calc
