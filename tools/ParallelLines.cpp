@@ -62,40 +62,43 @@ private:
     std::size_t used_ = 0;
 };
 
-// The calling thread puts every block out, which takes about as long as
-// filling one, so the helper fills two blocks of every three: those whose
-// number is not a multiple of three. It fills them in two buffers by turns,
-// and the calling thread puts each out when its turn comes and gives the
-// buffer back.
-bool IsHelperBlock(std::size_t block) { return block % 3 != 0; }
-
-// Below this many blocks, starting the helper (its stack, its own memory)
-// costs more than the blocks it fills save.
+// Below this many blocks, starting the helper costs more than the blocks
+// it fills save.
 constexpr std::size_t kSharedFromBlocks = 6;
 
-// The helper's buffer for one of its blocks.
-std::size_t SlotOf(std::size_t block) { return (block - block / 3 - 1) % 2; }
-
-class HelperBlocks {
+// The blocks are filled by the calling thread and a helper, each taking the
+// next block not yet taken, so that a helper that starts late or runs slowly
+// leaves more to the other. The calling thread also puts every block out, in
+// order, and takes a block to fill only while the next to put is not ready.
+// Block k is filled in buffer k % kBuffers, which is free once block
+// k - kBuffers has been put.
+class SharedBlocks {
 public:
-    explicit HelperBlocks(std::size_t blocks) : blocks_(blocks) {}
+    static constexpr std::size_t kBuffers = 4;
 
-    // The helper's side: fills its blocks one after another.
-    void Run(calc::SortedTrains& results, const calc::GearSet& gears, const runtime::NumberSeparators& separators) {
+    SharedBlocks(calc::SortedTrains& results, const calc::GearSet& gears,
+                 const runtime::NumberSeparators& separators)
+        : results_(results),
+          gears_(gears),
+          separators_(separators),
+          blocks_((results.Size() + kBlockRows - 1) / kBlockRows) {}
+
+    std::size_t Blocks() const { return blocks_; }
+
+    // The helper's side: fills blocks until none is left to take.
+    void Help() {
         try {
-            calc::SortedTrains::RowReader reader = results.Reader();
-            calc::ResultLineWriter writer(gears, separators);
-            for (std::size_t block = 1; block < blocks_; block += IsHelperBlock(block + 1) ? 1 : 2) {
-                Slot& slot = slots_[SlotOf(block)];
+            calc::SortedTrains::RowReader reader = results_.Reader();
+            calc::ResultLineWriter writer(gears_, separators_);
+            for (;;) {
+                std::size_t block;
                 {
                     std::unique_lock lock(mutex_);
-                    changed_.wait(lock, [&] { return stop_ || slot.block == kFree; });
-                    if (stop_) return;
+                    changed_.wait(lock, [&] { return stop_ || next_ == blocks_ || next_ < put_ + kBuffers; });
+                    if (stop_ || next_ == blocks_) return;
+                    block = next_++;
                 }
-                slot.lines.Fill(reader, writer, block * kBlockRows, std::min((block + 1) * kBlockRows, results.Size()));
-                std::lock_guard lock(mutex_);
-                slot.block = block;
-                changed_.notify_all();
+                Fill(block, reader, writer);
             }
         } catch (...) {
             std::lock_guard lock(mutex_);
@@ -105,21 +108,22 @@ public:
         }
     }
 
-    // The caller's side: waits for the block, puts it and frees its buffer.
-    // False when the helper failed or `put` did.
-    bool Put(std::size_t block, const std::function<bool(std::string_view)>& put) {
-        Slot& slot = slots_[SlotOf(block)];
-        {
-            std::unique_lock lock(mutex_);
-            changed_.wait(lock, [&] { return failure_ || slot.block == block; });
-            if (failure_) return false;
+    // The calling thread's side: puts every block in order, filling blocks
+    // itself while the next is not ready. False when `put` failed.
+    bool PutAll(const std::function<bool(std::string_view)>& put) {
+        calc::SortedTrains::RowReader reader = results_.Reader();
+        calc::ResultLineWriter writer(gears_, separators_);
+        for (std::size_t block = 0; block < blocks_; ++block) {
+            if (!AwaitOrFill(block, reader, writer)) return false;
+            const bool written = put(buffers_[block % kBuffers].lines.Text());
+            std::lock_guard lock(mutex_);
+            buffers_[block % kBuffers].block = kNone;
+            put_ = block + 1;
+            stop_ = stop_ || !written;
+            changed_.notify_all();
+            if (!written) return false;
         }
-        const bool written = put(slot.lines.Text());
-        std::lock_guard lock(mutex_);
-        slot.block = kFree;
-        stop_ = stop_ || !written;
-        changed_.notify_all();
-        return written;
+        return true;
     }
 
     void Stop() {
@@ -134,16 +138,48 @@ public:
     }
 
 private:
-    static constexpr std::size_t kFree = static_cast<std::size_t>(-1);
-    struct Slot {
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+    struct Buffer {
         LineBlock lines;
-        std::size_t block = kFree;
+        std::size_t block = kNone;  // the block it holds, once filled
     };
 
+    void Fill(std::size_t block, calc::SortedTrains::RowReader& reader, calc::ResultLineWriter& writer) {
+        Buffer& buffer = buffers_[block % kBuffers];
+        buffer.lines.Fill(reader, writer, block * kBlockRows, std::min((block + 1) * kBlockRows, results_.Size()));
+        std::lock_guard lock(mutex_);
+        buffer.block = block;
+        changed_.notify_all();
+    }
+
+    // Waits until `block` is filled, filling the next blocks not yet taken
+    // meanwhile. False when the helper failed.
+    bool AwaitOrFill(std::size_t block, calc::SortedTrains::RowReader& reader, calc::ResultLineWriter& writer) {
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            if (failure_) return false;
+            if (buffers_[block % kBuffers].block == block) return true;
+            if (next_ < blocks_ && next_ < block + kBuffers) {
+                const std::size_t mine = next_++;
+                lock.unlock();
+                Fill(mine, reader, writer);
+                lock.lock();
+                continue;
+            }
+            changed_.wait(lock);
+        }
+    }
+
+    calc::SortedTrains& results_;
+    const calc::GearSet& gears_;
+    const runtime::NumberSeparators& separators_;
     const std::size_t blocks_;
-    Slot slots_[2];
+    Buffer buffers_[kBuffers];
     std::mutex mutex_;
     std::condition_variable changed_;
+    std::size_t next_ = 0;  // the first block not yet taken
+    std::size_t put_ = 0;   // blocks put so far
     bool stop_ = false;
     std::exception_ptr failure_;
 };
@@ -152,36 +188,25 @@ private:
 
 bool PutLinesInParallel(calc::SortedTrains& results, const calc::GearSet& gears,
                         const runtime::NumberSeparators& separators, const std::function<bool(std::string_view)>& put) {
-    const std::size_t blocks = (results.Size() + kBlockRows - 1) / kBlockRows;
-    HelperBlocks helper(blocks);
-    std::thread other;
-    if (blocks >= kSharedFromBlocks) {
+    SharedBlocks shared(results, gears, separators);
+    std::thread helper;
+    if (shared.Blocks() >= kSharedFromBlocks) {
         try {
-            other = calc::StartHelperThread([&] { helper.Run(results, gears, separators); });
-        } catch (const std::system_error&) {  // no thread to be had: the helper's blocks are filled here, in turn
+            helper = calc::StartHelperThread([&] { shared.Help(); });
+        } catch (const std::system_error&) {  // no thread to be had: every block here
         }
     }
-    calc::SortedTrains::RowReader reader = results.Reader();
-    calc::ResultLineWriter writer(gears, separators);
-    LineBlock mine;
-    bool written = true;
+    bool written = false;
     try {
-        for (std::size_t block = 0; written && block < blocks; ++block) {
-            if (IsHelperBlock(block) && other.joinable()) {
-                written = helper.Put(block, put);
-                continue;
-            }
-            mine.Fill(reader, writer, block * kBlockRows, std::min((block + 1) * kBlockRows, results.Size()));
-            written = put(mine.Text());
-        }
+        written = shared.PutAll(put);
     } catch (...) {
-        helper.Stop();
-        if (other.joinable()) other.join();
+        shared.Stop();
+        if (helper.joinable()) helper.join();
         throw;
     }
-    helper.Stop();
-    if (other.joinable()) other.join();
-    helper.Rethrow();
+    shared.Stop();
+    if (helper.joinable()) helper.join();
+    shared.Rethrow();
     return written;
 }
 
