@@ -151,14 +151,16 @@ TEST(EntrySort, SamePermutationForLongLists) {
     const calc::GearSet gears = TwelveGears();
     const calc::TrainSortKeys keys(gears);
     std::mt19937 random(2468);
-    for (const Mix& mix : {kMixes[4], kMixes[5], kMixes[6]}) {
+    const Mix everyKeyOnceLong = {"every key once, long", 40, 12, 0, 0, true};
+    for (const Mix& mix : {kMixes[4], kMixes[5], kMixes[6], everyKeyOnceLong}) {
         for (std::size_t size : {70000u, 200000u}) {
             const auto results = Results(random, mix, size);
             for (Arrangement arrangement : {Arrangement::Drawn, Arrangement::Reversed}) {
                 for (long first : {0L, 7L}) {
                     ExpectSameSort(Entries(results, keys, arrangement), first, keys.Before(),
                                    std::string(mix.name) + ", size " + std::to_string(size) + ", from " +
-                                       std::to_string(first));
+                                       std::to_string(first),
+                                   mix.everyKeyOnce);
                 }
             }
         }

@@ -65,8 +65,10 @@ struct ErrorBuckets {
         scale = most > 0 ? static_cast<double>(count) / most : 0;
         if (!std::isfinite(scale)) scale = 0;
     }
+    // The error times the scale is at most the count: it converts as a
+    // signed number, which takes one instruction where unsigned takes tests.
     std::size_t Of(const TrainSortEntry& e) const {
-        return std::min(count - 1, static_cast<std::size_t>(e.absErr * scale));
+        return std::min(count - 1, static_cast<std::size_t>(static_cast<std::int64_t>(e.absErr * scale)));
     }
 };
 
