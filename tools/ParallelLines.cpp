@@ -6,12 +6,11 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
-#include <system_error>
-#include <thread>
 
 #include "calc/texts/ResultLineWriter.h"
-#include "calc/work/HelperThread.h"
+#include "calc/work/HelperTask.h"
 
 namespace tools {
 
@@ -64,7 +63,7 @@ private:
 
 // Below this many blocks, starting the helper costs more than the blocks
 // it fills save.
-constexpr std::size_t kSharedFromBlocks = 6;
+constexpr std::size_t kSharedFromBlocks = 2;
 
 // The blocks are filled by the calling thread and a helper, each taking the
 // next block not yet taken, so that a helper that starts late or runs slowly
@@ -189,23 +188,18 @@ private:
 bool PutLinesInParallel(calc::SortedTrains& results, const calc::GearSet& gears,
                         const runtime::NumberSeparators& separators, const std::function<bool(std::string_view)>& put) {
     SharedBlocks shared(results, gears, separators);
-    std::thread helper;
-    if (shared.Blocks() >= kSharedFromBlocks) {
-        try {
-            helper = calc::StartHelperThread([&] { shared.Help(); });
-        } catch (const std::system_error&) {  // no thread to be had: every block here
-        }
-    }
+    std::optional<calc::HelperTask> helper;
+    if (shared.Blocks() >= kSharedFromBlocks) helper.emplace([&] { shared.Help(); });
     bool written = false;
     try {
         written = shared.PutAll(put);
     } catch (...) {
         shared.Stop();
-        if (helper.joinable()) helper.join();
+        helper.reset();
         throw;
     }
     shared.Stop();
-    if (helper.joinable()) helper.join();
+    if (helper) helper->Wait();
     shared.Rethrow();
     return written;
 }

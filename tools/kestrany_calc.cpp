@@ -23,6 +23,7 @@
 #include "SuggestOutput.h"
 #include "calc/texts/ResultLineWriter.h"
 #include "calc/texts/ResultTexts.h"
+#include "calc/work/HelperTask.h"
 #include "calc/work/HelperThread.h"
 #include "calc/order/SortedTrains.h"
 #ifdef KESTRANY_CALC_SHEETS
@@ -189,6 +190,7 @@ int main(int argc, char** argv) {
 #endif
     if (request->chart) return WriteChart(*request, separators);
 
+    if (!std::getenv("KNOWARM")) calc::WarmHelper();
     BlockOutput out;
     return Finish(WriteResults(*request, separators, out));
 }

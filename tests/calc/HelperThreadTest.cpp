@@ -2,8 +2,11 @@
 #include <pthread.h>
 #include <sched.h>
 
+#include <atomic>
+#include <stdexcept>
 #include <thread>
 
+#include "calc/work/HelperTask.h"
 #include "calc/work/HelperThread.h"
 
 // The helper runs its work once, on a thread of its own, and is not left
@@ -27,4 +30,27 @@ TEST(HelperThread, RunsTheWorkOnceAndMayRunAnywhereTheProcessMay) {
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(ranOn, helperId);
     EXPECT_TRUE(CPU_EQUAL(&helperSet, &processSet));
+}
+
+// Work handed to the helper runs on it while the caller goes on; while it
+// runs the helper takes no other work, and once done it takes the next.
+// What the work throws comes back from Wait.
+TEST(HelperTask, RunsOneWorkAtATimeAndGivesBackWhatItThrows) {
+    calc::WarmHelper();
+    std::atomic<bool> release{false};
+    std::thread::id ranOn;
+    calc::HelperTask first([&] {
+        ranOn = std::this_thread::get_id();
+        while (!release) std::this_thread::yield();
+    });
+    if (!first.Started()) GTEST_SKIP() << "one processor: the caller does all the work";
+    calc::HelperTask second([] {});
+    EXPECT_FALSE(second.Started());
+    release = true;
+    first.Wait();
+    EXPECT_NE(ranOn, std::this_thread::get_id());
+
+    calc::HelperTask failing([] { throw std::runtime_error("out of room"); });
+    ASSERT_TRUE(failing.Started());
+    EXPECT_THROW(failing.Wait(), std::runtime_error);
 }

@@ -4,12 +4,11 @@
 #include <atomic>
 #include <cstring>
 #include <exception>
-#include <system_error>
-#include <thread>
 
 #include "calc/order/EntrySort.h"
 #include "calc/gears/TrainMeasure.h"
 #include "calc/search/SearchLoops.h"
+#include "calc/work/HelperTask.h"
 #include "calc/work/HelperThread.h"
 
 namespace calc {
@@ -33,7 +32,7 @@ namespace {
 
 // A search shares its work with a helper thread when it can list at least
 // this many trains: below, starting a thread costs more than it saves.
-constexpr std::size_t kSharedFrom = 32768;
+constexpr std::size_t kSharedFrom = 4096;
 
 // A shared search goes in this many pieces, so that when one thread starts
 // late or runs slowly the other takes more of them.
@@ -88,13 +87,9 @@ void PackedTrainList::FillInPieces(const SearchPlan& plan) {
         }
     };
     std::exception_ptr helperFailure, failure;
-    std::thread helper;
-    try {
-        helper = StartHelperThread([&] { search(helperFailure); });
-    } catch (const std::system_error&) {  // no thread to be had: every piece here
-    }
+    HelperTask helper([&] { search(helperFailure); });
     search(failure);
-    if (helper.joinable()) helper.join();
+    helper.Wait();
     if (failure) std::rethrow_exception(failure);
     if (helperFailure) std::rethrow_exception(helperFailure);
     part_ = pieces[0];

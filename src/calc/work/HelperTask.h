@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+
+namespace calc {
+
+// Work handed to the process's helper thread, which is started the first
+// time it is needed and then stays, waiting for the next work. While it
+// waits it first watches for work for a few milliseconds, so that work
+// handed over soon after starts at once, and then sleeps: on the machines
+// measured, waking a sleeping thread on another processor took about
+// 0.1 ms, and starting a new one 0.2 ms, each time.
+//
+// The work runs only when the helper is free and a thread can be had;
+// otherwise Started() is false and nothing runs, and the caller does the
+// work itself. Work shared out in pieces that whichever thread is free
+// takes needs no more than that.
+class HelperTask {
+public:
+    explicit HelperTask(std::function<void()> work);
+    HelperTask(const HelperTask&) = delete;
+    HelperTask& operator=(const HelperTask&) = delete;
+    // Waits for the work, if it was started, and lets what it threw go.
+    ~HelperTask();
+
+    bool Started() const { return started_; }
+    // Waits until the work is done, if it was started; rethrows what it threw.
+    void Wait();
+
+private:
+    bool started_ = false;
+    bool waited_ = false;
+};
+
+// Starts the helper thread now, when it will be wanted soon: it takes a
+// while to start, which it then spends while the caller works on.
+void WarmHelper();
+
+}  // namespace calc
