@@ -16,7 +16,7 @@ namespace calc {
 namespace {
 
 // How long a thread watches for a change before it sleeps until one comes.
-constexpr std::chrono::microseconds kWatch{4000};
+constexpr std::chrono::microseconds kWatch{1000};
 
 void Pause() {
 #if defined(__x86_64__) || defined(__i386__)
