@@ -4,13 +4,14 @@
 #include <bit>
 #include <cassert>
 #include <cstdint>
-#include <system_error>
-#include <thread>
+#include <condition_variable>
+#include <mutex>
 #include <utility>
 #include <vector>
 
 #include "calc/order/DistinctKeySort.h"
 #include "calc/order/QuickSortBy.h"
+#include "calc/work/HelperTask.h"
 #include "calc/work/HelperThread.h"
 
 namespace calc {
@@ -202,44 +203,84 @@ void SortEach(TrainSortEntry* list, const std::vector<std::pair<long, long>>& ra
             [&](long f, long l) { return Partition(list, f, l, ordering, bits.data()); });
 }
 
-// Long lists are shared out between two threads. The two parts a partition
-// leaves are sorted independently of each other, so the largest range is
-// split a few times here, and the ranges are dealt out largest first to
-// whichever thread has less to do: the entries end in exactly the order one
-// thread would have left them in.
+// Long lists are shared with the helper thread. The two parts a partition
+// leaves are sorted independently of each other, so each thread takes the
+// largest range waiting, partitions it and puts both parts back, until the
+// ranges are short enough to sort whole: the entries end in exactly the
+// order one thread would have left them in, and a thread that starts late
+// or runs slowly leaves more ranges to the other.
 constexpr long kSharedFrom = 1L << 16;
+constexpr long kSortedWholeUpTo = 1L << 14;
 
-void SortShared(TrainSortEntry* list, long first, long last, const Ordering& ordering) {
-    std::vector<std::uint64_t> bits(static_cast<std::size_t>((last - first) / 64 + 2));
-    std::vector<std::pair<long, long>> ranges{{first, last}};
-    for (int split = 0; split < 3; ++split) {
-        auto largest = std::max_element(ranges.begin(), ranges.end(), [](const auto& x, const auto& y) {
+class SharedRanges {
+public:
+    // Room for every range that can wait is made here, so that sharing them
+    // cannot fail: only ranges too long to sort whole wait, and they never
+    // overlap.
+    SharedRanges(TrainSortEntry* list, long first, long last, const Ordering& ordering)
+        : list_(list), ordering_(ordering) {
+        waiting_.reserve(static_cast<std::size_t>((last - first + 1) / kSortedWholeUpTo + 1));
+        waiting_.push_back({first, last});
+    }
+
+    // Sorts ranges until none is left; `bits` is scratch for the longest.
+    void Sort(std::vector<std::uint64_t>& bits) {
+        auto sortWhole = [&](long first, long last) {
+            SortRanges(
+                first, last, [&](long f, long l) { SelectionSortSmall(list_, f, l, ordering_); },
+                [&](long f, long l) { return Partition(list_, f, l, ordering_, bits.data()); });
+        };
+        for (std::pair<long, long> range; Take(range);) {
+            const auto [first, last] = range;
+            const long lo = Partition(list_, first, last, ordering_, bits.data());
+            std::pair<long, long> parts[2];
+            int waiting = 0;
+            for (const auto& [f, l] : {std::pair{first, lo - 1}, std::pair{lo + 1, last}}) {
+                if (l - f >= kSortedWholeUpTo) parts[waiting++] = {f, l};
+                else if (f < l) sortWhole(f, l);
+            }
+            Done(parts, waiting);
+        }
+    }
+
+private:
+    // The longest range waiting; false when none is waiting and none is
+    // being partitioned.
+    bool Take(std::pair<long, long>& range) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return !waiting_.empty() || busy_ == 0; });
+        if (waiting_.empty()) return false;
+        auto longest = std::max_element(waiting_.begin(), waiting_.end(), [](const auto& x, const auto& y) {
             return x.second - x.first < y.second - y.first;
         });
-        const auto [f, l] = *largest;
-        if (l - f < 20) break;
-        ranges.erase(largest);
-        const long lo = Partition(list, f, l, ordering, bits.data());
-        if (f < lo - 1) ranges.push_back({f, lo - 1});
-        if (lo + 1 < l) ranges.push_back({lo + 1, l});
+        range = *longest;
+        waiting_.erase(longest);
+        ++busy_;
+        return true;
     }
-    std::sort(ranges.begin(), ranges.end(),
-              [](const auto& x, const auto& y) { return x.second - x.first > y.second - y.first; });
-    std::vector<std::pair<long, long>> mine, theirs;
-    long myLoad = 0, theirLoad = 0;
-    for (const auto& range : ranges) {
-        const long size = range.second - range.first + 1;
-        if (myLoad <= theirLoad) { mine.push_back(range); myLoad += size; }
-        else { theirs.push_back(range); theirLoad += size; }
+
+    void Done(const std::pair<long, long>* parts, int count) {
+        std::lock_guard lock(mutex_);
+        waiting_.insert(waiting_.end(), parts, parts + count);
+        --busy_;
+        changed_.notify_all();
     }
-    std::thread other;
-    try {
-        other = StartHelperThread([&] { SortEach(list, theirs, ordering); });
-    } catch (const std::system_error&) {  // no thread to be had: sort them here
-        SortEach(list, theirs, ordering);
-    }
-    SortEach(list, mine, ordering);
-    if (other.joinable()) other.join();
+
+    TrainSortEntry* list_;
+    const Ordering& ordering_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::vector<std::pair<long, long>> waiting_;
+    int busy_ = 0;
+};
+
+void SortShared(TrainSortEntry* list, long first, long last, const Ordering& ordering) {
+    SharedRanges ranges(list, first, last, ordering);
+    std::vector<std::uint64_t> bits(static_cast<std::size_t>((last - first) / 64 + 2));
+    std::vector<std::uint64_t> helperBits(bits.size());
+    HelperTask helper([&] { ranges.Sort(helperBits); });
+    ranges.Sort(bits);
+    helper.Wait();
 }
 
 // Lists whose keys are all distinct have one sorted arrangement, found far
