@@ -61,8 +61,7 @@ private:
     std::size_t used_ = 0;
 };
 
-// Below this many blocks, starting the helper costs more than the blocks
-// it fills save.
+// A single block is filled here: there is nothing to share.
 constexpr std::size_t kSharedFromBlocks = 2;
 
 // The blocks are filled by the calling thread and a helper, each taking the

@@ -190,7 +190,9 @@ int main(int argc, char** argv) {
 #endif
     if (request->chart) return WriteChart(*request, separators);
 
-    if (!std::getenv("KNOWARM")) calc::WarmHelper();
+    // The helper thread starts while the search is prepared, ready when
+    // the search can be shared.
+    calc::WarmHelper();
     BlockOutput out;
     return Finish(WriteResults(*request, separators, out));
 }

@@ -30,8 +30,8 @@ void PackedTrainList::Grow() {
 
 namespace {
 
-// A search shares its work with a helper thread when it can list at least
-// this many trains: below, starting a thread costs more than it saves.
+// A search shares its work with the helper thread when it can list at
+// least this many trains: below, handing work over costs more than it saves.
 constexpr std::size_t kSharedFrom = 4096;
 
 // A shared search goes in this many pieces, so that when one thread starts

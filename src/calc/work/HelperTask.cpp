@@ -65,15 +65,10 @@ public:
     // Hands `work` over when the helper is free; false when it is busy or
     // no thread can be had.
     bool Hand(std::function<void()>& work) {
-        int free = kFree;
-        if (forked_ || !state_.compare_exchange_strong(free, kClaimed)) return false;
-        if (!thread_.joinable()) {
-            try {
-                thread_ = StartHelperThread([this] { Run(); });
-            } catch (const std::system_error&) {
-                state_.store(kFree);
-                return false;
-            }
+        if (!Claim()) return false;
+        if (!Running()) {
+            state_.store(kFree, std::memory_order_release);
+            return false;
         }
         work_ = std::move(work);
         state_.store(kHanded, std::memory_order_release);
@@ -83,14 +78,8 @@ public:
 
     // Starts the thread, if it is not running and the helper is free.
     void Warm() {
-        int free = kFree;
-        if (forked_ || !state_.compare_exchange_strong(free, kClaimed)) return;
-        if (!thread_.joinable()) {
-            try {
-                thread_ = StartHelperThread([this] { Run(); });
-            } catch (const std::system_error&) {  // then work is never handed over
-            }
-        }
+        if (!Claim()) return;
+        Running();
         state_.store(kFree, std::memory_order_release);
     }
 
@@ -112,6 +101,21 @@ private:
     // helper is never free.
     Helper() {
         pthread_atfork(nullptr, nullptr, [] { Instance().forked_ = true; });
+    }
+
+    bool Claim() {
+        int free = kFree;
+        return !forked_ && state_.compare_exchange_strong(free, kClaimed);
+    }
+
+    // Whether the thread runs, starting it if need be; only while claimed.
+    bool Running() {
+        if (thread_.joinable()) return true;
+        try {
+            thread_ = StartHelperThread([this] { Run(); });
+        } catch (const std::system_error&) {  // no thread to be had
+        }
+        return thread_.joinable();
     }
 
     void Run() {

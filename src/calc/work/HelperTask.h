@@ -6,8 +6,8 @@ namespace calc {
 
 // Work handed to the process's helper thread, which is started the first
 // time it is needed and then stays, waiting for the next work. While it
-// waits it first watches for work for a few milliseconds, so that work
-// handed over soon after starts at once, and then sleeps: on the machines
+// waits it first watches for work for a millisecond, so that work handed
+// over soon after starts at once, and then sleeps: on the machines
 // measured, waking a sleeping thread on another processor took about
 // 0.1 ms, and starting a new one 0.2 ms, each time.
 //
