@@ -277,11 +277,14 @@ void ExpectAgreement(const std::vector<std::int32_t>& counts, const SearchInputs
             void Add(const TrainResult& result) override { list.push_back(result); }
         } pieces;
         const std::vector<int> starts = plan.PieceStarts(4);
+        const std::vector<std::size_t> close = plan.CloseBoundsBelow();
         for (std::size_t k = 0; k + 1 < starts.size(); ++k) {
             const std::size_t before = pieces.list.size();
             calc::SearchTrainsPart(plan, pieces, k == 0, starts[k], starts[k + 1]);
-            const std::size_t room = plan.BoundBelow(starts[k + 1]) - (k == 0 ? 0 : plan.BoundBelow(starts[k]));
-            EXPECT_LE(pieces.list.size() - before, room);
+            const auto end = static_cast<std::size_t>(starts[k + 1]), first = static_cast<std::size_t>(starts[k]);
+            EXPECT_LE(pieces.list.size() - before, plan.BoundBelow(starts[k + 1]) - (k == 0 ? 0 : plan.BoundBelow(starts[k])));
+            EXPECT_LE(pieces.list.size() - before, close[end] - (k == 0 ? 0 : close[first]));
+            EXPECT_LE(close[end], plan.BoundBelow(starts[k + 1]));
         }
         ExpectSameList(expected, pieces.list);
     }

@@ -38,6 +38,11 @@ constexpr std::size_t kSharedFrom = 4096;
 // late or runs slowly the other takes more of them.
 constexpr int kPieces = 16;
 
+// From this many trains, each piece's room is sized by the close bound: the
+// room left between pieces is touched when they move together, and on a
+// long list the plain bounds would leave megabytes between them.
+constexpr std::size_t kCloseBoundsFrom = std::size_t{1} << 20;
+
 }  // namespace
 
 void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
@@ -64,10 +69,14 @@ void PackedTrainList::Fill(const SearchInputs& inputs, const GearSet& gears) {
 void PackedTrainList::FillInPieces(const SearchPlan& plan) {
     const std::vector<int> starts = plan.PieceStarts(kPieces);
     const std::size_t count = starts.size() - 1;
+    const std::vector<std::size_t> close =
+        entries_.size() >= kCloseBoundsFrom ? plan.CloseBoundsBelow() : std::vector<std::size_t>{};
+    auto roomBelow = [&](int slot) { return close.empty() ? plan.BoundBelow(slot) : close[static_cast<std::size_t>(slot)]; };
     std::vector<PackedPart> pieces(count, PackedPart(keys_));
+    std::vector<std::size_t> from(count);
     for (std::size_t k = 0; k < count; ++k) {
-        const std::size_t from = k == 0 ? 0 : plan.BoundBelow(starts[k]);
-        pieces[k].Place(entries_.data() + from, plan.BoundBelow(starts[k + 1]) - from);
+        from[k] = k == 0 ? 0 : roomBelow(starts[k]);
+        pieces[k].Place(entries_.data() + from[k], roomBelow(starts[k + 1]) - from[k]);
     }
     std::atomic<std::size_t> next{0};
     // Takes pieces until none is left; a failure stops both threads. A
@@ -94,8 +103,7 @@ void PackedTrainList::FillInPieces(const SearchPlan& plan) {
     if (helperFailure) std::rethrow_exception(helperFailure);
     part_ = pieces[0];
     for (std::size_t k = 1; k < count; ++k) {
-        std::memmove(entries_.data() + part_.Used(), entries_.data() + plan.BoundBelow(starts[k]),
-                     pieces[k].Used() * sizeof(TrainSortEntry));
+        std::memmove(entries_.data() + part_.Used(), entries_.data() + from[k], pieces[k].Used() * sizeof(TrainSortEntry));
         part_.TakeAfter(pieces[k]);
     }
     part_.Place(entries_.data(), entries_.size());

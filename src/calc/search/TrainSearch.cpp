@@ -79,6 +79,38 @@ std::size_t SearchPlan::BoundBelow(int split) const {
     return twoGearBound_ + runsBelow_[static_cast<std::size_t>(std::clamp(split, 0, slots_))];
 }
 
+std::vector<std::size_t> SearchPlan::CloseBoundsBelow() const {
+    // Where each slot's pairs, and each pair, lie in the ratio list.
+    const std::vector<PairRatios::Pair>& byRatio = pairs_.ByRatio();
+    std::vector<std::vector<std::size_t>> pairsOf(static_cast<std::size_t>(slots_));
+    std::vector<std::size_t> placeOf(runs_.size(), byRatio.size());
+    for (std::size_t i = 0; i < byRatio.size(); ++i) {
+        pairsOf[static_cast<std::size_t>(byRatio[i].first)].push_back(i);
+        pairsOf[static_cast<std::size_t>(byRatio[i].second)].push_back(i);
+        placeOf[Place(byRatio[i].first, byRatio[i].second)] = i;
+    }
+    auto within = [](const std::vector<std::size_t>& places, PairRatios::Run run) {
+        return static_cast<std::size_t>(std::lower_bound(places.begin(), places.end(), run.end) -
+                                        std::lower_bound(places.begin(), places.end(), run.begin));
+    };
+    std::vector<std::size_t> bounds{twoGearBound_};
+    for (int a = 0; a < slots_; ++a) {
+        std::size_t bound = bounds.back();
+        for (int b = 0; b < slots_; ++b) {
+            const PairRatios::Run run = runs_[Place(a, b)];
+            if (run.begin == run.end) continue;
+            // (a, b) and (b, a) share both slots and are counted twice.
+            auto inRun = [&](std::size_t i) { return i >= run.begin && i < run.end ? std::size_t{1} : 0; };
+            const std::size_t sharing = within(pairsOf[static_cast<std::size_t>(a)], run) +
+                                        within(pairsOf[static_cast<std::size_t>(b)], run) -
+                                        inRun(placeOf[Place(a, b)]) - inRun(placeOf[Place(b, a)]);
+            bound += run.end - run.begin - sharing;
+        }
+        bounds.push_back(bound);
+    }
+    return bounds;
+}
+
 std::vector<int> SearchPlan::PieceStarts(int pieces) const {
     const std::size_t total = BoundBelow(slots_);
     std::vector<int> starts{0};

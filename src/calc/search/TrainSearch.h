@@ -53,6 +53,10 @@ public:
     // At least as many trains as the search lists with gear A in a slot
     // below `split`, two-gear trains included.
     std::size_t BoundBelow(int split) const;
+    // For every slot from 0 to the end, BoundBelow less the (C, D) pairs
+    // that share a slot with (A, B), which are never measured: close to what
+    // the search lists, for the cost of a few halvings per pair.
+    std::vector<std::size_t> CloseBoundsBelow() const;
     // The first slot of each of at most `pieces` pieces of the search by
     // gear A, then the end: pieces of about equal bound.
     std::vector<int> PieceStarts(int pieces) const;
