@@ -107,16 +107,21 @@ public:
     }
 
     // The calling thread's side: puts every block in order, filling blocks
-    // itself while the next is not ready. False when `put` failed.
-    bool PutAll(const std::function<bool(std::string_view)>& put) {
+    // itself while the next is not ready. The blocks after it that are
+    // ready too go with it in one call: one large write costs less than
+    // several small ones. False when `put` failed.
+    bool PutAll(const PutTexts& put) {
         calc::SortedTrains::RowReader reader = results_.Reader();
         calc::ResultLineWriter writer(gears_, separators_);
-        for (std::size_t block = 0; block < blocks_; ++block) {
+        for (std::size_t block = 0; block < blocks_;) {
             if (!AwaitOrFill(block, reader, writer)) return false;
-            const bool written = put(buffers_[block % kBuffers].lines.Text());
+            const std::size_t end = ReadyFrom(block);
+            std::string_view texts[kBuffers];
+            for (std::size_t b = block; b < end; ++b) texts[b - block] = buffers_[b % kBuffers].lines.Text();
+            const bool written = put(std::span<const std::string_view>(texts, end - block));
             std::lock_guard lock(mutex_);
-            buffers_[block % kBuffers].block = kNone;
-            put_ = block + 1;
+            for (; block < end; ++block) buffers_[block % kBuffers].block = kNone;
+            put_ = end;
             stop_ = stop_ || !written;
             changed_.notify_all();
             if (!written) return false;
@@ -149,6 +154,14 @@ private:
         std::lock_guard lock(mutex_);
         buffer.block = block;
         changed_.notify_all();
+    }
+
+    // The end of the run of filled blocks from `block`, which is filled.
+    std::size_t ReadyFrom(std::size_t block) {
+        std::lock_guard lock(mutex_);
+        std::size_t end = block + 1;
+        while (end < blocks_ && end < block + kBuffers && buffers_[end % kBuffers].block == end) ++end;
+        return end;
     }
 
     // Waits until `block` is filled, filling the next blocks not yet taken
@@ -185,7 +198,7 @@ private:
 }  // namespace
 
 bool PutLinesInParallel(calc::SortedTrains& results, const calc::GearSet& gears,
-                        const runtime::NumberSeparators& separators, const std::function<bool(std::string_view)>& put) {
+                        const runtime::NumberSeparators& separators, const PutTexts& put) {
     SharedBlocks shared(results, gears, separators);
     std::optional<calc::HelperTask> helper;
     if (shared.Blocks() >= kSharedFromBlocks) helper.emplace([&] { shared.Help(); });

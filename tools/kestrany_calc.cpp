@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,8 @@
 #include <malloc.h>
 #include <signal.h>
 #include <sys/mman.h>
+#include <sys/uio.h>
+#include <unistd.h>
 
 namespace {
 
@@ -50,6 +53,28 @@ int Finish(bool written) {
 }
 
 bool Write(std::string_view text) { return std::fwrite(text.data(), 1, text.size(), stdout) == text.size(); }
+
+// Writes the texts to standard output in one call where the system takes
+// them all at once. Standard output is unbuffered, so nothing written
+// through stdio waits behind them.
+bool WriteAll(std::span<const std::string_view> texts) {
+    std::vector<iovec> parts;
+    for (std::string_view text : texts)
+        if (!text.empty()) parts.push_back({const_cast<char*>(text.data()), text.size()});
+    for (std::size_t first = 0; first < parts.size();) {
+        const ssize_t n = writev(STDOUT_FILENO, parts.data() + first, static_cast<int>(parts.size() - first));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        for (auto done = static_cast<std::size_t>(n); done > 0;) {
+            const std::size_t step = std::min(done, parts[first].iov_len);
+            parts[first].iov_base = static_cast<char*>(parts[first].iov_base) + step;
+            parts[first].iov_len -= step;
+            done -= step;
+            if (parts[first].iov_len == 0) ++first;
+        }
+    }
+    return true;
+}
 
 // The result lines go out in blocks, so that a long list is never held as
 // text whole.
@@ -107,7 +132,7 @@ bool WriteResults(const tools::CalcRequest& request, const runtime::NumberSepara
     if (results.Size() == 0)
         tools::Complain(tools::NoTrainNotice(request.gears, request.inputs, separators));
     if (results.ReadableInParallel() && calc::UsableProcessors() > 1)
-        return out.Flush() && tools::PutLinesInParallel(results, request.gears, separators, Write);
+        return out.Flush() && tools::PutLinesInParallel(results, request.gears, separators, WriteAll);
     calc::ResultLineWriter writer(request.gears, separators);
     for (std::size_t i = 0; i < results.Size(); ++i) out.Line(writer, results.Next(), i);
     return out.Flush();
