@@ -192,15 +192,18 @@ void SelectionSortSmall(TrainSortEntry* list, long first, long last, const Order
 
 namespace {
 
-// Sorts ranges one after another, with scratch of its own.
-void SortEach(TrainSortEntry* list, const std::vector<std::pair<long, long>>& ranges, const Ordering& ordering) {
-    std::size_t longest = 0;
-    for (const auto& [first, last] : ranges) longest = std::max(longest, static_cast<std::size_t>(last - first));
-    std::vector<std::uint64_t> bits(longest / 64 + 2);
-    for (const auto& [first, last] : ranges)
-        SortRanges(
-            first, last, [&](long f, long l) { SelectionSortSmall(list, f, l, ordering); },
-            [&](long f, long l) { return Partition(list, f, l, ordering, bits.data()); });
+// Scratch for partitioning a range of up to `longest` + 1 entries.
+std::vector<std::uint64_t> PartitionBits(long longest) {
+    return std::vector<std::uint64_t>(static_cast<std::size_t>(longest) / 64 + 2);
+}
+
+// Sorts list[first..last] by the record sort's steps; `bits` is scratch
+// for its length.
+void SortWhole(TrainSortEntry* list, long first, long last, const Ordering& ordering,
+               std::vector<std::uint64_t>& bits) {
+    SortRanges(
+        first, last, [&](long f, long l) { SelectionSortSmall(list, f, l, ordering); },
+        [&](long f, long l) { return Partition(list, f, l, ordering, bits.data()); });
 }
 
 // Long lists are shared with the helper thread. The two parts a partition
@@ -225,11 +228,6 @@ public:
 
     // Sorts ranges until none is left; `bits` is scratch for the longest.
     void Sort(std::vector<std::uint64_t>& bits) {
-        auto sortWhole = [&](long first, long last) {
-            SortRanges(
-                first, last, [&](long f, long l) { SelectionSortSmall(list_, f, l, ordering_); },
-                [&](long f, long l) { return Partition(list_, f, l, ordering_, bits.data()); });
-        };
         for (std::pair<long, long> range; Take(range);) {
             const auto [first, last] = range;
             const long lo = Partition(list_, first, last, ordering_, bits.data());
@@ -237,7 +235,7 @@ public:
             int waiting = 0;
             for (const auto& [f, l] : {std::pair{first, lo - 1}, std::pair{lo + 1, last}}) {
                 if (l - f >= kSortedWholeUpTo) parts[waiting++] = {f, l};
-                else if (f < l) sortWhole(f, l);
+                else if (f < l) SortWhole(list_, f, l, ordering_, bits);
             }
             Done(parts, waiting);
         }
@@ -276,7 +274,7 @@ private:
 
 void SortShared(TrainSortEntry* list, long first, long last, const Ordering& ordering) {
     SharedRanges ranges(list, first, last, ordering);
-    std::vector<std::uint64_t> bits(static_cast<std::size_t>((last - first) / 64 + 2));
+    std::vector<std::uint64_t> bits = PartitionBits(last - first);
     std::vector<std::uint64_t> helperBits(bits.size());
     HelperTask helper([&] { ranges.Sort(helperBits); });
     ranges.Sort(bits);
@@ -325,7 +323,8 @@ void SortEntries(std::vector<TrainSortEntry>& entries, long first, long last, Tr
         SortShared(entries.data(), first, last, ordering);
         return;
     }
-    SortEach(entries.data(), {{first, last}}, ordering);
+    std::vector<std::uint64_t> bits = PartitionBits(last - first);
+    SortWhole(entries.data(), first, last, ordering, bits);
 }
 
 }  // namespace calc
