@@ -21,7 +21,8 @@ id="$(basename "${desktop[0]}" .desktop)"
 
 expected=(bin/kestrany bin/kestrany-calc libexec/kestrany/kestrany-calc-sheet "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
           share/icons/hicolor/scalable/apps/kestrany.svg share/man/man1/kestrany.1.gz share/man/man1/kestrany-calc.1.gz
-          share/kestrany/README share/doc/kestrany/copyright share/doc/kestrany/changelog.gz)
+          share/kestrany/README share/doc/kestrany/copyright share/doc/kestrany/changelog.gz
+          share/lintian/overrides/kestrany)
 for size in "${sizes[@]}"; do expected+=("share/icons/hicolor/${size}x${size}/apps/kestrany.png"); done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(find . -type f -printf '%P\n' | sort) >&2 \
   || fail "installed files differ from the expected list (< expected, > installed)"
