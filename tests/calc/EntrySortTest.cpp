@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -162,6 +163,13 @@ TEST(EntrySort, SamePermutationForLongLists) {
                                        std::to_string(first),
                                    mix.everyKeyOnce);
                 }
+            }
+            // An error that cannot be bucketed, late in the list, leaves the
+            // whole list to the record sort, the first half too.
+            if (mix.everyKeyOnce) {
+                std::vector<TrainSortEntry> entries = Entries(results, keys, Arrangement::Drawn);
+                entries[entries.size() - 3].absErr = std::numeric_limits<double>::infinity();
+                ExpectSameSort(entries, 0, keys.Before(), "an infinite error, size " + std::to_string(size), true);
             }
         }
     }

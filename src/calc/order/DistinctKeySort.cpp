@@ -1,10 +1,13 @@
 #include "calc/order/DistinctKeySort.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <vector>
+
+#include "calc/work/HelperTask.h"
 
 namespace calc {
 
@@ -105,11 +108,10 @@ bool SortBucket(TrainSortEntry* first, TrainSortEntry* last) {
     return true;
 }
 
-}  // namespace
-
-bool SortDistinctKeys(TrainSortEntry* in, std::size_t n, TrainSortEntry* out, TrainSortEntry* spare) {
-    const ListFacts facts = FactsOf(in, n);
-    if (!facts.finite) return false;
+// SortDistinctKeys once the list's facts are known; they may be those of a
+// longer list that this one is a part of.
+bool SortKnowing(const ListFacts& facts, TrainSortEntry* in, std::size_t n, TrainSortEntry* out,
+                 TrainSortEntry* spare) {
     // First by the keys, a digit at a time from the lowest, each pass
     // keeping the order of the one before; then by buckets of error; then
     // each bucket by error itself, keeping the keys' order among equal
@@ -142,6 +144,77 @@ bool SortDistinctKeys(TrainSortEntry* in, std::size_t n, TrainSortEntry* out, Tr
         if (!SortBucket(begin, out + end)) return false;
         begin = out + end;
     }
+    return true;
+}
+
+// The order the sort leaves: by error, then by the keys.
+bool Before(const TrainSortEntry& a, const TrainSortEntry& b) {
+    const std::uint64_t ea = ErrorBits(a), eb = ErrorBits(b);
+    return ea < eb || (ea == eb && KeysOf(a) < KeysOf(b));
+}
+
+// How many of the first `rank` entries of the merge of the sorted a[0..na)
+// and b[0..nb) come from a, the merge taking from a first on equal entries.
+std::size_t TakenFromFirst(const TrainSortEntry* a, std::size_t na, const TrainSortEntry* b, std::size_t nb,
+                           std::size_t rank) {
+    std::size_t low = rank > nb ? rank - nb : 0, high = std::min(rank, na);
+    while (low < high) {
+        const std::size_t mid = low + (high - low) / 2;
+        if (Before(b[rank - mid - 1], a[mid])) high = mid;
+        else low = mid + 1;
+    }
+    return low;
+}
+
+// Merges the sorted a[0..na) and b[0..nb) into out.
+void Merge(const TrainSortEntry* a, std::size_t na, const TrainSortEntry* b, std::size_t nb, TrainSortEntry* out) {
+    const TrainSortEntry* const aEnd = a + na;
+    const TrainSortEntry* const bEnd = b + nb;
+    while (a != aEnd && b != bEnd) *out++ = Before(*b, *a) ? *b++ : *a++;
+    out = std::copy(a, aEnd, out);
+    std::copy(b, bEnd, out);
+}
+
+// Runs piece(0) and piece(1), each on whichever of this thread and the
+// helper is free first.
+template <class Piece>
+void InTwoPieces(const Piece& piece) {
+    std::atomic<int> next{0};
+    auto take = [&] {
+        for (int k; (k = next.fetch_add(1)) < 2;) piece(k);
+    };
+    HelperTask helper(take);
+    take();
+    helper.Wait();
+}
+
+}  // namespace
+
+bool SortDistinctKeys(TrainSortEntry* in, std::size_t n, TrainSortEntry* out, TrainSortEntry* spare) {
+    const ListFacts facts = FactsOf(in, n);
+    return facts.finite && SortKnowing(facts, in, n, out, spare);
+}
+
+bool SortDistinctKeysShared(TrainSortEntry* list, std::size_t n, TrainSortEntry* room) {
+    // Read before either half is touched: a list that cannot be bucketed
+    // must be left as it was for the record sort.
+    const ListFacts facts = FactsOf(list, n);
+    if (!facts.finite) return false;
+    const std::size_t half = n / 2;
+    // Each half sorted into `room`, using its own place in the list for the
+    // passes in between; then the halves merged back into the list, the
+    // first n/2 entries of the merge by one thread and the rest by the other.
+    InTwoPieces([&](int k) {
+        const std::size_t first = k == 0 ? 0 : half, count = k == 0 ? half : n - half;
+        SortKnowing(facts, list + first, count, room + first, list + first);
+    });
+    const TrainSortEntry* const a = room;
+    const TrainSortEntry* const b = room + half;
+    const std::size_t fromA = TakenFromFirst(a, half, b, n - half, half);
+    InTwoPieces([&](int k) {
+        if (k == 0) Merge(a, fromA, b, half - fromA, list);
+        else Merge(a + fromA, half - fromA, b + (half - fromA), n - half - (half - fromA), list + half);
+    });
     return true;
 }
 

@@ -19,4 +19,11 @@ namespace calc {
 // be finite and not negative, else it returns false at once.
 bool SortDistinctKeys(TrainSortEntry* in, std::size_t n, TrainSortEntry* out, TrainSortEntry* spare);
 
+// The same for a list known to have no two entries that share error and
+// keys, shared with the helper thread: each half is sorted on its own, and
+// the halves are merged back into `list`, where the sorted list ends up.
+// `room` holds n entries for the work in between. False, with the list
+// untouched, when an error is not finite or negative.
+bool SortDistinctKeysShared(TrainSortEntry* list, std::size_t n, TrainSortEntry* room);
+
 }  // namespace calc

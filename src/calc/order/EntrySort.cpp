@@ -290,6 +290,9 @@ void SortShared(TrainSortEntry* list, long first, long last, const Ordering& ord
 // known to have distinct keys takes one new buffer.
 constexpr long kDistinctFrom = 256;
 constexpr long kDistinctUpTo = 1L << 20;
+// From this length a list known to have distinct keys is bucketed in two
+// halves at once, one by the helper thread, and the halves merged.
+constexpr long kDistinctSharedFrom = 1L << 12;
 
 // Not inlined: g++ 12 then mistakes the swapped buffer for one that starts
 // `first` entries into the list and warns that freeing it is wrong.
@@ -298,9 +301,11 @@ constexpr long kDistinctUpTo = 1L << 20;
     const long n = last - first + 1;
     if (ties == KnownTies::Seen || n > kDistinctUpTo || (ties == KnownTies::Unknown && n < kDistinctFrom)) return false;
     std::vector<TrainSortEntry> sorted(static_cast<std::size_t>(n));
+    TrainSortEntry* in = entries.data() + first;
+    if (ties == KnownTies::None && n >= kDistinctSharedFrom && UsableProcessors() > 1)
+        return SortDistinctKeysShared(in, sorted.size(), sorted.data());
     std::vector<TrainSortEntry> spare;
     if (ties == KnownTies::Unknown) spare.resize(sorted.size());
-    TrainSortEntry* in = entries.data() + first;
     const bool distinct =
         SortDistinctKeys(in, sorted.size(), sorted.data(), ties == KnownTies::None ? in : spare.data());
     if (!distinct && ties == KnownTies::Unknown) return false;
