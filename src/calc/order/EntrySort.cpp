@@ -292,7 +292,7 @@ constexpr long kDistinctFrom = 256;
 constexpr long kDistinctUpTo = 1L << 20;
 // From this length a list known to have distinct keys is bucketed in two
 // halves at once, one by the helper thread, and the halves merged.
-constexpr long kDistinctSharedFrom = 1L << 12;
+constexpr long kDistinctSharedFrom = 1L << 14;
 
 // Not inlined: g++ 12 then mistakes the swapped buffer for one that starts
 // `first` entries into the list and warns that freeing it is wrong.
