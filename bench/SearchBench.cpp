@@ -127,7 +127,7 @@ BENCHMARK(BM_Search56)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchAndSort56)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchAndSort56)->Arg(500)->Unit(benchmark::kMillisecond)->Iterations(1);  // the extreme case
 
-BENCHMARK(BM_SortByRecordSteps56)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortByRecordSteps56)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortBucketed56)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);  // 0.1 % and 1 %: no ties
 BENCHMARK(BM_SortKnownDistinct56)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

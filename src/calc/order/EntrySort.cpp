@@ -156,10 +156,32 @@ long Partition(TrainSortEntry* list, long first, long last, const Ordering& orde
     return first + before;
 }
 
+// Puts at most 21 items in order by error and keys, when no two share
+// both: then that is the one order any sort leaves them in, the record
+// sort's included. Each item's place is the count of the items below it,
+// without branches; false, with nothing moved, when two places coincide.
+bool SortedByPlaces(const std::uint64_t* err, const std::uint64_t* key, long n, TrainSortEntry* out) {
+    constexpr std::uint64_t kIndexBits = 0xFFFFFFFF;
+    Wide order[21];
+    for (long k = 0; k < n; ++k) order[k] = Wide{err[k]} << 64 | (key[k] & ~kIndexBits);
+    long place[21];
+    std::uint32_t taken = 0;
+    for (long i = 0; i < n; ++i) {
+        long below = 0;
+        for (long j = 0; j < n; ++j) below += order[j] < order[i];
+        place[i] = below;
+        taken |= std::uint32_t{1} << below;
+    }
+    if (taken != (std::uint32_t{1} << n) - 1) return false;
+    for (long k = 0; k < n; ++k) out[place[k]] = {std::bit_cast<double>(err[k]), key[k]};
+    return true;
+}
+
 // SelectionSortBy on at most 21 items, held in arrays: the error, the keys
 // and index, and the lower half of the bound (its upper half is the error).
-// The best so far is chosen by masks, not branches: which item wins is as
-// unpredictable as the data.
+// Items without ties are simply put in order; otherwise the best so far is
+// chosen by masks, not branches: which item wins is as unpredictable as the
+// data.
 void SelectionSortSmall(TrainSortEntry* list, long first, long last, const Ordering& ordering) {
     const long n = last - first + 1;
     if (n < 2) return;
@@ -168,8 +190,9 @@ void SelectionSortSmall(TrainSortEntry* list, long first, long last, const Order
         const TrainSortEntry& e = list[first + k];
         err[k] = std::bit_cast<std::uint64_t>(e.absErr);
         key[k] = e.keyAndIndex;
-        bound[k] = static_cast<std::uint64_t>(ordering.Bound(e));
     }
+    if (SortedByPlaces(err, key, n, list + first)) return;
+    for (long k = 0; k < n; ++k) bound[k] = static_cast<std::uint64_t>(ordering.Bound(list[first + k]));
     for (long i = 0; i < n - 1; ++i) {
         std::uint64_t m = static_cast<std::uint64_t>(i);
         std::uint64_t bestErr = err[i], bestBound = bound[i];
