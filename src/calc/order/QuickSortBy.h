@@ -1,10 +1,7 @@
 #pragma once
 
-#include <cmath>
 #include <utility>
 #include <vector>
-
-#include "runtime/Rounding.h"
 
 namespace calc {
 
@@ -35,10 +32,16 @@ void SelectionSortBy(std::vector<Item>& list, long first, long last, Before befo
 
 namespace detail {
 
-// The middle of first..last: (last - first + 1) / 2 + first worked out in
-// floating point, the sum rounded to the nearest integer, halves to even.
+// The middle of first..last: (last - first + 1) / 2 + first, the sum
+// rounded to the nearest integer, halves to even. Worked out in integers,
+// which gives what floating point gives for any list that fits in memory,
+// without a division's remainder taken in floating point for every other
+// range.
 inline long PivotIndex(long first, long last) {
-    return static_cast<long>(runtime::RoundHalfEven(static_cast<double>(last - first + 1) / 2 + static_cast<double>(first)));
+    const long count = last - first + 1;
+    const long below = first + count / 2;  // for an odd count, the integer below the halfway sum
+    if (count % 2 == 0 || below % 2 == 0) return below;
+    return below + 1;
 }
 
 // One partition step around the middle item; returns where the pivot ended.
