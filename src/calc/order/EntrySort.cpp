@@ -9,6 +9,10 @@
 #include <utility>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "calc/order/DistinctKeySort.h"
 #include "calc/order/QuickSortBy.h"
 #include "calc/work/HelperTask.h"
@@ -86,18 +90,45 @@ private:
     std::uint64_t current_;
 };
 
+// Bit j of the word tells whether p[j] comes before the pivot (bound), for
+// j in 0..63.
+#if defined(__SSE2__)
+// Two entries at a time. A bound's lower 32 bits are clear, so an entry comes
+// first when its error is below the bound's, or equal with the upper half
+// of its keys below the bound's; that half leaves its top bit clear, so it
+// compares as a signed number. Errors are never negative or NaN, so they
+// compare as numbers as they do as bits.
+std::uint64_t CompareWord(const TrainSortEntry* p, Wide bound) {
+    const __m128d boundError = _mm_set1_pd(std::bit_cast<double>(static_cast<std::uint64_t>(bound >> 64)));
+    const __m128i boundKeys = _mm_set1_epi32(static_cast<std::int32_t>(static_cast<std::uint64_t>(bound) >> 32));
+    std::uint64_t word = 0;
+    for (unsigned j = 0; j < 64; j += 2) {
+        const __m128d x = _mm_loadu_pd(&p[j].absErr), y = _mm_loadu_pd(&p[j + 1].absErr);
+        const __m128d errors = _mm_unpacklo_pd(x, y);
+        const __m128i keys = _mm_castpd_si128(_mm_unpackhi_pd(x, y));
+        const __m128i upperKeys = _mm_shuffle_epi32(keys, _MM_SHUFFLE(3, 3, 1, 1));
+        const __m128d keysBelow = _mm_castsi128_pd(_mm_cmpgt_epi32(boundKeys, upperKeys));
+        const __m128d before = _mm_or_pd(_mm_cmplt_pd(errors, boundError),
+                                         _mm_and_pd(_mm_cmpeq_pd(errors, boundError), keysBelow));
+        word |= static_cast<std::uint64_t>(_mm_movemask_pd(before)) << j;
+    }
+    return word;
+}
+#else
+std::uint64_t CompareWord(const TrainSortEntry* p, Wide bound) {
+    std::uint64_t word = 0;
+    for (unsigned j = 0; j < 64; ++j) word |= std::uint64_t{Ordering::Key(p[j]) < bound} << j;
+    return word;
+}
+#endif
+
 // Bit r of `bits` tells whether base[r] comes before the pivot (bound), for
 // r in 1..n; bit 0 stands for the hole and is set. Returns how many of
 // base[1..n] come before the pivot.
 long CompareAll(const TrainSortEntry* base, long n, Wide bound, std::uint64_t* bits) {
     long before = 0;
     const long fullWords = (n + 1) >> 6;
-    for (long w = 0; w < fullWords; ++w) {
-        const TrainSortEntry* p = base + w * 64;
-        std::uint64_t word = 0;
-        for (unsigned j = 0; j < 64; ++j) word |= std::uint64_t{Ordering::Key(p[j]) < bound} << j;
-        bits[w] = word;
-    }
+    for (long w = 0; w < fullWords; ++w) bits[w] = CompareWord(base + w * 64, bound);
     const long rest = (n + 1) & 63;
     if (rest != 0) {
         const TrainSortEntry* p = base + fullWords * 64;
