@@ -192,3 +192,33 @@ TEST(EntrySort, SamePermutationForEveryPackingWidth) {
         }
     }
 }
+
+// A list said to have no ties that has some (the caller's fault) still
+// comes out sorted by error and keys, every entry kept, whether it is
+// bucketed on one thread or in two halves.
+TEST(EntrySort, ListWronglySaidWithoutTiesStillSorted) {
+    const calc::GearSet gears = TwelveGears();
+    const calc::TrainSortKeys keys(gears);
+    std::mt19937 random(8642);
+    for (std::size_t size : {3000u, 70000u}) {
+        std::vector<TrainSortEntry> entries = Entries(Results(random, kMixes[6], size), keys, Arrangement::Drawn);
+        // A tie with the least entry: the first bucket holds it.
+        const auto least = std::min_element(entries.begin(), entries.end(), [](const auto& x, const auto& y) {
+            return x.absErr < y.absErr;
+        });
+        const auto next = static_cast<std::size_t>(least - entries.begin()) ^ 1;  // beside it, in its half
+        entries[next] = {least->absErr, (least->keyAndIndex & ~std::uint64_t{0xFFFFFFFF}) | next};
+        std::vector<TrainSortEntry> sorted = entries;
+        calc::SortEntries(sorted, 0, -1, keys.Before(), calc::KnownTies::None);
+        auto byKeys = [](const TrainSortEntry& x, const TrainSortEntry& y) {
+            return x.absErr < y.absErr || (x.absErr == y.absErr && x.keyAndIndex >> 32 < y.keyAndIndex >> 32);
+        };
+        EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end(), byKeys)) << "size " << size;
+        auto byIndex = [](const TrainSortEntry& x, const TrainSortEntry& y) { return x.keyAndIndex < y.keyAndIndex; };
+        std::sort(entries.begin(), entries.end(), byIndex);
+        std::sort(sorted.begin(), sorted.end(), byIndex);
+        EXPECT_TRUE(std::equal(entries.begin(), entries.end(), sorted.begin(), [](const auto& x, const auto& y) {
+            return x.keyAndIndex == y.keyAndIndex && x.absErr == y.absErr;
+        })) << "size " << size;
+    }
+}

@@ -111,7 +111,7 @@ bool SortBucket(TrainSortEntry* first, TrainSortEntry* last) {
 // SortDistinctKeys once the list's facts are known; they may be those of a
 // longer list that this one is a part of.
 bool SortKnowing(const ListFacts& facts, TrainSortEntry* in, std::size_t n, TrainSortEntry* out,
-                 TrainSortEntry* spare) {
+                 TrainSortEntry* spare, bool toTheEnd) {
     // First by the keys, a digit at a time from the lowest, each pass
     // keeping the order of the one before; then by buckets of error; then
     // each bucket by error itself, keeping the keys' order among equal
@@ -140,11 +140,13 @@ bool SortKnowing(const ListFacts& facts, TrainSortEntry* in, std::size_t n, Trai
     // The bucket places, moved on by the scatter, now mark each bucket's end.
     Scatter(from, n, out, bucketPlaces, [&](const TrainSortEntry& e) { return buckets.Of(e); });
     TrainSortEntry* begin = out;
+    bool distinct = true;
     for (const std::uint32_t end : bucketPlaces) {
-        if (!SortBucket(begin, out + end)) return false;
+        distinct = SortBucket(begin, out + end) && distinct;
+        if (!distinct && !toTheEnd) return false;
         begin = out + end;
     }
-    return true;
+    return distinct;
 }
 
 // The order the sort leaves: by error, then by the keys.
@@ -190,9 +192,9 @@ void InTwoPieces(const Piece& piece) {
 
 }  // namespace
 
-bool SortDistinctKeys(TrainSortEntry* in, std::size_t n, TrainSortEntry* out, TrainSortEntry* spare) {
+bool SortDistinctKeys(TrainSortEntry* in, std::size_t n, TrainSortEntry* out, TrainSortEntry* spare, bool toTheEnd) {
     const ListFacts facts = FactsOf(in, n);
-    return facts.finite && SortKnowing(facts, in, n, out, spare);
+    return facts.finite && SortKnowing(facts, in, n, out, spare, toTheEnd);
 }
 
 bool SortDistinctKeysShared(TrainSortEntry* list, std::size_t n, TrainSortEntry* room) {
@@ -206,7 +208,7 @@ bool SortDistinctKeysShared(TrainSortEntry* list, std::size_t n, TrainSortEntry*
     // first n/2 entries of the merge by one thread and the rest by the other.
     InTwoPieces([&](int k) {
         const std::size_t first = k == 0 ? 0 : half, count = k == 0 ? half : n - half;
-        SortKnowing(facts, list + first, count, room + first, list + first);
+        SortKnowing(facts, list + first, count, room + first, list + first, true);
     });
     const TrainSortEntry* const a = room;
     const TrainSortEntry* const b = room + half;

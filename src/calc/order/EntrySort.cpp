@@ -361,7 +361,8 @@ constexpr long kDistinctSharedFrom = 1L << 14;
     std::vector<TrainSortEntry> spare;
     if (ties == KnownTies::Unknown) spare.resize(sorted.size());
     const bool distinct =
-        SortDistinctKeys(in, sorted.size(), sorted.data(), ties == KnownTies::None ? in : spare.data());
+        SortDistinctKeys(in, sorted.size(), sorted.data(), ties == KnownTies::None ? in : spare.data(),
+                         ties == KnownTies::None);
     if (!distinct && ties == KnownTies::Unknown) return false;
     // A list said to have distinct keys that does not (a fault of the
     // caller's) keeps its sorted order, with ties in any order.
