@@ -54,3 +54,15 @@ TEST(HelperTask, RunsOneWorkAtATimeAndGivesBackWhatItThrows) {
     ASSERT_TRUE(failing.Started());
     EXPECT_THROW(failing.Wait(), std::runtime_error);
 }
+
+// Work shared out in pieces runs every piece once, and a piece that throws
+// comes back to the caller.
+TEST(HelperTask, SharedOutPiecesRunOnceAndFailuresComeBack) {
+    std::atomic<int> runs[40] = {};
+    calc::ShareOut(40, [&](std::size_t k) { ++runs[k]; });
+    for (const std::atomic<int>& r : runs) EXPECT_EQ(r, 1);
+    EXPECT_THROW(calc::ShareOut(40, [](std::size_t k) {
+                     if (k == 17) throw std::runtime_error("out of room");
+                 }),
+                 std::runtime_error);
+}

@@ -1,7 +1,6 @@
 #include "calc/order/DistinctKeySort.h"
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -177,19 +176,6 @@ void Merge(const TrainSortEntry* a, std::size_t na, const TrainSortEntry* b, std
     std::copy(b, bEnd, out);
 }
 
-// Runs piece(0) and piece(1), each on whichever of this thread and the
-// helper is free first.
-template <class Piece>
-void InTwoPieces(const Piece& piece) {
-    std::atomic<int> next{0};
-    auto take = [&] {
-        for (int k; (k = next.fetch_add(1)) < 2;) piece(k);
-    };
-    HelperTask helper(take);
-    take();
-    helper.Wait();
-}
-
 }  // namespace
 
 bool SortDistinctKeys(TrainSortEntry* in, std::size_t n, TrainSortEntry* out, TrainSortEntry* spare, bool toTheEnd) {
@@ -206,14 +192,14 @@ bool SortDistinctKeysShared(TrainSortEntry* list, std::size_t n, TrainSortEntry*
     // Each half sorted into `room`, using its own place in the list for the
     // passes in between; then the halves merged back into the list, the
     // first n/2 entries of the merge by one thread and the rest by the other.
-    InTwoPieces([&](int k) {
+    ShareOut(2, [&](std::size_t k) {
         const std::size_t first = k == 0 ? 0 : half, count = k == 0 ? half : n - half;
         SortKnowing(facts, list + first, count, room + first, list + first, true);
     });
     const TrainSortEntry* const a = room;
     const TrainSortEntry* const b = room + half;
     const std::size_t fromA = TakenFromFirst(a, half, b, n - half, half);
-    InTwoPieces([&](int k) {
+    ShareOut(2, [&](std::size_t k) {
         if (k == 0) Merge(a, fromA, b, half - fromA, list);
         else Merge(a + fromA, half - fromA, b + (half - fromA), n - half - (half - fromA), list + half);
     });

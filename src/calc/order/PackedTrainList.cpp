@@ -1,9 +1,7 @@
 #include "calc/order/PackedTrainList.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstring>
-#include <exception>
 
 #include "calc/order/EntrySort.h"
 #include "calc/gears/TrainMeasure.h"
@@ -78,29 +76,14 @@ void PackedTrainList::FillInPieces(const SearchPlan& plan) {
         from[k] = k == 0 ? 0 : roomBelow(starts[k]);
         pieces[k].Place(entries_.data() + from[k], roomBelow(starts[k + 1]) - from[k]);
     }
-    std::atomic<std::size_t> next{0};
-    // Takes pieces until none is left; a failure stops both threads. A
-    // piece is filled through a copy on the thread's own stack: the pieces
+    // A piece is filled through a copy on the thread's own stack: the pieces
     // lie side by side, and two threads writing to one cache line would
     // each wait for the other's every write.
-    auto search = [&](std::exception_ptr& failure) noexcept {
-        try {
-            for (std::size_t k; (k = next.fetch_add(1)) < count;) {
-                PackedPart piece = pieces[k];
-                SearchTrainsPartInto(plan, piece, k == 0, starts[k], starts[k + 1]);
-                pieces[k] = piece;
-            }
-        } catch (...) {
-            next = count;
-            failure = std::current_exception();
-        }
-    };
-    std::exception_ptr helperFailure, failure;
-    HelperTask helper([&] { search(helperFailure); });
-    search(failure);
-    helper.Wait();
-    if (failure) std::rethrow_exception(failure);
-    if (helperFailure) std::rethrow_exception(helperFailure);
+    ShareOut(count, [&](std::size_t k) {
+        PackedPart piece = pieces[k];
+        SearchTrainsPartInto(plan, piece, k == 0, starts[k], starts[k + 1]);
+        pieces[k] = piece;
+    });
     part_ = pieces[0];
     for (std::size_t k = 1; k < count; ++k) {
         std::memmove(entries_.data() + part_.Used(), entries_.data() + from[k], pieces[k].Used() * sizeof(TrainSortEntry));

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <atomic>
+#include <cstddef>
+#include <exception>
 #include <functional>
 
 namespace calc {
@@ -35,5 +38,28 @@ private:
 // Starts the helper thread now, when it will be wanted soon: it takes a
 // while to start, which it then spends while the caller works on.
 void WarmHelper();
+
+// Runs piece(0) to piece(count - 1), each once, on whichever of this thread
+// and the helper is free first, and returns when all are done. A piece
+// that throws stops both threads from taking more; what it threw is
+// rethrown here.
+template <class Piece>
+void ShareOut(std::size_t count, const Piece& piece) {
+    std::atomic<std::size_t> next{0};
+    auto take = [&](std::exception_ptr& failure) noexcept {
+        try {
+            for (std::size_t k; (k = next.fetch_add(1)) < count;) piece(k);
+        } catch (...) {
+            next = count;
+            failure = std::current_exception();
+        }
+    };
+    std::exception_ptr helperFailure, failure;
+    HelperTask helper([&] { take(helperFailure); });
+    take(failure);
+    helper.Wait();
+    if (failure) std::rethrow_exception(failure);
+    if (helperFailure) std::rethrow_exception(helperFailure);
+}
 
 }  // namespace calc
